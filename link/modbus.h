@@ -1,0 +1,57 @@
+#ifndef MODBUS_H
+#define MODBUS_H
+
+#include <QModbusRtuSerialMaster>
+#include <QObject>
+
+class ModbusCommand;
+class QModbusReply;
+class QTimer;
+
+// Serial Modbus RTU client. Runs on the user-interface thread; every request
+// ends with exactly one onRequestEnd, whatever happens on the line.
+class Modbus : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Modbus(QObject *parent = nullptr);
+    ~Modbus() override;
+
+    static int baudRateForIndex(int index);
+    static int parityForIndex(int index);
+
+    // Lets tests reach the watchdog path without waiting 11 s; the program never calls it.
+    void setWatchdogInterval(int ms) { watchdogInterval = ms; }
+
+    const QModbusRtuSerialMaster &device() const { return master; }
+
+public slots:
+    void connectDevice(int comPort, int slaveAddress, int baudrate, int parity, bool *state);
+    void disconnectDevice();
+    void sendRequest(ModbusCommand *cmd);
+
+signals:
+    void onConnectDeviceEnd();
+    void onDisconnectDeviceEnd();
+    void onRequestEnd();
+
+public slots:
+    void onReadReady();
+    void onWriteReady();
+
+private:
+    void onRequestTimeout();
+    void onReplyFinished(QObject *sender);
+    void onLineError(QModbusDevice::Error error);
+    void abandonRequest(int error);
+    void stopWatchdog();
+
+    int slaveAddress = 0;
+    QModbusRtuSerialMaster master;
+    ModbusCommand *currentCommand = nullptr;
+    QTimer *timer = nullptr;
+    QModbusReply *reply = nullptr;
+    int watchdogInterval = 11000;
+};
+
+#endif

@@ -1,0 +1,140 @@
+#include "link/tmodbus.h"
+
+#include "link/tsan.h"
+
+#include <QDebug>
+
+TModbus::TModbus()
+{
+    qRegisterMetaType<ModbusCommand *>("ModbusCommand*");
+    qRegisterMetaType<bool *>("bool*");
+#ifdef ORVALIS_TSAN
+    // Queued delivery hands the record over through Qt's event queue, which the
+    // sanitizer cannot see; these run first on the receiving thread.
+    auto handOver = [this] { TSAN_ACQUIRE(this); };
+    connect(this, &TModbus::sendRequest, this, handOver, Qt::QueuedConnection);
+    connect(this, &TModbus::connectDevice, this, handOver, Qt::QueuedConnection);
+    connect(this, &TModbus::disconnectDevice, this, handOver, Qt::QueuedConnection);
+    connect(this, &TModbus::commandFinish, this, handOver, Qt::QueuedConnection);
+#endif
+    start();
+}
+
+TModbus::~TModbus()
+{
+    requestInterruption();
+    pending.release();
+    stepGate.release();
+    wait();
+}
+
+void TModbus::addCommand(ModbusCommand cmd)
+{
+    queueMutex.lock();
+    TSAN_ACQUIRE(&queueMutex); // QMutex waits on a futex the sanitizer cannot see
+    queue.append(cmd);
+    TSAN_RELEASE(&queueMutex);
+    queueMutex.unlock();
+    pending.release();
+}
+
+void TModbus::onNextStepAvailable()
+{
+    // A give without a matching wait would let the worker skip a later step.
+    if (!stepExpected.exchange(false)) {
+        qDebug() << "TModbus: step given twice";
+        return;
+    }
+    TSAN_RELEASE(this); // the worker reads the record after the gate opens
+    stepGate.release();
+}
+
+template<typename Emit>
+bool TModbus::step(Emit emitSignal)
+{
+    stepExpected = true;
+    TSAN_RELEASE(this); // the record is the other thread's until the gate opens
+    emitSignal();
+    stepGate.acquire();
+    TSAN_ACQUIRE(this);
+    return !isInterruptionRequested();
+}
+
+void TModbus::run()
+{
+    connect(this, &TModbus::sendRequest, &modbus, &Modbus::sendRequest, Qt::QueuedConnection);
+    connect(this, &TModbus::connectDevice, &modbus, &Modbus::connectDevice, Qt::QueuedConnection);
+    connect(this, &TModbus::disconnectDevice, &modbus, &Modbus::disconnectDevice,
+            Qt::QueuedConnection);
+    connect(&modbus, &Modbus::onConnectDeviceEnd, this, &TModbus::onNextStepAvailable,
+            Qt::QueuedConnection);
+    connect(&modbus, &Modbus::onRequestEnd, this, &TModbus::onNextStepAvailable,
+            Qt::QueuedConnection);
+    connect(&modbus, &Modbus::onDisconnectDeviceEnd, this, &TModbus::onNextStepAvailable,
+            Qt::QueuedConnection);
+
+    forever {
+        pending.acquire();
+        if (isInterruptionRequested())
+            return;
+
+        queueMutex.lock();
+        TSAN_ACQUIRE(&queueMutex);
+        ModbusCommand cmd = queue.takeFirst();
+        TSAN_RELEASE(&queueMutex);
+        queueMutex.unlock();
+
+        switch (cmd.getKind()) {
+        case Connect: {
+            bool state = false;
+            const QVector<quint16> params = cmd.getValues();
+            if (!step([&] {
+                    emit connectDevice(params.value(0), params.value(1), params.value(2),
+                                       params.value(3), &state);
+                }))
+                return;
+            if (!state) {
+                cmd.setConnectResult(1);
+                if (!step([&] { emit disconnectDevice(); }))
+                    return;
+                break;
+            }
+            if (!step([&] { emit sendRequest(&cmd); }))
+                return;
+            if (cmd.getError() != 0) {
+                cmd.setConnectResult(2);
+                if (!step([&] { emit disconnectDevice(); }))
+                    return;
+                qDebug() << "TModbus: end cmd error " << state;
+            }
+            break;
+        }
+        case Disconnect:
+            if (!step([&] { emit disconnectDevice(); }))
+                return;
+            break;
+        case Request:
+        case LastRequest:
+        case Firmware: {
+            if (!step([&] { emit sendRequest(&cmd); }))
+                return;
+            const int error = cmd.getError();
+            if (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError) {
+                if (cmd.getKind() == Firmware)
+                    qDebug() << "Disconnect ?";
+                if (!step([&] { emit disconnectDevice(); }))
+                    return;
+            }
+            break;
+        }
+        case RefreshEnd:
+        case ApplyEnd:
+            break;
+        default:
+            continue; // unknown kinds are dropped without a word
+        }
+
+        if (!step([&] { emit commandFinish(&cmd); }))
+            return;
+    }
+}

@@ -1,0 +1,54 @@
+#ifndef TMODBUS_H
+#define TMODBUS_H
+
+#include "link/modbus.h"
+#include "link/modbuscommand.h"
+
+#include <QList>
+#include <QMutex>
+#include <QSemaphore>
+#include <QThread>
+
+#include <atomic>
+
+// Runs queued commands one at a time. The worker thread only sequences: the
+// client and the consumers act on the user-interface thread while it waits.
+class TModbus : public QThread
+{
+    Q_OBJECT
+public:
+    TModbus();
+    // Stops the worker; the program itself keeps it for the whole run.
+    ~TModbus() override;
+
+    void addCommand(ModbusCommand cmd);
+
+    Modbus *client() { return &modbus; }
+
+signals:
+    void sendRequest(ModbusCommand *cmd);
+    void connectDevice(int comPort, int slaveAddress, int baudrate, int parity, bool *state);
+    void disconnectDevice();
+    void commandFinish(ModbusCommand *cmd);
+
+public slots:
+    void onNextStepAvailable();
+
+protected:
+    void run() override;
+
+private:
+    // Emits one step's signal and waits until the other thread reports it done;
+    // false when the worker is being stopped.
+    template<typename Emit>
+    bool step(Emit emitSignal);
+
+    QMutex queueMutex;
+    QSemaphore stepGate{0};
+    QSemaphore pending{0};
+    QList<ModbusCommand> queue;
+    Modbus modbus;
+    std::atomic<bool> stepExpected{false};
+};
+
+#endif

@@ -1,0 +1,169 @@
+#include "testworker.h"
+
+#include "link/tmodbus.h"
+#include "support/workerrecorder.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtTest>
+
+namespace {
+
+using Recorder = WorkerRecorder;
+using Finished = WorkerRecorder::Finished;
+
+ModbusCommand read(int kind, int address)
+{
+    return ModbusCommand(kind, address, 1, 4, 0);
+}
+
+} // namespace
+
+void TestWorker::backToBackCommandsRunInOrder()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    for (int i = 0; i < 3; ++i)
+        QTest::ignoreMessage(QtDebugMsg, "Modbus bad connection state QModbusDevice::UnconnectedState");
+    worker.addCommand(read(Request, 100));
+    worker.addCommand(read(LastRequest, 200));
+    worker.addCommand(ModbusCommand(ApplyEnd, 0, 0, 0, 0));
+    worker.addCommand(read(Request, 300));
+    QVERIFY(recorder.waitFor(4));
+
+    QCOMPARE(recorder.finished.size(), 4);
+    QCOMPARE(recorder.finished[0].address, 100);
+    QCOMPARE(recorder.finished[1].address, 200);
+    QCOMPARE(recorder.finished[2].kind, int(ApplyEnd));
+    QCOMPARE(recorder.finished[3].address, 300);
+    // Each command's client step and consumer are over before the next one starts,
+    // and an error 8 on a closed port does not make the worker disconnect.
+    QCOMPARE(recorder.steps, (QStringList{"request", "finish 2", "request", "finish 4", "finish 6",
+                                          "request", "finish 2"}));
+    for (const Finished &f : {recorder.finished[0], recorder.finished[1], recorder.finished[3]}) {
+        QCOMPARE(f.error, int(QModbusDevice::UnknownError));
+        QVERIFY(f.values.isEmpty());
+    }
+    QCOMPARE(recorder.finished[2].error, 0);
+}
+
+void TestWorker::markerWaitsForEverythingBeforeIt()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    QStringList consumed;
+    // A slow consumer: the marker must still wait for it.
+    recorder.onFinish = [&](ModbusCommand *cmd) {
+        QThread::msleep(20);
+        consumed.append(QString::number(cmd->getKind()));
+    };
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    worker.addCommand(read(Request, 1));
+    worker.addCommand(read(LastRequest, 2));
+    worker.addCommand(ModbusCommand(RefreshEnd, 0, 0, 0, 0));
+    QVERIFY(recorder.waitFor(3));
+    QCOMPARE(consumed, (QStringList{"2", "4", "5"}));
+}
+
+void TestWorker::followUpsRunAfterWhatIsQueued()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    recorder.onFinish = [&](ModbusCommand *cmd) {
+        if (cmd->getAddress() == 1)
+            worker.addCommand(read(Request, 3));
+    };
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    worker.addCommand(read(Request, 1));
+    worker.addCommand(ModbusCommand(RefreshEnd, 2, 0, 0, 0));
+    QVERIFY(recorder.waitFor(3));
+    QCOMPARE(recorder.finished[0].address, 1);
+    QCOMPARE(recorder.finished[1].address, 2);
+    QCOMPARE(recorder.finished[2].address, 3);
+}
+
+void TestWorker::unknownKindsAreDropped()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    worker.addCommand(ModbusCommand(3, 11, 1, 4, 0));
+    worker.addCommand(ModbusCommand(8, 12, 1, 4, 0));
+    worker.addCommand(ModbusCommand(-1, 13, 1, 4, 0));
+    worker.addCommand(ModbusCommand(ApplyEnd, 14, 0, 0, 0));
+    QVERIFY(recorder.waitFor(1));
+    QTest::qWait(50);
+    QCOMPARE(recorder.finished.size(), 1);
+    QCOMPARE(recorder.finished[0].address, 14);
+    QCOMPARE(recorder.steps, QStringList{"finish 6"});
+}
+
+void TestWorker::connectOnUnopenablePort()
+{
+    qunsetenv("ORVALIS_SERIAL_PORTS");
+    TModbus worker;
+    Recorder recorder(worker);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("no port numbered 65001"));
+    QTest::ignoreMessage(QtDebugMsg, "Modbus::disconnectDevice()");
+    ModbusCommand cmd(Connect, 50521, 1, 4, 0);
+    cmd.addValues({65001, 247, 0, 1});
+    worker.addCommand(cmd);
+    QVERIFY(recorder.waitFor(1));
+    QCOMPARE(recorder.steps, (QStringList{"connect", "disconnect", "finish 0"}));
+    QCOMPARE(recorder.finished[0].connectResult, 1);
+    QCOMPARE(recorder.finished[0].error, 0);
+    // Nothing read: the values are the four connection words only.
+    QCOMPARE(recorder.finished[0].values, (QVector<quint16>{65001, 247, 0, 1}));
+}
+
+void TestWorker::strayStepIsIgnored()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    QTest::ignoreMessage(QtDebugMsg, "TModbus: step given twice");
+    worker.onNextStepAvailable();
+
+    // Had the stray give been kept, the worker would not wait for the marker's
+    // consumer and would already be sending the next request.
+    std::atomic<bool> requestSent{false};
+    connect(&worker, &TModbus::sendRequest, &worker, [&] { requestSent = true; },
+            Qt::DirectConnection);
+    bool ranAhead = true;
+    recorder.onFinish = [&](ModbusCommand *cmd) {
+        if (cmd->getKind() == RefreshEnd) {
+            QThread::msleep(100);
+            ranAhead = requestSent;
+        }
+    };
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    worker.addCommand(ModbusCommand(RefreshEnd, 0, 0, 0, 0));
+    worker.addCommand(read(Request, 5));
+    QVERIFY(recorder.waitFor(2));
+    QVERIFY(!ranAhead);
+    QCOMPARE(recorder.steps, (QStringList{"finish 5", "request", "finish 2"}));
+}
+
+void TestWorker::producersOnOtherThreads()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    const int perThread = 50;
+    auto produce = [&](int base) {
+        for (int i = 0; i < perThread; ++i)
+            worker.addCommand(ModbusCommand(RefreshEnd, base + i, 0, 0, 0));
+    };
+    QFuture<void> a = QtConcurrent::run(produce, 1000);
+    QFuture<void> b = QtConcurrent::run(produce, 2000);
+    a.waitForFinished();
+    b.waitForFinished();
+    QVERIFY(recorder.waitFor(2 * perThread));
+    // Nothing lost, and each producer's commands keep their order.
+    int lastA = 999, lastB = 1999;
+    for (const Finished &f : recorder.finished) {
+        int &last = f.address < 2000 ? lastA : lastB;
+        QCOMPARE(f.address, last + 1);
+        last = f.address;
+    }
+    QCOMPARE(lastA, 1000 + perThread - 1);
+    QCOMPARE(lastB, 2000 + perThread - 1);
+}

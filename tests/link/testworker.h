@@ -1,0 +1,20 @@
+#ifndef TESTWORKER_H
+#define TESTWORKER_H
+
+#include <QObject>
+
+// The worker queue on its own: no line is open, so every request fails at once.
+class TestWorker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void backToBackCommandsRunInOrder();
+    void markerWaitsForEverythingBeforeIt();
+    void followUpsRunAfterWhatIsQueued();
+    void unknownKindsAreDropped();
+    void connectOnUnopenablePort();
+    void strayStepIsIgnored();
+    void producersOnOtherThreads();
+};
+
+#endif

@@ -1,0 +1,126 @@
+#include "virtualline.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QThread>
+
+namespace {
+int nextNumber = 90;
+}
+
+VirtualLine::VirtualLine(const QStringList &moduleArgs) : args(moduleArgs) {}
+
+VirtualLine::~VirtualLine()
+{
+    stop();
+}
+
+bool VirtualLine::start()
+{
+    if (!dir.isValid())
+        return false;
+    // Qt locks a port by its base name, so each line gets a name of its own.
+    number = nextNumber++;
+    const QString moduleEnd = dir.filePath(QStringLiteral("module%1").arg(number));
+    toolEnd = dir.filePath(QStringLiteral("tool%1").arg(number));
+
+    socat.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    socat.start(QStringLiteral("socat"),
+                {QStringLiteral("pty,raw,echo=0,link=") + moduleEnd,
+                 QStringLiteral("pty,raw,echo=0,link=") + toolEnd});
+    if (!socat.waitForStarted(3000)) {
+        qWarning() << "VirtualLine: socat did not start";
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!(QFileInfo::exists(moduleEnd) && QFileInfo::exists(toolEnd))) {
+        if (clock.elapsed() > 5000) {
+            qWarning() << "VirtualLine: socat made no pseudo-terminals";
+            return false;
+        }
+        QThread::msleep(10);
+    }
+
+    module.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    module.start(QStringLiteral(ORVALIS_VIRTUAL_MODULE),
+                 QStringList{QStringLiteral("--port"), moduleEnd, QStringLiteral("--log"),
+                             dir.filePath(QStringLiteral("requests.jsonl")),
+                             QStringLiteral("--image-out"), imagePath()}
+                     + args);
+    if (!module.waitForStarted(3000)) {
+        qWarning() << "VirtualLine: the virtual module did not start";
+        return false;
+    }
+    while (!module.canReadLine()) {
+        if (!module.waitForReadyRead(5000)) {
+            qWarning() << "VirtualLine: the virtual module did not get ready";
+            return false;
+        }
+    }
+    const QByteArray ready = module.readLine().trimmed();
+    if (ready != "ready") {
+        qWarning() << "VirtualLine: unexpected first line" << ready;
+        return false;
+    }
+    qputenv("ORVALIS_SERIAL_PORTS", QStringLiteral("%1=%2").arg(number).arg(toolEnd).toLocal8Bit());
+    return true;
+}
+
+void VirtualLine::stop()
+{
+    for (QProcess *p : {&module, &socat}) {
+        if (p->state() != QProcess::NotRunning) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) {
+                p->kill();
+                p->waitForFinished(3000);
+            }
+        }
+    }
+}
+
+QString VirtualLine::command(const QString &line, int timeoutMs)
+{
+    module.write(line.toUtf8() + '\n');
+    module.waitForBytesWritten(timeoutMs);
+    QElapsedTimer clock;
+    clock.start();
+    while (!module.canReadLine()) {
+        const int left = timeoutMs - int(clock.elapsed());
+        if (left <= 0 || !module.waitForReadyRead(left))
+            return QString();
+    }
+    return QString::fromUtf8(module.readLine()).trimmed();
+}
+
+QList<QJsonObject> VirtualLine::requests() const
+{
+    QList<QJsonObject> result;
+    QFile log(dir.filePath(QStringLiteral("requests.jsonl")));
+    if (!log.open(QIODevice::ReadOnly))
+        return result;
+    const QList<QByteArray> lines = log.readAll().split('\n');
+    for (int i = logOffset; i < lines.size(); ++i) {
+        if (!lines[i].trimmed().isEmpty())
+            result.append(QJsonDocument::fromJson(lines[i]).object());
+    }
+    return result;
+}
+
+void VirtualLine::mark()
+{
+    QFile log(dir.filePath(QStringLiteral("requests.jsonl")));
+    if (log.open(QIODevice::ReadOnly))
+        logOffset = log.readAll().count('\n');
+}
+
+void VirtualLine::killLine()
+{
+    socat.kill();
+    socat.waitForFinished(3000);
+}

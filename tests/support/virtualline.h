@@ -1,0 +1,45 @@
+#ifndef VIRTUALLINE_H
+#define VIRTUALLINE_H
+
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A pseudo-terminal pair made by socat with the virtual module on one end.
+// The other end is registered in ORVALIS_SERIAL_PORTS under a number of its own.
+class VirtualLine
+{
+public:
+    explicit VirtualLine(const QStringList &moduleArgs = {});
+    ~VirtualLine();
+
+    bool start();
+    void stop();
+
+    int portNumber() const { return number; }
+    QString toolPath() const { return toolEnd; }
+    QString imagePath() const { return dir.filePath(QStringLiteral("image.bin")); }
+
+    // One control command; returns the module's answer line.
+    QString command(const QString &line, int timeoutMs = 3000);
+
+    // Requests the module received since the last mark().
+    QList<QJsonObject> requests() const;
+    void mark();
+
+    // Kills socat: both ends of the line vanish.
+    void killLine();
+
+private:
+    QStringList args;
+    QTemporaryDir dir;
+    QProcess socat;
+    QProcess module;
+    QString toolEnd;
+    int number = 0;
+    int logOffset = 0;
+};
+
+#endif

@@ -1,0 +1,36 @@
+#ifndef WORKERRECORDER_H
+#define WORKERRECORDER_H
+
+#include "link/tmodbus.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+// A consumer of the worker queue that records every step and finished command,
+// then releases the worker, optionally after running a hook of the test's.
+class WorkerRecorder : public QObject
+{
+public:
+    struct Finished {
+        int kind;
+        int address;
+        int error;
+        int connectResult;
+        QVector<quint16> values;
+    };
+
+    explicit WorkerRecorder(TModbus &worker);
+
+    bool waitFor(int count, int ms = 5000);
+
+    QList<Finished> finished;
+    QStringList steps; // "connect", "request", "disconnect", "finish <kind>"
+    std::function<void(ModbusCommand *)> onFinish;
+
+private:
+    TModbus &worker;
+};
+
+#endif
