@@ -1,0 +1,71 @@
+#include "commandinterpreter.h"
+#include "controlchannel.h"
+#include "moduleoptions.h"
+#include "requestlog.h"
+#include "signalwatcher.h"
+#include "virtualmodule.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer runTime;
+    runTime.start();
+    QCoreApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("orvalis-virtual-module"));
+
+    ModuleOptions options;
+    QString error;
+    if (!options.parse(app.arguments(), &error)) {
+        std::fprintf(options.help ? stdout : stderr, "%s\n", qPrintable(error));
+        return options.help ? 0 : 2;
+    }
+
+    RequestLog log(runTime);
+    if (!options.logFile.isEmpty() && !log.open(options.logFile, &error)) {
+        std::fprintf(stderr, "cannot open log %s: %s\n", qPrintable(options.logFile), qPrintable(error));
+        return 1;
+    }
+
+    VirtualModule module(runTime);
+    module.setServerAddress(options.slave);
+    module.setConnectionParameter(QModbusDevice::SerialPortNameParameter, options.port);
+    module.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, options.baudRate);
+    module.setConnectionParameter(QModbusDevice::SerialParityParameter, options.parity);
+    module.setConnectionParameter(QModbusDevice::SerialDataBitsParameter, QSerialPort::Data8);
+    module.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
+    module.setLineSettings(options.slave, options.parityCode, options.baudRate);
+    module.setRequestLog(&log);
+    module.setResetTime(options.resetTime);
+    module.setImageOutput(options.imageOut);
+    module.setSilent(options.silent);
+    module.setDelay(options.delay);
+    module.setCorruptCrc(options.corruptCrc);
+    for (const auto &exception : options.exceptions)
+        module.setForcedException(exception.first, exception.second);
+
+    if (!module.connectDevice() || module.state() != QModbusDevice::ConnectedState) {
+        std::fprintf(stderr, "cannot open port %s: %s\n", qPrintable(options.port),
+                     qPrintable(module.errorString()));
+        return 1;
+    }
+
+    CommandInterpreter interpreter(module);
+    ControlChannel control(interpreter);
+    if (!options.controlSocket.isEmpty() && !control.listen(options.controlSocket, &error)) {
+        std::fprintf(stderr, "cannot listen on %s: %s\n", qPrintable(options.controlSocket),
+                     qPrintable(error));
+        return 1;
+    }
+    control.listenOnStdin();
+
+    SignalWatcher signalWatcher;
+    QObject::connect(&signalWatcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
+
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
+    return app.exec();
+}

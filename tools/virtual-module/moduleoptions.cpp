@@ -1,0 +1,105 @@
+#include "moduleoptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+bool toInt(const QString &text, int min, int max, int *out)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 0);
+    if (!ok || v < min || v > max)
+        return false;
+    *out = v;
+    return true;
+}
+
+} // namespace
+
+bool ModuleOptions::parse(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Virtual Orvalis module: a Modbus RTU slave on a serial port."));
+    const QCommandLineOption helpOption(QStringList{"h", "help"}, QStringLiteral("Show this help."));
+    const QCommandLineOption portOption("port", "Serial device to serve on (full path).", "PATH");
+    const QCommandLineOption slaveOption("slave", "Slave address (247).", "N", "247");
+    const QCommandLineOption baudOption("baud", "Baud rate (19200).", "N", "19200");
+    const QCommandLineOption parityOption("parity", "none, even or odd (even).", "PARITY", "even");
+    const QCommandLineOption logOption("log", "Write every request as a JSON line to FILE.", "FILE");
+    const QCommandLineOption imageOption("image-out", "Write a received firmware image to FILE.", "FILE");
+    const QCommandLineOption controlOption("control", "Accept control commands on this local socket.", "SOCKET_PATH");
+    const QCommandLineOption resetOption("reset-time", "Silent time of a reset in ms (300).", "MS", "300");
+    const QCommandLineOption silentOption("silent", "Start without answering requests.");
+    const QCommandLineOption delayOption("delay", "Answer after MS milliseconds.", "MS", "0");
+    const QCommandLineOption corruptOption("corrupt-crc", "Send answers with a wrong CRC.");
+    const QCommandLineOption exceptionOption("exception", "Answer requests covering ADDR with exception CODE.", "ADDR:CODE");
+    parser.addOptions({helpOption, portOption, slaveOption, baudOption, parityOption, logOption,
+                       imageOption, controlOption, resetOption, silentOption, delayOption,
+                       corruptOption, exceptionOption});
+
+    if (!parser.parse(arguments)) {
+        *error = parser.errorText();
+        return false;
+    }
+    if (parser.isSet(helpOption)) {
+        help = true;
+        *error = parser.helpText();
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unexpected argument: ") + parser.positionalArguments().first();
+        return false;
+    }
+
+    port = parser.value(portOption);
+    if (port.isEmpty()) {
+        *error = QStringLiteral("--port PATH is required");
+        return false;
+    }
+    if (!toInt(parser.value(slaveOption), 1, 247, &slave)) {
+        *error = QStringLiteral("--slave must be 1 to 247");
+        return false;
+    }
+    if (!toInt(parser.value(baudOption), 1, 4000000, &baudRate)) {
+        *error = QStringLiteral("--baud must be a positive number");
+        return false;
+    }
+    const QString parityText = parser.value(parityOption).toLower();
+    if (parityText == QLatin1String("none")) {
+        parity = QSerialPort::NoParity;
+        parityCode = 0;
+    } else if (parityText == QLatin1String("even")) {
+        parity = QSerialPort::EvenParity;
+        parityCode = 1;
+    } else if (parityText == QLatin1String("odd")) {
+        parity = QSerialPort::OddParity;
+        parityCode = 2;
+    } else {
+        *error = QStringLiteral("--parity must be none, even or odd");
+        return false;
+    }
+    logFile = parser.value(logOption);
+    imageOut = parser.value(imageOption);
+    controlSocket = parser.value(controlOption);
+    if (!toInt(parser.value(resetOption), 0, 600000, &resetTime)) {
+        *error = QStringLiteral("--reset-time must be a number of milliseconds");
+        return false;
+    }
+    silent = parser.isSet(silentOption);
+    if (!toInt(parser.value(delayOption), 0, 600000, &delay)) {
+        *error = QStringLiteral("--delay must be a number of milliseconds");
+        return false;
+    }
+    corruptCrc = parser.isSet(corruptOption);
+    for (const QString &spec : parser.values(exceptionOption)) {
+        const QStringList parts = spec.split(QLatin1Char(':'));
+        int address = 0;
+        int code = 0;
+        if (parts.size() != 2 || !toInt(parts[0], 0, 65535, &address) || !toInt(parts[1], 1, 255, &code)) {
+            *error = QStringLiteral("--exception takes ADDR:CODE, got ") + spec;
+            return false;
+        }
+        exceptions.append({address, code});
+    }
+    return true;
+}
