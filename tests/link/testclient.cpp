@@ -189,7 +189,6 @@ void TestClient::exceptionAnswerKeepsTheLink()
     QCOMPARE(line.command("exception 50540 4"), QStringLiteral("ok"));
     recorder.steps.clear();
 
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus.*"));
     worker.addCommand(readHolding(50540, 6));
     worker.addCommand(readHolding(40000, 1)); // no such register
     worker.addCommand(readHolding(50552, 6));

@@ -1,6 +1,8 @@
 #include "workerrecorder.h"
 
-#include <QtTest>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 WorkerRecorder::WorkerRecorder(TModbus &worker) : worker(worker)
 {
@@ -11,6 +13,8 @@ WorkerRecorder::WorkerRecorder(TModbus &worker) : worker(worker)
         if (onFinish)
             onFinish(cmd);
         this->worker.onNextStepAvailable();
+        if (waiting)
+            waiting->quit();
     });
     connect(&worker, &TModbus::sendRequest, this, [this] { steps.append(QStringLiteral("request")); });
     connect(&worker, &TModbus::connectDevice, this, [this] { steps.append(QStringLiteral("connect")); });
@@ -18,7 +22,21 @@ WorkerRecorder::WorkerRecorder(TModbus &worker) : worker(worker)
             [this] { steps.append(QStringLiteral("disconnect")); });
 }
 
+// A real event loop, not QTest::qWaitFor: its 10 ms naps would make every
+// timer of the serial client late and stretch its retries past the watchdog.
 bool WorkerRecorder::waitFor(int count, int ms)
 {
-    return QTest::qWaitFor([&] { return finished.size() >= count; }, ms);
+    QElapsedTimer clock;
+    clock.start();
+    while (finished.size() < count) {
+        const int left = ms - int(clock.elapsed());
+        if (left <= 0)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(left, &loop, &QEventLoop::quit);
+        waiting = &loop;
+        loop.exec();
+        waiting = nullptr;
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 
 #include "link/tmodbus.h"
 
+#include <QEventLoop>
 #include <QObject>
 #include <QStringList>
 
@@ -31,6 +32,7 @@ public:
 
 private:
     TModbus &worker;
+    QEventLoop *waiting = nullptr;
 };
 
 #endif
