@@ -9,9 +9,15 @@ TModbus::TModbus()
     qRegisterMetaType<ModbusCommand *>("ModbusCommand*");
     qRegisterMetaType<bool *>("bool*");
 #ifdef ORVALIS_TSAN
-    // Queued delivery hands the record over through Qt's event queue, which the
-    // sanitizer cannot see; these run first on the receiving thread.
-    auto handOver = [this] { TSAN_ACQUIRE(this); };
+    // Queued delivery hands the record and Qt's copy of the arguments over through
+    // an event queue the sanitizer cannot see. These run first on this thread;
+    // each waits until the worker has marked its emit done, then acquires it.
+    auto handOver = [this] {
+        ++received;
+        while (emitted.load() < received)
+            QThread::yieldCurrentThread();
+        TSAN_ACQUIRE(this);
+    };
     connect(this, &TModbus::sendRequest, this, handOver, Qt::QueuedConnection);
     connect(this, &TModbus::connectDevice, this, handOver, Qt::QueuedConnection);
     connect(this, &TModbus::disconnectDevice, this, handOver, Qt::QueuedConnection);
@@ -53,8 +59,11 @@ template<typename Emit>
 bool TModbus::step(Emit emitSignal)
 {
     stepExpected = true;
-    TSAN_RELEASE(this); // the record is the other thread's until the gate opens
     emitSignal();
+#ifdef ORVALIS_TSAN
+    TSAN_RELEASE(this); // after the emit: Qt has copied the arguments by now
+    emitted.fetch_add(1);
+#endif
     stepGate.acquire();
     TSAN_ACQUIRE(this);
     return !isInterruptionRequested();

@@ -49,6 +49,9 @@ private:
     QList<ModbusCommand> queue;
     Modbus modbus;
     std::atomic<bool> stepExpected{false};
+    // Sanitizer builds only: signals emitted by the worker and taken by this thread.
+    std::atomic<int> emitted{0};
+    int received = 0;
 };
 
 #endif
