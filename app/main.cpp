@@ -5,7 +5,8 @@
 #include <QDebug>
 #include <QTimer>
 
-// Skeleton until the window exists: connects to the first port listed and
+// Skeleton until the window exists: connects to the last port listed (the
+// virtual line comes last when ORVALIS_SERIAL_PORTS names one) and
 // reads the module's status register every two seconds.
 int main(int argc, char *argv[])
 {
@@ -26,7 +27,7 @@ int main(int argc, char *argv[])
     });
 
     ModbusCommand connectCmd(Connect, 50521, 1, 4, 0);
-    connectCmd.addValues({quint16(ports.first()), 247, 0, 1});
+    connectCmd.addValues({quint16(ports.last()), 247, 0, 1});
     worker.addCommand(connectCmd);
 
     QTimer poll;
