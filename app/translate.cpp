@@ -1,0 +1,108 @@
+#include "app/translate.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <QTranslator>
+
+namespace {
+
+QString configPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+           + QStringLiteral("/lang.config");
+}
+
+bool validCode(int code)
+{
+    return code == 0 || code == 1;
+}
+
+} // namespace
+
+Translate::Translate(QQmlEngine *engine, QObject *parent, int code)
+    : QObject(parent), translator(new QTranslator), code(code), engine(engine)
+{
+}
+
+Translate::~Translate()
+{
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+int Translate::readLanguageFile()
+{
+    QFile file(configPath());
+    if (!file.exists())
+        return 2;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qDebug() << "Fail open lang.config file (read)";
+        return 2;
+    }
+    const QString content = QTextStream(&file).readAll();
+    file.close();
+    if (content == QLatin1String("en-EN"))
+        return 0;
+    if (content == QLatin1String("de-DE"))
+        return 1;
+    qDebug() << "unespect value :" << content;
+    return 2;
+}
+
+void Translate::initLanguage()
+{
+    int chosen = readLanguageFile();
+    if (chosen == 2) {
+        const QStringList languages = QLocale::system().uiLanguages();
+        chosen = !languages.isEmpty() && languages.first() == QLatin1String("de-DE") ? 1 : 0;
+    }
+    code = chosen;
+    applyLanguage();
+}
+
+void Translate::setLanguageCode(int newCode)
+{
+    code = newCode;
+    applyLanguage();
+}
+
+void Translate::applyLanguage()
+{
+    if (!translator->isEmpty())
+        QCoreApplication::removeTranslator(translator);
+
+    if (!validCode(code)) {
+        qDebug() << "Invalid language";
+        // Leave no catalogue of the previous language behind.
+        translator->load(QString());
+    } else if (translator->load(code == 0 ? QStringLiteral("vordan_en") : QStringLiteral("vordan_de"),
+                                QStringLiteral(":translate"))) {
+        QCoreApplication::installTranslator(translator);
+    }
+
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!QDir(dir).exists())
+        QDir().mkpath(dir);
+
+    // An unknown code must never reach the file: the stored choice stays.
+    if (!validCode(code)) {
+        qDebug() << "Invalid language";
+    } else {
+        QFile file(configPath());
+        if (!file.open(QIODevice::WriteOnly)) {
+            qDebug() << "Fail open lang.config file (write)";
+        } else {
+            file.write(code == 0 ? "en-EN" : "de-DE");
+            file.close();
+        }
+    }
+
+    if (engine)
+        engine->retranslate();
+}

@@ -1,0 +1,261 @@
+#include "update/firmwareupdate.h"
+
+#include "link/modbuscommand.h"
+#include "link/tmodbus.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QMetaEnum>
+#include <QModbusDevice>
+
+#include <array>
+
+namespace {
+
+enum Register {
+    M_REG_STATUS = 50521,
+    M_REG_RESET = 50522,
+    M_REG_APP_LENGTH_MSB = 50523,
+    M_REG_APP_LENGTH_LSB = 50524,
+    M_REG_CHECKSUM_MSB = 50525,
+    M_REG_CHECKSUM_LSB = 50526,
+    M_REG_APP_DATA = 50527,
+};
+
+const int holdingRegisters = 4;
+const int blockBytes = 16;
+const quint32 pauseEvery = 2048;
+
+} // namespace
+
+FirmwareUpdate::FirmwareUpdate(QObject *parent) : QObject(parent)
+{
+    waitTimer.setSingleShot(true);
+    waitTimer.setInterval(1000);
+    connect(&waitTimer, &QTimer::timeout, this, &FirmwareUpdate::onWaitResetEnd);
+    pauseTimer.setSingleShot(true);
+    pauseTimer.setInterval(2200);
+    connect(&pauseTimer, &QTimer::timeout, this, &FirmwareUpdate::onPauseEnd);
+}
+
+void FirmwareUpdate::setWaits(int resetWaitMs, int pauseMs)
+{
+    waitTimer.setInterval(resetWaitMs);
+    pauseTimer.setInterval(pauseMs);
+}
+
+void FirmwareUpdate::setTModbus(TModbus *w)
+{
+    worker = w;
+    connect(this, &FirmwareUpdate::processCmdEnd, worker, &TModbus::onNextStepAvailable,
+            Qt::QueuedConnection);
+    connect(worker, &TModbus::commandFinish, this, &FirmwareUpdate::commandFinish,
+            Qt::QueuedConnection);
+}
+
+quint32 FirmwareUpdate::crc32(const QByteArray &data)
+{
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 i = 0; i < 256; ++i) {
+            quint32 c = i;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    quint32 crc = 0xFFFFFFFFu;
+    for (char byte : data)
+        crc = table[(crc ^ quint8(byte)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+void FirmwareUpdate::start(const QString &name)
+{
+    if (running) {
+        qDebug() << "FirmwareUpdate: an update is already running, start refused";
+        return;
+    }
+    qDebug() << "start";
+    sentBytes = 0;
+    endSent = false;
+    paused = false;
+    running = true;
+
+    fileName = name;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug() << "ERROR : open file fail";
+        fail();
+        return;
+    }
+    // The bootloader takes a 32-bit length.
+    if (quint64(file.size()) > 0xFFFFFFFFull) {
+        qDebug() << "ERROR : image too large" << file.size();
+        fail();
+        return;
+    }
+    appLength = quint32(file.size());
+    image = file.read(appLength);
+    file.close();
+    if (quint32(image.size()) != appLength) {
+        qDebug() << "ERROR : read file fail";
+        fail();
+        return;
+    }
+    checksum = crc32(image);
+    post(M_REG_RESET, {1});
+}
+
+void FirmwareUpdate::post(int address, const QVector<quint16> &values)
+{
+    ModbusCommand cmd(Firmware, address, values.size(), holdingRegisters, 1);
+    cmd.addValues(values);
+    worker->addCommand(cmd);
+}
+
+void FirmwareUpdate::postStatusCheck()
+{
+    worker->addCommand(ModbusCommand(Firmware, M_REG_STATUS, 1, holdingRegisters, 0));
+}
+
+// Nothing more goes to the module once an update has failed.
+void FirmwareUpdate::fail()
+{
+    running = false;
+    waitTimer.stop();
+    pauseTimer.stop();
+    paused = false;
+    image.clear();
+    emit updateFail();
+}
+
+void FirmwareUpdate::finish(bool success)
+{
+    if (success) {
+        running = false;
+        emit updateSuccess();
+    } else {
+        fail();
+    }
+}
+
+void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
+{
+    if (cmd->getKind() != Firmware)
+        return;
+
+    const int error = cmd->getError();
+    const int address = cmd->getAddress();
+    const int status = cmd->getValues().isEmpty() ? -1 : cmd->getValues().first();
+
+    if (!running) {
+        // A command still in the queue when the update failed.
+        qDebug() << "FirmwareUpdate: completion after the update ended ignored";
+        emit processCmdEnd();
+        return;
+    }
+
+    if (error != QModbusDevice::NoError) {
+        qDebug() << "FirmwareUpdate::commandFinish - CMD FINISH with error"
+                 << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
+        fail();
+        emit processCmdEnd();
+        return;
+    }
+
+    switch (address) {
+    case M_REG_RESET:
+        qDebug() << "End reset wait 1s";
+        waitTimer.start();
+        break;
+    case M_REG_STATUS:
+        if (!endSent) {
+            if (status == 1) {
+                qDebug() << "End status " << status;
+                post(M_REG_CHECKSUM_MSB, {quint16(checksum >> 16)});
+            } else {
+                qDebug() << "Error state bootloader";
+                finish(false);
+            }
+        } else if (status == 0) {
+            qDebug() << "Success update";
+            finish(true);
+        } else {
+            qDebug() << "Error state application";
+            finish(false);
+        }
+        break;
+    case M_REG_CHECKSUM_MSB:
+        qDebug() << "End M_REG_CHECKSUM_MSB ";
+        post(M_REG_CHECKSUM_LSB, {quint16(checksum & 0xFFFF)});
+        break;
+    case M_REG_CHECKSUM_LSB:
+        qDebug() << "End M_REG_CHECKSUM_LSB ";
+        post(M_REG_APP_LENGTH_MSB, {quint16(appLength >> 16)});
+        break;
+    case M_REG_APP_LENGTH_MSB:
+        qDebug() << "End M_REG_APP_LENGTH_MSB ";
+        post(M_REG_APP_LENGTH_LSB, {quint16(appLength & 0xFFFF)});
+        break;
+    case M_REG_APP_LENGTH_LSB:
+        qDebug() << "End M_REG_APP_LENGTH_LSB ";
+        sendNextBlock();
+        break;
+    case M_REG_APP_DATA:
+        sendNextBlock();
+        break;
+    default:
+        break;
+    }
+    emit processCmdEnd();
+}
+
+void FirmwareUpdate::onWaitResetEnd()
+{
+    if (!running)
+        return;
+    qDebug() << "onWaitResetEnd";
+    postStatusCheck();
+}
+
+void FirmwareUpdate::sendNextBlock()
+{
+    if (paused || !running)
+        return;
+    if (!image.isEmpty()) {
+        const int n = qMin(blockBytes, image.size());
+        const QByteArray bytes = image.left(n);
+        image.remove(0, n);
+
+        // Byte 2k goes in the low half of its register, byte 2k+1 in the high half.
+        QVector<quint16> block{quint16(sentBytes >> 16), quint16(sentBytes & 0xFFFF)};
+        for (int k = 0; k < blockBytes / 2; ++k) {
+            const quint16 low = 2 * k < n ? quint8(bytes[2 * k]) : 0;
+            const quint16 high = 2 * k + 1 < n ? quint8(bytes[2 * k + 1]) : 0;
+            block.append(quint16(high << 8 | low));
+        }
+        post(M_REG_APP_DATA, block);
+        sentBytes += quint32(n);
+
+        if ((sentBytes & (pauseEvery - 1)) == 0) {
+            paused = true;
+            pauseTimer.start();
+        }
+        emit updateProgress(float(sentBytes) / float(appLength));
+    } else if (!endSent) {
+        endSent = true;
+        QVector<quint16> closing{quint16(sentBytes >> 16), quint16(sentBytes & 0xFFFF)};
+        closing.resize(2 + blockBytes / 2);
+        post(M_REG_APP_DATA, closing);
+        // Counted from posting the closing block, not from its completion.
+        waitTimer.start();
+    }
+}
+
+void FirmwareUpdate::onPauseEnd()
+{
+    paused = false;
+    sendNextBlock();
+}

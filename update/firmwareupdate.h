@@ -1,0 +1,62 @@
+#ifndef FIRMWAREUPDATE_H
+#define FIRMWAREUPDATE_H
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class ModbusCommand;
+class TModbus;
+
+// Loads a firmware image into the module through its bootloader registers,
+// one queued command at a time: each completion posts the next command.
+class FirmwareUpdate : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FirmwareUpdate(QObject *parent = nullptr);
+
+    void setTModbus(TModbus *worker);
+    void start(const QString &fileName);
+    void commandFinish(ModbusCommand *cmd);
+    bool isRunning() const { return running; }
+
+    // CRC-32 of zlib and Ethernet (ISO-HDLC).
+    static quint32 crc32(const QByteArray &data);
+
+    // Lets tests shorten the bootloader waits; the program never calls it.
+    void setWaits(int resetWaitMs, int pauseMs);
+
+signals:
+    void processCmdEnd();
+    void updateFail();
+    void updateSuccess();
+    void updateProgress(float progression);
+
+private:
+    void onWaitResetEnd();
+    void sendNextBlock();
+    void onPauseEnd();
+
+    void post(int address, const QVector<quint16> &values);
+    void postStatusCheck();
+    void fail();
+    void finish(bool success);
+
+    TModbus *worker = nullptr;
+    QString fileName;
+    quint32 appLength = 0;
+    quint32 checksum = 0;
+    quint32 sentBytes = 0;
+    QByteArray image;
+    bool endSent = false;
+    bool paused = false;
+    bool running = false;
+
+    // Held so that a failed update can stop them.
+    QTimer waitTimer;
+    QTimer pauseTimer;
+};
+
+#endif
