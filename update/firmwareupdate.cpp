@@ -30,18 +30,15 @@ const quint32 pauseEvery = 2048;
 
 FirmwareUpdate::FirmwareUpdate(QObject *parent) : QObject(parent)
 {
+    // A coarse timer may fire up to 5 % early; the bootloader needs the full waits.
+    waitTimer.setTimerType(Qt::PreciseTimer);
     waitTimer.setSingleShot(true);
     waitTimer.setInterval(1000);
     connect(&waitTimer, &QTimer::timeout, this, &FirmwareUpdate::onWaitResetEnd);
+    pauseTimer.setTimerType(Qt::PreciseTimer);
     pauseTimer.setSingleShot(true);
     pauseTimer.setInterval(2200);
     connect(&pauseTimer, &QTimer::timeout, this, &FirmwareUpdate::onPauseEnd);
-}
-
-void FirmwareUpdate::setWaits(int resetWaitMs, int pauseMs)
-{
-    waitTimer.setInterval(resetWaitMs);
-    pauseTimer.setInterval(pauseMs);
 }
 
 void FirmwareUpdate::setTModbus(TModbus *w)

@@ -25,9 +25,6 @@ public:
     // CRC-32 of zlib and Ethernet (ISO-HDLC).
     static quint32 crc32(const QByteArray &data);
 
-    // Lets tests shorten the bootloader waits; the program never calls it.
-    void setWaits(int resetWaitMs, int pauseMs);
-
 signals:
     void processCmdEnd();
     void updateFail();

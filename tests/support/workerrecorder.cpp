@@ -12,7 +12,9 @@ WorkerRecorder::WorkerRecorder(TModbus &worker) : worker(worker)
         steps.append(QStringLiteral("finish %1").arg(cmd->getKind()));
         if (onFinish)
             onFinish(cmd);
-        this->worker.onNextStepAvailable();
+        // Like the program's own consumers: the firmware update releases its own.
+        if (releaseFirmware || cmd->getKind() != Firmware)
+            this->worker.onNextStepAvailable();
         if (waiting)
             waiting->quit();
     });

@@ -29,6 +29,7 @@ public:
     QList<Finished> finished;
     QStringList steps; // "connect", "request", "disconnect", "finish <kind>"
     std::function<void(ModbusCommand *)> onFinish;
+    bool releaseFirmware = true;
 
 private:
     TModbus &worker;

@@ -1,0 +1,5 @@
+#include "testfirmwareupdate.h"
+
+#include <QtTest>
+
+QTEST_GUILESS_MAIN(TestFirmwareUpdate)
