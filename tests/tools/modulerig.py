@@ -48,6 +48,10 @@ def write_registers_request(address, words, slave=SLAVE):
     return adu(slave, 16, payload)
 
 
+def crc_ok(frame):
+    return len(frame) >= 4 and struct.unpack("<H", frame[-2:])[0] == crc16(frame[:-2])
+
+
 def float_pairs(words):
     return [struct.unpack(">f", struct.pack(">HH", words[i], words[i + 1]))[0]
             for i in range(0, len(words), 2)]
@@ -57,7 +61,9 @@ class Module:
     """One virtual module process on its own pty pair."""
 
     def __init__(self, *args, stdin=subprocess.DEVNULL):
+        """`args` go to the module; "{dir}" in them is the rig's directory."""
         self.dir = tempfile.mkdtemp(prefix="vmtest.")
+        args = [a.replace("{dir}", self.dir) for a in args]
         self.module_end = os.path.join(self.dir, "module")
         self.tool_end = os.path.join(self.dir, "tool")
         self.control_path = os.path.join(self.dir, "control")
@@ -151,8 +157,9 @@ class Module:
 
     def client(self):
         if self._client is None:
+            # This pymodbus keeps the time-out as a whole number of seconds.
             self._client = ModbusSerialClient(port=self.tool_end, baudrate=19200, parity="N",
-                                              timeout=0.5, retries=1, strict=False)
+                                              timeout=1, retries=1, strict=False)
             if not self._client.connect():
                 raise RuntimeError("pymodbus cannot open " + self.tool_end)
         return self._client

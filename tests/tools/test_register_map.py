@@ -149,16 +149,22 @@ class RegisterMapTest(unittest.TestCase):
 
     def test_writes_read_back(self):
         client = self.m.client()
-        self.assertFalse(client.write_registers(50581, [2024, 3, 5], slave=247).isError())
-        self.assertEqual(self.m.registers(50573, 11)[8:], [2024, 3, 5])
-        self.assertFalse(client.write_registers(50589, [0x4142, 0x3132, 0], slave=247).isError())
-        self.assertEqual(self.m.registers(50589, 3), [0x4142, 0x3132, 0])
-        self.assertFalse(client.write_coils(50000, [False, True], slave=247).isError())
-        self.assertEqual(self.m.coils(50000, 2), [0, 1])
-        self.assertFalse(client.write_coil(50000, True, slave=247).isError())
-        self.assertEqual(self.m.coils(50000, 2), [1, 1])
-        self.assertFalse(client.write_register(30501, 1, slave=247).isError())
-        self.assertEqual(self.m.control("get 30501"), "ok 1")
+        try:
+            self.assertFalse(client.write_registers(50581, [2024, 3, 5], slave=247).isError())
+            self.assertEqual(self.m.registers(50573, 11)[8:], [2024, 3, 5])
+            self.assertFalse(client.write_registers(50589, [0x4142, 0x3132, 0], slave=247).isError())
+            self.assertEqual(self.m.registers(50589, 3), [0x4142, 0x3132, 0])
+            self.assertFalse(client.write_coils(50000, [False, True], slave=247).isError())
+            self.assertEqual(self.m.coils(50000, 2), [0, 1])
+            self.assertFalse(client.write_coil(50000, True, slave=247).isError())
+            self.assertEqual(self.m.coils(50000, 2), [1, 1])
+            self.assertFalse(client.write_register(30501, 1, slave=247).isError())
+            self.assertEqual(self.m.control("get 30501"), "ok 1")
+        finally:
+            self.m.control("set 50581 2021 6 9")
+            self.m.control("set 50589 0x4F52 0x5630 0x3100")
+            self.m.control("setcoil 50000 1 0")
+            self.m.control("set 30501 0")
 
     def test_line_settings_are_stored_but_the_line_stays(self):
         client = self.m.client()
