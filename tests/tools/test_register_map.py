@@ -4,6 +4,7 @@ address checks, clock and alarms."""
 import datetime
 import math
 import re
+import struct
 import subprocess
 import time
 import unittest
@@ -208,8 +209,17 @@ class RegisterMapTest(unittest.TestCase):
         bad_coil = modulerig.adu(247, 5, bytes([0xC3, 0x50, 0x12, 0x34]))
         self.assertEqual(exception_code(self.m.transact(bad_coil)), 3)
 
-    def test_other_slave_addresses_are_ignored(self):
+    def test_other_slave_addresses_are_ignored_and_broadcasts_obeyed_silently(self):
         self.assertEqual(self.m.transact(read_request(3, 50521, 1, slave=12), timeout=0.3), b"")
+        broadcast = modulerig.adu(0, 6, struct.pack(">HH", 50573, 33))
+        try:
+            self.assertEqual(self.m.transact(broadcast, timeout=0.3), b"")
+            self.assertEqual(self.m.control("get 50573"), "ok 33")
+            last = self.m.log()[-1]
+            self.assertEqual((last["slave"], last["fn"], last["values"], last["answer"]),
+                             (0, 6, [33], "silent"))
+        finally:
+            self.m.control("set 50573 60")
 
     # Clock --------------------------------------------------------------------
 

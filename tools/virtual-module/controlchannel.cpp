@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -20,6 +21,9 @@ ControlChannel::ControlChannel(CommandInterpreter &interpreter, QObject *parent)
 
 void ControlChannel::listenOnStdin()
 {
+    // In the background of an interactive shell, reading the terminal would
+    // stop the whole module; ignored, the read fails and stdin is dropped.
+    signal(SIGTTIN, SIG_IGN);
     m_stdin = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this);
     connect(m_stdin, &QSocketNotifier::activated, this, &ControlChannel::readStdin);
 }

@@ -9,9 +9,16 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 int main(int argc, char *argv[])
 {
+    // Started with stdin closed, the next file opened (the serial port, say)
+    // would become fd 0 and be read as control input.
+    if (fcntl(STDIN_FILENO, F_GETFD) == -1)
+        open("/dev/null", O_RDONLY);
+
     QElapsedTimer runTime;
     runTime.start();
     QCoreApplication app(argc, argv);
