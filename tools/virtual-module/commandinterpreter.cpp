@@ -99,8 +99,10 @@ QString CommandInterpreter::execute(const QString &line)
         switch (m_module.mode()) {
         case VirtualModule::Mode::Application: return QStringLiteral("ok application");
         case VirtualModule::Mode::Bootloader: return QStringLiteral("ok bootloader");
-        case VirtualModule::Mode::Resetting: return QStringLiteral("ok resetting");
+        case VirtualModule::Mode::Resetting: break;
         }
+        // Neither runs while the module restarts; it answers nothing on the bus.
+        return QStringLiteral("ok resetting");
     }
     if (command == QLatin1String("quit")) {
         m_quit = true;
