@@ -73,6 +73,7 @@ class Module:
              "pty,raw,echo=0,link=" + self.tool_end],
             stderr=subprocess.DEVNULL)
         self.process = None
+        self._out = b""
         self._control = None
         self._fd = None
         self._client = None
@@ -93,10 +94,20 @@ class Module:
             raise RuntimeError("module did not get ready: %r %s" % (line, err))
 
     def _stdout_line(self, timeout):
-        ready, _, _ = select.select([self.process.stdout], [], [], timeout)
-        if not ready:
-            return None
-        return self.process.stdout.readline().decode().strip()
+        """Next line the module printed, or None after `timeout` seconds."""
+        fd = self.process.stdout.fileno()
+        deadline = time.monotonic() + timeout
+        while b"\n" not in self._out:
+            left = deadline - time.monotonic()
+            ready, _, _ = select.select([fd], [], [], max(left, 0))
+            if not ready:
+                return None
+            chunk = os.read(fd, 4096)
+            if not chunk:
+                return None
+            self._out += chunk
+        line, self._out = self._out.split(b"\n", 1)
+        return line.decode().strip()
 
     # Control channel -------------------------------------------------------
 
