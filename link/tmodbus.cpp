@@ -51,19 +51,32 @@ void TModbus::onNextStepAvailable()
         qDebug() << "TModbus: step given twice";
         return;
     }
-    TSAN_RELEASE(this); // the worker reads the record after the gate opens
-    stepGate.release();
+    // A receiver that answers through a queued connection can do so before the
+    // worker has posted the same signal to the receivers connected after it.
+    // Wait until the emit is over, then give the gate from the back of the
+    // event queue, so that every receiver has read the record before it dies.
+    deliveryMutex.lock();
+    deliveryMutex.unlock();
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            TSAN_RELEASE(this); // the worker reads the record after the gate opens
+            stepGate.release();
+        },
+        Qt::QueuedConnection);
 }
 
 template<typename Emit>
 bool TModbus::step(Emit emitSignal)
 {
     stepExpected = true;
+    deliveryMutex.lock();
     emitSignal();
 #ifdef ORVALIS_TSAN
     TSAN_RELEASE(this); // after the emit: Qt has copied the arguments by now
     emitted.fetch_add(1);
 #endif
+    deliveryMutex.unlock();
     stepGate.acquire();
     TSAN_ACQUIRE(this);
     return !isInterruptionRequested();

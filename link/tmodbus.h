@@ -48,6 +48,7 @@ private:
     QSemaphore pending{0};
     QList<ModbusCommand> queue;
     Modbus modbus;
+    QMutex deliveryMutex; // held while the worker emits a step
     std::atomic<bool> stepExpected{false};
     // Sanitizer builds only: signals emitted by the worker and taken by this thread.
     std::atomic<int> emitted{0};

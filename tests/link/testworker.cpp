@@ -167,3 +167,37 @@ void TestWorker::producersOnOtherThreads()
     QCOMPARE(lastA, 1000 + perThread - 1);
     QCOMPARE(lastB, 2000 + perThread - 1);
 }
+
+void TestWorker::laterConsumerSeesEveryRecord()
+{
+    // The first consumer releases the worker through a queued connection, as the
+    // firmware update does; the one connected after it must still read each
+    // record before the worker moves on and reuses it.
+    TModbus worker;
+    QObject first;
+    QObject second;
+    QList<int> seenFirst, seenSecond;
+    connect(&worker, &TModbus::commandFinish, &first,
+            [&](ModbusCommand *cmd) {
+                seenFirst.append(cmd->getAddress());
+                QMetaObject::invokeMethod(&worker, &TModbus::onNextStepAvailable,
+                                          Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+    const int count = 20000;
+    QEventLoop loop;
+    connect(&worker, &TModbus::commandFinish, &second, [&](ModbusCommand *cmd) {
+        seenSecond.append(cmd->getAddress());
+        if (seenSecond.size() == count)
+            loop.quit();
+    });
+    for (int i = 0; i < count; ++i)
+        worker.addCommand(ModbusCommand(RefreshEnd, i, 0, 0, 0));
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QList<int> expected;
+    for (int i = 0; i < count; ++i)
+        expected.append(i);
+    QCOMPARE(seenFirst, expected);
+    QCOMPARE(seenSecond, expected);
+}

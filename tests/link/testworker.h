@@ -15,6 +15,7 @@ private slots:
     void connectOnUnopenablePort();
     void strayStepIsIgnored();
     void producersOnOtherThreads();
+    void laterConsumerSeesEveryRecord();
 };
 
 #endif
