@@ -1,5 +1,6 @@
 #include "testclient.h"
 #include "testportdirectory.h"
+#include "testsilentmodule.h"
 #include "testworker.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "client") {
         TestClient t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "silent") {
+        TestSilentModule t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -307,31 +307,3 @@ void TestClient::lineGoingAwayEndsTheRequestOnce()
     QVERIFY(fresh.start());
     QVERIFY(connectWorker(worker, recorder, fresh));
 }
-
-void TestClient::silentModuleTimesOut()
-{
-    VirtualLine line;
-    QVERIFY(line.start());
-    TModbus worker;
-    WorkerRecorder recorder(worker);
-    QVERIFY(connectWorker(worker, recorder, line));
-    QCOMPARE(line.command("silent on"), QStringLiteral("ok"));
-    recorder.steps.clear();
-
-    QElapsedTimer clock;
-    clock.start();
-    ModbusCommand first = readHolding(50540, 6);
-    first.addValue(5);
-    worker.addCommand(first);
-    worker.addCommand(readHolding(50552, 6));
-    QVERIFY(recorder.waitFor(2, 13000));
-    const qint64 elapsed = clock.elapsed();
-    QVERIFY2(elapsed > 9000 && elapsed < 11500, qPrintable(QString::number(elapsed)));
-    QCOMPARE(recorder.finished[1].error, int(QModbusDevice::TimeoutError));
-    QCOMPARE(recorder.finished[1].values, QVector<quint16>{5});
-
-    // The link is closed now: the next request fails at once, with no second disconnect.
-    QVERIFY(recorder.waitFor(3, 1000));
-    QCOMPARE(recorder.finished[2].error, int(QModbusDevice::UnknownError));
-    QCOMPARE(recorder.steps, (QStringList{"request", "disconnect", "finish 2", "request", "finish 2"}));
-}

@@ -17,7 +17,6 @@ private slots:
     void delayedAnswerArrives();
     void watchdogEndsAHungRequest();
     void lineGoingAwayEndsTheRequestOnce();
-    void silentModuleTimesOut();
 };
 
 #endif
