@@ -104,8 +104,8 @@ void TestPortDirectory::malformedEnvironmentEntriesAreSkipped()
     }
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("skipped.*95=/tmp/other.*already used"));
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("skipped.*96=/tmp/ok.*already listed"));
-    const QString spec = bad.join(';') + ";95=/tmp/ok;;95=/tmp/other;96=/tmp/ok";
-    QCOMPARE(directory.update({}, spec), QList<int>{95});
+    const QString entries = bad.join(';') + ";95=/tmp/ok;;95=/tmp/other;96=/tmp/ok";
+    QCOMPARE(directory.update({}, entries), QList<int>{95});
     QCOMPARE(directory.portName(95), QStringLiteral("/tmp/ok"));
 }
 

@@ -6,7 +6,7 @@
 
 // The module's real-time clock. It runs from the host's local wall time at
 // start-up until the tool sets it. Times are plain wall-clock values (kept with
-// a UTC time spec so that no daylight-saving rule ever shifts them).
+// UTC so that no daylight-saving rule ever shifts them).
 class ModuleClock
 {
 public:

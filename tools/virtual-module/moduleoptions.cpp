@@ -91,12 +91,12 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
         return false;
     }
     corruptCrc = parser.isSet(corruptOption);
-    for (const QString &spec : parser.values(exceptionOption)) {
-        const QStringList parts = spec.split(QLatin1Char(':'));
+    for (const QString &value : parser.values(exceptionOption)) {
+        const QStringList parts = value.split(QLatin1Char(':'));
         int address = 0;
         int code = 0;
         if (parts.size() != 2 || !toInt(parts[0], 0, 65535, &address) || !toInt(parts[1], 1, 255, &code)) {
-            *error = QStringLiteral("--exception takes ADDR:CODE, got ") + spec;
+            *error = QStringLiteral("--exception takes ADDR:CODE, got ") + value;
             return false;
         }
         exceptions.append({address, code});
