@@ -1,5 +1,6 @@
 #include "update/firmwareupdate.h"
 
+#include "backend/registers.h"
 #include "link/modbuscommand.h"
 #include "link/tmodbus.h"
 
@@ -12,15 +13,7 @@
 
 namespace {
 
-enum Register {
-    M_REG_STATUS = 50521,
-    M_REG_RESET = 50522,
-    M_REG_APP_LENGTH_MSB = 50523,
-    M_REG_APP_LENGTH_LSB = 50524,
-    M_REG_CHECKSUM_MSB = 50525,
-    M_REG_CHECKSUM_LSB = 50526,
-    M_REG_APP_DATA = 50527,
-};
+using namespace Registers;
 
 const int holdingRegisters = 4;
 const int blockBytes = 16;

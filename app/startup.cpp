@@ -1,0 +1,56 @@
+#include "app/startup.h"
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "link/tmodbus.h"
+#include "update/firmwareupdate.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+
+#include <memory>
+
+int runApplication(int &argc, char **argv, const QUrl &splash)
+{
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("VORDAN"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("vordan.fr"));
+
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+#ifdef Q_OS_WIN
+    // Only where the tool has always run: the RHI backend is a preview in Qt 5.15
+    // and crashes under Mesa on Linux as soon as Quick Controls 1 text renders.
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::OpenGLRhi);
+#endif
+
+    auto translate = std::make_unique<Translate>(engine.get(), nullptr, 0);
+    translate->initLanguage();
+
+    qmlRegisterType<Backend>("com.talmix", 1, 0, "Backend");
+
+    auto firmwareUpdate = std::make_unique<FirmwareUpdate>();
+    auto worker = std::make_unique<TModbus>();
+    auto backend = std::make_unique<Backend>(worker.get(), translate.get(), firmwareUpdate.get());
+    backend->setLanguage(translate->languageCode() != 0 ? QStringLiteral("de_DE")
+                                                        : QStringLiteral("en_EN"));
+
+    engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend.get());
+    engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+    engine->load(splash);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icons/contents/V.PNG")));
+
+    if (engine->rootObjects().isEmpty())
+        return -1;
+    const int result = QGuiApplication::exec();
+
+    // An orderly end: the interface goes first, then what it used; the worker
+    // thread is stopped before the objects it talks to.
+    engine.reset();
+    backend.reset();
+    worker.reset();
+    return result;
+}

@@ -1,0 +1,342 @@
+#ifndef BACKEND_H
+#define BACKEND_H
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+
+class FirmwareUpdate;
+class ModbusCommand;
+class TModbus;
+class Translate;
+
+// What the interface sees of the module: the last known state of the link and
+// of the module's registers, and the operations that turn into commands.
+class Backend : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool connectionState READ connectionState WRITE setConnectionState NOTIFY connectionStateChanged)
+    Q_PROPERTY(QList<int> lstDevices READ lstDevices NOTIFY lstDevicesChanged)
+    Q_PROPERTY(QString firmwareVersion READ firmwareVersion WRITE setFirmwareVersion NOTIFY firmwareVersionChanged)
+    Q_PROPERTY(QString synchronization READ synchronization WRITE setSynchronization NOTIFY synchronizationChanged)
+    Q_PROPERTY(int password READ password WRITE setPassword NOTIFY passwordChanged)
+    Q_PROPERTY(QString lastBoot READ lastBoot WRITE setLastBoot NOTIFY lastBootChanged)
+    Q_PROPERTY(QString hardwareVersion READ hardwareVersion WRITE setHardwareVersion NOTIFY hardwareVersionChanged)
+    Q_PROPERTY(QString dateHour READ dateHour WRITE setDateHour NOTIFY dateHourChanged)
+    Q_PROPERTY(int timeDurationMeans READ timeDurationMeans WRITE setTimeDurationMeans NOTIFY timeDurationMeansChanged)
+    Q_PROPERTY(bool activePowerCalculatedOn READ activePowerCalculatedOn WRITE setActivePowerCalculatedOn NOTIFY activePowerCalculatedOnChanged)
+    Q_PROPERTY(bool frequency READ frequency WRITE setFrequency NOTIFY frequencyChanged)
+    Q_PROPERTY(int slaveAddress READ slaveAddress WRITE setSlaveAddress NOTIFY slaveAddressChanged)
+    Q_PROPERTY(int baudrate READ baudrate WRITE setBaudrate NOTIFY baudrateChanged)
+    Q_PROPERTY(int parity READ parity WRITE setParity NOTIFY parityChanged)
+    Q_PROPERTY(QString ctPhaseA1 READ ctPhaseA1 WRITE setCtPhaseA1 NOTIFY ctPhaseA1Changed)
+    Q_PROPERTY(QString ctPhaseA2 READ ctPhaseA2 WRITE setCtPhaseA2 NOTIFY ctPhaseA2Changed)
+    Q_PROPERTY(QString ctPhaseA3 READ ctPhaseA3 WRITE setCtPhaseA3 NOTIFY ctPhaseA3Changed)
+    Q_PROPERTY(int limitVoltage READ limitVoltage WRITE setLimitVoltage NOTIFY limitVoltageChanged)
+    Q_PROPERTY(int limitVoltageDuration READ limitVoltageDuration WRITE setLimitVoltageDuration NOTIFY limitVoltageDurationChanged)
+    Q_PROPERTY(int limitCurrent READ limitCurrent WRITE setLimitCurrent NOTIFY limitCurrentChanged)
+    Q_PROPERTY(int limitCurrentDuration READ limitCurrentDuration WRITE setLimitCurrentDuration NOTIFY limitCurrentDurationChanged)
+    Q_PROPERTY(int minimumTimeMessage READ minimumTimeMessage WRITE setMinimumTimeMessage NOTIFY minimumTimeMessageChanged)
+    Q_PROPERTY(int callMonitoringTime READ callMonitoringTime WRITE setCallMonitoringTime NOTIFY callMonitoringTimeChanged)
+    Q_PROPERTY(QStringList fusesStatus READ fusesStatus WRITE setFusesStatus NOTIFY fusesStatusChanged)
+    Q_PROPERTY(QStringList intensity READ intensity WRITE setIntensity NOTIFY intensityChanged)
+    Q_PROPERTY(QStringList intensityMean READ intensityMean WRITE setIntensityMean NOTIFY intensityMeanChanged)
+    Q_PROPERTY(QStringList intensityMin READ intensityMin WRITE setIntensityMin NOTIFY intensityMinChanged)
+    Q_PROPERTY(QStringList currentPhi READ currentPhi WRITE setCurrentPhi NOTIFY currentPhiChanged)
+    Q_PROPERTY(QStringList voltageValuesN READ voltageValuesN WRITE setVoltageValuesN NOTIFY voltageValuesNChanged)
+    Q_PROPERTY(QStringList voltageValues READ voltageValues WRITE setVoltageValues NOTIFY voltageValuesChanged)
+    Q_PROPERTY(QStringList activeReactivePower READ activeReactivePower WRITE setActiveReactivePower NOTIFY activeReactivePowerChanged)
+    Q_PROPERTY(QStringList activeReactivePowerMean READ activeReactivePowerMean WRITE setActiveReactivePowerMean NOTIFY activeReactivePowerMeanChanged)
+    Q_PROPERTY(QStringList activeReactivePowerMin READ activeReactivePowerMin WRITE setActiveReactivePowerMin NOTIFY activeReactivePowerMinChanged)
+    Q_PROPERTY(QString timeAndDateOfMeanValues READ timeAndDateOfMeanValues WRITE setTimeAndDateOfMeanValues NOTIFY timeAndDateOfMeanValuesChanged)
+    Q_PROPERTY(QString temperatureMeasurement READ temperatureMeasurement WRITE setTemperatureMeasurement NOTIFY temperatureMeasurementChanged)
+    Q_PROPERTY(QString serialNumber READ serialNumber WRITE setSerialNumber NOTIFY serialNumberChanged)
+    Q_PROPERTY(QString installationDate READ installationDate WRITE setInstallationDate NOTIFY installationDateChanged)
+    Q_PROPERTY(QString productNumber READ productNumber WRITE setProductNumber NOTIFY productNumberChanged)
+    Q_PROPERTY(int temperatureThresholdValue READ temperatureThresholdValue WRITE setTemperatureThresholdValue NOTIFY temperatureThresholdValueChanged)
+    Q_PROPERTY(int ctPhaseA1Int READ ctPhaseA1Int WRITE setCtPhaseA1Int NOTIFY ctPhaseA1IntChanged)
+    Q_PROPERTY(bool moduleStatus READ moduleStatus WRITE setModuleStatus NOTIFY moduleStatusChanged)
+    Q_PROPERTY(bool fuseBlowL1 READ fuseBlowL1 WRITE setFuseBlowL1 NOTIFY fuseBlowL1Changed)
+    Q_PROPERTY(bool fuseBlowL2 READ fuseBlowL2 WRITE setFuseBlowL2 NOTIFY fuseBlowL2Changed)
+    Q_PROPERTY(bool fuseBlowL3 READ fuseBlowL3 WRITE setFuseBlowL3 NOTIFY fuseBlowL3Changed)
+    Q_PROPERTY(bool temperatureStatus READ temperatureStatus WRITE setTemperatureStatus NOTIFY temperatureStatusChanged)
+    Q_PROPERTY(int currentLanguage READ currentLanguage WRITE setCurrentLanguage NOTIFY currentLanguageChanged)
+    Q_PROPERTY(int baudrateConnectionPage READ baudrateConnectionPage WRITE setBaudrateConnectionPage NOTIFY baudrateConnectionPageChanged)
+    Q_PROPERTY(int parityConnectionPage READ parityConnectionPage WRITE setParityConnectionPage NOTIFY parityConnectionPageChanged)
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QString fsdid READ fsdid WRITE setFsdid NOTIFY fsdidChanged)
+    Q_PROPERTY(bool measurementEnable READ measurementEnable WRITE setMeasurementEnable NOTIFY measurementEnableChanged)
+    Q_PROPERTY(bool chartsEnable READ chartsEnable WRITE setChartsEnable NOTIFY chartsEnableChanged)
+
+public:
+    explicit Backend(QObject *parent = nullptr);
+    Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmwareUpdate,
+            QObject *parent = nullptr);
+
+    bool connectionState() const { return m_connectionState; }
+    QList<int> lstDevices() const { return m_lstDevices; }
+    QString firmwareVersion() const { return m_firmwareVersion; }
+    QString synchronization() const { return m_synchronization; }
+    int password() const { return m_password; }
+    QString lastBoot() const { return m_lastBoot; }
+    QString hardwareVersion() const { return m_hardwareVersion; }
+    QString dateHour() const { return m_dateHour; }
+    int timeDurationMeans() const { return m_timeDurationMeans; }
+    bool activePowerCalculatedOn() const { return m_activePowerCalculatedOn; }
+    bool frequency() const { return m_frequency; }
+    int slaveAddress() const { return m_slaveAddress; }
+    int baudrate() const { return m_baudrate; }
+    int parity() const { return m_parity; }
+    QString ctPhaseA1() const { return m_ctPhaseA1; }
+    QString ctPhaseA2() const { return m_ctPhaseA2; }
+    QString ctPhaseA3() const { return m_ctPhaseA3; }
+    int limitVoltage() const { return m_limitVoltage; }
+    int limitVoltageDuration() const { return m_limitVoltageDuration; }
+    int limitCurrent() const { return m_limitCurrent; }
+    int limitCurrentDuration() const { return m_limitCurrentDuration; }
+    int minimumTimeMessage() const { return m_minimumTimeMessage; }
+    int callMonitoringTime() const { return m_callMonitoringTime; }
+    QStringList fusesStatus() const { return m_fusesStatus; }
+    QStringList intensity() const { return m_intensity; }
+    QStringList intensityMean() const { return m_intensityMean; }
+    QStringList intensityMin() const { return m_intensityMin; }
+    QStringList currentPhi() const { return m_currentPhi; }
+    QStringList voltageValuesN() const { return m_voltageValuesN; }
+    QStringList voltageValues() const { return m_voltageValues; }
+    QStringList activeReactivePower() const { return m_activeReactivePower; }
+    QStringList activeReactivePowerMean() const { return m_activeReactivePowerMean; }
+    QStringList activeReactivePowerMin() const { return m_activeReactivePowerMin; }
+    QString timeAndDateOfMeanValues() const { return m_timeAndDateOfMeanValues; }
+    QString temperatureMeasurement() const { return m_temperatureMeasurement; }
+    QString serialNumber() const { return m_serialNumber; }
+    QString installationDate() const { return m_installationDate; }
+    QString productNumber() const { return m_productNumber; }
+    int temperatureThresholdValue() const { return m_temperatureThresholdValue; }
+    int ctPhaseA1Int() const { return m_ctPhaseA1Int; }
+    bool moduleStatus() const { return m_moduleStatus; }
+    bool fuseBlowL1() const { return m_fuseBlowL1; }
+    bool fuseBlowL2() const { return m_fuseBlowL2; }
+    bool fuseBlowL3() const { return m_fuseBlowL3; }
+    bool temperatureStatus() const { return m_temperatureStatus; }
+    int currentLanguage() const { return m_currentLanguage; }
+    int baudrateConnectionPage() const { return m_baudrateConnectionPage; }
+    int parityConnectionPage() const { return m_parityConnectionPage; }
+    QString language() const { return m_language; }
+    QString fsdid() const { return m_fsdid; }
+    bool measurementEnable() const { return m_measurementEnable; }
+    bool chartsEnable() const { return m_chartsEnable; }
+
+    void setConnectionState(bool value) { update(m_connectionState, value, &Backend::connectionStateChanged); }
+    void setFirmwareVersion(const QString &value) { update(m_firmwareVersion, value, &Backend::firmwareVersionChanged); }
+    void setSynchronization(const QString &value) { update(m_synchronization, value, &Backend::synchronizationChanged); }
+    void setPassword(int value) { update(m_password, value, &Backend::passwordChanged); }
+    void setLastBoot(const QString &value) { update(m_lastBoot, value, &Backend::lastBootChanged); }
+    void setHardwareVersion(const QString &value) { update(m_hardwareVersion, value, &Backend::hardwareVersionChanged); }
+    void setDateHour(const QString &value) { update(m_dateHour, value, &Backend::dateHourChanged); }
+    void setTimeDurationMeans(int value) { update(m_timeDurationMeans, value, &Backend::timeDurationMeansChanged); }
+    void setActivePowerCalculatedOn(bool value) { update(m_activePowerCalculatedOn, value, &Backend::activePowerCalculatedOnChanged); }
+    void setFrequency(bool value) { update(m_frequency, value, &Backend::frequencyChanged); }
+    void setSlaveAddress(int value) { update(m_slaveAddress, value, &Backend::slaveAddressChanged); }
+    void setBaudrate(int value) { update(m_baudrate, value, &Backend::baudrateChanged); }
+    void setParity(int value) { update(m_parity, value, &Backend::parityChanged); }
+    void setCtPhaseA1(const QString &value) { update(m_ctPhaseA1, value, &Backend::ctPhaseA1Changed); }
+    void setCtPhaseA2(const QString &value) { update(m_ctPhaseA2, value, &Backend::ctPhaseA2Changed); }
+    void setCtPhaseA3(const QString &value) { update(m_ctPhaseA3, value, &Backend::ctPhaseA3Changed); }
+    void setLimitVoltage(int value) { update(m_limitVoltage, value, &Backend::limitVoltageChanged); }
+    void setLimitVoltageDuration(int value) { update(m_limitVoltageDuration, value, &Backend::limitVoltageDurationChanged); }
+    void setLimitCurrent(int value) { update(m_limitCurrent, value, &Backend::limitCurrentChanged); }
+    void setLimitCurrentDuration(int value) { update(m_limitCurrentDuration, value, &Backend::limitCurrentDurationChanged); }
+    void setMinimumTimeMessage(int value) { update(m_minimumTimeMessage, value, &Backend::minimumTimeMessageChanged); }
+    void setCallMonitoringTime(int value) { update(m_callMonitoringTime, value, &Backend::callMonitoringTimeChanged); }
+    void setFusesStatus(const QStringList &value) { update(m_fusesStatus, value, &Backend::fusesStatusChanged); }
+    void setIntensity(const QStringList &value) { update(m_intensity, value, &Backend::intensityChanged); }
+    void setIntensityMean(const QStringList &value) { update(m_intensityMean, value, &Backend::intensityMeanChanged); }
+    void setIntensityMin(const QStringList &value) { update(m_intensityMin, value, &Backend::intensityMinChanged); }
+    void setCurrentPhi(const QStringList &value) { update(m_currentPhi, value, &Backend::currentPhiChanged); }
+    void setVoltageValuesN(const QStringList &value) { update(m_voltageValuesN, value, &Backend::voltageValuesNChanged); }
+    void setVoltageValues(const QStringList &value) { update(m_voltageValues, value, &Backend::voltageValuesChanged); }
+    void setActiveReactivePower(const QStringList &value) { update(m_activeReactivePower, value, &Backend::activeReactivePowerChanged); }
+    void setActiveReactivePowerMean(const QStringList &value) { update(m_activeReactivePowerMean, value, &Backend::activeReactivePowerMeanChanged); }
+    void setActiveReactivePowerMin(const QStringList &value) { update(m_activeReactivePowerMin, value, &Backend::activeReactivePowerMinChanged); }
+    void setTimeAndDateOfMeanValues(const QString &value) { update(m_timeAndDateOfMeanValues, value, &Backend::timeAndDateOfMeanValuesChanged); }
+    void setTemperatureMeasurement(const QString &value) { update(m_temperatureMeasurement, value, &Backend::temperatureMeasurementChanged); }
+    void setSerialNumber(const QString &value) { update(m_serialNumber, value, &Backend::serialNumberChanged); }
+    void setInstallationDate(const QString &value) { update(m_installationDate, value, &Backend::installationDateChanged); }
+    void setProductNumber(const QString &value) { update(m_productNumber, value, &Backend::productNumberChanged); }
+    void setTemperatureThresholdValue(int value) { update(m_temperatureThresholdValue, value, &Backend::temperatureThresholdValueChanged); }
+    void setCtPhaseA1Int(int value) { update(m_ctPhaseA1Int, value, &Backend::ctPhaseA1IntChanged); }
+    void setModuleStatus(bool value) { update(m_moduleStatus, value, &Backend::moduleStatusChanged); }
+    void setFuseBlowL1(bool value) { update(m_fuseBlowL1, value, &Backend::fuseBlowL1Changed); }
+    void setFuseBlowL2(bool value) { update(m_fuseBlowL2, value, &Backend::fuseBlowL2Changed); }
+    void setFuseBlowL3(bool value) { update(m_fuseBlowL3, value, &Backend::fuseBlowL3Changed); }
+    void setTemperatureStatus(bool value) { update(m_temperatureStatus, value, &Backend::temperatureStatusChanged); }
+    void setCurrentLanguage(int value) { update(m_currentLanguage, value, &Backend::currentLanguageChanged); }
+    void setBaudrateConnectionPage(int value) { update(m_baudrateConnectionPage, value, &Backend::baudrateConnectionPageChanged); }
+    void setParityConnectionPage(int value) { update(m_parityConnectionPage, value, &Backend::parityConnectionPageChanged); }
+    void setLanguage(const QString &value) { update(m_language, value, &Backend::languageChanged); }
+    void setFsdid(const QString &value) { update(m_fsdid, value, &Backend::fsdidChanged); }
+    void setMeasurementEnable(bool value) { update(m_measurementEnable, value, &Backend::measurementEnableChanged); }
+    void setChartsEnable(bool value) { update(m_chartsEnable, value, &Backend::chartsEnableChanged); }
+
+    Q_INVOKABLE void refreshSerialPortList();
+    Q_INVOKABLE void connectDevice(int indexList, int slaveAddress, int baudrate, int parity);
+    Q_INVOKABLE void disconnectDevice();
+    Q_INVOKABLE void refreshHomePage();
+    Q_INVOKABLE void applyHomePage();
+    Q_INVOKABLE void refreshCommunicationPage();
+    Q_INVOKABLE void applyCommunicationPage();
+    Q_INVOKABLE void refreshMeasurementPage();
+    Q_INVOKABLE void switchLanguage();
+    Q_INVOKABLE void startUpdate(QString filename);
+    Q_INVOKABLE void setModuleTime();
+    Q_INVOKABLE void refreshChartsValuePage();
+
+    void commandFinish(ModbusCommand *cmd);
+
+    // Lets tests fix the computer's clock; the program never calls it.
+    void setClock(std::function<QDateTime()> now) { clock = std::move(now); }
+
+    static QString ctRatioText(int code);
+
+signals:
+    void updateFail();
+    void updateSuccess();
+    void updateProgress(float progression);
+    void connectionStateChanged();
+    void processCmdEnd();
+    void lstDevicesChanged();
+    void connectionStateChange(bool state);
+    void connectionEnd(bool state);
+    void disconnectionEnd();
+    void refreshEnd();
+    void applyEnd();
+    void connectionError();
+    void loadRegisterFinish();
+    void firmwareVersionChanged();
+    void synchronizationChanged();
+    void passwordChanged();
+    void lastBootChanged();
+    void hardwareVersionChanged();
+    void dateHourChanged();
+    void timeDurationMeansChanged();
+    void activePowerCalculatedOnChanged();
+    void frequencyChanged();
+    void slaveAddressChanged();
+    void baudrateChanged();
+    void parityChanged();
+    void ctPhaseA2Changed();
+    void ctPhaseA3Changed();
+    void limitVoltageChanged();
+    void limitVoltageDurationChanged();
+    void limitCurrentChanged();
+    void limitCurrentDurationChanged();
+    void minimumTimeMessageChanged();
+    void callMonitoringTimeChanged();
+    void fusesStatusChanged();
+    void intensityChanged();
+    void intensityMeanChanged();
+    void intensityMinChanged();
+    void currentPhiChanged();
+    void voltageValuesNChanged();
+    void voltageValuesChanged();
+    void activeReactivePowerChanged();
+    void activeReactivePowerMeanChanged();
+    void activeReactivePowerMinChanged();
+    void timeAndDateOfMeanValuesChanged();
+    void temperatureMeasurementChanged();
+    void serialNumberChanged();
+    void installationDateChanged();
+    void productNumberChanged();
+    void temperatureThresholdValueChanged();
+    void ctPhaseA1Changed();
+    void ctPhaseA1IntChanged();
+    void moduleStatusChanged();
+    void fuseBlowL1Changed();
+    void fuseBlowL2Changed();
+    void fuseBlowL3Changed();
+    void temperatureStatusChanged();
+    void currentLanguageChanged();
+    void baudrateConnectionPageChanged();
+    void parityConnectionPageChanged();
+    void languageChanged();
+    void fsdidChanged();
+    void measurementEnableChanged();
+    void chartsEnableChanged();
+
+private:
+    template<typename T>
+    void update(T &field, const T &value, void (Backend::*notify)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit(this->*notify)();
+    }
+
+    void onPollTimer();
+    void decodeReply(ModbusCommand *cmd);
+    void post(const ModbusCommand &cmd);
+
+    TModbus *worker = nullptr;
+    Translate *translate = nullptr;
+    FirmwareUpdate *firmwareUpdate = nullptr;
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+
+    bool m_connectionState = false;
+    QList<int> m_lstDevices;
+    QString m_firmwareVersion;
+    QString m_synchronization;
+    int m_password = 0;
+    QString m_lastBoot;
+    QString m_hardwareVersion;
+    QString m_dateHour;
+    int m_timeDurationMeans = 5;
+    bool m_activePowerCalculatedOn = false;
+    bool m_frequency = false;
+    int m_slaveAddress = 247;
+    int m_baudrate = 19200;
+    int m_parity = 1;
+    QString m_ctPhaseA1;
+    QString m_ctPhaseA2;
+    QString m_ctPhaseA3;
+    int m_limitVoltage = 1;
+    int m_limitVoltageDuration = 1;
+    int m_limitCurrent = 1;
+    int m_limitCurrentDuration = 1;
+    int m_minimumTimeMessage = 2;
+    int m_callMonitoringTime = 10;
+    QStringList m_fusesStatus;
+    QStringList m_intensity;
+    QStringList m_intensityMean;
+    QStringList m_intensityMin;
+    QStringList m_currentPhi;
+    QStringList m_voltageValuesN;
+    QStringList m_voltageValues;
+    QStringList m_activeReactivePower;
+    QStringList m_activeReactivePowerMean;
+    QStringList m_activeReactivePowerMin;
+    QString m_timeAndDateOfMeanValues;
+    QString m_temperatureMeasurement;
+    QString m_serialNumber;
+    QString m_installationDate;
+    QString m_productNumber;
+    int m_temperatureThresholdValue = 60;
+    int m_ctPhaseA1Int = 0;
+    bool m_moduleStatus = false;
+    bool m_fuseBlowL1 = false;
+    bool m_fuseBlowL2 = false;
+    bool m_fuseBlowL3 = false;
+    bool m_temperatureStatus = false;
+    int m_currentLanguage = 0;
+    int m_baudrateConnectionPage = 19200;
+    int m_parityConnectionPage = 1;
+    QString m_language = QStringLiteral("en_EN");
+    QString m_fsdid;
+    bool m_measurementEnable = false;
+    bool m_chartsEnable = false;
+};
+
+#endif
