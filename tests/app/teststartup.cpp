@@ -61,8 +61,9 @@ Window {
     QVERIFY2(run.output.contains(QStringLiteral("seen %1 1.0.13 false").arg(language)),
              qPrintable(run.output));
     // The worker thread is stopped before its objects go: nothing complains at exit.
-    QVERIFY2(!run.output.contains("QThread"), qPrintable(run.output));
-    QVERIFY2(!run.output.contains("QObject"), qPrintable(run.output));
+    for (const char *complaint : {"Destroyed while thread", "Timers cannot", "Cannot send events",
+                                  "ASSERT"})
+        QVERIFY2(!run.output.contains(complaint), qPrintable(run.output));
 }
 
 void TestStartUp::brokenSplashEndsWithMinusOne()
