@@ -32,6 +32,7 @@ TModbus::~TModbus()
     pending.release();
     stepGate.release();
     wait();
+    TSAN_ACQUIRE(this); // Qt's wait is not a join the sanitizer can see
 }
 
 void TModbus::addCommand(ModbusCommand cmd)
@@ -83,6 +84,12 @@ bool TModbus::step(Emit emitSignal)
 }
 
 void TModbus::run()
+{
+    work();
+    TSAN_RELEASE(this); // everything the worker did is over before wait() returns
+}
+
+void TModbus::work()
 {
     connect(this, &TModbus::sendRequest, &modbus, &Modbus::sendRequest, Qt::QueuedConnection);
     connect(this, &TModbus::connectDevice, &modbus, &Modbus::connectDevice, Qt::QueuedConnection);

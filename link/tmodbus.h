@@ -38,6 +38,8 @@ protected:
     void run() override;
 
 private:
+    void work();
+
     // Emits one step's signal and waits until the other thread reports it done;
     // false when the worker is being stopped.
     template<typename Emit>
