@@ -1,0 +1,182 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3
+import "../view"
+
+// Chooses an image file and follows the update; it cannot be closed while one runs.
+Popup {
+    id: popup
+
+    property string filename: ""
+    property bool isInUpdate: false
+    readonly property alias progress: bar.value
+
+    // A local path that opens the file: "file:///C:/x" gives "C:/x",
+    // "file:///home/x" keeps its leading slash, "file://host/share" stays a UNC path.
+    function localPath(url) {
+        var s = String(url)
+        if (s.indexOf("file:///") === 0) {
+            s = s.substring(7)
+            if (/^\/[A-Za-z]:/.test(s))
+                s = s.substring(1)
+        } else if (s.indexOf("file://") === 0) {
+            s = s.substring(5)
+        } else if (s.indexOf("file:") === 0) {
+            s = s.substring(5)
+        }
+        try {
+            return decodeURIComponent(s)
+        } catch (e) {
+            return s
+        }
+    }
+
+    function startUpdate() {
+        if (filename === "") {
+            popupAlert.showWithParams(qsTr("No file"), qsTr("Please select binary firmware update."))
+            return
+        }
+        isInUpdate = true
+        backend.startUpdate(filename)
+    }
+
+    function finish() {
+        isInUpdate = false
+        filename = ""
+        bar.value = 0
+    }
+
+    parent: Overlay.overlay
+    x: Math.round((parent.width - width) / 2)
+    y: Math.round((parent.height - height) / 2)
+    width: 420
+    height: 250
+    modal: true
+    focus: true
+    padding: 0
+    closePolicy: isInUpdate ? Popup.NoAutoClose : (Popup.CloseOnEscape | Popup.CloseOnPressOutside)
+
+    background: Rectangle { color: "white" }
+
+    Connections {
+        target: backend
+        function onUpdateProgress(progression) {
+            bar.value = progression
+        }
+        function onUpdateSuccess() {
+            console.log("onUpdateSuccess ")
+            popup.close()
+            popupWaiting.open()
+            backend.refreshHomePage()
+            popup.finish()
+        }
+        function onUpdateFail() {
+            console.log("onUpdateFail ")
+            popup.close()
+            popupAlert.showWithParams(qsTr("Update error"),
+                                      qsTr("Error during update firmware. Please reboot module before try again."))
+            popup.finish()
+        }
+    }
+
+    FileDialog {
+        id: fileDialog
+        title: qsTr("Select the firmware version to apply.")
+        folder: shortcuts.home
+        nameFilters: [qsTr("Binary files") + "(*.bin)"]
+        onAccepted: popup.filename = popup.localPath(fileUrl)
+        onRejected: popup.filename = ""
+    }
+
+    contentItem: Item {
+        Rectangle {
+            id: band
+            width: parent.width
+            height: 50
+            color: "black"
+
+            Text {
+                anchors.centerIn: parent
+                text: qsTr("Update firmware")
+                color: "white"
+                font.pixelSize: titlePopupFontSize
+            }
+        }
+
+        VLineButton {
+            id: fileRow
+            objectName: "fileRow"
+            anchors.top: band.bottom
+            anchors.left: parent.left
+            anchors.leftMargin: 10
+            width: parent.width - 10
+            visible: !popup.isInUpdate
+            label: qsTr("File selection:")
+            buttonValue: qsTr("Open")
+            btn.onClick: function() { fileDialog.open() }
+        }
+
+        Text {
+            objectName: "fileName"
+            anchors.top: fileRow.bottom
+            anchors.topMargin: 10
+            anchors.left: parent.left
+            anchors.leftMargin: 10
+            anchors.right: parent.right
+            anchors.rightMargin: 10
+            text: popup.filename
+            color: "black"
+            wrapMode: Text.WrapAnywhere
+            font.pixelSize: textFontSize
+        }
+
+        ProgressBar {
+            id: bar
+            anchors.bottom: buttons.top
+            anchors.bottomMargin: 20
+            anchors.left: parent.left
+            anchors.leftMargin: 30
+            anchors.right: parent.right
+            anchors.rightMargin: 30
+            visible: popup.isInUpdate
+            from: 0
+            to: 1
+            value: 0
+            padding: 2
+
+            background: Rectangle {
+                implicitWidth: 200
+                implicitHeight: 6
+                color: "#e6e6e6"
+                radius: 3
+            }
+
+            contentItem: Item {
+                implicitWidth: 200
+                implicitHeight: 4
+
+                Rectangle {
+                    width: bar.visualPosition * parent.width
+                    height: parent.height
+                    radius: 2
+                    color: "black"
+                }
+            }
+        }
+
+        Item {
+            id: buttons
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 60
+
+            VButton {
+                objectName: "updateButton"
+                anchors.centerIn: parent
+                visible: !popup.isInUpdate
+                l_text: qsTr("Update")
+                onClick: function() { popup.startUpdate() }
+            }
+        }
+    }
+}

@@ -1,0 +1,218 @@
+import QtQuick 2.15
+import "../view"
+
+// The side menu: page entries, the connection indicator and the hidden charts entry.
+Rectangle {
+    id: root
+
+    property color menuBackgroundColor: "#242424"
+    property color menuBackgroundSelectColor: "black"
+    property color menuSelectBarColor: "#0B96D3"
+    property color menuTextColor: "white"
+    // Times of the last clicks on the logo, in milliseconds (at most five).
+    property var aClickLogo: []
+
+    readonly property bool alarmWarning: backend.connectionState
+                                         && (!backend.moduleStatus || backend.fuseBlowL1 || backend.fuseBlowL2
+                                             || backend.fuseBlowL3 || backend.temperatureStatus)
+
+    color: menuBackgroundColor
+
+    function clickLogo() {
+        var clicks = aClickLogo.slice()
+        clicks.push(Date.now())
+        if (clicks.length > 5)
+            clicks.shift()
+        aClickLogo = clicks
+        if (clicks.length === 5 && clicks[4] - clicks[0] < 1500)
+            btnCharts.visible = true
+    }
+
+    function onMenuItemPress(name) {
+        if (backend.connectionState) {
+            switch (pageController.currentIndex) {
+            case 1:
+                if (mainPage.checkFieldChanged()) {
+                    popupAlert.showWithParams(qsTr("Modification without applying"),
+                                              qsTr("Please, save or refresh datas."))
+                    return false
+                }
+                break
+            case 2:
+                if (communicationPage.checkFieldChanged()) {
+                    popupAlert.showWithParams(qsTr("Modification without applying"),
+                                              qsTr("Please, save or refresh datas."))
+                    return false
+                }
+                break
+            case 3:
+                backend.measurementEnable = false
+                break
+            case 6:
+                chartsPage.cleanData()
+                backend.chartsEnable = false
+                break
+            default:
+                break
+            }
+        } else if (pageController.currentIndex === 6) {
+            chartsPage.cleanData()
+        }
+
+        for (var i = 0; i < entries.children.length; ++i) {
+            var entry = entries.children[i]
+            if (entry.unselect)
+                entry.unselect()
+        }
+
+        console.log("Press " + name)
+
+        switch (name) {
+        case "connection":
+            pageController.currentIndex = 0
+            top_bar.setButtonVisible(false, false)
+            break
+        case "main":
+            pageController.currentIndex = 1
+            top_bar.setButtonVisible(true, true)
+            if (backend.connectionState) {
+                popupWaiting.open()
+                backend.refreshHomePage()
+            }
+            break
+        case "communication":
+            pageController.currentIndex = 2
+            top_bar.setButtonVisible(true, true)
+            if (backend.connectionState) {
+                popupWaiting.open()
+                backend.refreshCommunicationPage()
+            }
+            break
+        case "measurement":
+            pageController.currentIndex = 3
+            top_bar.setButtonVisible(false, false)
+            if (backend.connectionState) {
+                popupWaiting.open()
+                backend.refreshMeasurementPage()
+            }
+            backend.measurementEnable = true
+            break
+        case "alarm":
+            pageController.currentIndex = 4
+            top_bar.setButtonVisible(false, false)
+            break
+        case "settings":
+            pageController.currentIndex = 5
+            top_bar.setButtonVisible(false, false)
+            break
+        case "charts":
+            pageController.currentIndex = 6
+            top_bar.setButtonVisible(false, false)
+            backend.chartsEnable = true
+            break
+        default:
+            break
+        }
+        return true
+    }
+
+    // Scrolls only when the window is too low for every entry.
+    Flickable {
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: indicator.y + indicator.height + 10
+        boundsBehavior: Flickable.StopAtBounds
+        interactive: contentHeight > height
+
+        Image {
+            id: logo
+            objectName: "menuLogo"
+            anchors.top: parent.top
+            width: parent.width
+            height: width * 518 / 1360
+            source: "../images/icons/logo/english_logo.png"
+            fillMode: Image.PreserveAspectFit
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: root.clickLogo()
+            }
+        }
+
+        Column {
+            id: entries
+            anchors.top: logo.bottom
+            anchors.topMargin: 9
+            width: parent.width
+
+            VMenuButtonFlag {
+                id: btnSettings
+                objectName: "entrySettings"
+                l_text: qsTr("Settings")
+                screenName: "settings"
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+            VMenuButton {
+                id: btnConnection
+                objectName: "entryConnection"
+                l_text: qsTr("Connection")
+                screenName: "connection"
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+                Component.onCompleted: select()
+            }
+            VMenuButton {
+                objectName: "entryMain"
+                l_text: qsTr("Main page")
+                screenName: "main"
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+            VMenuButton {
+                objectName: "entryCommunication"
+                l_text: qsTr("Module & communication settings")
+                screenName: "communication"
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+            VMenuButton {
+                objectName: "entryMeasurement"
+                l_text: qsTr("Measurement")
+                screenName: "measurement"
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+            VMenuButton {
+                objectName: "entryAlarm"
+                l_text: qsTr("Alarms")
+                screenName: "alarm"
+                ctWarning: root.alarmWarning
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+            VMenuButton {
+                id: btnCharts
+                objectName: "entryCharts"
+                l_text: qsTr("Charts")
+                screenName: "charts"
+                visible: false
+                menu_item_press: function(name) { return root.onMenuItemPress(name) }
+            }
+        }
+
+        Rectangle {
+            id: indicator
+            objectName: "connectionIndicator"
+            anchors.top: entries.bottom
+            anchors.topMargin: 40
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: 150
+            height: 35
+            radius: 25
+            color: backend.connectionState ? "white" : "red"
+
+            Text {
+                anchors.centerIn: parent
+                text: backend.connectionState ? qsTr("Connected") : qsTr("Disconnected")
+                color: backend.connectionState ? "green" : "white"
+                font.bold: true
+                font.pixelSize: textFontSize
+            }
+        }
+    }
+}

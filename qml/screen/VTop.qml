@@ -1,0 +1,85 @@
+import QtQuick 2.15
+import "../view"
+
+// Refresh and Apply of the pages that read and write the module.
+Rectangle {
+    id: root
+
+    color: "#242424"
+
+    function setButtonVisible(btnRefreshVisible, btnApplyVisible) {
+        btnRefresh.visible = btnRefreshVisible
+        btnApply.visible = btnApplyVisible
+    }
+
+    function refresh() {
+        if (!backend.connectionState)
+            return
+        switch (pageController.currentIndex) {
+        case 1:
+            popupWaiting.open()
+            backend.refreshHomePage()
+            break
+        case 2:
+            popupWaiting.open()
+            backend.refreshCommunicationPage()
+            break
+        case 3:
+            popupWaiting.open()
+            backend.refreshMeasurementPage()
+            break
+        default:
+            break
+        }
+    }
+
+    function apply() {
+        if (!backend.connectionState)
+            return
+        switch (pageController.currentIndex) {
+        case 1:
+            if (mainPage.checkValidityField()) {
+                popupWaiting.open()
+                backend.applyHomePage()
+            } else {
+                console.log("mainPage Error during check communication validity field")
+            }
+            break
+        case 2:
+            if (communicationPage.checkValidityField()) {
+                popupWaiting.open()
+                backend.applyCommunicationPage()
+            } else {
+                console.log("communicationPage Error during check communication validity field")
+            }
+            break
+        default:
+            break
+        }
+    }
+
+    Row {
+        anchors.right: parent.right
+        anchors.rightMargin: btnApply.visible ? 40 : 220
+        height: parent.height
+        spacing: 30
+
+        VTopButton {
+            id: btnRefresh
+            objectName: "refreshButton"
+            visible: false
+            _text: qsTr("Refresh")
+            logoPath: "../images/icons/contents/refresh.png"
+            onClick: function() { root.refresh() }
+        }
+
+        VTopButton {
+            id: btnApply
+            objectName: "applyButton"
+            visible: false
+            _text: qsTr("Apply")
+            logoPath: "../images/icons/contents/apply.png"
+            onClick: function() { root.apply() }
+        }
+    }
+}

@@ -1,0 +1,35 @@
+import QtQuick 2.15
+
+Rectangle {
+    id: root
+
+    property string l_text
+    property var onClick
+    property string screenName
+    property bool isSelect
+
+    width: 150
+    height: 30
+    radius: 10
+    border.width: 1
+    border.color: "black"
+    color: mouse.pressed ? "#c0c0c0" : "white"
+
+    Text {
+        id: caption
+        anchors.centerIn: parent
+        text: root.l_text
+        color: "black"
+        font.pixelSize: textFontSize
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        // Keeps the press inside a flickable page.
+        preventStealing: true
+        // Takes the focus from a field being edited, so its text is final.
+        onPressed: caption.forceActiveFocus()
+        onClicked: root.onClick()
+    }
+}

@@ -1,0 +1,43 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+Item {
+    id: root
+
+    property string l_text
+    property var onClick
+    property alias isSelect: box.checked
+
+    width: 30
+    height: 30
+
+    CheckBox {
+        id: box
+        anchors.fill: parent
+        padding: 0
+        text: root.l_text
+        font.pixelSize: textFontSize
+        onToggled: root.onClick()
+
+        background: Item {}
+
+        indicator: Rectangle {
+            anchors.centerIn: parent
+            implicitWidth: 26
+            implicitHeight: 26
+            color: "transparent"
+            border.width: 1
+            border.color: box.down ? "#A0000000" : "black"
+
+            Rectangle {
+                anchors.centerIn: parent
+                width: 14
+                height: 14
+                color: box.down ? "#A0000000" : "black"
+                visible: box.checked
+            }
+        }
+
+        contentItem: Item {}
+    }
+}

@@ -1,0 +1,47 @@
+import QtQuick 2.15
+
+Rectangle {
+    id: root
+
+    property string _text
+    property string logoPath
+    property var onClick
+    property var menu_item_press
+    property string screenName
+    property bool isSelect
+
+    anchors.verticalCenter: parent ? parent.verticalCenter : undefined
+    width: 150
+    height: 35
+    radius: 10
+    color: mouse.pressed ? "#c0c0c0" : "white"
+
+    Image {
+        id: icon
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        anchors.margins: 5
+        width: height
+        source: root.logoPath
+        fillMode: Image.PreserveAspectFit
+    }
+
+    Text {
+        anchors.left: icon.right
+        anchors.leftMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        text: root._text
+        color: "black"
+        font.pixelSize: textFontSize
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        onClicked: {
+            root.forceActiveFocus()
+            root.onClick()
+        }
+    }
+}

@@ -1,0 +1,236 @@
+// The program itself, with a driver that walks through the pages (clicking
+// as the operator would) and writes a PNG of each, at 1024 x 768 and 800 x 600.
+// Run by scripts/screenshots under Xvfb against the virtual module.
+#include "app/startup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+QString outDir;
+int failures = 0;
+
+void say(const QString &line)
+{
+    QTextStream(stdout) << line << Qt::endl;
+}
+
+bool waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+QQuickWindow *findWindow(const std::function<bool(QQuickWindow *)> &match)
+{
+    for (QWindow *w : QGuiApplication::topLevelWindows()) {
+        auto *q = qobject_cast<QQuickWindow *>(w);
+        if (q && q->isVisible() && match(q))
+            return q;
+    }
+    return nullptr;
+}
+
+void shoot(QQuickWindow *window, const QString &name)
+{
+    QTest::qWait(400); // animations and the last frame
+    const QString path = QDir(outDir).filePath(name + QStringLiteral(".png"));
+    if (window->grabWindow().save(path)) {
+        say(QStringLiteral("wrote ") + path);
+    } else {
+        say(QStringLiteral("could not write ") + path);
+        ++failures;
+    }
+}
+
+QQuickItem *item(QQuickWindow *window, const QString &name)
+{
+    auto *found = window->contentItem()->findChild<QQuickItem *>(name);
+    if (!found)
+        found = window->findChild<QQuickItem *>(name);
+    if (!found) {
+        say(QStringLiteral("no item named ") + name);
+        ++failures;
+    }
+    return found;
+}
+
+// Waits until no popup of the window stands in front of the pages.
+void waitIdle(QQuickWindow *window)
+{
+    const QStringList popups{QStringLiteral("popupWaiting"), QStringLiteral("popupAlert"),
+                             QStringLiteral("popupFirmwareUpdate")};
+    waitFor([&] {
+        for (const QString &name : popups) {
+            QObject *popup = window->findChild<QObject *>(name);
+            if (popup && popup->property("visible").toBool())
+                return false;
+        }
+        return true;
+    }, 15000);
+}
+
+void click(QQuickWindow *window, const QString &name)
+{
+    QQuickItem *target = item(window, name);
+    if (!target)
+        return;
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    QTest::qWait(100);
+}
+
+void control(const QString &command)
+{
+    const QString socket = qEnvironmentVariable("ORVALIS_MODULE_CONTROL");
+    const QString script = QCoreApplication::applicationDirPath()
+                           + QStringLiteral("/../tools/virtual-module/control");
+    QProcess::execute(script, QStringList{QStringLiteral("--socket"), socket} + command.split(' '));
+}
+
+void selectModulePort(QQuickWindow *window)
+{
+    const QString entry = qEnvironmentVariable("ORVALIS_SERIAL_PORTS").section(QLatin1Char('='), 0, 0);
+    QQuickItem *box = item(window, QStringLiteral("portSelector"));
+    if (!box)
+        return;
+    const int count = box->property("count").toInt();
+    for (int i = 0; i < count; ++i) {
+        QString text;
+        QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, i));
+        if (text.endsWith(QLatin1Char(' ') + entry)) {
+            box->setProperty("currentIndex", i);
+            return;
+        }
+    }
+    say(QStringLiteral("the module's port is not listed"));
+    ++failures;
+}
+
+void walk()
+{
+    QQuickWindow *splash = nullptr;
+    waitFor([&] { return (splash = findWindow([](QQuickWindow *w) {
+                              return w->flags().testFlag(Qt::SplashScreen);
+                          })) != nullptr; },
+            3000);
+    if (splash)
+        shoot(splash, QStringLiteral("00-splash"));
+
+    QQuickWindow *window = nullptr;
+    if (!waitFor([&] { return (window = findWindow([](QQuickWindow *w) {
+                                   return w->title() == QLatin1String("Orvalis Software");
+                               })) != nullptr; },
+                 5000)) {
+        say(QStringLiteral("the main window did not show"));
+        QCoreApplication::exit(1);
+        return;
+    }
+    QObject *backend = qmlContext(window)->contextProperty(QStringLiteral("backend")).value<QObject *>();
+    auto connected = [backend] { return backend->property("connectionState").toBool(); };
+
+    const QList<QSize> sizes{QSize(1024, 768), QSize(800, 600)};
+    for (const QSize &size : sizes) {
+        window->resize(size);
+        QTest::qWait(300);
+        const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+
+        // Disconnected.
+        click(window, QStringLiteral("entryConnection"));
+        shoot(window, tag + QStringLiteral("-01-connection"));
+        click(window, QStringLiteral("connectionParameters"));
+        shoot(window, tag + QStringLiteral("-02-connection-parameters"));
+        click(window, QStringLiteral("connectionParameters"));
+        click(window, QStringLiteral("entryMain"));
+        shoot(window, tag + QStringLiteral("-03-main-disconnected"));
+        click(window, QStringLiteral("entryAlarm"));
+        shoot(window, tag + QStringLiteral("-04-alarm-disconnected"));
+        click(window, QStringLiteral("entrySettings"));
+        shoot(window, tag + QStringLiteral("-05-settings"));
+
+        // Connected, on the virtual module's line as the operator would pick it.
+        click(window, QStringLiteral("entryConnection"));
+        selectModulePort(window);
+        click(window, QStringLiteral("connectButton"));
+        if (!waitFor(connected, 10000)) {
+            say(QStringLiteral("no connection to the module"));
+            ++failures;
+        }
+        waitIdle(window);
+        shoot(window, tag + QStringLiteral("-06-connection-connected"));
+        control(QStringLiteral("alarm fuse 2 1"));
+        click(window, QStringLiteral("entryAlarm"));
+        QTest::qWait(4500); // two polls
+        shoot(window, tag + QStringLiteral("-07-alarm-fuse-blown"));
+        control(QStringLiteral("alarm fuse 2 0"));
+        click(window, QStringLiteral("entryMain"));
+        waitIdle(window);
+        shoot(window, tag + QStringLiteral("-08-main-connected"));
+        QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
+        if (firmware) {
+            QMetaObject::invokeMethod(firmware, "open");
+            shoot(window, tag + QStringLiteral("-09-firmware-popup"));
+            QMetaObject::invokeMethod(firmware, "close");
+        }
+        waitIdle(window);
+        click(window, QStringLiteral("entryConnection"));
+        click(window, QStringLiteral("connectButton"));
+        waitFor([&] { return !connected(); }, 5000);
+        QTest::qWait(500);
+
+        // An alert: the slave address out of range.
+        click(window, QStringLiteral("connectionParameters"));
+        QQuickItem *address = item(window, QStringLiteral("slaveAddress"));
+        if (address) {
+            address->setProperty("_text", QStringLiteral("300"));
+            shoot(window, tag + QStringLiteral("-10-slave-address-error"));
+            click(window, QStringLiteral("connectButton"));
+            shoot(window, tag + QStringLiteral("-11-alert"));
+            click(window, QStringLiteral("okButton"));
+            address->setProperty("_text", QStringLiteral("247"));
+        }
+        click(window, QStringLiteral("connectionParameters"));
+    }
+    say(QStringLiteral("%1 problem(s)").arg(failures));
+    QCoreApplication::exit(failures == 0 ? 0 : 1);
+}
+
+void startDriver()
+{
+    QTimer::singleShot(200, walk);
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(startDriver)
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: orvalis-screenshots OUTPUT_DIR\n";
+        return 2;
+    }
+    outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    int qtArgc = 1;
+    return runApplication(qtArgc, argv, QUrl(QStringLiteral("qrc:/screen/VSplashScreen.qml")));
+}
