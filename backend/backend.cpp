@@ -273,13 +273,19 @@ void Backend::applyCommunicationPage()
 void Backend::refreshMeasurementPage()
 {
     qDebug() << "Backend::refreshMeasurementPage";
+    postMeasurementReads(LastRequest);
+}
+
+// The seven measurement blocks; the last one's kind tells whether the page waits for it.
+void Backend::postMeasurementReads(int lastKind)
+{
     post(read(Request, HoldingRegisters, M_REG_INSTANT_VALUES, 24));
     post(read(Request, HoldingRegisters, M_REG_MEAN_TIMESTAMP, 4));
     post(read(Request, HoldingRegisters, M_REG_MEAN_VALUES, 24));
     post(read(Request, HoldingRegisters, M_REG_MIN_MAX_VALUES, 48));
     post(read(Request, HoldingRegisters, M_REG_VOLTAGE_LN, 6));
     post(read(Request, HoldingRegisters, M_REG_COS_PHI, 6));
-    post(read(LastRequest, HoldingRegisters, M_REG_VOLTAGE_LL, 9));
+    post(read(lastKind, HoldingRegisters, M_REG_VOLTAGE_LL, 9));
 }
 
 void Backend::refreshChartsValuePage()
@@ -322,15 +328,9 @@ void Backend::onPollTimer()
     post(read(Request, Coils, M_COIL_MODULE_STATUS, 1));
     post(read(Request, Coils, M_COIL_FUSE_BLOWN, 3));
     post(read(Request, Coils, M_COIL_TEMPERATURE_STATUS, 1));
-    if (m_measurementEnable) {
-        post(read(Request, HoldingRegisters, M_REG_INSTANT_VALUES, 24));
-        post(read(Request, HoldingRegisters, M_REG_MEAN_TIMESTAMP, 4));
-        post(read(Request, HoldingRegisters, M_REG_MEAN_VALUES, 24));
-        post(read(Request, HoldingRegisters, M_REG_MIN_MAX_VALUES, 48));
-        post(read(Request, HoldingRegisters, M_REG_VOLTAGE_LN, 6));
-        post(read(Request, HoldingRegisters, M_REG_COS_PHI, 6));
-        post(read(Request, HoldingRegisters, M_REG_VOLTAGE_LL, 9));
-    }
+    // All plain requests: the poll never raises loadRegisterFinish.
+    if (m_measurementEnable)
+        postMeasurementReads(Request);
 }
 
 void Backend::commandFinish(ModbusCommand *cmd)

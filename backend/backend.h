@@ -279,6 +279,7 @@ private:
     void onPollTimer();
     void decodeReply(ModbusCommand *cmd);
     void post(const ModbusCommand &cmd);
+    void postMeasurementReads(int lastKind);
 
     TModbus *worker = nullptr;
     Translate *translate = nullptr;
