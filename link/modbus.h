@@ -1,5 +1,5 @@
-#ifndef MODBUS_H
-#define MODBUS_H
+#ifndef LINK_MODBUS_H
+#define LINK_MODBUS_H
 
 #include <QModbusRtuSerialMaster>
 #include <QObject>

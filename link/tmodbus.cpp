@@ -52,10 +52,17 @@ void TModbus::onNextStepAvailable()
         qDebug() << "TModbus: step given twice";
         return;
     }
-    // A receiver that answers through a queued connection can do so before the
-    // worker has posted the same signal to the receivers connected after it.
-    // Wait until the emit is over, then give the gate from the back of the
-    // event queue, so that every receiver has read the record before it dies.
+    // Only the client reads the record of a client step, and it answers when
+    // it is done with it.
+    if (!finishing) {
+        TSAN_RELEASE(this); // the worker reads the record after the gate opens
+        stepGate.release();
+        return;
+    }
+    // Every consumer reads a finished record, and one that answers through a
+    // queued connection can do so before the worker has even posted the record
+    // to the consumers connected after it. Wait until the emit is over, then give
+    // the gate from the back of the event queue, behind every delivery.
     deliveryMutex.lock();
     deliveryMutex.unlock();
     QMetaObject::invokeMethod(
@@ -68,8 +75,9 @@ void TModbus::onNextStepAvailable()
 }
 
 template<typename Emit>
-bool TModbus::step(Emit emitSignal)
+bool TModbus::step(Emit emitSignal, bool toConsumers)
 {
+    finishing = toConsumers;
     stepExpected = true;
     deliveryMutex.lock();
     emitSignal();
@@ -163,7 +171,7 @@ void TModbus::work()
             continue; // unknown kinds are dropped without a word
         }
 
-        if (!step([&] { emit commandFinish(&cmd); }))
+        if (!step([&] { emit commandFinish(&cmd); }, true))
             return;
     }
 }

@@ -43,7 +43,7 @@ private:
     // Emits one step's signal and waits until the other thread reports it done;
     // false when the worker is being stopped.
     template<typename Emit>
-    bool step(Emit emitSignal);
+    bool step(Emit emitSignal, bool toConsumers = false);
 
     QMutex queueMutex;
     QSemaphore stepGate{0};
@@ -52,6 +52,7 @@ private:
     Modbus modbus;
     QMutex deliveryMutex; // held while the worker emits a step
     std::atomic<bool> stepExpected{false};
+    std::atomic<bool> finishing{false}; // the step in progress is commandFinish
     // Sanitizer builds only: signals emitted by the worker and taken by this thread.
     std::atomic<int> emitted{0};
     int received = 0;

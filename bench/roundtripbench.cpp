@@ -1,0 +1,158 @@
+// Round trips per second reading one block of 48 holding registers from the
+// virtual module over a pseudo-terminal, three ways in the same run:
+//   the whole path   Backend -> worker -> client -> line -> module -> decode
+//   bare Qt client   QModbusRtuSerialMaster alone, one request after another
+//   libmodbus        a plain libmodbus master (for information)
+// and the ratio projected onto a real line from the frame sizes.
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "link/tmodbus.h"
+#include "support/virtualline.h"
+#include "update/firmwareupdate.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QModbusDataUnit>
+#include <QModbusReply>
+#include <QModbusRtuSerialMaster>
+#include <QSerialPort>
+#include <QTextStream>
+
+#include <modbus/modbus.h>
+
+namespace {
+
+const int address = 36924; // the current and power extremes, 48 registers
+const int count = 48;
+
+double wholePath(VirtualLine &line, int n)
+{
+    FirmwareUpdate update;
+    TModbus worker;
+    Translate translate(nullptr);
+    Backend backend(&worker, &translate, &update);
+    backend.refreshSerialPortList();
+    {
+        // Connect, and let the clock setting that follows go by.
+        QEventLoop connecting;
+        QObject::connect(&backend, &Backend::loadRegisterFinish, &connecting, &QEventLoop::quit);
+        backend.connectDevice(backend.lstDevices().indexOf(line.portNumber()), 247, 0, 1);
+        connecting.exec();
+    }
+
+    QEventLoop loop;
+    int done = 0;
+    QObject::connect(&worker, &TModbus::commandFinish, &loop, [&](ModbusCommand *cmd) {
+        if (cmd->getAddress() == address && ++done == n)
+            loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    // One at a time, as the pages do: each read is posted when the previous ends.
+    QObject::connect(&backend, &Backend::processCmdEnd, &loop, [&] {
+        if (done < n)
+            worker.addCommand(ModbusCommand(Request, address, count, 4, 0));
+    });
+    worker.addCommand(ModbusCommand(Request, address, count, 4, 0));
+    loop.exec();
+    return n / (clock.nsecsElapsed() / 1e9);
+}
+
+double bareClient(VirtualLine &line, int n)
+{
+    QModbusRtuSerialMaster master;
+    master.setConnectionParameter(QModbusDevice::SerialPortNameParameter, line.toolPath());
+    master.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, 19200);
+    master.setConnectionParameter(QModbusDevice::SerialParityParameter, QSerialPort::EvenParity);
+    master.setTimeout(500);
+    master.setNumberOfRetries(20);
+    if (!master.connectDevice())
+        return 0;
+    QEventLoop loop;
+    int done = 0;
+    std::function<void()> next = [&] {
+        QModbusReply *reply = master.sendReadRequest(
+            QModbusDataUnit(QModbusDataUnit::HoldingRegisters, address, count), 247);
+        QObject::connect(reply, &QModbusReply::finished, &loop, [&, reply] {
+            reply->deleteLater();
+            if (++done == n)
+                loop.quit();
+            else
+                next();
+        });
+    };
+    QElapsedTimer clock;
+    clock.start();
+    next();
+    loop.exec();
+    return n / (clock.nsecsElapsed() / 1e9);
+}
+
+double plainLibmodbus(VirtualLine &line, int n)
+{
+    modbus_t *ctx = modbus_new_rtu(line.toolPath().toLocal8Bit().constData(), 19200, 'N', 8, 1);
+    if (!ctx || modbus_set_slave(ctx, 247) != 0 || modbus_connect(ctx) != 0)
+        return 0;
+    uint16_t words[count];
+    QElapsedTimer clock;
+    clock.start();
+    int ok = 0;
+    for (int i = 0; i < n; ++i)
+        ok += modbus_read_registers(ctx, address, count, words) == count;
+    const double rate = ok / (clock.nsecsElapsed() / 1e9);
+    modbus_close(ctx);
+    modbus_free(ctx);
+    return rate;
+}
+
+// Time of one exchange on a real line: request and answer frames plus the
+// 3.5-character silence after each (fixed 1.75 ms above 19200 baud).
+double wireMs(int baud)
+{
+    const double charMs = 11.0 * 1000.0 / baud; // start, 8 data, parity, stop
+    const double silence = baud > 19200 ? 1.75 : 3.5 * charMs;
+    const int request = 8;                // address, function, start, count, CRC
+    const int answer = 5 + 2 * count;     // address, function, byte count, data, CRC
+    return (request + answer) * charMs + 2 * silence;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    qputenv("QT_LOGGING_RULES", "*.debug=false");
+    QTextStream out(stdout);
+    const int n = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+
+    VirtualLine line({"--parity", "none"});
+    if (!line.start())
+        return 1;
+    line.command("freeze on"); // the same work for the module every time
+
+    const double bare = bareClient(line, n);
+    const double whole = wholePath(line, n);
+    const double lib = plainLibmodbus(line, n);
+    const double bare2 = bareClient(line, n); // again, to see the spread
+
+    out << "round trips per second, " << n << " reads of " << count << " registers:\n";
+    out << QString("  bare Qt client   %1 and %2\n").arg(bare, 0, 'f', 1).arg(bare2, 0, 'f', 1);
+    out << QString("  whole path       %1\n").arg(whole, 0, 'f', 1);
+    out << QString("  libmodbus        %1\n").arg(lib, 0, 'f', 1);
+    const double bareBest = qMax(bare, bare2);
+    out << QString("whole path / bare Qt client: %1x the time per round trip\n")
+               .arg(bareBest / whole, 0, 'f', 3);
+    out << QString("whole path / libmodbus:      %1x\n").arg(lib / whole, 0, 'f', 3);
+    const double extraMs = 1000.0 / whole - 1000.0 / bareBest;
+    const double qtOverMs = 1000.0 / bareBest;
+    for (int baud : {19200, 115200}) {
+        const double wire = wireMs(baud);
+        out << QString("projected at %1 baud: wire %2 ms, whole path / bare Qt client %3x\n")
+                   .arg(baud)
+                   .arg(wire, 0, 'f', 1)
+                   .arg((wire + qtOverMs + extraMs) / (wire + qtOverMs), 0, 'f', 3);
+    }
+    return 0;
+}
