@@ -64,6 +64,7 @@ Popup {
             height: 60
 
             VButton {
+                objectName: "updateButton"
                 anchors.centerIn: parent
                 l_text: qsTr("Update")
                 onClick: function() { popup.onDateSelect(Qt.formatDate(cal.selectedDate, "dd/MM/yyyy")) }

@@ -26,6 +26,7 @@ Item {
         Rectangle {
             readonly property bool isTitle: index === 0
 
+            objectName: "cell" + index
             y: root.cellSpace
             x: isTitle ? root.cellSpace
                        : (root.cellWidth + root.cellSpace) * (index - 1) + root.cellFirstWidth

@@ -1,0 +1,85 @@
+// Qt Quick tests of the interface, run against a real Backend (with its
+// TModbus, FirmwareUpdate and Translate) and the virtual module on a
+// pseudo-terminal line.
+#include "support/virtualline.h"
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "link/tmodbus.h"
+#include "update/firmwareupdate.h"
+
+#include <QDir>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QStandardPaths>
+#include <QtQuickTest>
+
+#include <memory>
+
+// What the tests may ask of the module and its line.
+class ModuleLine : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int portNumber READ portNumber CONSTANT)
+    Q_PROPERTY(int missingPortNumber READ missingPortNumber CONSTANT)
+
+public:
+    explicit ModuleLine(VirtualLine *line) : line(line) {}
+
+    int portNumber() const { return line->portNumber(); }
+    // Listed, but no device behind it: opening it fails.
+    int missingPortNumber() const { return 190; }
+
+    Q_INVOKABLE QString command(const QString &text) { return line->command(text); }
+
+private:
+    VirtualLine *line;
+};
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        // lang.config goes to a test location, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("VORDAN"));
+        QCoreApplication::setOrganizationDomain(QStringLiteral("vordan.fr"));
+        line = std::make_unique<VirtualLine>();
+        if (!line->start())
+            qFatal("the virtual module did not start");
+        const QString missing = QDir::temp().filePath(QStringLiteral("orvalis-no-such-line"));
+        qputenv("ORVALIS_SERIAL_PORTS", qgetenv("ORVALIS_SERIAL_PORTS") + ";190=" + missing.toLocal8Bit());
+        moduleLine = std::make_unique<ModuleLine>(line.get());
+        worker = std::make_unique<TModbus>();
+    }
+
+    // One engine per test file: a Backend of its own, gone with the engine,
+    // so that its language switch retranslates that engine.
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        auto *translate = new Translate(engine, engine, 0);
+        auto *firmwareUpdate = new FirmwareUpdate(engine);
+        auto *backend = new Backend(worker.get(), translate, firmwareUpdate, engine);
+        engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend);
+        engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+        engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
+    }
+
+    void cleanupTestCase()
+    {
+        worker.reset();
+        line.reset();
+    }
+
+private:
+    std::unique_ptr<VirtualLine> line;
+    std::unique_ptr<ModuleLine> moduleLine;
+    std::unique_ptr<TModbus> worker;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(orvalis_qml, Setup)
+
+#include "main.moc"
