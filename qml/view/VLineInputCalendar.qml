@@ -97,6 +97,7 @@ Column {
 
     VPopupCalendar {
         id: popup
+        objectName: "calendarPopup"
         onDateSelect: function(date) {
             if (root._txtChanged)
                 root._txtChanged(date)

@@ -70,6 +70,21 @@ Item {
             _selectChanged: function(index) { received.push(index) }
         }
 
+        VLineInputString {
+            id: text
+            label: "Text"
+            property var received: []
+            _txtChanged: function(value) { received.push(value) }
+        }
+
+        VLineInputCalendar {
+            id: dateRow
+            label: "Installation date"
+            inputValue: "15/03/2021"
+            property var received: []
+            _txtChanged: function(value) { received.push(value) }
+        }
+
         VAccordion {
             id: section
             _text: "Section"
@@ -224,6 +239,32 @@ Item {
             verify(twoWay.rb1.checked)
             // Only the operator's click marks a change.
             verify(!twoWay.hasChanged)
+        }
+
+        function test_textRow() {
+            text.hasChanged = false
+            typeInto(text, "AB1")
+            verify(text.hasChanged)
+            compare(text.received[text.received.length - 1], "AB1")
+            verify(!text.isError)
+        }
+
+        function test_dateRow() {
+            dateRow.hasChanged = false
+            mouseClick(findChild(dateRow, "calendarIcon"))
+            var popup = findChild(dateRow, "calendarPopup")
+            tryCompare(popup, "opened", true)
+            // Preset with the field's date.
+            compare(Qt.formatDate(popup.calendar.selectedDate, "dd/MM/yyyy"), "15/03/2021")
+            verify(!dateRow.hasChanged)
+            mouseClick(findChild(popup.contentItem, "updateButton"))
+            compare(dateRow.received, ["15/03/2021"])
+            verify(dateRow.hasChanged)
+            tryCompare(popup, "visible", false)
+            // A new text from the owner is not a change by the operator.
+            dateRow.hasChanged = false
+            dateRow.inputValue = "01/01/2020"
+            verify(!dateRow.hasChanged)
         }
 
         function test_accordion() {
