@@ -58,102 +58,28 @@ ApplicationWindow {
             id: connexionPage
         }
 
-        // Placeholder until the home page exists.
-        Rectangle {
+        VMain {
             id: mainPage
-            function checkFieldChanged() { return false }
-            function checkValidityField() { return true }
-            function clearFieldChanged() {}
-            Text {
-                x: 20
-                y: 10
-                text: qsTr("Main page")
-                font.pixelSize: titleFontSize
-            }
         }
 
-        // Placeholder until the communication page exists.
-        Rectangle {
+        VCommunication {
             id: communicationPage
-            function checkFieldChanged() { return false }
-            function checkValidityField() { return true }
-            function clearFieldChanged() {}
-            Text {
-                x: 20
-                y: 10
-                text: qsTr("Module & communication settings")
-                font.pixelSize: titleFontSize
-            }
         }
 
-        // Placeholder until the measurement page exists.
-        Rectangle {
+        VMeasurement {
             id: measurementPage
-            Text {
-                x: 20
-                y: 10
-                text: qsTr("Measurement")
-                font.pixelSize: titleFontSize
-            }
         }
 
-        // Placeholder until the alarm page exists: the lamps only.
-        Rectangle {
+        VAlarm {
             id: alarmPage
-            Text {
-                id: alarmTitle
-                x: 20
-                y: 10
-                text: qsTr("Alarms")
-                font.pixelSize: titleFontSize
-            }
-            Column {
-                anchors.top: alarmTitle.bottom
-                anchors.topMargin: 20
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: 550
-                VLineState {
-                    label: qsTr("Module status")
-                    ctState: backend.moduleStatus
-                    ctStateDisable: !backend.connectionState
-                }
-                VLineState {
-                    label: qsTr("Fuse status L1")
-                    ctState: !backend.fuseBlowL1
-                    ctStateDisable: !backend.connectionState
-                }
-                VLineState {
-                    label: qsTr("Fuse status L2")
-                    ctState: !backend.fuseBlowL2
-                    ctStateDisable: !backend.connectionState
-                }
-                VLineState {
-                    label: qsTr("Fuse status L3")
-                    ctState: !backend.fuseBlowL3
-                    ctStateDisable: !backend.connectionState
-                }
-                VLineState {
-                    label: qsTr("Temperature status")
-                    ctState: !backend.temperatureStatus
-                    ctStateDisable: !backend.connectionState
-                }
-            }
         }
 
         VSettings {
             id: settingsPage
         }
 
-        // Placeholder until the charts page exists.
-        Rectangle {
+        VCharts {
             id: chartsPage
-            function cleanData() {}
-            Text {
-                x: 20
-                y: 10
-                text: qsTr("Charts")
-                font.pixelSize: titleFontSize
-            }
         }
     }
 
