@@ -1,44 +1,58 @@
 import QtQuick 2.15
 import "../view"
 
-// Being built: the lamps only.
-Rectangle {
-    Text {
-        id: alarmTitle
-        x: 20
-        y: 10
-        text: qsTr("Alarms")
-        font.pixelSize: titleFontSize
-    }
-    Column {
-        anchors.top: alarmTitle.bottom
-        anchors.topMargin: 20
-        anchors.horizontalCenter: parent.horizontalCenter
-        width: 550
-        VLineState {
-            label: qsTr("Module status")
-            ctState: backend.moduleStatus
-            ctStateDisable: !backend.connectionState
-        }
-        VLineState {
-            label: qsTr("Fuse status L1")
-            ctState: !backend.fuseBlowL1
-            ctStateDisable: !backend.connectionState
-        }
-        VLineState {
-            label: qsTr("Fuse status L2")
-            ctState: !backend.fuseBlowL2
-            ctStateDisable: !backend.connectionState
-        }
-        VLineState {
-            label: qsTr("Fuse status L3")
-            ctState: !backend.fuseBlowL3
-            ctStateDisable: !backend.connectionState
-        }
-        VLineState {
-            label: qsTr("Temperature status")
-            ctState: !backend.temperatureStatus
-            ctStateDisable: !backend.connectionState
+// The module's alarm states as lamps; the poll keeps them current while
+// connected. Every lamp is white while disconnected: the flags are then stale.
+VScrollContent {
+    id: page
+
+    label: qsTr("Alarms")
+
+    content: Rectangle {
+        color: "#F0F0F0"
+        radius: 15
+        height: scrollChild.height + 20
+
+        Column {
+            id: scrollChild
+            anchors.top: parent.top
+            anchors.topMargin: 10
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            spacing: 10
+
+            VLineState {
+                objectName: "alarmModuleStatus"
+                label: qsTr("Module status")
+                ctState: backend.moduleStatus
+                ctStateDisable: !backend.connectionState
+            }
+            VLineState {
+                objectName: "alarmFuseL1"
+                label: qsTr("Fuse status L1")
+                ctState: !backend.fuseBlowL1
+                ctStateDisable: !backend.connectionState
+            }
+            VLineState {
+                objectName: "alarmFuseL2"
+                label: qsTr("Fuse status L2")
+                ctState: !backend.fuseBlowL2
+                ctStateDisable: !backend.connectionState
+            }
+            VLineState {
+                objectName: "alarmFuseL3"
+                label: qsTr("Fuse status L3")
+                ctState: !backend.fuseBlowL3
+                ctStateDisable: !backend.connectionState
+            }
+            VLineState {
+                objectName: "alarmTemperature"
+                label: qsTr("Temperature status")
+                ctState: !backend.temperatureStatus
+                ctStateDisable: !backend.connectionState
+            }
         }
     }
 }
