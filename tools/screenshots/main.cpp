@@ -181,6 +181,23 @@ void walk()
         click(window, QStringLiteral("entryAlarm"));
         QTest::qWait(4500); // two polls
         shoot(window, tag + QStringLiteral("-07-alarm-fuse-blown"));
+        // The measurement page, a few sections open at a time (it scrolls).
+        click(window, QStringLiteral("entryMeasurement"));
+        waitIdle(window);
+        const QList<QPair<QString, QStringList>> sections{
+            {QStringLiteral("-12-measurement-currents"),
+             {QStringLiteral("measurementFuses"), QStringLiteral("measurementCurrents")}},
+            {QStringLiteral("-13-measurement-powers"), {QStringLiteral("measurementPowers")}},
+            {QStringLiteral("-14-measurement-voltages"), {QStringLiteral("measurementVoltages")}}};
+        for (const auto &shot : sections) {
+            for (const QString &name : shot.second)
+                if (QQuickItem *section = item(window, name))
+                    section->setProperty("isOpen", true);
+            shoot(window, tag + shot.first);
+            for (const QString &name : shot.second)
+                if (QQuickItem *section = item(window, name))
+                    section->setProperty("isOpen", false);
+        }
         control(QStringLiteral("alarm fuse 2 0"));
         click(window, QStringLiteral("entryMain"));
         waitIdle(window);
