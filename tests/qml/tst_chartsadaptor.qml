@@ -1,0 +1,214 @@
+import QtQuick 2.15
+import QtTest 1.2
+import "qrc:/view"
+
+// Chart.js through our Canvas adaptor: it really draws, redraws from the same
+// list objects, follows its size and waits while it has none.
+Item {
+    id: root
+
+    width: 400
+    height: 600
+
+    property var labels: []
+    property var values: []
+
+    Chart {
+        id: chart
+        width: 400
+        height: 300
+        chartType: "line"
+        chartData: ({
+            labels: root.labels,
+            datasets: [{
+                label: "Series",
+                fill: true,
+                backgroundColor: "rgba(0,0,0,0.10)",
+                borderColor: "rgba(232,78,15,255)",
+                data: root.values
+            }]
+        })
+        chartOptions: ({
+            maintainAspectRatio: false,
+            responsive: true,
+            title: { display: true, text: "Title" },
+            scales: {
+                xAxes: [{ display: true, scaleLabel: { display: true, labelString: "X" } }],
+                yAxes: [{ display: true, scaleLabel: { display: true, labelString: "Y" },
+                          ticks: { beginAtZero: true, suggestedMax: 100 } }]
+            }
+        })
+    }
+
+    // Starts with no size, as a chart the page's layout hides.
+    Chart {
+        id: hidden
+        y: 300
+        width: 0
+        height: 0
+        chartData: ({ labels: root.labels, datasets: [{ label: "Other", data: root.values }] })
+        chartOptions: ({ maintainAspectRatio: false, responsive: true })
+    }
+
+    TestCase {
+        name: "ChartsAdaptor"
+        when: windowShown
+
+        // The canvas' own pixels (grabbing the window needs a display).
+        function drawn(item, count) {
+            tryVerify(function() { return item.drawCount >= count }, 5000)
+            var w = Math.floor(item.width)
+            var h = Math.floor(item.height)
+            var image = item.getContext("2d").getImageData(0, 0, w, h)
+            return {
+                width: image.width,
+                height: image.height,
+                data: image.data,
+                at: function(x, y) { return 4 * (y * image.width + x) }
+            }
+        }
+
+        function differences(a, b) {
+            var n = 0
+            for (var i = 0; i < a.data.length; i += 4) {
+                if (a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1]
+                        || a.data[i + 2] !== b.data[i + 2] || a.data[i + 3] !== b.data[i + 3])
+                    ++n
+            }
+            return n
+        }
+
+        function inked(image, x0, y0, x1, y1) {
+            var n = 0
+            for (var y = y0; y < y1; ++y) {
+                for (var x = x0; x < x1; ++x) {
+                    if (image.data[image.at(x, y) + 3] > 0)
+                        ++n
+                }
+            }
+            return n
+        }
+
+        function test_drawsAndRedrawsFromTheSameLists() {
+            var first = drawn(chart, 1)
+            compare(first.width, 400)
+            // Title, legend, axes and their titles on a transparent canvas.
+            verify(inked(first, 0, 0, 400, 300) > 2000, "the empty chart shows its frame")
+            verify(inked(first, 150, 0, 250, 30) > 20, "the title")
+
+            // Only the lists change; the chart is told to draw again.
+            for (var i = 0; i < 10; ++i) {
+                root.labels.push(i)
+                root.values.push(i % 2 ? "80.5" : "20")
+            }
+            var count = chart.drawCount
+            chart.redraw()
+            var second = drawn(chart, count + 1)
+            verify(differences(first, second) > 1000, "the series shows")
+
+            // The line in its colour, and the grey fill under it.
+            var orange = 0
+            for (var k = 0; k < second.data.length; k += 4) {
+                if (second.data[k] > 200 && second.data[k + 1] > 50 && second.data[k + 1] < 110
+                        && second.data[k + 2] < 50 && second.data[k + 3] > 200)
+                    ++orange
+            }
+            verify(orange > 300, "line colour drawn: " + orange)
+
+            // A value changed in place shows after the next redraw only.
+            root.values[9] = "5"
+            wait(100)
+            compare(differences(second, drawn(chart, count + 1)), 0)
+            chart.redraw()
+            verify(differences(second, drawn(chart, count + 2)) > 100)
+
+            // Emptied in place: back to the empty frame, pixel for pixel.
+            root.labels.splice(0)
+            root.values.splice(0)
+            count = chart.drawCount
+            chart.redraw()
+            compare(differences(first, drawn(chart, count + 1)), 0)
+        }
+
+        // New options (a retranslated title) make a new chart on the same lists.
+        function test_newOptionsMakeANewChart() {
+            var before = drawn(chart, 1)
+            var options = chart.chartOptions
+            var count = chart.drawCount
+            chart.chartOptions = ({
+                maintainAspectRatio: false,
+                responsive: true,
+                title: { display: true, text: "A much longer title than before" },
+                scales: options.scales
+            })
+            var after = drawn(chart, count + 1)
+            verify(inked(after, 0, 0, 140, 30) > 20, "the longer title")
+            compare(inked(before, 0, 0, 140, 30), 0)
+            count = chart.drawCount
+            chart.chartOptions = options
+            compare(differences(before, drawn(chart, count + 1)), 0)
+        }
+
+        function test_followsItsSize() {
+            var before = drawn(chart, 1)
+            var count = chart.drawCount
+            chart.width = 250
+            chart.height = 200
+            var small = drawn(chart, count + 1)
+            compare(small.width, 250)
+            compare(small.height, 200)
+            // The title stays centred in the new width.
+            verify(inked(small, 95, 0, 155, 30) > 20)
+            verify(inked(small, 0, 0, 250, 200) > 1000)
+            chart.width = 400
+            chart.height = 300
+            compare(differences(before, drawn(chart, count + 2)), 0)
+        }
+
+        // Font assignments reach the context late and only when they change:
+        // text must still come out in the font in force at that point.
+        function test_fontsFollowSaveAndRestore() {
+            drawn(chart, 1)
+            var ctx = chart.getContext("2d")
+            var small = "normal 10px sans-serif"
+            var big = "bold 30px sans-serif"
+            ctx.font = small
+            var smallWidth = ctx.measureText("MMMM").width
+            ctx.font = big
+            var bigWidth = ctx.measureText("MMMM").width
+            verify(bigWidth > 2 * smallWidth)
+
+            for (var round = 0; round < 3; ++round) {
+                ctx.font = small
+                ctx.save()
+                ctx.font = big
+                compare(ctx.measureText("MMMM").width, bigWidth)
+                ctx.restore()
+                compare(ctx.font, small)
+                compare(ctx.measureText("MMMM").width, smallWidth)
+            }
+            // Set before save and kept through a save without a change.
+            ctx.font = big
+            ctx.save()
+            compare(ctx.measureText("MMMM").width, bigWidth)
+            ctx.restore()
+            ctx.save()
+            ctx.font = small
+            ctx.restore()
+            compare(ctx.measureText("MMMM").width, bigWidth)
+        }
+
+        function test_waitsWhileItHasNoSize() {
+            compare(hidden.drawCount, 0)
+            hidden.redraw()
+            wait(100)
+            compare(hidden.drawCount, 0)
+            hidden.width = 200
+            hidden.height = 150
+            drawn(hidden, 1)
+            verify(hidden.drawCount >= 1)
+            hidden.width = 0
+            hidden.height = 0
+        }
+    }
+}
