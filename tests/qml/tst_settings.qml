@@ -38,7 +38,7 @@ Item {
             compare(backend.parity, 0)
             compare(findChild(h.connexionPage, "parity").cb.currentIndex, 2)
             // The interface was retranslated on the way.
-            compare(findChild(h.connexionPage, "parity").cb.currentText, "Ungerade")
+            compare(findChild(h.connexionPage, "parity").cb.currentText, "ungerade")
             compare(findChild(h.menu, "entryConnection").l_text, "Verbindung")
 
             chooseLanguage(0)
