@@ -44,6 +44,10 @@ Item {
                 color: parent.isTitle || root.isHeader ? "black" : "white"
                 horizontalAlignment: parent.isTitle || root.isSmallSize ? Text.AlignLeft : Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
+                // A long value (a five-digit power with its unit) shrinks
+                // rather than lose its last digits.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 elide: Text.ElideRight
                 font.pixelSize: textFontSize
             }
