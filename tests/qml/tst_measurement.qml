@@ -196,7 +196,7 @@ Item {
         function test_valuesTheModuleHolds() {
             connectToModule()
             control("freeze on")
-            setFloats(instantBlock, [12.5, 7.25, -3.5, 0.75, 1500.5, -320.5, 501.5, 502.5, 503.5,
+            setFloats(instantBlock, [12.5, 7.25, -3.5, 0.75, 27248.5, -12345.5, 501.5, 502.5, 503.5,
                                      -101.5, -102.5, -103.5])
             setFloats(meanBlock, [11.5, 6.25, 3.75, 0.5, 1400.5, 300.5, 401.5, 402.5, 403.5,
                                   91.5, 92.5, 93.5])
@@ -220,11 +220,14 @@ Item {
             compare(rowTexts("currentMaxRow"), ["Current max", "21.25A", "22.25A", "23.25A", "24.25A"])
             compare(rowTexts("cosPhiRow"), ["Cosphi", "0.50", "0.75", "0.94"])
             compare(rowTexts("voltageRow"), ["", "230.50V", "231.25V", "229.75V", "400.50V", "399.25V", "401.75V"])
-            compare(rowTexts("activeRow"), ["Active Power", "1500.5W", "501.5W", "502.5W", "503.5W"])
+            compare(rowTexts("activeRow"), ["Active Power", "27248.5W", "501.5W", "502.5W", "503.5W"])
             compare(rowTexts("activeMeanRow"), ["Active Power mean", "1400.5W", "401.5W", "402.5W", "403.5W"])
             compare(rowTexts("activeMinRow"), ["Active Power min", "1000.5W", "100.5W", "120.5W", "140.5W"])
             compare(rowTexts("activeMaxRow"), ["Active Power max", "2000.5W", "700.5W", "720.5W", "740.5W"])
-            compare(rowTexts("reactiveRow"), ["Reactive Power", "-320.5VAR", "-101.5VAR", "-102.5VAR", "-103.5VAR"])
+            compare(rowTexts("reactiveRow"), ["Reactive Power", "-12345.5VAR", "-101.5VAR", "-102.5VAR", "-103.5VAR"])
+            // The widest values stay whole in their 80-pixel cells.
+            verify(!findChild(row("activeRow"), "cell1").children[0].truncated)
+            verify(!findChild(row("reactiveRow"), "cell1").children[0].truncated)
             compare(rowTexts("reactiveMeanRow"), ["Reactive Power mean", "300.5VAR", "91.5VAR", "92.5VAR", "93.5VAR"])
             compare(rowTexts("reactiveMinRow"), ["Reactive Power min", "-600.5VAR", "-10.5VAR", "-20.5VAR", "-30.5VAR"])
             compare(rowTexts("reactiveMaxRow"), ["Reactive Power max", "600.5VAR", "300.5VAR", "320.5VAR", "340.5VAR"])
