@@ -1,12 +1,520 @@
 import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import "../view"
+import "../popup"
 
-// Being built: the frame's page interface only.
+// The hidden charts page: the measured phase voltages beside currents the page
+// makes up itself and the powers computed from both, sampled on every end of
+// a read while the page is entered.
 Rectangle {
-    function cleanData() {}
-    Text {
-        x: 20
-        y: 10
-        text: qsTr("Charts")
-        font.pixelSize: titleFontSize
+    id: root
+
+    property real minAmps: 225
+    property real maxAmps: 275
+    property real dataCountMax: 20
+    property real nSecondes: 0
+    property real refreshTimelaps: 1000
+    // Voltage U, V, W; current U, V, W; active power U, V, W; reactive power U, V, W.
+    property var chartsArrayIndex: []
+    property var chartsArrayIndexTmp: []
+    property bool isInFullScreen: false
+
+    // One list object each, changed in place: the charts hold the same objects.
+    property var chartsYAxeLabel: []
+    property var chartsVoltageL1: []
+    property var chartsVoltageL2: []
+    property var chartsVoltageL3: []
+    property var chartsCurrentL1: []
+    property var chartsCurrentL2: []
+    property var chartsCurrentL3: []
+    property var chartsPAL1: []
+    property var chartsPAL2: []
+    property var chartsPAL3: []
+    property var chartsPRL1: []
+    property var chartsPRL2: []
+    property var chartsPRL3: []
+
+    readonly property var charts: [chart1, chart2, chart3, chart4, chart5, chart6,
+                                   chart7, chart8, chart9, chart10, chart11, chart12]
+    readonly property var chartRows: [rowVoltage, rowCurrent, rowActive, rowReactive]
+    // The angle between the generated current and the measured voltage.
+    readonly property real phaseAngle: 70 * Math.PI / 180
+
+    function cleanData() {
+        chartsArrayIndex = []
+        chartsYAxeLabel.splice(0)
+        var series = allSeries()
+        for (var i = 0; i < series.length; ++i)
+            series[i].splice(0)
+        nSecondes = 0
+        stackLayoutCharts.currentIndex = 0
+    }
+
+    function allSeries() {
+        return [chartsVoltageL1, chartsVoltageL2, chartsVoltageL3,
+                chartsCurrentL1, chartsCurrentL2, chartsCurrentL3,
+                chartsPAL1, chartsPAL2, chartsPAL3,
+                chartsPRL1, chartsPRL2, chartsPRL3]
+    }
+
+    // The three boxes of a row, read from its cells: outer row, inner row, cell, box.
+    function rowStates(line) {
+        var cells = line.children[0].children[1].children
+        return [cells[0].children[0].checked, cells[1].children[0].checked,
+                cells[2].children[0].checked]
+    }
+
+    function start() {
+        isInFullScreen = false
+        cleanData()
+        var selection = []
+        var lines = [lineVoltage, lineCurrent, lineActive, lineReactive]
+        for (var i = 0; i < lines.length; ++i)
+            selection = selection.concat(rowStates(lines[i]))
+        chartsArrayIndex = selection
+        if (selection.indexOf(true) < 0) {
+            chartsAlert.showWithParams("Error", "You must checked at least one box")
+            return
+        }
+        stackLayoutCharts.currentIndex = 1
+    }
+
+    function append(series, value) {
+        if (series.length > dataCountMax)
+            series.shift()
+        series.push(value)
+    }
+
+    // A bounded random walk: steps of up to 25 A, strictly inside the bounds.
+    function nextCurrent(series) {
+        if (series.length === 0)
+            return minAmps
+        var last = series[series.length - 1]
+        for (;;) {
+            var down = Math.random() > 0.5
+            var step = 25 * Math.random()
+            var candidate = down ? last - step : last + step
+            if (candidate > minAmps && candidate < maxAmps)
+                return candidate
+        }
+    }
+
+    function addSample() {
+        if (!backend.chartsEnable)
+            return
+        if (chartsYAxeLabel.length > dataCountMax)
+            chartsYAxeLabel.shift()
+        chartsYAxeLabel.push(nSecondes)
+        nSecondes += 1
+        if (nSecondes > 999)
+            nSecondes = 1
+
+        var voltageSeries = [chartsVoltageL1, chartsVoltageL2, chartsVoltageL3]
+        var currentSeries = [chartsCurrentL1, chartsCurrentL2, chartsCurrentL3]
+        var activeSeries = [chartsPAL1, chartsPAL2, chartsPAL3]
+        var reactiveSeries = [chartsPRL1, chartsPRL2, chartsPRL3]
+        var voltages = backend.voltageValuesN
+        var currents = []
+        var k
+        for (k = 0; k < 3; ++k) {
+            currents.push(nextCurrent(currentSeries[k]))
+            append(currentSeries[k], currents[k])
+        }
+        for (k = 0; k < 3; ++k) {
+            var text = voltages && k < voltages.length ? voltages[k] : ""
+            append(voltageSeries[k], text)
+        }
+        for (k = 0; k < 3; ++k) {
+            var u = Number(voltages && k < voltages.length ? voltages[k] : "")
+            if (isNaN(u))
+                u = 0
+            append(activeSeries[k], u * currents[k] * Math.cos(phaseAngle))
+            append(reactiveSeries[k], u * currents[k] * Math.sin(phaseAngle))
+        }
+        for (var i = 0; i < charts.length; ++i)
+            charts[i].animateToNewData()
+    }
+
+    function onPressGraph(idGraph) {
+        if (isInFullScreen) {
+            chartsArrayIndex = chartsArrayIndexTmp.slice()
+            isInFullScreen = false
+        } else {
+            chartsArrayIndexTmp = chartsArrayIndex.slice()
+            isInFullScreen = true
+            var flags = []
+            for (var i = 0; i < 12; ++i)
+                flags.push(i === idGraph - 1)
+            chartsArrayIndex = flags
+        }
+        resizeME()
+    }
+
+    function resizeME() {
+        var w = chartsView.width
+        var h = chartsView.height
+        var visibleRows = 0
+        var r, j
+        for (r = 0; r < 4; ++r) {
+            var n = 0
+            for (j = 0; j < 3; ++j)
+                n += chartsArrayIndex[3 * r + j] ? 1 : 0
+            for (j = 0; j < 3; ++j)
+                charts[3 * r + j].calculedWidth = chartsArrayIndex[3 * r + j] ? (w - 20) / n : 0
+            chartRows[r].visible = n > 0
+            if (n > 0)
+                ++visibleRows
+        }
+        var rowHeight = visibleRows > 0 ? (h - 50) / visibleRows : 0
+        for (r = 0; r < 4; ++r) {
+            var height = chartRows[r].visible ? rowHeight : 0
+            chartRows[r].height = height
+            for (j = 0; j < 3; ++j)
+                charts[3 * r + j].calculedHeigth = height
+        }
+    }
+
+    color: "#ffffff"
+
+    Connections {
+        target: backend
+        function onLoadRegisterFinish() { root.addSample() }
+    }
+
+    Timer {
+        id: refreshTimer
+        objectName: "chartsTimer"
+        interval: root.refreshTimelaps
+        repeat: true
+        onTriggered: backend.refreshChartsValuePage()
+    }
+
+    StackLayout {
+        id: stackLayoutCharts
+        objectName: "stackLayoutCharts"
+        anchors.fill: parent
+        currentIndex: 0
+
+        onCurrentIndexChanged: {
+            if (currentIndex === 1) {
+                refreshTimer.start()
+            } else {
+                refreshTimer.stop()
+                root.cleanData()
+            }
+        }
+
+        // View 0: what to plot.
+        Item {
+            id: selectionView
+
+            Column {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: 590
+
+                Item {
+                    width: parent.width
+                    height: 60
+
+                    Text {
+                        y: 10
+                        text: qsTr("Charts")
+                        color: "black"
+                        font.pixelSize: titleFontSize
+                    }
+                }
+
+                Rectangle {
+                    width: 590
+                    height: 270
+                    color: "#F0F0F0"
+                    radius: 15
+
+                    Column {
+                        x: 20
+                        width: parent.width - 40
+
+                        VLineTable {
+                            isHeader: true
+                            cellFirstWidth: 270
+                            cellWidth: 100
+                            arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
+                        }
+                        VLineCheckBox {
+                            id: lineVoltage
+                            objectName: "lineVoltage"
+                            cellFirstWidth: 270
+                            cellWidth: 100
+                            arrayValue: [qsTr("Voltage")]
+                        }
+                        VLineCheckBox {
+                            id: lineCurrent
+                            objectName: "lineCurrent"
+                            cellFirstWidth: 270
+                            cellWidth: 100
+                            arrayValue: [qsTr("Current")]
+                        }
+                        VLineCheckBox {
+                            id: lineActive
+                            objectName: "lineActive"
+                            cellFirstWidth: 270
+                            cellWidth: 100
+                            arrayValue: [qsTr("Power Active")]
+                        }
+                        VLineCheckBox {
+                            id: lineReactive
+                            objectName: "lineReactive"
+                            cellFirstWidth: 270
+                            cellWidth: 100
+                            arrayValue: [qsTr("Power Reactive")]
+                        }
+                        Item {
+                            width: parent.width
+                            height: 20
+                        }
+                        VButton {
+                            objectName: "startButton"
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            l_text: qsTr("Start")
+                            onClick: function() { root.start() }
+                        }
+                    }
+                }
+            }
+        }
+
+        // View 1: the charts, four rows of three.
+        Item {
+            id: chartsView
+            objectName: "chartsView"
+
+            onWidthChanged: root.resizeME()
+            onHeightChanged: root.resizeME()
+            onVisibleChanged: root.resizeME()
+
+            Item {
+                id: closeStrip
+                width: parent.width
+                height: 50
+
+                Rectangle {
+                    objectName: "closeCharts"
+                    anchors.right: parent.right
+                    anchors.rightMargin: 10
+                    y: 10
+                    width: 20
+                    height: 20
+                    color: "black"
+
+                    Image {
+                        anchors.fill: parent
+                        source: "qrc:///images/icons/contents/close.png"
+                        fillMode: Image.PreserveAspectFit
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: {
+                            stackLayoutCharts.currentIndex = 0
+                            root.resizeME()
+                        }
+                    }
+                }
+            }
+
+            Column {
+                id: chartArea
+                objectName: "chartArea"
+                anchors.top: closeStrip.bottom
+                anchors.horizontalCenter: parent.horizontalCenter
+
+                Row {
+                    id: rowVoltage
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    VChart {
+                        id: chart1
+                        objectName: "chart1"
+                        idGraph: 1
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsVoltageL1
+                        chart_title: qsTr("Phase U")
+                        chart_legend: qsTr("Phase U Voltage")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Volts")
+                        suggestedMax: 280
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart2
+                        objectName: "chart2"
+                        idGraph: 2
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsVoltageL2
+                        chart_title: qsTr("Phase V")
+                        chart_legend: qsTr("Phase V Voltage")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Volts")
+                        suggestedMax: 280
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart3
+                        objectName: "chart3"
+                        idGraph: 3
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsVoltageL3
+                        chart_title: qsTr("Phase W")
+                        chart_legend: qsTr("Phase W Voltage")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Volts")
+                        suggestedMax: 280
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                }
+
+                Row {
+                    id: rowCurrent
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    VChart {
+                        id: chart4
+                        objectName: "chart4"
+                        idGraph: 4
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsCurrentL1
+                        chart_title: qsTr("Phase U")
+                        chart_legend: qsTr("Phase U Current")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Ampere")
+                        suggestedMax: 400
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart5
+                        objectName: "chart5"
+                        idGraph: 5
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsCurrentL2
+                        chart_title: qsTr("Phase V")
+                        chart_legend: qsTr("Phase V Current")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Ampere")
+                        suggestedMax: 400
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart6
+                        objectName: "chart6"
+                        idGraph: 6
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsCurrentL3
+                        chart_title: qsTr("Phase W")
+                        chart_legend: qsTr("Phase W Current")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("Ampere")
+                        suggestedMax: 400
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                }
+
+                Row {
+                    id: rowActive
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    VChart {
+                        id: chart7
+                        objectName: "chart7"
+                        idGraph: 7
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPAL1
+                        chart_title: qsTr("Phase U")
+                        chart_legend: qsTr("Phase U Active Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("W")
+                        suggestedMax: 30000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart8
+                        objectName: "chart8"
+                        idGraph: 8
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPAL2
+                        chart_title: qsTr("Phase V")
+                        chart_legend: qsTr("Phase V Active Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("W")
+                        suggestedMax: 30000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart9
+                        objectName: "chart9"
+                        idGraph: 9
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPAL3
+                        chart_title: qsTr("Phase W")
+                        chart_legend: qsTr("Phase W Active Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("W")
+                        suggestedMax: 30000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                }
+
+                Row {
+                    id: rowReactive
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    VChart {
+                        id: chart10
+                        objectName: "chart10"
+                        idGraph: 10
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPRL1
+                        chart_title: qsTr("Phase U")
+                        chart_legend: qsTr("Phase U Reactive Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("VAR")
+                        suggestedMax: 80000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart11
+                        objectName: "chart11"
+                        idGraph: 11
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPRL2
+                        chart_title: qsTr("Phase V")
+                        chart_legend: qsTr("Phase V Reactive Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("VAR")
+                        suggestedMax: 80000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                    VChart {
+                        id: chart12
+                        objectName: "chart12"
+                        idGraph: 12
+                        chart_labels: root.chartsYAxeLabel
+                        chart_datas: root.chartsPRL3
+                        chart_title: qsTr("Phase W")
+                        chart_legend: qsTr("Phase W Reactive Power")
+                        chart_unitX: qsTr("Second")
+                        chart_unitY: qsTr("VAR")
+                        suggestedMax: 80000
+                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                    }
+                }
+            }
+        }
+    }
+
+    VPopupAlert {
+        id: chartsAlert
+        objectName: "chartsAlert"
+    }
+
+    Component.onCompleted: {
+        // Each sample draws at once.
+        for (var i = 0; i < charts.length; ++i)
+            charts[i].animationDuration = 0
     }
 }

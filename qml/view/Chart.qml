@@ -32,6 +32,7 @@ Canvas {
         property bool rebuild: false
         property bool dataChanged: false
         property bool painting: false
+        property bool flushOnly: false
         property int drawCount: 0
         property real paintMilliseconds: 0
 
@@ -69,14 +70,17 @@ Canvas {
                                                 priv.drawCount++
                                                 // A draw from an animation frame
                                                 // shows at the next paint.
-                                                if (!priv.painting)
+                                                if (!priv.painting) {
+                                                    priv.flushOnly = true
                                                     canvas.requestPaint()
+                                                }
                                             })
-            } else {
-                Adaptor.redraw(priv.chart, chartAnimationDuration, priv.dataChanged)
+            } else if (priv.dataChanged || !priv.flushOnly || !Adaptor.sizeKept(priv.chart)) {
+                Adaptor.redraw(priv.chart, chartAnimationDuration)
             }
         } finally {
             priv.dataChanged = false
+            priv.flushOnly = false
             priv.painting = false
         }
         priv.paintMilliseconds = Date.now() - started

@@ -154,18 +154,16 @@ function create(item, type, data, options, duration, afterDraw) {
     })
 }
 
-// Draws again from the chart's data objects, or only follows a new size.
-function redraw(chart, duration, dataChanged) {
+// Lays the chart out again at the item's size and draws it from its data.
+function redraw(chart, duration) {
     chart.ctx._forgetFont()
-    if (chart.width !== Math.floor(chart.canvas.clientWidth)
-            || chart.height !== Math.floor(chart.canvas.clientHeight)) {
-        chart.resize(true)
-        dataChanged = true
-    }
-    if (dataChanged)
-        chart.update({ duration: duration })
-    else
-        chart.draw()
+    chart.resize(true)
+    chart.update({ duration: duration })
+}
+
+// Whether the item's size is the one the chart was last laid out at.
+function sizeKept(chart) {
+    return chart.width === chart.canvas.clientWidth && chart.height === chart.canvas.clientHeight
 }
 
 function release(item, chart) {
