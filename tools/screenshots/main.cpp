@@ -208,6 +208,37 @@ void walk()
             shoot(window, tag + QStringLiteral("-09-firmware-popup"));
             QMetaObject::invokeMethod(firmware, "close");
         }
+        // The communication page, read from the module, a few sections at a
+        // time; then two fields in error, put right again by a refresh.
+        waitIdle(window);
+        click(window, QStringLiteral("entryCommunication"));
+        waitIdle(window);
+        const QList<QPair<QString, QStringList>> communication{
+            {QStringLiteral("-18-communication-general"), {QStringLiteral("general")}},
+            {QStringLiteral("-19-communication-settings"),
+             {QStringLiteral("settings"), QStringLiteral("ctPhases")}},
+            {QStringLiteral("-20-communication-thresholds"),
+             {QStringLiteral("thresholds"), QStringLiteral("others")}}};
+        for (const auto &shot : communication) {
+            for (const QString &name : shot.second)
+                if (QQuickItem *section = item(window, name))
+                    section->setProperty("isOpen", true);
+            shoot(window, tag + shot.first);
+            if (shot.first.endsWith(QLatin1String("thresholds"))) {
+                QQuickItem *voltage = item(window, QStringLiteral("limitVoltage"));
+                QQuickItem *message = item(window, QStringLiteral("minimumTimeMessage"));
+                if (voltage && message) {
+                    voltage->setProperty("_text", QStringLiteral("70000"));
+                    message->setProperty("_text", QStringLiteral("0"));
+                    shoot(window, tag + QStringLiteral("-21-communication-errors"));
+                    click(window, QStringLiteral("refreshButton"));
+                    waitIdle(window);
+                }
+            }
+            for (const QString &name : shot.second)
+                if (QQuickItem *section = item(window, name))
+                    section->setProperty("isOpen", false);
+        }
         waitIdle(window);
         click(window, QStringLiteral("entryConnection"));
         click(window, QStringLiteral("connectButton"));
