@@ -126,6 +126,43 @@ void selectModulePort(QQuickWindow *window)
     ++failures;
 }
 
+// The hidden charts page: revealed by five quick clicks on the menu logo, all
+// twelve charts plotting the module's voltages, then one chart alone.
+void shootCharts(QQuickWindow *window, const QString &tag)
+{
+    QQuickItem *entry = item(window, QStringLiteral("entryCharts"));
+    if (entry && !entry->isVisible()) {
+        for (int i = 0; i < 5; ++i)
+            click(window, QStringLiteral("menuLogo"));
+    }
+    click(window, QStringLiteral("entryCharts"));
+    const QStringList lines{QStringLiteral("lineVoltage"), QStringLiteral("lineCurrent"),
+                            QStringLiteral("lineActive"), QStringLiteral("lineReactive")};
+    for (const QString &name : lines) {
+        QQuickItem *line = item(window, name);
+        if (!line)
+            continue;
+        // Row of the line, its row of cells, each cell's box.
+        QQuickItem *cells = line->childItems().value(0)->childItems().value(1);
+        for (QQuickItem *cell : cells->childItems()) {
+            QQuickItem *box = cell->childItems().value(0);
+            if (box->property("checked").toBool())
+                continue;
+            const QPointF centre = box->mapToScene(QPointF(box->width() / 2, box->height() / 2));
+            QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+        }
+    }
+    shoot(window, tag + QStringLiteral("-15-charts-selection"));
+    click(window, QStringLiteral("startButton"));
+    QTest::qWait(8500); // eight samples, one a second
+    shoot(window, tag + QStringLiteral("-16-charts-all"));
+    click(window, QStringLiteral("chart5"));
+    QTest::qWait(1500);
+    shoot(window, tag + QStringLiteral("-17-charts-one-alone"));
+    click(window, QStringLiteral("chart5"));
+    click(window, QStringLiteral("closeCharts"));
+}
+
 void walk()
 {
     QQuickWindow *splash = nullptr;
@@ -240,6 +277,7 @@ void walk()
                     section->setProperty("isOpen", false);
         }
         waitIdle(window);
+        shootCharts(window, tag);
         click(window, QStringLiteral("entryConnection"));
         click(window, QStringLiteral("connectButton"));
         waitFor([&] { return !connected(); }, 5000);
