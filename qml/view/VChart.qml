@@ -18,6 +18,11 @@ Item {
     property string chart_unitY
     property string chart_legend
 
+    // Chart.js 2.9 counts the vertical ticks before the title, the legend and
+    // the horizontal axis take their share, so a short chart gets more labels
+    // than fit: allow one per 16 pixels of what is left for the plot.
+    readonly property int tickLimit: Math.max(2, Math.min(11, Math.floor((calculedHeigth - 100) / 16)))
+
     function animateToNewData() {
         chart.redraw()
     }
@@ -45,7 +50,9 @@ Item {
             maintainAspectRatio: false,
             responsive: true,
             hover: { mode: "nearest", intersect: true },
-            title: { display: true, text: root.chart_title },
+            // Tighter than Chart.js' defaults: twelve charts share the page.
+            title: { display: true, text: root.chart_title, padding: 4 },
+            legend: { labels: { boxWidth: 24, padding: 6 } },
             scales: {
                 xAxes: [{
                     display: true,
@@ -54,7 +61,11 @@ Item {
                 yAxes: [{
                     display: true,
                     scaleLabel: { display: true, labelString: root.chart_unitY },
-                    ticks: { beginAtZero: true, suggestedMax: root.suggestedMax }
+                    ticks: {
+                        beginAtZero: true,
+                        suggestedMax: root.suggestedMax,
+                        maxTicksLimit: root.tickLimit
+                    }
                 }]
             }
         })
