@@ -4,6 +4,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QQmlEngine>
 #include <QStandardPaths>
@@ -21,6 +22,17 @@ QString configPath()
 bool validCode(int code)
 {
     return code == 0 || code == 1;
+}
+
+// A valid choice is five characters; more than this is never held or logged.
+const int longestContentRead = 1024;
+
+// Opening a FIFO or a device would block the start-up until someone else
+// opens the other end; only a plain file is read or written.
+bool isPlainFileOrAbsent(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
 }
 
 } // namespace
@@ -41,11 +53,11 @@ int Translate::readLanguageFile()
     QFile file(configPath());
     if (!file.exists())
         return 2;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!isPlainFileOrAbsent(file.fileName()) || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qDebug() << "Fail open lang.config file (read)";
         return 2;
     }
-    const QString content = QTextStream(&file).readAll();
+    const QString content = QTextStream(&file).read(longestContentRead);
     file.close();
     if (content == QLatin1String("en-EN"))
         return 0;
@@ -95,7 +107,7 @@ void Translate::applyLanguage()
         qDebug() << "Invalid language";
     } else {
         QFile file(configPath());
-        if (!file.open(QIODevice::WriteOnly)) {
+        if (!isPlainFileOrAbsent(file.fileName()) || !file.open(QIODevice::WriteOnly)) {
             qDebug() << "Fail open lang.config file (write)";
         } else {
             file.write(code == 0 ? "en-EN" : "de-DE");

@@ -6,10 +6,12 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaEnum>
 #include <QModbusDevice>
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -18,6 +20,9 @@ using namespace Registers;
 const int holdingRegisters = 4;
 const int blockBytes = 16;
 const quint32 pauseEvery = 2048;
+
+// The whole image is held in one byte array, which cannot grow to 2 GiB.
+const qint64 largestImage = std::numeric_limits<int>::max() - 4096;
 
 } // namespace
 
@@ -75,13 +80,14 @@ void FirmwareUpdate::start(const QString &name)
 
     fileName = name;
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO or a device would block this thread on open or read.
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
         qDebug() << "ERROR : open file fail";
         fail();
         return;
     }
-    // The bootloader takes a 32-bit length.
-    if (quint64(file.size()) > 0xFFFFFFFFull) {
+    // The bootloader takes a 32-bit length, and the image must fit in memory.
+    if (file.size() > largestImage) {
         qDebug() << "ERROR : image too large" << file.size();
         fail();
         return;
