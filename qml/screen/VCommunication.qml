@@ -99,7 +99,8 @@ VScrollContent {
     content: Rectangle {
         color: "#F0F0F0"
         radius: 15
-        height: scrollChild.height + 10
+        // The last section keeps off the rounded edge.
+        height: scrollChild.height + 20
 
         Column {
             id: scrollChild
