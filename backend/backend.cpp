@@ -339,8 +339,13 @@ void Backend::commandFinish(ModbusCommand *cmd)
     const int error = cmd->getError();
 
     if (kind == Firmware) {
-        if (error != 0 && m_connectionState)
+        if (error != 0 && m_connectionState) {
             setConnectionState(false);
+            // The worker closes the line only on a lost link; after any other
+            // failure it is still open and the next connect would be refused.
+            if (error != QModbusDevice::ConnectionError && error != QModbusDevice::TimeoutError)
+                post(marker(Disconnect));
+        }
         return;
     }
 

@@ -734,3 +734,33 @@ void TestBackendBus::failedLastRequestDropsTheLink()
     QCOMPARE(released.count(), 0);
     QVERIFY(rig->window().isEmpty());
 }
+
+// The module refuses the reset: the update fails, the connection counts as
+// lost, and the very next connect opens the line again.
+void TestBackendBus::refusedUpdateLeavesTheLineFree()
+{
+    QVERIFY(ensureConnected());
+    Backend &backend = rig->backend;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile image(dir.filePath(QStringLiteral("image.bin")));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(17, 'x'));
+    image.close();
+
+    QVERIFY(rig->control({"exception 50522 4"}));
+    QSignalSpy failed(&backend, &Backend::updateFail);
+    QSignalSpy disconnected(&backend, &Backend::disconnectionEnd);
+    backend.startUpdate(image.fileName());
+    QVERIFY(waitUntil([&] { return failed.count() > 0; }, 10000));
+    QVERIFY(!backend.connectionState());
+    QVERIFY(waitUntil([&] { return disconnected.count() > 0; }, 3000));
+    QCOMPARE(rig->worker.client()->device().state(), QModbusDevice::UnconnectedState);
+
+    QVERIFY(rig->control({"exception clear"}));
+    QSignalSpy ended(&backend, &Backend::connectionEnd);
+    backend.connectDevice(backend.lstDevices().indexOf(rig->line.portNumber()), 247, 0, 1);
+    QVERIFY(waitUntil([&] { return ended.count() > 0; }, 5000));
+    QCOMPARE(ended.first().first().toBool(), true);
+    QVERIFY(backend.connectionState());
+}

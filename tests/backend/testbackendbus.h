@@ -26,6 +26,7 @@ private slots:
     void measurementAndChartsPages();
     void pollFollowsStateUpdateAndAlarms();
     void failedLastRequestDropsTheLink();
+    void refusedUpdateLeavesTheLineFree();
 
 private:
     struct Rig;
