@@ -56,30 +56,37 @@ ApplicationWindow {
 
         VConnexion {
             id: connexionPage
+            objectName: "connexionPage"
         }
 
         VMain {
             id: mainPage
+            objectName: "mainPage"
         }
 
         VCommunication {
             id: communicationPage
+            objectName: "communicationPage"
         }
 
         VMeasurement {
             id: measurementPage
+            objectName: "measurementPage"
         }
 
         VAlarm {
             id: alarmPage
+            objectName: "alarmPage"
         }
 
         VSettings {
             id: settingsPage
+            objectName: "settingsPage"
         }
 
         VCharts {
             id: chartsPage
+            objectName: "chartsPage"
         }
     }
 

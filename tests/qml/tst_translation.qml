@@ -1,0 +1,80 @@
+import QtQuick 2.15
+import QtTest 1.2
+
+// The real catalogues in the real main window: a switch retranslates at once,
+// per context, and leaves the untranslated texts in English.
+Item {
+    width: 1024
+    height: 768
+
+    TestCase {
+        name: "Translation"
+
+        property var window: null
+
+        function initTestCase() {
+            var component = Qt.createComponent("qrc:/mainApp.qml")
+            compare(component.status, Component.Ready, component.errorString())
+            window = component.createObject(null)
+            verify(window)
+        }
+
+        function cleanupTestCase() {
+            choose(0)
+            window.destroy()
+        }
+
+        function choose(code) {
+            backend.currentLanguage = code
+            backend.switchLanguage()
+        }
+
+        function item(name) {
+            var found = findChild(window.contentItem, name)
+            verify(found, name)
+            return found
+        }
+
+        function menuText(name) {
+            return item(name).l_text
+        }
+
+        function pageTitle(page) {
+            return page.label
+        }
+
+        function thresholdErrors() {
+            return ["limitVoltage", "limitVoltageDuration", "limitCurrent", "limitCurrentDuration"]
+                .map(function(name) { return item(name).labelError })
+        }
+
+        function test_germanAndBack() {
+            choose(1)
+            compare(window.title, "Orvalis Software")
+            compare(menuText("entryConnection"), "Verbindung")
+            compare(menuText("entryMain"), "Hauptseite")
+            compare(menuText("entryCommunication"), "Modul- und Kommunikations-Parameter")
+            compare(menuText("entryMeasurement"), "Messungen")
+            compare(menuText("entryAlarm"), "Alarm")
+            compare(menuText("entrySettings"), "Parameter")
+            compare(menuText("entryCharts"), "Charts")
+            compare(pageTitle(item("mainPage")), "Hauptseite")
+            compare(item("temperatureThresholdValue").labelError, "Zulässiger Wert zwischen 60°C und 90 °C")
+            compare(thresholdErrors(), ["Zulässiger Wert zwischen 0 und 65535.",
+                                        "Zulässiger Wert zwischen 0 und 65535.",
+                                        "Zulässiger Wert zwischen 0 und 65535.",
+                                        "Zulässiger Wert zwischen 0 und 65535."])
+            // One source text, a German text per context.
+            compare(item("communicationPage").label, "Modul- und Kommunikations-Parameter")
+            compare(findChild(item("communicationPage"), "callMonitoringTime").labelError,
+                    "Zulässiger Wert zwischen 1 und 6000.")
+
+            choose(0)
+            compare(menuText("entryConnection"), "Connection")
+            compare(menuText("entrySettings"), "Settings")
+            compare(pageTitle(item("mainPage")), "Main page")
+            compare(item("temperatureThresholdValue").labelError, "Value must be between 60 and 90 °C")
+            compare(thresholdErrors()[3], "Value must be between 0 and 65535.")
+        }
+    }
+}
