@@ -295,7 +295,11 @@ void firmwareUpdate(QQuickWindow *window, QObject *backend)
     QObject *popup = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
     if (!popup)
         fail(QStringLiteral("no firmware popup"));
-    click(window, QStringLiteral("startUpdate"));
+    auto *startButton = qobject_cast<QQuickItem *>(
+        item(window, QStringLiteral("startUpdate"))->property("btn").value<QObject *>());
+    if (!startButton)
+        fail(QStringLiteral("no start update button"));
+    clickItem(window, startButton);
     if (!waitFor([&] { return popup->property("opened").toBool(); }, 3000))
         fail(QStringLiteral("the firmware popup did not open"));
     popup->setProperty("filename", path);
