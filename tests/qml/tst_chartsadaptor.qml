@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import "qrc:/view"
+import "qrc:/view/chartadaptor.js" as Adaptor
 
 // Chart.js through our Canvas adaptor: it really draws, redraws from the same
 // list objects, follows its size and waits while it has none.
@@ -40,6 +41,15 @@ Item {
         })
     }
 
+    // Chart.js on the canvas directly, without the adaptor's shortcuts.
+    Canvas {
+        id: plain
+        x: 0
+        y: 300
+        width: 400
+        height: 300
+    }
+
     // Starts with no size, as a chart the page's layout hides.
     Chart {
         id: hidden
@@ -68,6 +78,13 @@ Item {
             }
         }
 
+        // A draw made now, after whatever an earlier test left.
+        function fresh(item) {
+            var count = item.drawCount
+            item.redraw()
+            return drawn(item, count + 1)
+        }
+
         function differences(a, b) {
             var n = 0
             for (var i = 0; i < a.data.length; i += 4) {
@@ -90,7 +107,7 @@ Item {
         }
 
         function test_drawsAndRedrawsFromTheSameLists() {
-            var first = drawn(chart, 1)
+            var first = fresh(chart)
             compare(first.width, 400)
             // Title, legend, axes and their titles on a transparent canvas.
             verify(inked(first, 0, 0, 400, 300) > 2000, "the empty chart shows its frame")
@@ -132,7 +149,7 @@ Item {
 
         // New options (a retranslated title) make a new chart on the same lists.
         function test_newOptionsMakeANewChart() {
-            var before = drawn(chart, 1)
+            var before = fresh(chart)
             var options = chart.chartOptions
             var count = chart.drawCount
             chart.chartOptions = ({
@@ -150,7 +167,7 @@ Item {
         }
 
         function test_followsItsSize() {
-            var before = drawn(chart, 1)
+            var before = fresh(chart)
             var count = chart.drawCount
             chart.width = 250
             chart.height = 200
@@ -196,6 +213,67 @@ Item {
             ctx.font = small
             ctx.restore()
             compare(ctx.measureText("MMMM").width, bigWidth)
+        }
+
+        // The adaptor's shortcuts (fonts set only when they change, a redraw
+        // without Chart.js' full update, one font family) draw exactly what
+        // Chart.js draws on a plain context with its own update().
+        function test_drawsWhatChartJsDrawsItself() {
+            var config = function(labels, values) {
+                return {
+                    type: "line",
+                    data: { labels: labels, datasets: [{ label: "Phase U Voltage", fill: true,
+                            backgroundColor: "rgba(0,0,0,0.10)", borderColor: "rgba(232,78,15,255)",
+                            data: values }] },
+                    options: {
+                        maintainAspectRatio: false, responsive: true, animation: { duration: 0 },
+                        title: { display: true, text: "Phase U" },
+                        scales: {
+                            xAxes: [{ display: true, scaleLabel: { display: true, labelString: "Second" } }],
+                            yAxes: [{ display: true, scaleLabel: { display: true, labelString: "Volts" },
+                                      ticks: { beginAtZero: true, suggestedMax: 280 } }]
+                        }
+                    }
+                }
+            }
+            var oldData = chart.chartData
+            var oldOptions = chart.chartOptions
+            var ours = config([], [])
+            chart.chartData = ours.data
+            chart.chartOptions = ours.options
+            fresh(chart)
+
+            var ctx = plain.getContext("2d")
+            var standIn = Adaptor.makeStandIn(plain, ctx)
+            Object.defineProperty(ctx, "canvas", { configurable: true, value: standIn })
+            var theirs = config([], [])
+            var reference = new Adaptor.Chart(standIn, theirs)
+
+            for (var i = 0; i < 25; ++i) {
+                var lists = [ours.data, theirs.data]
+                for (var k = 0; k < 2; ++k) {
+                    if (lists[k].labels.length > 20) {
+                        lists[k].labels.shift()
+                        lists[k].datasets[0].data.shift()
+                    }
+                    lists[k].labels.push(i)
+                    lists[k].datasets[0].data.push(i % 5 ? String(200 + 3 * i) : "")
+                }
+                var count = chart.drawCount
+                chart.redraw()
+                reference.update()
+                plain.requestPaint()
+                if (i % 8 === 0 || i === 24) {
+                    var a = drawn(chart, count + 1)
+                    wait(50)
+                    var b = plain.getContext("2d").getImageData(0, 0, 400, 300)
+                    compare(differences(a, { data: b.data }), 0, "after sample " + i)
+                }
+            }
+            verify(inked(drawn(chart, 1), 0, 0, 400, 300) > 5000)
+            reference.destroy()
+            chart.chartData = oldData
+            chart.chartOptions = oldOptions
         }
 
         function test_waitsWhileItHasNoSize() {
