@@ -29,6 +29,7 @@ TModbus::TModbus()
 TModbus::~TModbus()
 {
     requestInterruption();
+    TSAN_RELEASE(this); // the worker may leave a step early; what we wrote is its to drop
     pending.release();
     stepGate.release();
     wait();

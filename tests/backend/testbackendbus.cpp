@@ -759,8 +759,9 @@ void TestBackendBus::refusedUpdateLeavesTheLineFree()
 
     QVERIFY(rig->control({"exception clear"}));
     QSignalSpy ended(&backend, &Backend::connectionEnd);
+    QSignalSpy loaded(&backend, &Backend::loadRegisterFinish);
     backend.connectDevice(backend.lstDevices().indexOf(rig->line.portNumber()), 247, 0, 1);
-    QVERIFY(waitUntil([&] { return ended.count() > 0; }, 5000));
+    QVERIFY(waitUntil([&] { return ended.count() > 0 && loaded.count() > 0; }, 5000));
     QCOMPARE(ended.first().first().toBool(), true);
     QVERIFY(backend.connectionState());
 }
