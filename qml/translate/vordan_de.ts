@@ -34,6 +34,118 @@
         <source>Charts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Phase 1</source>
+        <translation>Phase 1</translation>
+    </message>
+    <message>
+        <source>Phase 2</source>
+        <translation>Phase 2</translation>
+    </message>
+    <message>
+        <source>Phase 3</source>
+        <translation>Phase 3</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>Power Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power Reactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Phase U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase U Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase V Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase W Voltage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase U Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ampere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase V Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase W Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase U Active Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Phase V Active Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase W Active Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase U Reactive Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase V Reactive Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase W Reactive Power</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VCommunication</name>
