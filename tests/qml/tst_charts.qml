@@ -302,6 +302,39 @@ Item {
             verify(!timer.running)
         }
 
+        function switchLanguage(index) {
+            backend.language = index === 0 ? "en_EN" : "de_DE"
+            backend.currentLanguage = index
+            backend.switchLanguage()
+        }
+
+        // In German the selection is retranslated where the catalogue says so;
+        // the series names and units stay English, and the charts, made anew
+        // for their retranslated texts, still draw.
+        function test_germanKeepsTheSeriesNames() {
+            select([0, 3])
+            start()
+            sample(["230.00", "230.00", "230.00"])
+            var inner = findChild(chart(4), "chart")
+            tryVerify(function() { return inner.drawCount > 0 })
+            switchLanguage(1)
+            try {
+                var label = findChild(page, "lineCurrent").children[0].children[0]
+                compare(label.text, "Strom")
+                compare(findChild(page, "lineVoltage").children[0].children[0].text, "Voltage")
+                compare(chart(4).chart_legend, "Phase U Current")
+                compare(chart(4).chart_unitY, "Ampere")
+                compare(chart(4).chart_unitX, "Second")
+                var draws = inner.drawCount
+                sample()
+                tryVerify(function() { return inner.drawCount > draws })
+                compare(page.chartsCurrentL1.length, 2)
+            } finally {
+                switchLanguage(0)
+            }
+            compare(findChild(page, "lineCurrent").children[0].children[0].text, "Current")
+        }
+
         // Against the virtual module: the voltages it measures, drawn.
         function test_plotsTheModulesVoltages() {
             leave()
