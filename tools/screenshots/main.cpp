@@ -185,11 +185,21 @@ void walk()
     QObject *backend = qmlContext(window)->contextProperty(QStringLiteral("backend")).value<QObject *>();
     auto connected = [backend] { return backend->property("connectionState").toBool(); };
 
-    const QList<QSize> sizes{QSize(1024, 768), QSize(800, 600)};
-    for (const QSize &size : sizes) {
+    // English at both sizes, then German at the usual size.
+    const QList<QPair<QSize, int>> passes{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
+                                          {QSize(1024, 768), 1}};
+    for (const auto &pass : passes) {
+        const QSize size = pass.first;
+        if (backend->property("currentLanguage").toInt() != pass.second) {
+            backend->setProperty("currentLanguage", pass.second);
+            QMetaObject::invokeMethod(backend, "switchLanguage");
+        }
         window->resize(size);
         QTest::qWait(300);
-        const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        const QString tag = QStringLiteral("%1%2x%3")
+                                .arg(pass.second == 1 ? QStringLiteral("de-") : QString())
+                                .arg(size.width())
+                                .arg(size.height());
 
         // Disconnected.
         click(window, QStringLiteral("entryConnection"));
@@ -296,6 +306,8 @@ void walk()
         }
         click(window, QStringLiteral("connectionParameters"));
     }
+    backend->setProperty("currentLanguage", 0);
+    QMetaObject::invokeMethod(backend, "switchLanguage");
     say(QStringLiteral("%1 problem(s)").arg(failures));
     QCoreApplication::exit(failures == 0 ? 0 : 1);
 }
