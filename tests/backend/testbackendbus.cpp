@@ -3,6 +3,7 @@
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "link/tmodbus.h"
+#include "support/eventwait.h"
 #include "support/virtualline.h"
 #include "update/firmwareupdate.h"
 
@@ -105,28 +106,6 @@ QList<QList<Req>> ticks(const QList<Req> &window)
             result.last().append(r);
     }
     return result;
-}
-
-// A real event loop throughout, so that the client's timers stay on time.
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 // Until the module has heard nothing new for a while.

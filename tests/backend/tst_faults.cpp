@@ -3,6 +3,7 @@
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "link/tmodbus.h"
+#include "support/eventwait.h"
 #include "support/virtualline.h"
 #include "update/firmwareupdate.h"
 
@@ -16,28 +17,6 @@
 #include <functional>
 
 namespace {
-
-// A real event loop throughout, so that the serial client's timers stay on time.
-bool waitUntil(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-void settle(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // "fn addr count [values]", then " -> answer" unless the module answered normally.
 QString text(const QJsonObject &r)
