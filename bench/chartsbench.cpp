@@ -13,6 +13,8 @@
 #include "app/startup.h"
 #include "backend/backend.h"
 #include "support/virtualline.h"
+#include "tools/drive/eventwait.h"
+#include "tools/drive/windowdriver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -70,54 +72,29 @@ double cpuShare(int periodSeconds)
     return (cpuSeconds() - before) / (double(wall.nsecsElapsed()) / 1e9);
 }
 
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
-QQuickItem *item(QQuickWindow *window, const QString &name)
-{
-    auto *found = window->contentItem()->findChild<QQuickItem *>(name);
-    return found ? found : window->findChild<QQuickItem *>(name);
-}
-
-bool clickItem(QQuickWindow *window, QQuickItem *target)
+bool click(QQuickWindow *window, QQuickItem *target)
 {
     if (!target)
         return false;
-    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    QTest::qWait(50);
+    clickItem(window, target, 50);
     return true;
 }
 
 bool click(QQuickWindow *window, const QString &name)
 {
-    return clickItem(window, item(window, name));
+    return click(window, findItem(window, name));
 }
 
 bool selectModulePort(QQuickWindow *window)
 {
-    QQuickItem *box = item(window, QStringLiteral("portSelector"));
+    QQuickItem *box = findItem(window, QStringLiteral("portSelector"));
     if (!box)
         return false;
-    const QString number = QString::number(line->portNumber());
-    for (int i = 0; i < box->property("count").toInt(); ++i) {
-        QString text;
-        QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, i));
-        if (text.endsWith(QLatin1Char(' ') + number)) {
-            box->setProperty("currentIndex", i);
-            return true;
-        }
-    }
-    return false;
+    const int index = portEntryIndex(box, QString::number(line->portNumber()));
+    if (index < 0)
+        return false;
+    box->setProperty("currentIndex", index);
+    return true;
 }
 
 // Checks every box of the selection, cell by cell as the page reads them.
@@ -125,13 +102,13 @@ bool checkAllBoxes(QQuickWindow *window)
 {
     int checked = 0;
     for (const char *name : {"lineVoltage", "lineCurrent", "lineActive", "lineReactive"}) {
-        QQuickItem *row = item(window, QLatin1String(name));
+        QQuickItem *row = findItem(window, QLatin1String(name));
         if (!row || row->childItems().isEmpty() || row->childItems()[0]->childItems().size() < 2)
             return false;
         for (QQuickItem *cell : row->childItems()[0]->childItems()[1]->childItems()) {
             QQuickItem *box = cell->childItems().value(0);
             if (box && !box->property("checked").toBool())
-                clickItem(window, box);
+                click(window, box);
             checked += box && box->property("checked").toBool() ? 1 : 0;
         }
     }
@@ -141,25 +118,21 @@ bool checkAllBoxes(QQuickWindow *window)
 void run()
 {
     QQuickWindow *window = nullptr;
-    if (!waitFor([&] {
-            for (QWindow *w : QGuiApplication::topLevelWindows()) {
-                auto *q = qobject_cast<QQuickWindow *>(w);
-                if (q && q->isVisible() && q->title() == QLatin1String("Orvalis Software"))
-                    window = q;
-            }
+    if (!waitUntil([&] {
+            window = findWindow([](QQuickWindow *w) { return w->title() == QLatin1String("Orvalis Software"); });
             return window != nullptr;
         }, 10000))
         return fail(QStringLiteral("the main window did not show"));
     window->resize(1024, 768);
     QObject *backend = qmlContext(window)->contextProperty(QStringLiteral("backend")).value<QObject *>();
-    if (!waitFor([&] { return item(window, QStringLiteral("portSelector")) != nullptr; }, 5000))
+    if (!waitUntil([&] { return findItem(window, QStringLiteral("portSelector")) != nullptr; }, 5000))
         return fail(QStringLiteral("no port selector"));
     QTest::qWait(500);
 
     if (!selectModulePort(window))
         return fail(QStringLiteral("the module's port is not listed"));
     click(window, QStringLiteral("connectButton"));
-    if (!waitFor([&] { return backend->property("connectionState").toBool(); }, 10000))
+    if (!waitUntil([&] { return backend->property("connectionState").toBool(); }, 10000))
         return fail(QStringLiteral("no connection to the module"));
     QTest::qWait(2000);
 
@@ -194,7 +167,7 @@ void run()
     }, Qt::DirectConnection);
 
     click(window, QStringLiteral("startButton"));
-    QQuickItem *stack = item(window, QStringLiteral("stackLayoutCharts"));
+    QQuickItem *stack = findItem(window, QStringLiteral("stackLayoutCharts"));
     if (!stack || stack->property("currentIndex").toInt() != 1)
         return fail(QStringLiteral("Start did not show the charts"));
     QTest::qWait(3000); // the first samples: charts made, code warmed up
@@ -214,7 +187,7 @@ void run()
     }
     std::sort(sorted.begin(), sorted.end());
     const QStringList labels =
-        item(window, QStringLiteral("chart1"))->property("chart_labels").toStringList();
+        findItem(window, QStringLiteral("chart1"))->property("chart_labels").toStringList();
 
     out() << Qt::fixed;
     out().setRealNumberPrecision(1);

@@ -9,6 +9,8 @@
 
 #include "app/startup.h"
 #include "support/virtualline.h"
+#include "tools/drive/eventwait.h"
+#include "tools/drive/windowdriver.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,27 +60,6 @@ std::atomic<qint64> windowFrameNs{0};
 qint64 windowSurfaceNs = 0;
 qint64 windowExposeNs = 0;
 
-// The event loop as the program runs it; QTest::qWait would sleep in 10 ms
-// steps in between and change what is measured.
-void pause(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        pause(20);
-    }
-    return true;
-}
-
 [[noreturn]] void fail(const QString &why)
 {
     say(QStringLiteral("error ") + why);
@@ -87,19 +68,10 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
 
 QQuickItem *item(QQuickWindow *window, const QString &name)
 {
-    auto *found = window->contentItem()->findChild<QQuickItem *>(name);
-    if (!found)
-        found = window->findChild<QQuickItem *>(name);
+    QQuickItem *found = findItem(window, name);
     if (!found)
         fail(QStringLiteral("no item named ") + name);
     return found;
-}
-
-void clickItem(QQuickWindow *window, QQuickItem *target)
-{
-    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    pause(100);
 }
 
 void click(QQuickWindow *window, const QString &name)
@@ -107,20 +79,9 @@ void click(QQuickWindow *window, const QString &name)
     clickItem(window, item(window, name));
 }
 
-// Until no popup stands in front of the pages.
 void waitIdle(QQuickWindow *window)
 {
-    const QStringList popups{QStringLiteral("popupWaiting"), QStringLiteral("popupAlert"),
-                             QStringLiteral("popupFirmwareUpdate")};
-    const bool idle = waitFor([&] {
-        for (const QString &name : popups) {
-            QObject *popup = window->findChild<QObject *>(name);
-            if (popup && popup->property("visible").toBool())
-                return false;
-        }
-        return true;
-    }, 30000);
-    if (!idle)
+    if (!::waitIdle(window, 30000))
         fail(QStringLiteral("a popup stayed open"));
 }
 
@@ -177,7 +138,7 @@ double processCpuSeconds()
 // see a drift, and which threads spent it.
 void measureCpu(const QString &state, int seconds)
 {
-    pause(3000); // let the entry's reads and animations settle
+    settle(3000); // let the entry's reads and animations settle
     const QMap<QString, qint64> before = threadTicks();
     const double cpu0 = processCpuSeconds();
     const qint64 wall0 = monotonicNs();
@@ -185,7 +146,7 @@ void measureCpu(const QString &state, int seconds)
     double last = cpu0;
     qint64 lastWall = wall0;
     for (int q = 0; q < 4; ++q) {
-        pause(seconds * 250);
+        settle(seconds * 250);
         const double cpu = processCpuSeconds();
         const qint64 wall = monotonicNs();
         quarters << QString::number(100.0 * (cpu - last) / ((wall - lastWall) / 1e9), 'f', 1);
@@ -208,12 +169,7 @@ void measureCpu(const QString &state, int seconds)
 
 QQuickWindow *mainWindow()
 {
-    for (QWindow *w : QGuiApplication::topLevelWindows()) {
-        auto *q = qobject_cast<QQuickWindow *>(w);
-        if (q && q->isVisible() && !q->flags().testFlag(Qt::SplashScreen))
-            return q;
-    }
-    return nullptr;
+    return findWindow([](QQuickWindow *w) { return !w->flags().testFlag(Qt::SplashScreen); });
 }
 
 QObject *backendOf(QQuickWindow *window)
@@ -231,18 +187,12 @@ void connectToModule(QQuickWindow *window, QObject *backend)
     click(window, QStringLiteral("entryConnection"));
     const QString number = qEnvironmentVariable("ORVALIS_SERIAL_PORTS").section(QLatin1Char('='), 0, 0);
     QQuickItem *box = item(window, QStringLiteral("portSelector"));
-    int index = -1;
-    for (int i = 0; i < box->property("count").toInt(); ++i) {
-        QString text;
-        QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, i));
-        if (text.endsWith(QLatin1Char(' ') + number))
-            index = i;
-    }
+    const int index = portEntryIndex(box, number);
     if (index < 0)
         fail(QStringLiteral("the module's port is not listed"));
     box->setProperty("currentIndex", index);
     click(window, QStringLiteral("connectButton"));
-    if (!waitFor([&] { return isConnected(backend); }, 15000))
+    if (!waitUntil([&] { return isConnected(backend); }, 15000))
         fail(QStringLiteral("no connection to the module"));
     waitIdle(window);
 }
@@ -303,7 +253,7 @@ void firmwareUpdate(QQuickWindow *window, QObject *backend)
     if (!startButton)
         fail(QStringLiteral("no start update button"));
     clickItem(window, startButton);
-    if (!waitFor([&] { return popup->property("opened").toBool(); }, 3000))
+    if (!waitUntil([&] { return popup->property("opened").toBool(); }, 3000))
         fail(QStringLiteral("the firmware popup did not open"));
     popup->setProperty("filename", path);
     QQuickItem *button = qobject_cast<QQuickItem *>(popup->property("contentItem").value<QObject *>())
@@ -316,9 +266,9 @@ void firmwareUpdate(QQuickWindow *window, QObject *backend)
     clickItem(window, button);
     if (!popup->property("isInUpdate").toBool())
         fail(QStringLiteral("the update did not start"));
-    const bool done = waitFor([&] { return !popup->property("isInUpdate").toBool(); }, 120000);
+    const bool done = waitUntil([&] { return !popup->property("isInUpdate").toBool(); }, 120000);
     const qint64 elapsed = clock.elapsed();
-    pause(200);
+    settle(200);
     QObject *alert = window->findChild<QObject *>(QStringLiteral("popupAlert"));
     const bool ok = done && isConnected(backend) && !(alert && alert->property("visible").toBool());
     if (ok)
@@ -339,20 +289,20 @@ void memoryRound(QQuickWindow *window, QObject *backend)
     openPage(window, QStringLiteral("entryCommunication"));
     reportMemory(QStringLiteral("communication"));
     openPage(window, QStringLiteral("entryMeasurement"));
-    pause(4500); // two polls
+    settle(4500); // two polls
     reportMemory(QStringLiteral("measurement"));
     openPage(window, QStringLiteral("entryAlarm"));
     reportMemory(QStringLiteral("alarms"));
     openPage(window, QStringLiteral("entrySettings"));
     reportMemory(QStringLiteral("settings"));
     startTwelveCharts(window);
-    pause(25000); // past the twenty samples each chart keeps
+    settle(25000); // past the twenty samples each chart keeps
     reportMemory(QStringLiteral("charts"));
     click(window, QStringLiteral("closeCharts"));
     firmwareUpdate(window, backend);
     reportMemory(QStringLiteral("update"));
     openPage(window, QStringLiteral("entryConnection"));
-    pause(3000);
+    settle(3000);
     reportMemory(QStringLiteral("end"));
 }
 
@@ -370,7 +320,7 @@ void cpuStates(QQuickWindow *window, QObject *backend)
 void drive()
 {
     QQuickWindow *window = nullptr;
-    if (!waitFor([&] { return windowFrameNs.load() != 0 && (window = mainWindow()) != nullptr; }, 20000))
+    if (!waitUntil([&] { return windowFrameNs.load() != 0 && (window = mainWindow()) != nullptr; }, 20000))
         fail(QStringLiteral("the main window did not show"));
     QObject *backend = backendOf(window);
     if (role == Role::Memory)

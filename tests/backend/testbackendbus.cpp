@@ -3,7 +3,7 @@
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "link/tmodbus.h"
-#include "support/eventwait.h"
+#include "tools/drive/eventwait.h"
 #include "support/virtualline.h"
 #include "update/firmwareupdate.h"
 

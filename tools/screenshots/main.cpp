@@ -2,10 +2,11 @@
 // as the operator would) and writes a PNG of each, at 1024 x 768 and 800 x 600.
 // Run by scripts/screenshots under Xvfb against the virtual module.
 #include "app/startup.h"
+#include "tools/drive/eventwait.h"
+#include "tools/drive/windowdriver.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QQmlContext>
@@ -28,28 +29,6 @@ void say(const QString &line)
     QTextStream(stdout) << line << Qt::endl;
 }
 
-bool waitFor(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(50);
-    }
-    return true;
-}
-
-QQuickWindow *findWindow(const std::function<bool(QQuickWindow *)> &match)
-{
-    for (QWindow *w : QGuiApplication::topLevelWindows()) {
-        auto *q = qobject_cast<QQuickWindow *>(w);
-        if (q && q->isVisible() && match(q))
-            return q;
-    }
-    return nullptr;
-}
-
 void shoot(QQuickWindow *window, const QString &name)
 {
     QTest::qWait(400); // animations and the last frame
@@ -64,9 +43,7 @@ void shoot(QQuickWindow *window, const QString &name)
 
 QQuickItem *item(QQuickWindow *window, const QString &name)
 {
-    auto *found = window->contentItem()->findChild<QQuickItem *>(name);
-    if (!found)
-        found = window->findChild<QQuickItem *>(name);
+    QQuickItem *found = findItem(window, name);
     if (!found) {
         say(QStringLiteral("no item named ") + name);
         ++failures;
@@ -74,29 +51,12 @@ QQuickItem *item(QQuickWindow *window, const QString &name)
     return found;
 }
 
-// Waits until no popup of the window stands in front of the pages.
-void waitIdle(QQuickWindow *window)
-{
-    const QStringList popups{QStringLiteral("popupWaiting"), QStringLiteral("popupAlert"),
-                             QStringLiteral("popupFirmwareUpdate")};
-    waitFor([&] {
-        for (const QString &name : popups) {
-            QObject *popup = window->findChild<QObject *>(name);
-            if (popup && popup->property("visible").toBool())
-                return false;
-        }
-        return true;
-    }, 15000);
-}
-
 void click(QQuickWindow *window, const QString &name)
 {
     QQuickItem *target = item(window, name);
     if (!target)
         return;
-    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
-    QTest::qWait(100);
+    clickItem(window, target);
 }
 
 void control(const QString &command)
@@ -113,14 +73,10 @@ void selectModulePort(QQuickWindow *window)
     QQuickItem *box = item(window, QStringLiteral("portSelector"));
     if (!box)
         return;
-    const int count = box->property("count").toInt();
-    for (int i = 0; i < count; ++i) {
-        QString text;
-        QMetaObject::invokeMethod(box, "textAt", Q_RETURN_ARG(QString, text), Q_ARG(int, i));
-        if (text.endsWith(QLatin1Char(' ') + entry)) {
-            box->setProperty("currentIndex", i);
-            return;
-        }
+    const int index = portEntryIndex(box, entry);
+    if (index >= 0) {
+        box->setProperty("currentIndex", index);
+        return;
     }
     say(QStringLiteral("the module's port is not listed"));
     ++failures;
@@ -166,7 +122,7 @@ void shootCharts(QQuickWindow *window, const QString &tag)
 void walk()
 {
     QQuickWindow *splash = nullptr;
-    waitFor([&] { return (splash = findWindow([](QQuickWindow *w) {
+    waitUntil([&] { return (splash = findWindow([](QQuickWindow *w) {
                               return w->flags().testFlag(Qt::SplashScreen);
                           })) != nullptr; },
             3000);
@@ -174,7 +130,7 @@ void walk()
         shoot(splash, QStringLiteral("00-splash"));
 
     QQuickWindow *window = nullptr;
-    if (!waitFor([&] { return (window = findWindow([](QQuickWindow *w) {
+    if (!waitUntil([&] { return (window = findWindow([](QQuickWindow *w) {
                                    return w->title() == QLatin1String("Orvalis Software");
                                })) != nullptr; },
                  5000)) {
@@ -218,11 +174,11 @@ void walk()
         click(window, QStringLiteral("entryConnection"));
         selectModulePort(window);
         click(window, QStringLiteral("connectButton"));
-        if (!waitFor(connected, 10000)) {
+        if (!waitUntil(connected, 10000)) {
             say(QStringLiteral("no connection to the module"));
             ++failures;
         }
-        waitIdle(window);
+        waitIdle(window, 15000);
         shoot(window, tag + QStringLiteral("-06-connection-connected"));
         control(QStringLiteral("alarm fuse 2 1"));
         click(window, QStringLiteral("entryAlarm"));
@@ -230,7 +186,7 @@ void walk()
         shoot(window, tag + QStringLiteral("-07-alarm-fuse-blown"));
         // The measurement page, a few sections open at a time (it scrolls).
         click(window, QStringLiteral("entryMeasurement"));
-        waitIdle(window);
+        waitIdle(window, 15000);
         const QList<QPair<QString, QStringList>> sections{
             {QStringLiteral("-12-measurement-currents"),
              {QStringLiteral("measurementFuses"), QStringLiteral("measurementCurrents")}},
@@ -247,7 +203,7 @@ void walk()
         }
         control(QStringLiteral("alarm fuse 2 0"));
         click(window, QStringLiteral("entryMain"));
-        waitIdle(window);
+        waitIdle(window, 15000);
         shoot(window, tag + QStringLiteral("-08-main-connected"));
         QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
         if (firmware) {
@@ -257,9 +213,9 @@ void walk()
         }
         // The communication page, read from the module, a few sections at a
         // time; then two fields in error, put right again by a refresh.
-        waitIdle(window);
+        waitIdle(window, 15000);
         click(window, QStringLiteral("entryCommunication"));
-        waitIdle(window);
+        waitIdle(window, 15000);
         const QList<QPair<QString, QStringList>> communication{
             {QStringLiteral("-18-communication-general"), {QStringLiteral("general")}},
             {QStringLiteral("-19-communication-settings"),
@@ -279,18 +235,18 @@ void walk()
                     message->setProperty("_text", QStringLiteral("0"));
                     shoot(window, tag + QStringLiteral("-21-communication-errors"));
                     click(window, QStringLiteral("refreshButton"));
-                    waitIdle(window);
+                    waitIdle(window, 15000);
                 }
             }
             for (const QString &name : shot.second)
                 if (QQuickItem *section = item(window, name))
                     section->setProperty("isOpen", false);
         }
-        waitIdle(window);
+        waitIdle(window, 15000);
         shootCharts(window, tag);
         click(window, QStringLiteral("entryConnection"));
         click(window, QStringLiteral("connectButton"));
-        waitFor([&] { return !connected(); }, 5000);
+        waitUntil([&] { return !connected(); }, 5000);
         QTest::qWait(500);
 
         // An alert: the slave address out of range.

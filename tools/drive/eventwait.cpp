@@ -1,4 +1,4 @@
-#include "support/eventwait.h"
+#include "tools/drive/eventwait.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

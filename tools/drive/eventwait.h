@@ -1,5 +1,5 @@
-#ifndef TESTS_SUPPORT_EVENTWAIT_H
-#define TESTS_SUPPORT_EVENTWAIT_H
+#ifndef TOOLS_DRIVE_EVENTWAIT_H
+#define TOOLS_DRIVE_EVENTWAIT_H
 
 #include <functional>
 
