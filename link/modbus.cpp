@@ -14,6 +14,16 @@ Modbus::Modbus(QObject *parent) : QObject(parent)
     // Qt's client keeps reporting a vanished line in a tight loop and never
     // finishes the pending reply; closing the port at once ends both.
     connect(&master, &QModbusDevice::errorOccurred, this, &Modbus::onLineError);
+    // Connected after the client's own reader, so this sees each arrival once
+    // the client has dealt with it.
+    if (QSerialPort *port = master.port()) {
+        connect(port, &QIODevice::readyRead, this, &Modbus::onLineActivity);
+        connect(port, &QIODevice::bytesWritten, this, [this](qint64 n) { guard.bytesWritten(n); });
+    }
+    lineClock.start();
+    quietTimer.setSingleShot(true);
+    quietTimer.setTimerType(Qt::PreciseTimer);
+    connect(&quietTimer, &QTimer::timeout, this, &Modbus::onQuietCheck);
 }
 
 Modbus::~Modbus()
@@ -66,12 +76,23 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
     master.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
 
     *state = master.connectDevice();
+    if (*state) {
+        guard.linkOpened();
+        replyJustFinished = false;
+    } else {
+        // The port's own words say why: permission, busy, missing.
+        const QSerialPort *port = master.port();
+        qDebug().noquote() << "Modbus cannot open" << portName << "-"
+                           << (port && port->error() != QSerialPort::NoError ? port->errorString()
+                                                                             : master.errorString());
+    }
     emit onConnectDeviceEnd();
 }
 
 void Modbus::disconnectDevice()
 {
     qDebug() << "Modbus::disconnectDevice()";
+    quietTimer.stop();
     master.disconnectDevice();
     emit onDisconnectDeviceEnd();
 }
@@ -83,38 +104,105 @@ void Modbus::sendRequest(ModbusCommand *cmd)
 
     if (master.state() != QModbusDevice::ConnectedState) {
         qDebug() << "Modbus bad connection state" << master.state();
-    } else {
-        const auto type = static_cast<QModbusDataUnit::RegisterType>(cmd->getRegisterType());
-        const bool write = cmd->getIsWrite() != 0;
-        if (write) {
-            QModbusDataUnit unit(type, cmd->getAddress(), cmd->getValues());
-            reply = master.sendWriteRequest(unit, slaveAddress);
-        } else {
-            QModbusDataUnit unit(type, cmd->getAddress(), static_cast<quint16>(cmd->getCount()));
-            reply = master.sendReadRequest(unit, slaveAddress);
-        }
+        endRequest();
+        return;
+    }
+    waitingSince = lineClock.elapsed();
+    onQuietCheck();
+}
 
-        if (!reply) {
-            qDebug() << "Modbus reply nullptr";
-        } else if (reply->isFinished()) {
-            qDebug() << "Modbus request already finished";
-            delete reply;
-            reply = nullptr;
-        } else {
-            connect(reply, &QModbusReply::finished, this,
-                    write ? &Modbus::onWriteReady : &Modbus::onReadReady);
-            timer = new QTimer(this);
-            timer->setSingleShot(true);
-            timer->setInterval(watchdogInterval);
-            connect(timer, &QTimer::timeout, this, &Modbus::onRequestTimeout);
-            timer->start();
-            return;
-        }
+void Modbus::onQuietCheck()
+{
+    if (!currentCommand || reply)
+        return;
+    const qint64 now = lineClock.elapsed();
+    const qint64 budget = LongestQuietWait - (now - waitingSince);
+    const qint64 left = guard.waitLeft(now);
+    if (left > 0 && budget > 0) {
+        quietTimer.start(int(qMin(left, budget)));
+        return;
+    }
+    if (left > 0)
+        qDebug() << "Modbus line never fell silent; sending anyway";
+    guard.released();
+    transmit();
+}
+
+// Bytes on the wire of one send of the request: slave, function, data, CRC.
+static int frameBytes(const ModbusCommand &cmd)
+{
+    const int n = cmd.getValues().size();
+    if (cmd.getIsWrite() == 0 || n <= 1)
+        return 8;
+    if (cmd.getRegisterType() == QModbusDataUnit::Coils)
+        return 9 + (n + 7) / 8;
+    return 9 + 2 * n;
+}
+
+void Modbus::transmit()
+{
+    ModbusCommand *cmd = currentCommand;
+    const auto type = static_cast<QModbusDataUnit::RegisterType>(cmd->getRegisterType());
+    const bool write = cmd->getIsWrite() != 0;
+    master.takeRejection();
+    guard.requestSent(lineClock.elapsed(), frameBytes(*cmd));
+    if (write) {
+        QModbusDataUnit unit(type, cmd->getAddress(), cmd->getValues());
+        reply = master.sendWriteRequest(unit, slaveAddress);
+    } else {
+        QModbusDataUnit unit(type, cmd->getAddress(), static_cast<quint16>(cmd->getCount()));
+        reply = master.sendReadRequest(unit, slaveAddress);
     }
 
-    cmd->setError(QModbusDevice::UnknownError);
+    if (!reply) {
+        qDebug() << "Modbus reply nullptr";
+    } else if (reply->isFinished()) {
+        qDebug() << "Modbus request already finished";
+        delete reply;
+        reply = nullptr;
+    } else {
+        connect(reply, &QModbusReply::finished, this,
+                write ? &Modbus::onWriteReady : &Modbus::onReadReady);
+        timer = new QTimer(this);
+        timer->setSingleShot(true);
+        // A coarse timer may fire up to 5 % early, before the client's own
+        // time-out, and turn a silent module's time-out into a lost link.
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(watchdogInterval);
+        connect(timer, &QTimer::timeout, this, &Modbus::onRequestTimeout);
+        timer->start();
+        return;
+    }
+    endRequest();
+}
+
+// A request that never went out ends with the unknown error.
+void Modbus::endRequest()
+{
+    if (currentCommand)
+        currentCommand->setError(QModbusDevice::UnknownError);
     currentCommand = nullptr;
     emit onRequestEnd();
+}
+
+void Modbus::afterRequest(int error, bool refused)
+{
+    LineGuard::End end = LineGuard::End::Answered;
+    if (refused)
+        end = LineGuard::End::Refused;
+    else if (error == QModbusDevice::TimeoutError || error == QModbusDevice::ConnectionError)
+        end = LineGuard::End::NoAnswer;
+    guard.requestEnded(lineClock.elapsed(), end);
+}
+
+void Modbus::onLineActivity()
+{
+    const bool answer = reply || replyJustFinished;
+    replyJustFinished = false;
+    if (master.state() != QModbusDevice::ConnectedState)
+        return;
+    if (guard.bytesArrived(lineClock.elapsed(), answer))
+        qDebug() << "Modbus late answer discarded";
 }
 
 void Modbus::onReadReady()
@@ -131,23 +219,33 @@ void Modbus::onReplyFinished(QObject *from)
 {
     stopWatchdog();
     ModbusCommand *cmd = currentCommand;
+    int error = QModbusDevice::UnknownError;
+    bool refused = false;
     auto *finished = qobject_cast<QModbusReply *>(from);
     if (!finished) {
         qDebug() << "error! reply not created";
-        if (cmd)
-            cmd->setError(QModbusDevice::UnknownError);
     } else {
-        const int error = finished->error();
-        if (cmd) {
-            cmd->setError(error);
-            if (error == QModbusDevice::NoError)
-                cmd->addValues(finished->result().values());
+        error = finished->error();
+        const QString rejected = master.takeRejection();
+        refused = !rejected.isEmpty();
+        if (refused) {
+            // Another request's answer: the module is there, this block was not read.
+            qDebug().noquote() << "Modbus reply does not fit the request at"
+                               << (cmd ? cmd->getAddress() : -1) << "-" << rejected;
+            error = QModbusDevice::ProtocolError;
         }
+        if (cmd && error == QModbusDevice::NoError)
+            cmd->addValues(finished->result().values());
         finished->disconnect(this);
         finished->deleteLater();
+        // The client answers from its reader, which this object hears right after.
+        replyJustFinished = error != QModbusDevice::TimeoutError;
     }
+    if (cmd)
+        cmd->setError(error);
     if (finished == reply)
         reply = nullptr;
+    afterRequest(error, refused);
     currentCommand = nullptr;
     emit onRequestEnd();
 }
@@ -165,7 +263,7 @@ void Modbus::onLineError(QModbusDevice::Error error)
     if (master.state() != QModbusDevice::ConnectedState)
         return;
     qDebug() << "Modbus line lost:" << error << master.errorString();
-    if (reply)
+    if (reply || (currentCommand && quietTimer.isActive()))
         abandonRequest(QModbusDevice::ConnectionError);
     master.disconnectDevice();
 }
@@ -182,6 +280,8 @@ void Modbus::abandonRequest(int error)
         reply = nullptr;
     }
     stopWatchdog();
+    quietTimer.stop();
+    afterRequest(error, false);
     currentCommand = nullptr;
     emit onRequestEnd();
 }

@@ -1,12 +1,15 @@
 #ifndef LINK_MODBUS_H
 #define LINK_MODBUS_H
 
-#include <QModbusRtuSerialMaster>
+#include "link/lineguard.h"
+#include "link/rtumaster.h"
+
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 class ModbusCommand;
 class QModbusReply;
-class QTimer;
 
 // Serial Modbus RTU client. Runs on the user-interface thread; every request
 // ends with exactly one onRequestEnd, whatever happens on the line.
@@ -24,6 +27,9 @@ public:
     void setWatchdogInterval(int ms) { watchdogInterval = ms; }
 
     const QModbusRtuSerialMaster &device() const { return master; }
+
+    // The longest a request waits for the line to fall silent.
+    static constexpr int LongestQuietWait = 11000;
 
 public slots:
     void connectDevice(int comPort, int slaveAddress, int baudrate, int parity, bool *state);
@@ -45,13 +51,26 @@ private:
     void onLineError(QModbusDevice::Error error);
     void abandonRequest(int error);
     void stopWatchdog();
+    void transmit();
+    void endRequest();
+    void onLineActivity();
+    void onQuietCheck();
+    qint64 quietWaitLeft() const;
+    void afterRequest(int error, bool refused);
 
     int slaveAddress = 0;
-    QModbusRtuSerialMaster master;
+    RtuMaster master;
     ModbusCommand *currentCommand = nullptr;
     QTimer *timer = nullptr;
     QModbusReply *reply = nullptr;
     int watchdogInterval = 11000;
+
+    // Keeps late and repeated answers away from the next request.
+    LineGuard guard;
+    QElapsedTimer lineClock;
+    QTimer quietTimer;
+    qint64 waitingSince = 0;        // the request in hand waits for silence since
+    bool replyJustFinished = false; // the client's reader has just ended a reply
 };
 
 #endif
