@@ -38,6 +38,16 @@ bool onOff(const QString &text, bool *out)
     return false;
 }
 
+bool probability(const QString &text, double *out)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !(v >= 0 && v <= 1))
+        return false;
+    *out = v;
+    return true;
+}
+
 } // namespace
 
 CommandInterpreter::CommandInterpreter(VirtualModule &module)
@@ -75,6 +85,16 @@ QString CommandInterpreter::execute(const QString &line)
     }
     if (command == QLatin1String("exception"))
         return exception(args);
+    if (command == QLatin1String("line"))
+        return lineTiming(args);
+    if (command == QLatin1String("latency"))
+        return latency(args);
+    if (command == QLatin1String("late") || command == QLatin1String("duplicate"))
+        return share(command, args);
+    if (command == QLatin1String("noise"))
+        return noise(args);
+    if (command == QLatin1String("seed"))
+        return seed(args);
     if (command == QLatin1String("alarm"))
         return alarm(args);
     if (command == QLatin1String("get"))
@@ -158,6 +178,87 @@ QString CommandInterpreter::exception(const QStringList &args)
         }
     }
     return error(QStringLiteral("usage: exception ADDR CODE | exception ADDR off | exception clear"));
+}
+
+QString CommandInterpreter::lineTiming(const QStringList &args)
+{
+    int baud = 0;
+    if (args.size() == 1 && args[0] == QLatin1String("on")) {
+        // A module's line runs at the rate it was set up for.
+        m_module.setLineBaud(m_module.ownBaudRate());
+        return Ok;
+    }
+    if (args.size() == 1 && args[0] == QLatin1String("off")) {
+        m_module.setLineBaud(0);
+        return Ok;
+    }
+    if (args.size() == 2 && args[0] == QLatin1String("baud")
+        && (args[1] == QLatin1String("off") || number(args[1], 0, 4000000, &baud))) {
+        m_module.setLineBaud(baud);
+        return Ok;
+    }
+    return error(QStringLiteral("usage: line on|off | line baud N|off"));
+}
+
+QString CommandInterpreter::latency(const QStringList &args)
+{
+    int minMs = 0;
+    int maxMs = 0;
+    if (args.size() == 1 && args[0] == QLatin1String("off")) {
+        m_module.setLatency(0, 0);
+        return Ok;
+    }
+    if (args.size() == 2 && number(args[0], 0, 600000, &minMs) && number(args[1], minMs, 600000, &maxMs)) {
+        m_module.setLatency(minMs, maxMs);
+        return Ok;
+    }
+    return error(QStringLiteral("usage: latency MIN MAX | latency off"));
+}
+
+// "late P MS", "duplicate [P] MS", or either "off".
+QString CommandInterpreter::share(const QString &command, const QStringList &args)
+{
+    const bool late = command == QLatin1String("late");
+    double p = 1;
+    int ms = 0;
+    bool ok = false;
+    if (args.size() == 1 && args[0] == QLatin1String("off")) {
+        p = 0;
+        ok = true;
+    } else if (args.size() == 2) {
+        ok = probability(args[0], &p) && number(args[1], 0, 600000, &ms);
+    } else if (args.size() == 1 && !late) {
+        ok = number(args[0], 0, 600000, &ms);
+    }
+    if (!ok)
+        return error(late ? QStringLiteral("usage: late P MS | late off")
+                          : QStringLiteral("usage: duplicate [P] MS | duplicate off"));
+    if (late)
+        m_module.setLate(p, ms);
+    else
+        m_module.setDuplicate(p, ms);
+    return Ok;
+}
+
+QString CommandInterpreter::noise(const QStringList &args)
+{
+    double rate = 0;
+    if (args.size() != 1 || (args[0] != QLatin1String("off") && !probability(args[0], &rate)))
+        return error(QStringLiteral("usage: noise RATE | noise off"));
+    m_module.setNoise(rate);
+    return Ok;
+}
+
+QString CommandInterpreter::seed(const QStringList &args)
+{
+    if (args.isEmpty())
+        return QStringLiteral("ok ") + QString::number(m_module.seed());
+    bool ok = false;
+    const quint32 value = args[0].toUInt(&ok, 0);
+    if (args.size() != 1 || !ok)
+        return error(QStringLiteral("usage: seed [N]"));
+    m_module.setSeed(value);
+    return Ok;
 }
 
 QString CommandInterpreter::read(const QStringList &args, bool coils)

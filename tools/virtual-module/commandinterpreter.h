@@ -19,6 +19,11 @@ public:
 private:
     QString alarm(const QStringList &args);
     QString exception(const QStringList &args);
+    QString lineTiming(const QStringList &args);
+    QString latency(const QStringList &args);
+    QString share(const QString &command, const QStringList &args);
+    QString noise(const QStringList &args);
+    QString seed(const QStringList &args);
     QString read(const QStringList &args, bool coils);
     QString write(const QStringList &args, bool coils);
 

@@ -49,8 +49,14 @@ int main(int argc, char *argv[])
     module.setResetTime(options.resetTime);
     module.setImageOutput(options.imageOut);
     module.setSilent(options.silent);
-    module.setDelay(options.delay);
+    module.setLatency(options.latencyMin, options.latencyMax);
     module.setCorruptCrc(options.corruptCrc);
+    module.setLineBaud(options.lineBaud);
+    module.setLate(options.lateProbability, options.lateMs);
+    module.setDuplicate(options.duplicateProbability, options.duplicateMs);
+    module.setNoise(options.noiseRate);
+    if (options.seedSet)
+        module.setSeed(options.seed);
     for (const auto &exception : options.exceptions)
         module.setForcedException(exception.first, exception.second);
 

@@ -14,6 +14,27 @@ bool toInt(const QString &text, int min, int max, int *out)
     return true;
 }
 
+bool toProbability(const QString &text, double *out)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !(v >= 0 && v <= 1))
+        return false;
+    *out = v;
+    return true;
+}
+
+// "MS" alone (every time) or "P:MS".
+bool toShareAndTime(const QString &text, bool shareRequired, double *probability, int *ms)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() == 1 && !shareRequired) {
+        *probability = 1;
+        return toInt(parts[0], 0, 600000, ms);
+    }
+    return parts.size() == 2 && toProbability(parts[0], probability) && toInt(parts[1], 0, 600000, ms);
+}
+
 } // namespace
 
 bool ModuleOptions::parse(const QStringList &arguments, QString *error)
@@ -33,9 +54,16 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption delayOption("delay", "Answer after MS milliseconds.", "MS", "0");
     const QCommandLineOption corruptOption("corrupt-crc", "Send answers with a wrong CRC.");
     const QCommandLineOption exceptionOption("exception", "Answer requests covering ADDR with exception CODE.", "ADDR:CODE");
+    const QCommandLineOption lineBaudOption("line-baud", "Frames take their time on a line at N baud (0: off).", "N", "0");
+    const QCommandLineOption latencyOption("latency", "Answer after a time drawn from MIN to MAX ms.", "MIN-MAX");
+    const QCommandLineOption lateOption("late", "Send a share P (0 to 1) of the answers MS later.", "P:MS");
+    const QCommandLineOption duplicateOption("duplicate", "Send every answer (or a share P) again MS after it.", "[P:]MS");
+    const QCommandLineOption noiseOption("noise", "Flip a bit in each answer byte with probability RATE.", "RATE", "0");
+    const QCommandLineOption seedOption("seed", "Seed of the random choices (default: a fresh one).", "N");
     parser.addOptions({helpOption, portOption, slaveOption, baudOption, parityOption, logOption,
                        imageOption, controlOption, resetOption, silentOption, delayOption,
-                       corruptOption, exceptionOption});
+                       corruptOption, exceptionOption, lineBaudOption, latencyOption, lateOption,
+                       duplicateOption, noiseOption, seedOption});
 
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -86,9 +114,49 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
         return false;
     }
     silent = parser.isSet(silentOption);
-    if (!toInt(parser.value(delayOption), 0, 600000, &delay)) {
+    if (!toInt(parser.value(delayOption), 0, 600000, &latencyMin)) {
         *error = QStringLiteral("--delay must be a number of milliseconds");
         return false;
+    }
+    latencyMax = latencyMin;
+    if (parser.isSet(latencyOption)) {
+        const QStringList range = parser.value(latencyOption).split(QLatin1Char('-'));
+        if (parser.isSet(delayOption)) {
+            *error = QStringLiteral("give --delay or --latency, not both");
+            return false;
+        }
+        if (range.size() != 2 || !toInt(range[0], 0, 600000, &latencyMin)
+            || !toInt(range[1], latencyMin, 600000, &latencyMax)) {
+            *error = QStringLiteral("--latency takes MIN-MAX milliseconds, MIN <= MAX");
+            return false;
+        }
+    }
+    if (!toInt(parser.value(lineBaudOption), 0, 4000000, &lineBaud)) {
+        *error = QStringLiteral("--line-baud must be a baud rate, or 0");
+        return false;
+    }
+    if (parser.isSet(lateOption)
+        && !toShareAndTime(parser.value(lateOption), true, &lateProbability, &lateMs)) {
+        *error = QStringLiteral("--late takes P:MS, P from 0 to 1");
+        return false;
+    }
+    if (parser.isSet(duplicateOption)
+        && !toShareAndTime(parser.value(duplicateOption), false, &duplicateProbability, &duplicateMs)) {
+        *error = QStringLiteral("--duplicate takes MS or P:MS, P from 0 to 1");
+        return false;
+    }
+    if (!toProbability(parser.value(noiseOption), &noiseRate)) {
+        *error = QStringLiteral("--noise takes a rate from 0 to 1");
+        return false;
+    }
+    if (parser.isSet(seedOption)) {
+        bool ok = false;
+        seed = parser.value(seedOption).toUInt(&ok, 0);
+        if (!ok) {
+            *error = QStringLiteral("--seed must be a number from 0 to 4294967295");
+            return false;
+        }
+        seedSet = true;
     }
     corruptCrc = parser.isSet(corruptOption);
     for (const QString &value : parser.values(exceptionOption)) {

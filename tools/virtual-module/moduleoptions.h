@@ -27,7 +27,17 @@ public:
     QString controlSocket;
     int resetTime = 300;
     bool silent = false;
-    int delay = 0;
+    // --delay MS and --latency MIN-MAX both set the answer time; MIN == MAX is fixed.
+    int latencyMin = 0;
+    int latencyMax = 0;
     bool corruptCrc = false;
+    int lineBaud = 0; // 0: frames arrive at once
+    double lateProbability = 0;
+    int lateMs = 0;
+    double duplicateProbability = 0;
+    int duplicateMs = 0;
+    double noiseRate = 0;
+    bool seedSet = false;
+    quint32 seed = 0;
     QVector<QPair<int, int>> exceptions; // address, exception code
 };

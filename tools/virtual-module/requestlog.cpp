@@ -21,14 +21,15 @@ bool RequestLog::open(const QString &path, QString *error)
     return true;
 }
 
-void RequestLog::record(int slave, const Request &request, const QString &answer)
+void RequestLog::record(int slave, const Request &request, const QString &answer,
+                        const QJsonObject &extra)
 {
     if (!m_file.isOpen())
         return;
     QJsonArray values;
     for (const quint16 v : request.values)
         values.append(int(v));
-    const QJsonObject line{
+    QJsonObject line{
         {"t", double(m_clock.elapsed())},
         {"slave", slave},
         {"fn", request.function},
@@ -37,6 +38,8 @@ void RequestLog::record(int slave, const Request &request, const QString &answer
         {"values", values},
         {"answer", answer},
     };
+    for (auto it = extra.constBegin(); it != extra.constEnd(); ++it)
+        line.insert(it.key(), it.value());
     m_file.write(QJsonDocument(line).toJson(QJsonDocument::Compact));
     m_file.write("\n");
     m_file.flush();

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonObject>
 #include <QString>
 
 class Request;
@@ -17,7 +18,9 @@ public:
     bool open(const QString &path, QString *error);
     bool isOpen() const { return m_file.isOpen(); }
 
-    void record(int slave, const Request &request, const QString &answer);
+    // `extra` adds fields to the line (when the answer is due, the faults applied).
+    void record(int slave, const Request &request, const QString &answer,
+                const QJsonObject &extra = {});
 
 private:
     const QElapsedTimer &m_clock;

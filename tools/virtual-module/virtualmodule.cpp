@@ -5,7 +5,9 @@
 #include "requestlog.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QModbusPdu>
+#include <QRandomGenerator>
 #include <QSerialPort>
 
 namespace {
@@ -52,9 +54,10 @@ VirtualModule::VirtualModule(const QElapsedTimer &runTime, QObject *parent)
     : QModbusRtuSerialSlave(parent)
     , m_runTime(runTime)
 {
-    // Delayed and corrupted answers bypass the framework and go out on its
+    // Answers held back or damaged bypass the framework and go out on its
     // own port.
     m_port = findChild<QSerialPort *>();
+    setSeed(QRandomGenerator::system()->generate());
 
     defineApplicationMap();
     recordBoot();
@@ -128,6 +131,7 @@ void VirtualModule::defineApplicationMap()
 
 void VirtualModule::setLineSettings(int slave, int parityCode, int baudRate)
 {
+    m_baudRate = baudRate;
     m_map.setValues(Table::Holding, Parity, {quint16(parityCode), quint16(quint32(baudRate) >> 16),
                                              quint16(baudRate & 0xFFFF), quint16(slave)});
 }
@@ -228,6 +232,7 @@ bool VirtualModule::poke(Table table, int address, const QVector<quint16> &value
 
 QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
 {
+    const qint64 heard = now();
     const Request request = Request::fromPdu(pdu);
     const bool broadcast = processesBroadcast();
 
@@ -242,20 +247,53 @@ QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
         log(request, QStringLiteral("silent"));
         return response; // the framework sends nothing for a broadcast
     }
-    if (m_corrupt) {
-        log(request, QStringLiteral("corrupt"));
-        sendLater(frame(response, true), m_delay);
-        return {};
+
+    // Drawn in a fixed order so that a seed repeats the same run.
+    const int latency = m_latencyMin == m_latencyMax
+                            ? m_latencyMin
+                            : std::uniform_int_distribution<int>(m_latencyMin, m_latencyMax)(m_random);
+    const bool late = chance(m_lateProbability);
+    const bool duplicated = chance(m_duplicateProbability);
+
+    QString answer = response.isException()
+                         ? QStringLiteral("exception %1").arg(int(response.exceptionCode()))
+                         : QStringLiteral("normal");
+    if (m_corrupt)
+        answer = QStringLiteral("corrupt");
+    else if (latency > 0)
+        answer = QStringLiteral("delayed");
+
+    // Plain answers go through the framework, unless one still waiting must
+    // go out first.
+    if (!m_corrupt && latency == 0 && !late && !duplicated && m_noiseRate <= 0 && m_lineBaud == 0
+        && m_pending == 0) {
+        log(request, answer, {{"due", heard / 1000.0}, {"faults", QJsonArray()}});
+        return response;
     }
-    if (m_delay > 0) {
-        log(request, QStringLiteral("delayed"));
-        sendLater(frame(response, false), m_delay);
-        return {};
+
+    // The tool wrote the request at once; on the line it takes its time,
+    // and the silence after it ends the frame.
+    const QByteArray adu = frame(response, m_corrupt);
+    const qint64 start = heard + frameTime(pdu.size() + 3) + silenceTime()
+                         + 1000 * qint64(latency + (late ? m_lateMs : 0));
+    int flipped = 0;
+    const qint64 due = transmit(adu, start, &flipped);
+    if (duplicated)
+        transmit(adu, due + 1000 * qint64(m_duplicateMs), &flipped);
+
+    QJsonArray faults;
+    if (late)
+        faults.append(QStringLiteral("late"));
+    if (duplicated)
+        faults.append(QStringLiteral("duplicated"));
+    QJsonObject extra{{"due", due / 1000.0}};
+    if (flipped > 0) {
+        faults.append(QStringLiteral("noise"));
+        extra.insert(QStringLiteral("flipped"), flipped);
     }
-    log(request, response.isException()
-                     ? QStringLiteral("exception %1").arg(int(response.exceptionCode()))
-                     : QStringLiteral("normal"));
-    return response;
+    extra.insert(QStringLiteral("faults"), faults);
+    log(request, answer, extra);
+    return {};
 }
 
 QModbusResponse VirtualModule::execute(const Request &request)
@@ -417,20 +455,89 @@ QByteArray VirtualModule::frame(const QModbusResponse &response, bool corrupt) c
     return adu;
 }
 
-void VirtualModule::sendLater(const QByteArray &adu, int delay)
+qint64 VirtualModule::transmit(const QByteArray &adu, qint64 start, int *flipped)
 {
-    const auto send = [this, adu] {
-        if (m_port && m_port->isOpen())
-            m_port->write(adu);
-    };
-    if (delay > 0)
-        QTimer::singleShot(delay, this, send);
-    else
-        send();
+    // One frame at a time on the line, each after the silence that ends the last.
+    start = qMax(start, m_lineFreeAt + silenceTime());
+    QByteArray sent = adu;
+    if (m_noiseRate > 0) {
+        for (int i = 0; i < sent.size(); ++i) {
+            if (chance(m_noiseRate)) {
+                sent[i] = char(quint8(sent[i]) ^ (1 << std::uniform_int_distribution<int>(0, 7)(m_random)));
+                ++*flipped;
+            }
+        }
+    }
+    m_lineFreeAt = start + frameTime(sent.size());
+    writeAt(sent, m_lineFreeAt);
+    return m_lineFreeAt;
 }
 
-void VirtualModule::log(const Request &request, const QString &answer)
+void VirtualModule::writeAt(const QByteArray &adu, qint64 due)
+{
+    const qint64 left = due - now();
+    if (left <= 0) {
+        if (m_port && m_port->isOpen())
+            m_port->write(adu);
+        return;
+    }
+    // Timers may fire a little early; then wait for the rest.
+    ++m_pending;
+    QTimer::singleShot(int((left + 999) / 1000), Qt::PreciseTimer, this, [this, adu, due] {
+        --m_pending;
+        writeAt(adu, due);
+    });
+}
+
+qint64 VirtualModule::frameTime(int bytes) const
+{
+    // 11 bits a character: start, 8 data, parity or a second stop, stop.
+    return m_lineBaud > 0 ? (qint64(bytes) * 11 * 1000000 + m_lineBaud - 1) / m_lineBaud : 0;
+}
+
+qint64 VirtualModule::silenceTime() const
+{
+    // 3.5 characters, but no less than the 1.75 ms a line above 19200 baud keeps.
+    if (m_lineBaud <= 0)
+        return 0;
+    return qMax<qint64>((qint64(35) * 11 * 100000 + m_lineBaud - 1) / m_lineBaud, 1750);
+}
+
+bool VirtualModule::chance(double probability)
+{
+    if (probability <= 0)
+        return false;
+    if (probability >= 1)
+        return true;
+    return std::uniform_real_distribution<double>(0, 1)(m_random) < probability;
+}
+
+void VirtualModule::setLatency(int minMs, int maxMs)
+{
+    m_latencyMin = minMs;
+    m_latencyMax = maxMs;
+}
+
+void VirtualModule::setLate(double probability, int ms)
+{
+    m_lateProbability = probability;
+    m_lateMs = ms;
+}
+
+void VirtualModule::setDuplicate(double probability, int ms)
+{
+    m_duplicateProbability = probability;
+    m_duplicateMs = ms;
+}
+
+void VirtualModule::setSeed(quint32 seed)
+{
+    m_seed = seed;
+    m_random.seed(seed);
+}
+
+void VirtualModule::log(const Request &request, const QString &answer, const QJsonObject &extra)
 {
     if (m_log)
-        m_log->record(processesBroadcast() ? 0 : serverAddress(), request, answer);
+        m_log->record(processesBroadcast() ? 0 : serverAddress(), request, answer, extra);
 }

@@ -6,9 +6,13 @@
 #include "registermap.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QMap>
 #include <QModbusRtuSerialSlave>
 #include <QTimer>
+
+#include <limits>
+#include <random>
 
 class QSerialPort;
 class Request;
@@ -39,8 +43,23 @@ public:
     Mode mode() const { return m_mode; }
 
     void setSilent(bool on) { m_silent = on; }
-    void setDelay(int ms) { m_delay = ms; }
+    // The time the module takes to answer: fixed (delay) or drawn uniformly
+    // from [minMs, maxMs] for each answer.
+    void setDelay(int ms) { setLatency(ms, ms); }
+    void setLatency(int minMs, int maxMs);
     void setCorruptCrc(bool on) { m_corrupt = on; }
+
+    // Frames take their time on a line at `baud` (0: they arrive at once).
+    void setLineBaud(int baud) { m_lineBaud = baud; }
+    int ownBaudRate() const { return m_baudRate; }
+    // A share of the answers comes `ms` later than the others.
+    void setLate(double probability, int ms);
+    // A share of the answers goes out again `ms` after it is complete.
+    void setDuplicate(double probability, int ms);
+    // Each byte of an answer gets one bit flipped with probability `rate`.
+    void setNoise(double rate) { m_noiseRate = rate; }
+    void setSeed(quint32 seed);
+    quint32 seed() const { return m_seed; }
     void setForcedException(int address, int code) { m_forcedExceptions.insert(address, code); }
     void clearForcedException(int address) { m_forcedExceptions.remove(address); }
     void clearForcedExceptions() { m_forcedExceptions.clear(); }
@@ -80,8 +99,15 @@ private:
 
     void startReset(Mode next, bool updated);
     QByteArray frame(const QModbusResponse &response, bool corrupt) const;
-    void sendLater(const QByteArray &adu, int delay);
-    void log(const Request &request, const QString &answer);
+    // Puts `adu` on the line no earlier than `start` (us of run time) and
+    // after the previous answer; returns when it has fully arrived.
+    qint64 transmit(const QByteArray &adu, qint64 start, int *flipped);
+    void writeAt(const QByteArray &adu, qint64 due);
+    qint64 frameTime(int bytes) const;
+    qint64 silenceTime() const;
+    qint64 now() const { return m_runTime.nsecsElapsed() / 1000; }
+    bool chance(double probability);
+    void log(const Request &request, const QString &answer, const QJsonObject &extra = {});
 
     const QElapsedTimer &m_runTime;
     QSerialPort *m_port = nullptr;
@@ -101,8 +127,21 @@ private:
     QString m_imageOutput;
 
     bool m_silent = false;
-    int m_delay = 0;
+    int m_latencyMin = 0;
+    int m_latencyMax = 0;
     bool m_corrupt = false;
+    int m_baudRate = 19200;
+    int m_lineBaud = 0;
+    double m_lateProbability = 0;
+    int m_lateMs = 0;
+    double m_duplicateProbability = 0;
+    int m_duplicateMs = 0;
+    double m_noiseRate = 0;
+    quint32 m_seed = 0;
+    std::mt19937 m_random;
+    // End of the last answer on the line, and answers not written yet.
+    qint64 m_lineFreeAt = std::numeric_limits<qint64>::min() / 2;
+    int m_pending = 0;
     QMap<int, int> m_forcedExceptions;
     TemperatureAlarm m_temperatureAlarm = TemperatureAlarm::Auto;
     bool m_frozen = false;
