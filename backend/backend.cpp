@@ -12,7 +12,9 @@
 #include <QModbusDevice>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 using namespace Registers;
 
@@ -117,6 +119,32 @@ int wordsNeeded(int address)
     }
 }
 
+// What a block holds, for the log.
+const char *blockName(int address)
+{
+    switch (address) {
+    case M_COIL_MODULE_STATUS: return "module status";
+    case M_COIL_SYNCHRONIZATION: return "clock synchronization";
+    case M_REG_LAST_BOOT: return "last boot and versions";
+    case M_REG_FIRMWARE_VERSION: return "firmware version";
+    case M_REG_MODULE_TIME: return "module time and serial settings";
+    case M_COIL_FUSE_BLOWN: return "fuses";
+    case M_REG_INSTANT_VALUES: return "instant values";
+    case M_REG_MEAN_TIMESTAMP: return "time of the means";
+    case M_REG_MEAN_VALUES: return "mean values";
+    case M_REG_MIN_MAX_VALUES: return "minimum and maximum values";
+    case M_COIL_ACTIVE_POWER_CALC: return "active power calculation and frequency";
+    case M_REG_CT_RATIO: return "transformer ratios and thresholds";
+    case M_REG_VOLTAGE_LN: return "phase-to-neutral voltages";
+    case M_REG_COS_PHI: return "power factors";
+    case M_REG_VOLTAGE_LL: return "phase-to-phase voltages and temperature";
+    case M_REG_TEMPERATURE_THRESHOLD: return "temperature threshold, serial number, installation date";
+    case M_COIL_TEMPERATURE_STATUS: return "temperature status";
+    case M_REG_FSD_ID: return "FSD ID";
+    default: return nullptr;
+    }
+}
+
 } // namespace
 
 Backend::Backend(QObject *parent) : QObject(parent) {}
@@ -154,8 +182,10 @@ Backend::Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmware
 void Backend::post(const ModbusCommand &cmd)
 {
     // A Backend made by the type registration has no link to post to.
-    if (worker)
-        worker->addCommand(cmd);
+    if (!worker)
+        return;
+    worker->addCommand(cmd);
+    ++postedRecords;
 }
 
 QString Backend::ctRatioText(int code)
@@ -189,6 +219,9 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
     setFuseBlowL2(false);
     setFuseBlowL3(false);
     setTemperatureStatus(false);
+    setModuleStatusKnown(true);
+    setFusesKnown(true);
+    setTemperatureStatusKnown(true);
 
     if (indexList < 0 || indexList >= m_lstDevices.size()) {
         qDebug() << "Backend::connectDevice - no port at index" << indexList;
@@ -227,13 +260,22 @@ void Backend::applyHomePage()
                    {quint16(parts[2].toInt()), quint16(parts[1].toInt()), quint16(parts[0].toInt())}));
     }
 
-    const quint16 ratio = quint16(m_ctPhaseA1Int);
-    post(write(Request, HoldingRegisters, M_REG_CT_RATIO, {ratio, 0, ratio, 0, ratio, 0}));
+    // Values that were never read are not written back.
+    if (m_ctPhaseA1Int >= 0 && !unread.contains(M_REG_CT_RATIO)) {
+        const quint16 ratio = quint16(m_ctPhaseA1Int);
+        post(write(Request, HoldingRegisters, M_REG_CT_RATIO, {ratio, 0, ratio, 0, ratio, 0}));
+    } else {
+        qDebug() << "Backend::applyHomePage - transformer ratio unknown, not written";
+    }
 
-    const QByteArray text = m_fsdid.left(5).toLatin1();
-    auto c = [&](int i) { return i < text.size() ? quint16(quint8(text[i])) : quint16(0); };
-    post(write(Request, HoldingRegisters, M_REG_FSD_ID,
-               {quint16(c(0) << 8 | c(1)), quint16(c(2) << 8 | c(3)), quint16(c(4) << 8)}));
+    if (!unread.contains(M_REG_FSD_ID)) {
+        const QByteArray text = m_fsdid.left(5).toLatin1();
+        auto c = [&](int i) { return i < text.size() ? quint16(quint8(text[i])) : quint16(0); };
+        post(write(Request, HoldingRegisters, M_REG_FSD_ID,
+                   {quint16(c(0) << 8 | c(1)), quint16(c(2) << 8 | c(3)), quint16(c(4) << 8)}));
+    } else {
+        qDebug() << "Backend::applyHomePage - FSD ID unknown, not written";
+    }
 
     post(write(LastRequest, HoldingRegisters, M_REG_TEMPERATURE_THRESHOLD,
                {quint16(m_temperatureThresholdValue)}));
@@ -256,14 +298,28 @@ void Backend::applyCommunicationPage()
 {
     qDebug() << "Backend::applyCommunicationPage" << m_timeDurationMeans << m_minimumTimeMessage
              << m_callMonitoringTime;
-    post(write(Request, HoldingRegisters, M_REG_MEAN_DURATION, {quint16(m_timeDurationMeans)}));
+    // Values that were never read (−1, or a block whose read failed) are not written back.
+    if (m_timeDurationMeans >= 0)
+        post(write(Request, HoldingRegisters, M_REG_MEAN_DURATION, {quint16(m_timeDurationMeans)}));
+    else
+        qDebug() << "Backend::applyCommunicationPage - mean duration unknown, not written";
     post(write(Request, HoldingRegisters, M_REG_PASSWORD_RESET, {quint16(m_password)}));
-    post(write(Request, Coils, M_COIL_ACTIVE_POWER_CALC,
-               {quint16(m_activePowerCalculatedOn ? 1 : 0), quint16(m_frequency ? 1 : 0)}));
-    post(write(Request, HoldingRegisters, M_REG_VOLTAGE_THRESHOLD,
-               {quint16(m_limitVoltage), quint16(m_limitVoltageDuration), quint16(m_limitCurrent),
-                quint16(m_limitCurrentDuration), quint16(m_minimumTimeMessage),
-                quint16(m_callMonitoringTime * 10)}));
+    if (!unread.contains(M_COIL_ACTIVE_POWER_CALC)) {
+        post(write(Request, Coils, M_COIL_ACTIVE_POWER_CALC,
+                   {quint16(m_activePowerCalculatedOn ? 1 : 0), quint16(m_frequency ? 1 : 0)}));
+    } else {
+        qDebug() << "Backend::applyCommunicationPage - power calculation unknown, not written";
+    }
+    const int limits[] = {m_limitVoltage, m_limitVoltageDuration, m_limitCurrent,
+                          m_limitCurrentDuration, m_minimumTimeMessage, m_callMonitoringTime};
+    if (std::all_of(std::begin(limits), std::end(limits), [](int x) { return x >= 0; })) {
+        post(write(Request, HoldingRegisters, M_REG_VOLTAGE_THRESHOLD,
+                   {quint16(m_limitVoltage), quint16(m_limitVoltageDuration), quint16(m_limitCurrent),
+                    quint16(m_limitCurrentDuration), quint16(m_minimumTimeMessage),
+                    quint16(m_callMonitoringTime * 10)}));
+    } else {
+        qDebug() << "Backend::applyCommunicationPage - thresholds unknown, not written";
+    }
     post(write(LastRequest, HoldingRegisters, M_REG_PARITY,
                {quint16(m_parity), quint16(quint32(m_baudrate) >> 16),
                 quint16(m_baudrate & 0xFFFF), quint16(m_slaveAddress)}));
@@ -302,7 +358,7 @@ void Backend::switchLanguage()
 
 void Backend::startUpdate(QString filename)
 {
-    qDebug() << "StartUpdate " << filename;
+    qDebug().noquote() << "StartUpdate " + filename;
     if (firmwareUpdate)
         firmwareUpdate->start(filename);
 }
@@ -325,12 +381,17 @@ void Backend::onPollTimer()
 {
     if (!m_connectionState || firmwareUpdate->isRunning())
         return;
+    // A slow module would otherwise see the queue grow by a poll every tick,
+    // and refreshes and applies wait behind all of it.
+    if (pollInProgress())
+        return;
     post(read(Request, Coils, M_COIL_MODULE_STATUS, 1));
     post(read(Request, Coils, M_COIL_FUSE_BLOWN, 3));
     post(read(Request, Coils, M_COIL_TEMPERATURE_STATUS, 1));
     // All plain requests: the poll never raises loadRegisterFinish.
     if (m_measurementEnable)
         postMeasurementReads(Request);
+    pollEnd = postedRecords;
 }
 
 void Backend::commandFinish(ModbusCommand *cmd)
@@ -348,6 +409,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
         }
         return;
     }
+    ++finishedRecords;
 
     if (error != 0) {
         qDebug() << "Backend::commandFinish - CMD FINISH"
@@ -403,33 +465,25 @@ void Backend::decodeReply(ModbusCommand *cmd)
     if (cmd->getKind() == Connect)
         v = v.mid(4);
 
-    // A failed read carries no words: three blocks show the failure, the others
-    // keep their last values. Never read past the words that are there.
-    if (!ok) {
-        switch (address) {
-        case M_REG_VOLTAGE_LL:
-            setVoltageValues({QStringLiteral("Error"), QStringLiteral("Error"), QStringLiteral("Error")});
-            break;
-        case M_REG_TEMPERATURE_THRESHOLD:
-            setTemperatureThresholdValue(-1);
-            break;
-        case M_COIL_TEMPERATURE_STATUS:
-            setTemperatureStatus(false);
-            break;
-        default:
-            break;
+    // A failed read carries no words, and a reply of another length is not
+    // this block's: either way the fields show that the value is unknown.
+    const int needed = wordsNeeded(address);
+    if (!ok || v.size() != needed) {
+        if (const char *name = blockName(address)) {
+            if (ok)
+                qDebug() << "Backend::decodeReply -" << name << "read" << v.size() << "words of" << needed;
+            else
+                qDebug() << "Backend::decodeReply -" << name << "not read";
+            showUnread(address);
         }
         return;
     }
-    if (v.size() < wordsNeeded(address)) {
-        if (wordsNeeded(address) > 0)
-            qDebug() << "Backend::decodeReply - short reply at" << address << v.size();
-        return;
-    }
+    unread.remove(address);
 
     switch (address) {
     case M_COIL_MODULE_STATUS:
         setModuleStatus(v[0] == 1);
+        setModuleStatusKnown(true);
         break;
     case M_COIL_SYNCHRONIZATION:
         setSynchronization(v[0] == 0 ? QStringLiteral("Synchronized")
@@ -455,6 +509,7 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setFuseBlowL1(v[0] == 1);
         setFuseBlowL2(v[1] == 1);
         setFuseBlowL3(v[2] == 1);
+        setFusesKnown(true);
         break;
     case M_REG_INSTANT_VALUES:
         setIntensity(floats(v, 0, 4, 2));
@@ -504,6 +559,7 @@ void Backend::decodeReply(ModbusCommand *cmd)
         break;
     case M_COIL_TEMPERATURE_STATUS:
         setTemperatureStatus(v[0] == 1);
+        setTemperatureStatusKnown(true);
         break;
     case M_REG_FSD_ID: {
         QString text;
@@ -516,6 +572,92 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setFsdid(text);
         break;
     }
+    default:
+        break;
+    }
+}
+
+// A block that could not be read: its fields show empty (a −1 number), its
+// measurements "Error", its alarm lamp nothing, rather than an old value.
+void Backend::showUnread(int address)
+{
+    unread.insert(address);
+    const QString err = QStringLiteral("Error");
+    auto errors = [&err](int n) { return QStringList(QVector<QString>(n, err).toList()); };
+    switch (address) {
+    case M_COIL_MODULE_STATUS:
+        setModuleStatusKnown(false);
+        break;
+    case M_COIL_SYNCHRONIZATION:
+        setSynchronization(QString());
+        break;
+    case M_REG_LAST_BOOT:
+        setLastBoot(QString());
+        setFirmwareVersion(QString());
+        setHardwareVersion(QString());
+        break;
+    case M_REG_FIRMWARE_VERSION:
+        setFirmwareVersion(QString());
+        break;
+    case M_REG_MODULE_TIME:
+        setDateHour(QString());
+        setTimeDurationMeans(-1);
+        setParity(-1);
+        setBaudrate(-1);
+        setSlaveAddress(-1);
+        break;
+    case M_COIL_FUSE_BLOWN:
+        setFusesStatus({QString(), QString(), QString()});
+        setFusesKnown(false);
+        break;
+    case M_REG_INSTANT_VALUES:
+        setIntensity(errors(4));
+        setActiveReactivePower(errors(8));
+        break;
+    case M_REG_MEAN_TIMESTAMP:
+        setTimeAndDateOfMeanValues(err);
+        break;
+    case M_REG_MEAN_VALUES:
+        setIntensityMean(errors(4));
+        setActiveReactivePowerMean(errors(8));
+        break;
+    case M_REG_MIN_MAX_VALUES:
+        setIntensityMin(errors(8));
+        setActiveReactivePowerMin(errors(16));
+        break;
+    case M_REG_CT_RATIO:
+        setCtPhaseA1Int(-1);
+        setCtPhaseA1(QString());
+        setCtPhaseA2(QString());
+        setCtPhaseA3(QString());
+        setLimitVoltage(-1);
+        setLimitVoltageDuration(-1);
+        setLimitCurrent(-1);
+        setLimitCurrentDuration(-1);
+        setMinimumTimeMessage(-1);
+        setCallMonitoringTime(-1);
+        break;
+    case M_REG_VOLTAGE_LN:
+        setVoltageValuesN(errors(3));
+        break;
+    case M_REG_COS_PHI:
+        setCurrentPhi(errors(3));
+        break;
+    case M_REG_VOLTAGE_LL:
+        setVoltageValues(errors(3));
+        break;
+    case M_REG_TEMPERATURE_THRESHOLD:
+        setTemperatureThresholdValue(-1);
+        setInstallationDate(QString());
+        setSerialNumber(QString());
+        break;
+    case M_COIL_TEMPERATURE_STATUS:
+        setTemperatureStatus(false);
+        setTemperatureStatusKnown(false);
+        break;
+    case M_REG_FSD_ID:
+        setFsdid(QString());
+        break;
     default:
         break;
     }

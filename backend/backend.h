@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -70,6 +71,10 @@ class Backend : public QObject
     Q_PROPERTY(QString fsdid READ fsdid WRITE setFsdid NOTIFY fsdidChanged)
     Q_PROPERTY(bool measurementEnable READ measurementEnable WRITE setMeasurementEnable NOTIFY measurementEnableChanged)
     Q_PROPERTY(bool chartsEnable READ chartsEnable WRITE setChartsEnable NOTIFY chartsEnableChanged)
+    // False while the last read of that alarm block failed: its lamp then shows nothing.
+    Q_PROPERTY(bool moduleStatusKnown READ moduleStatusKnown WRITE setModuleStatusKnown NOTIFY moduleStatusKnownChanged)
+    Q_PROPERTY(bool fusesKnown READ fusesKnown WRITE setFusesKnown NOTIFY fusesKnownChanged)
+    Q_PROPERTY(bool temperatureStatusKnown READ temperatureStatusKnown WRITE setTemperatureStatusKnown NOTIFY temperatureStatusKnownChanged)
 
 public:
     explicit Backend(QObject *parent = nullptr);
@@ -180,6 +185,14 @@ public:
     void setFsdid(const QString &value) { update(m_fsdid, value, &Backend::fsdidChanged); }
     void setMeasurementEnable(bool value) { update(m_measurementEnable, value, &Backend::measurementEnableChanged); }
     void setChartsEnable(bool value) { update(m_chartsEnable, value, &Backend::chartsEnableChanged); }
+    bool moduleStatusKnown() const { return m_moduleStatusKnown; }
+    bool fusesKnown() const { return m_fusesKnown; }
+    bool temperatureStatusKnown() const { return m_temperatureStatusKnown; }
+    void setModuleStatusKnown(bool value) { update(m_moduleStatusKnown, value, &Backend::moduleStatusKnownChanged); }
+    void setFusesKnown(bool value) { update(m_fusesKnown, value, &Backend::fusesKnownChanged); }
+    void setTemperatureStatusKnown(bool value) { update(m_temperatureStatusKnown, value, &Backend::temperatureStatusKnownChanged); }
+    // Records of the last poll still queued or running.
+    bool pollInProgress() const { return finishedRecords < pollEnd; }
 
     Q_INVOKABLE void refreshSerialPortList();
     Q_INVOKABLE void connectDevice(int indexList, int slaveAddress, int baudrate, int parity);
@@ -265,6 +278,9 @@ signals:
     void fsdidChanged();
     void measurementEnableChanged();
     void chartsEnableChanged();
+    void moduleStatusKnownChanged();
+    void fusesKnownChanged();
+    void temperatureStatusKnownChanged();
 
 private:
     template<typename T>
@@ -278,6 +294,7 @@ private:
 
     void onPollTimer();
     void decodeReply(ModbusCommand *cmd);
+    void showUnread(int address);
     void post(const ModbusCommand &cmd);
     void postMeasurementReads(int lastKind);
 
@@ -338,6 +355,17 @@ private:
     QString m_fsdid;
     bool m_measurementEnable = false;
     bool m_chartsEnable = false;
+    bool m_moduleStatusKnown = true;
+    bool m_fusesKnown = true;
+    bool m_temperatureStatusKnown = true;
+
+    // Records posted and finished, and where the last poll ends: a poll is
+    // posted only once the previous one is through, whatever the module's pace.
+    quint64 postedRecords = 0;
+    quint64 finishedRecords = 0;
+    quint64 pollEnd = 0;
+    // Blocks whose last read failed; an apply never writes their stale or empty values back.
+    QSet<int> unread;
 };
 
 #endif

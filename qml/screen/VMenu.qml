@@ -14,7 +14,9 @@ Rectangle {
 
     readonly property bool alarmWarning: backend.connectionState
                                          && (!backend.moduleStatus || backend.fuseBlowL1 || backend.fuseBlowL2
-                                             || backend.fuseBlowL3 || backend.temperatureStatus)
+                                             || backend.fuseBlowL3 || backend.temperatureStatus
+                                             || !backend.moduleStatusKnown || !backend.fusesKnown
+                                             || !backend.temperatureStatusKnown)
 
     color: menuBackgroundColor
 

@@ -316,7 +316,7 @@ void TestBackendBus::homePage()
     QCOMPARE(backend.minimumTimeMessage(), 7);
     QCOMPARE(backend.callMonitoringTime(), 600);
 
-    // A refused threshold block marks the threshold and keeps the link and the rest.
+    // A refused threshold block empties its fields and keeps the link and the rest.
     QVERIFY(rig->control({"exception 50573 4", "set 50589 0x5859 0 0"}));
     order.clear();
     line.mark();
@@ -327,7 +327,8 @@ void TestBackendBus::homePage()
              (QStringList{answered(refreshReads[0], "exception 4"), refreshReads[1],
                           refreshReads[2], refreshReads[3]}));
     QCOMPARE(backend.temperatureThresholdValue(), -1);
-    QCOMPARE(backend.installationDate(), QStringLiteral("01/12/1999"));
+    QCOMPARE(backend.installationDate(), QString());
+    QCOMPARE(backend.serialNumber(), QString());
     QCOMPARE(backend.fsdid(), QStringLiteral("XY"));
     QVERIFY(backend.connectionState());
     QVERIFY(rig->control({"exception clear"}));

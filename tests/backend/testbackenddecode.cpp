@@ -89,7 +89,8 @@ void TestBackendDecode::metaObjectTables()
         "temperatureMeasurement", "serialNumber", "installationDate", "productNumber",
         "temperatureThresholdValue", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2",
         "fuseBlowL3", "temperatureStatus", "currentLanguage", "baudrateConnectionPage",
-        "parityConnectionPage", "language", "fsdid", "measurementEnable", "chartsEnable"};
+        "parityConnectionPage", "language", "fsdid", "measurementEnable", "chartsEnable",
+        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown"};
     const QStringList notifyOrder = {
         "firmwareVersion", "synchronization", "password", "lastBoot", "hardwareVersion",
         "dateHour", "timeDurationMeans", "activePowerCalculatedOn", "frequency", "slaveAddress",
@@ -101,7 +102,8 @@ void TestBackendDecode::metaObjectTables()
         "serialNumber", "installationDate", "productNumber", "temperatureThresholdValue",
         "ctPhaseA1", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2", "fuseBlowL3",
         "temperatureStatus", "currentLanguage", "baudrateConnectionPage", "parityConnectionPage",
-        "language", "fsdid", "measurementEnable", "chartsEnable"};
+        "language", "fsdid", "measurementEnable", "chartsEnable", "moduleStatusKnown",
+        "fusesKnown", "temperatureStatusKnown"};
     QStringList signalNames = {"updateFail", "updateSuccess", "updateProgress",
                                "connectionStateChanged", "processCmdEnd", "lstDevicesChanged",
                                "connectionStateChange", "connectionEnd", "disconnectionEnd",
@@ -350,11 +352,16 @@ void TestBackendDecode::failedReadsKeepOrMarkValues()
     rig.finish(LastRequest, 50567, {}, protocolError);
     rig.finish(Request, 50573, {}, protocolError);
     rig.finish(Request, 50574, {}, protocolError);
-    QCOMPARE(b.voltageValuesN(), (QStringList{"230.00", "230.00", "230.00"}));
+    // Nothing read is shown as if it had been: no old voltages, no "OK" lamp.
+    QCOMPARE(b.voltageValuesN(), (QStringList{"Error", "Error", "Error"}));
     QCOMPARE(b.voltageValues(), (QStringList{"Error", "Error", "Error"}));
     QCOMPARE(b.temperatureThresholdValue(), -1);
+    QCOMPARE(b.serialNumber(), QString());
     QVERIFY(!b.temperatureStatus());
+    QVERIFY(!b.temperatureStatusKnown());
     QCOMPARE(finished.count(), 1);
+    rig.read(50574, {0});
+    QVERIFY(b.temperatureStatusKnown());
 }
 
 void TestBackendDecode::shortRepliesReadNothingPastTheEnd()
@@ -363,18 +370,24 @@ void TestBackendDecode::shortRepliesReadNothingPastTheEnd()
     Backend &b = rig.backend;
     const QStringList before = b.activeReactivePowerMin();
     // Blocks with fewer words than they need, as a misbehaving module could send.
+    // Blocks with fewer or more words than asked, as a misbehaving line could
+    // bring: never decoded, the block shows as unread.
     for (int address : {30000, 30002, 31000, 31006, 31500, 32311, 36812, 36860, 36876, 36924,
                         50000, 50501, 50540, 50552, 50567, 50573, 50574, 50589}) {
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("short reply"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("read 0 words of"));
         rig.read(address, {});
         const bool oneWord = address == 30000 || address == 30002 || address == 31006 || address == 50574;
         if (!oneWord)
-            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("short reply"));
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("read 1 words of"));
         rig.read(address, {1});
     }
-    QCOMPARE(b.activeReactivePowerMin(), before);
+    QCOMPARE(b.activeReactivePowerMin(), QStringList(QVector<QString>(16, "Error").toList()));
+    QVERIFY(b.activeReactivePowerMin() != before);
     QCOMPARE(b.firmwareVersion(), QStringLiteral("1")); // 31006 has its one word
-    QCOMPARE(b.temperatureThresholdValue(), 60);
+    QCOMPARE(b.temperatureThresholdValue(), -1);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("read 2 words of 1"));
+    rig.read(31006, {7, 8});
+    QCOMPARE(b.firmwareVersion(), QString());
 }
 
 void TestBackendDecode::connectionSignals()
@@ -432,7 +445,7 @@ void TestBackendDecode::brokenLinkSignalOrder()
     order.names.clear();
     QTest::ignoreMessage(QtDebugMsg, "Backend::commandFinish - CMD FINISH ProtocolError");
     rig.finish(LastRequest, 50552, {}, QModbusDevice::ProtocolError);
-    QCOMPARE(order.names, (QStringList{"loadRegisterFinish", "processCmdEnd"}));
+    QCOMPARE(order.names, (QStringList{"currentPhiChanged", "loadRegisterFinish", "processCmdEnd"}));
     QVERIFY(b.connectionState());
 }
 
