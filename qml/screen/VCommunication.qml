@@ -124,7 +124,7 @@ VScrollContent {
                         label: qsTr("Password")
                         labelError: qsTr("Value must be 0 or 1. If 1 is choosen, password is reset to the default value.")
                         _text: page.numberText(backend.password)
-                        _txtField.validator: IntValidator { bottom: 1; top: 9 }
+                        maxDigits: 1
                         _checkError: function(value) { return value !== 0 && value !== 1 }
                         _txtChanged: function(value) { backend.password = value }
                     }
@@ -179,7 +179,7 @@ VScrollContent {
                         labelUnit: qsTr("m")
                         labelError: qsTr("Value must be between 1 and 60.")
                         _text: page.numberText(backend.timeDurationMeans)
-                        _txtField.validator: IntValidator { bottom: 1; top: 99 }
+                        maxDigits: 2
                         _checkError: function(value) { return value < 1 || value > 60 }
                         _txtChanged: function(value) { backend.timeDurationMeans = value }
                     }
@@ -291,7 +291,7 @@ VScrollContent {
                         labelUnit: qsTr("V")
                         labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold")
                         _text: page.numberText(backend.limitVoltage)
-                        _txtField.validator: IntValidator { bottom: 0; top: 99999 }
+                        maxDigits: 5
                         _checkError: function(value) { return value < 0 || value > 65535 }
                         _txtChanged: function(value) { backend.limitVoltage = value }
                     }
@@ -302,7 +302,7 @@ VScrollContent {
                         labelUnit: qsTr("s")
                         labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold duration")
                         _text: page.numberText(backend.limitVoltageDuration)
-                        _txtField.validator: IntValidator { bottom: 0; top: 99999 }
+                        maxDigits: 5
                         _checkError: function(value) { return value < 0 || value > 65535 }
                         _txtChanged: function(value) { backend.limitVoltageDuration = value }
                     }
@@ -313,7 +313,7 @@ VScrollContent {
                         labelUnit: qsTr("A")
                         labelError: qsTr("Value must be between 0 and 65535.", "Current threshold")
                         _text: page.numberText(backend.limitCurrent)
-                        _txtField.validator: IntValidator { bottom: 0; top: 99999 }
+                        maxDigits: 5
                         _checkError: function(value) { return value < 0 || value > 65535 }
                         _txtChanged: function(value) { backend.limitCurrent = value }
                     }
@@ -324,7 +324,7 @@ VScrollContent {
                         labelUnit: qsTr("s")
                         labelError: qsTr("Value must be between 0 and 65535.", "Current threshold duration")
                         _text: page.numberText(backend.limitCurrentDuration)
-                        _txtField.validator: IntValidator { bottom: 0; top: 99999 }
+                        maxDigits: 5
                         _checkError: function(value) { return value < 0 || value > 65535 }
                         _txtChanged: function(value) { backend.limitCurrentDuration = value }
                     }
@@ -342,7 +342,7 @@ VScrollContent {
                         labelUnit: qsTr("s")
                         labelError: qsTr("Value must be between 1 and 6000.", "Call monitoring time")
                         _text: page.numberText(backend.callMonitoringTime)
-                        _txtField.validator: IntValidator { bottom: 1; top: 9999 }
+                        maxDigits: 4
                         _checkError: function(value) { return value < 1 || value > 6000 }
                         _txtChanged: function(value) { backend.callMonitoringTime = value }
                     }
@@ -353,7 +353,7 @@ VScrollContent {
                         labelUnit: qsTr("s")
                         labelError: qsTr("Value must be between 1 and 3600.", "Minimum time message")
                         _text: page.numberText(backend.minimumTimeMessage)
-                        _txtField.validator: IntValidator { bottom: 1; top: 9999 }
+                        maxDigits: 4
                         _checkError: function(value) { return value < 1 || value > 3600 }
                         _txtChanged: function(value) { backend.minimumTimeMessage = value }
                     }

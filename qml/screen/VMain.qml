@@ -99,7 +99,7 @@ VScrollContent {
                 objectName: "status"
                 label: qsTr("Status")
                 ctState: backend.moduleStatus
-                ctStateDisable: !backend.connectionState
+                ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
             }
 
             VSeparator {}
@@ -128,7 +128,7 @@ VScrollContent {
                 labelUnit: qsTr("°C")
                 labelError: qsTr("Value must be between 60 and 90 °C")
                 _text: page.numberText(backend.temperatureThresholdValue)
-                _txtField.validator: IntValidator { bottom: 1; top: 99 }
+                maxDigits: 2
                 _checkError: function(value) { return value < 60 || value > 90 }
                 _txtChanged: function(value) { backend.temperatureThresholdValue = value }
             }

@@ -16,6 +16,9 @@ Column {
     property alias _text: field.text
     property var _checkError
     property var _txtChanged
+    // Digits the field takes, and nothing else; 0 leaves the text unfiltered.
+    // No sign or separator gets in: what shows is what is written.
+    property int maxDigits: 0
 
     width: parent ? parent.width : 0
     topPadding: 7
@@ -53,6 +56,11 @@ Column {
             _txtChanged(value)
     }
 
+    RegularExpressionValidator {
+        id: digitsOnly
+        regularExpression: new RegExp("[0-9]{0," + root.maxDigits + "}")
+    }
+
     Item {
         width: root.width
         height: Math.max(name.implicitHeight, field.height)
@@ -86,6 +94,7 @@ Column {
             selectByMouse: true
             horizontalAlignment: TextInput.AlignHCenter
             font.pixelSize: textFontSize
+            validator: root.maxDigits > 0 ? digitsOnly : null
             onTextChanged: root.textChanged()
 
             background: Rectangle {

@@ -9,6 +9,7 @@
 #include "update/firmwareupdate.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
@@ -34,6 +35,22 @@ public:
 
 private:
     VirtualLine *line;
+};
+
+// The default locale, as on a machine set up in another language. Only what
+// is created afterwards takes it: validators copy it when they are made.
+class TestLocale : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // An empty name goes back to the system's locale.
+    Q_INVOKABLE void setDefault(const QString &name)
+    {
+        QLocale::setDefault(name.isEmpty() ? QLocale::system() : QLocale(name));
+    }
 };
 
 class Setup : public QObject
@@ -66,6 +83,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend);
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
+        engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
     }
 
     void cleanupTestCase()
