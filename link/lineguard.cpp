@@ -10,6 +10,7 @@ void LineGuard::linkOpened()
     strayInWindow = false;
     lateExpected = 0;
     notBefore = 0;
+    afterRequest = false;
 }
 
 void LineGuard::requestSent(qint64 now, int bytes)
@@ -27,6 +28,7 @@ void LineGuard::bytesWritten(qint64 bytes)
 void LineGuard::requestEnded(qint64 now, End end)
 {
     endedAt = now;
+    afterRequest = true;
     const qint64 took = now - sentAt;
     sends = int(std::max<qint64>(1, (written + frameBytes - 1) / frameBytes));
     strayInWindow = false;
@@ -83,11 +85,13 @@ qint64 LineGuard::waitLeft(qint64 now) const
 
 void LineGuard::released()
 {
-    if (guardNext || careful) {
+    // Only a wait that followed a request could have seen its stray answers.
+    if ((guardNext || careful) && afterRequest) {
         cleanWindows = strayInWindow ? 0 : cleanWindows + 1;
         if (careful && cleanWindows >= CleanWindows)
             careful = false;
     }
     guardNext = false;
     strayInWindow = false;
+    afterRequest = false;
 }

@@ -59,6 +59,7 @@ private:
     bool guardNext = false;
     bool careful = false;
     bool strayInWindow = false;
+    bool afterRequest = false; // a request ended since the last one went out
     int cleanWindows = 0;
 };
 

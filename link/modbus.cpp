@@ -2,6 +2,7 @@
 
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
+#include "link/replycheck.h"
 
 #include <QDebug>
 #include <QModbusDataUnit>
@@ -14,12 +15,6 @@ Modbus::Modbus(QObject *parent) : QObject(parent)
     // Qt's client keeps reporting a vanished line in a tight loop and never
     // finishes the pending reply; closing the port at once ends both.
     connect(&master, &QModbusDevice::errorOccurred, this, &Modbus::onLineError);
-    // Connected after the client's own reader, so this sees each arrival once
-    // the client has dealt with it.
-    if (QSerialPort *port = master.port()) {
-        connect(port, &QIODevice::readyRead, this, &Modbus::onLineActivity);
-        connect(port, &QIODevice::bytesWritten, this, [this](qint64 n) { guard.bytesWritten(n); });
-    }
     lineClock.start();
     quietTimer.setSingleShot(true);
     quietTimer.setTimerType(Qt::PreciseTimer);
@@ -76,12 +71,19 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
     master.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
 
     *state = master.connectDevice();
+    // The client makes its port on the first connect. Heard after the client's
+    // own reader, so each arrival is seen once the client has dealt with it.
+    QSerialPort *port = serialPort();
+    if (port && port != watchedPort) {
+        watchedPort = port;
+        connect(port, &QIODevice::readyRead, this, &Modbus::onLineActivity);
+        connect(port, &QIODevice::bytesWritten, this, [this](qint64 n) { guard.bytesWritten(n); });
+    }
     if (*state) {
         guard.linkOpened();
         replyJustFinished = false;
     } else {
         // The port's own words say why: permission, busy, missing.
-        const QSerialPort *port = master.port();
         qDebug().noquote() << "Modbus cannot open" << portName << "-"
                            << (port && port->error() != QSerialPort::NoError ? port->errorString()
                                                                              : master.errorString());
@@ -128,6 +130,20 @@ void Modbus::onQuietCheck()
     transmit();
 }
 
+// The client's serial port: its traffic tells when the line is quiet.
+QSerialPort *Modbus::serialPort() const
+{
+    return master.findChild<QSerialPort *>();
+}
+
+static QModbusDataUnit requestUnit(const ModbusCommand &cmd)
+{
+    const auto type = static_cast<QModbusDataUnit::RegisterType>(cmd.getRegisterType());
+    if (cmd.getIsWrite() != 0)
+        return QModbusDataUnit(type, cmd.getAddress(), cmd.getValues());
+    return QModbusDataUnit(type, cmd.getAddress(), static_cast<quint16>(cmd.getCount()));
+}
+
 // Bytes on the wire of one send of the request: slave, function, data, CRC.
 static int frameBytes(const ModbusCommand &cmd)
 {
@@ -142,17 +158,12 @@ static int frameBytes(const ModbusCommand &cmd)
 void Modbus::transmit()
 {
     ModbusCommand *cmd = currentCommand;
-    const auto type = static_cast<QModbusDataUnit::RegisterType>(cmd->getRegisterType());
     const bool write = cmd->getIsWrite() != 0;
-    master.takeRejection();
     guard.requestSent(lineClock.elapsed(), frameBytes(*cmd));
-    if (write) {
-        QModbusDataUnit unit(type, cmd->getAddress(), cmd->getValues());
-        reply = master.sendWriteRequest(unit, slaveAddress);
-    } else {
-        QModbusDataUnit unit(type, cmd->getAddress(), static_cast<quint16>(cmd->getCount()));
-        reply = master.sendReadRequest(unit, slaveAddress);
-    }
+    if (write)
+        reply = master.sendWriteRequest(requestUnit(*cmd), slaveAddress);
+    else
+        reply = master.sendReadRequest(requestUnit(*cmd), slaveAddress);
 
     if (!reply) {
         qDebug() << "Modbus reply nullptr";
@@ -226,7 +237,9 @@ void Modbus::onReplyFinished(QObject *from)
         qDebug() << "error! reply not created";
     } else {
         error = finished->error();
-        const QString rejected = master.takeRejection();
+        const QString rejected = error == QModbusDevice::NoError && cmd
+                                     ? ReplyCheck::mismatch(finished->rawResult(), requestUnit(*cmd))
+                                     : QString();
         refused = !rejected.isEmpty();
         if (refused) {
             // Another request's answer: the module is there, this block was not read.

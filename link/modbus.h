@@ -2,7 +2,8 @@
 #define LINK_MODBUS_H
 
 #include "link/lineguard.h"
-#include "link/rtumaster.h"
+
+#include <QModbusRtuSerialMaster>
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -10,6 +11,7 @@
 
 class ModbusCommand;
 class QModbusReply;
+class QSerialPort;
 
 // Serial Modbus RTU client. Runs on the user-interface thread; every request
 // ends with exactly one onRequestEnd, whatever happens on the line.
@@ -52,6 +54,7 @@ private:
     void abandonRequest(int error);
     void stopWatchdog();
     void transmit();
+    QSerialPort *serialPort() const;
     void endRequest();
     void onLineActivity();
     void onQuietCheck();
@@ -59,7 +62,7 @@ private:
     void afterRequest(int error, bool refused);
 
     int slaveAddress = 0;
-    RtuMaster master;
+    QModbusRtuSerialMaster master;
     ModbusCommand *currentCommand = nullptr;
     QTimer *timer = nullptr;
     QModbusReply *reply = nullptr;
@@ -71,6 +74,7 @@ private:
     QTimer quietTimer;
     qint64 waitingSince = 0;        // the request in hand waits for silence since
     bool replyJustFinished = false; // the client's reader has just ended a reply
+    QSerialPort *watchedPort = nullptr;
 };
 
 #endif

@@ -105,6 +105,11 @@ QList<int> PortDirectory::update(const QList<Port> &systemPorts, const QString &
             qDebug() << "PortDirectory: skipped malformed ORVALIS_SERIAL_PORTS entry" << entry;
             continue;
         }
+        if (extra.contains(n) && locations.value(n) == path) {
+            qDebug() << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
+                     << "- given twice";
+            continue;
+        }
         const auto owner = locations.constFind(n);
         if (owner != locations.constEnd() && owner.value() != path) {
             qDebug() << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry

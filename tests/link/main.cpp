@@ -1,4 +1,5 @@
 #include "testclient.h"
+#include "testlateanswers.h"
 #include "testportdirectory.h"
 #include "testsilentmodule.h"
 #include "testworker.h"
@@ -24,6 +25,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "client") {
         TestClient t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "late") {
+        TestLateAnswers t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "silent") {

@@ -109,6 +109,14 @@ void TestPortDirectory::malformedEnvironmentEntriesAreSkipped()
     QCOMPARE(directory.portName(95), QStringLiteral("/tmp/ok"));
 }
 
+void TestPortDirectory::repeatedEnvironmentEntryIsListedOnce()
+{
+    PortDirectory directory;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("skipped.*\"95 = /tmp/ok\".*given twice"));
+    QCOMPARE(directory.update({}, "95=/tmp/ok;96=/tmp/other;95 = /tmp/ok"), (QList<int>{95, 96}));
+    QCOMPARE(directory.portName(95), QStringLiteral("/tmp/ok"));
+}
+
 void TestPortDirectory::unknownNumberFallsBackToComName()
 {
     qunsetenv("ORVALIS_SERIAL_PORTS");

@@ -14,6 +14,7 @@ private slots:
     void collisionsGetSpareNumbers();
     void environmentAddsVirtualLines();
     void malformedEnvironmentEntriesAreSkipped();
+    void repeatedEnvironmentEntryIsListedOnce();
     void unknownNumberFallsBackToComName();
 };
 

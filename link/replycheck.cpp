@@ -1,22 +1,6 @@
-#include "link/rtumaster.h"
+#include "link/replycheck.h"
 
-#include <QSerialPort>
-
-RtuMaster::RtuMaster(QObject *parent) : QModbusRtuSerialMaster(parent) {}
-
-QString RtuMaster::takeRejection()
-{
-    QString why;
-    why.swap(rejection);
-    return why;
-}
-
-QSerialPort *RtuMaster::port() const
-{
-    return findChild<QSerialPort *>();
-}
-
-QString RtuMaster::mismatch(const QModbusResponse &response, const QModbusDataUnit &unit)
+QString ReplyCheck::mismatch(const QModbusResponse &response, const QModbusDataUnit &unit)
 {
     const QByteArray d = response.data();
     auto word = [&d](int i) { return int(quint8(d[i])) << 8 | quint8(d[i + 1]); };
@@ -57,17 +41,4 @@ QString RtuMaster::mismatch(const QModbusResponse &response, const QModbusDataUn
     default:
         return {};
     }
-}
-
-bool RtuMaster::processResponse(const QModbusResponse &response, QModbusDataUnit *data)
-{
-    rejection.clear();
-    if (data) {
-        const QString why = mismatch(response, *data);
-        if (!why.isEmpty()) {
-            rejection = why;
-            return false;
-        }
-    }
-    return QModbusRtuSerialMaster::processResponse(response, data);
 }
