@@ -24,6 +24,8 @@ public:
     void addCommand(ModbusCommand cmd);
 
     Modbus *client() { return &modbus; }
+    // Records queued and not yet taken by the worker.
+    int queuedCommands() const { return pending.available(); }
 
 signals:
     void sendRequest(ModbusCommand *cmd);

@@ -1,4 +1,5 @@
 #include "tst_faults.h"
+#include "tst_slowmodule.h"
 
 #include "app/translate.h"
 #include "backend/backend.h"
@@ -628,6 +629,10 @@ int main(int argc, char *argv[])
     int failed = 0;
     if (group.isEmpty() || group == QLatin1String("input")) {
         TestBadInput t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == QLatin1String("slow")) {
+        TestSlowModule t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == QLatin1String("line")) {
