@@ -3,7 +3,8 @@
 //   the whole path   Backend -> worker -> client -> line -> module -> decode
 //   bare Qt client   QModbusRtuSerialMaster alone, one request after another
 //   libmodbus        a plain libmodbus master (for information)
-// and the ratio projected onto a real line from the frame sizes.
+// then the whole path against the bare Qt client again with the virtual module
+// timing its line as a real one at 19200 and 115200 baud.
 
 #include "app/translate.h"
 #include "backend/backend.h"
@@ -107,17 +108,6 @@ double plainLibmodbus(VirtualLine &line, int n)
     return rate;
 }
 
-// Time of one exchange on a real line: request and answer frames plus the
-// 3.5-character silence after each (fixed 1.75 ms above 19200 baud).
-double wireMs(int baud)
-{
-    const double charMs = 11.0 * 1000.0 / baud; // start, 8 data, parity, stop
-    const double silence = baud > 19200 ? 1.75 : 3.5 * charMs;
-    const int request = 8;                // address, function, start, count, CRC
-    const int answer = 5 + 2 * count;     // address, function, byte count, data, CRC
-    return (request + answer) * charMs + 2 * silence;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -145,14 +135,29 @@ int main(int argc, char *argv[])
     out << QString("whole path / bare Qt client: %1x the time per round trip\n")
                .arg(bareBest / whole, 0, 'f', 3);
     out << QString("whole path / libmodbus:      %1x\n").arg(lib / whole, 0, 'f', 3);
-    const double extraMs = 1000.0 / whole - 1000.0 / bareBest;
-    const double qtOverMs = 1000.0 / bareBest;
+
+    // The same comparison on a line that takes its time: frames at the baud
+    // rate, 11 bits a character, and the silence that ends each.
     for (int baud : {19200, 115200}) {
-        const double wire = wireMs(baud);
-        out << QString("projected at %1 baud: wire %2 ms, whole path / bare Qt client %3x\n")
+        const int m = baud == 19200 ? qMax(20, n / 5) : qMax(50, n / 2);
+        VirtualLine timed({"--parity", "none", "--line-baud", QString::number(baud)});
+        if (!timed.start())
+            return 1;
+        timed.command("freeze on");
+        const double b1 = bareClient(timed, m);
+        const double w = wholePath(timed, m);
+        const double b2 = bareClient(timed, m);
+        const double best = qMax(b1, b2);
+        out << QString("line timed at %1 baud, %2 reads: bare Qt client %3 and %4, whole path %5 /s; "
+                       "whole path / bare Qt client %6x the time per round trip (%7 ms against %8 ms)\n")
                    .arg(baud)
-                   .arg(wire, 0, 'f', 1)
-                   .arg((wire + qtOverMs + extraMs) / (wire + qtOverMs), 0, 'f', 3);
+                   .arg(m)
+                   .arg(b1, 0, 'f', 2)
+                   .arg(b2, 0, 'f', 2)
+                   .arg(w, 0, 'f', 2)
+                   .arg(best / w, 0, 'f', 3)
+                   .arg(1000.0 / w, 0, 'f', 2)
+                   .arg(1000.0 / best, 0, 'f', 2);
     }
     return 0;
 }

@@ -33,9 +33,11 @@ void LineGuard::requestEnded(qint64 now, End end)
     sends = int(std::max<qint64>(1, (written + frameBytes - 1) / frameBytes));
     strayInWindow = false;
     lateExpected = 0;
+    answeredResend = false;
     switch (end) {
     case End::Answered:
         if (sends > 1) {
+            answeredResend = true;
             lateExpected = sends - 1;
             guardNext = true;
             notBefore = now + took;
@@ -76,7 +78,7 @@ qint64 LineGuard::waitLeft(qint64 now) const
     if (!guardNext && !careful)
         return 0;
     qint64 until;
-    if (guardNext && !careful && !strayInWindow && lateExpected == 0 && sends > 1)
+    if (guardNext && !careful && !strayInWindow && answeredResend && lateExpected == 0)
         until = lastByteAt + SettleGap; // every late answer is in
     else
         until = std::max(notBefore, lastByteAt < 0 ? 0 : lastByteAt + QuietGap);

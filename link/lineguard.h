@@ -56,6 +56,7 @@ private:
     int frameBytes = 8;
     int sends = 1;
     int lateExpected = 0;   // answers to the other sends still to come
+    bool answeredResend = false; // the last request was answered after a resend
     bool guardNext = false;
     bool careful = false;
     bool strayInWindow = false;

@@ -1,5 +1,6 @@
 #include "testclient.h"
 #include "testlateanswers.h"
+#include "testlineguard.h"
 #include "testportdirectory.h"
 #include "testsilentmodule.h"
 #include "testworker.h"
@@ -25,6 +26,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "client") {
         TestClient t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "guard") {
+        TestLineGuard t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "late") {

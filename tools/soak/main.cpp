@@ -1,9 +1,12 @@
 // Soak driver: Backend as the interface uses it with the measurement page shown,
 // against the virtual module, while faults come and go on the module. After
 // each fault the operator reconnects (as the "Communication error" alert asks)
-// and the measurements must flow again. Prints one line per fault, the resident
-// memory after the first minute and at the end, and exits 1 when any fault was
-// not recovered from.
+// and the measurements must flow again. The measurements are held still and
+// set anew every few seconds, so every value read can be checked: it must be
+// one the module held, or show as unread ("Error"), never another block's.
+// Prints one line per fault, the resident memory after the first minute and at
+// the end, and exits 1 when any fault was not recovered from or any value read
+// was wrong.
 //
 //   orvalis-soak --duration SECONDS [--port N] [--control SOCKET]
 //
@@ -22,6 +25,8 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cstring>
+
 namespace {
 
 struct Fault {
@@ -39,7 +44,10 @@ const QList<Fault> faults = {
     {"refused voltage block", {"exception 50567 4"}, {"exception 50567 off"}, 8},
     {"line dropped", {"drop"}, {"plug"}, 12},
     {"answers 300 ms late", {"delay 300"}, {"delay 0"}, 8},
-    {"measurements frozen", {"freeze on"}, {"freeze off"}, 8},
+    {"every answer twice", {"duplicate 80"}, {"duplicate off"}, 8},
+    {"a third of the answers 700 ms late", {"late 0.3 700"}, {"late off"}, 8},
+    {"noisy line", {"noise 0.002"}, {"noise off"}, 8},
+    {"line at 19200 baud", {"line baud 19200"}, {"line off"}, 8},
     {"corrupted answers", {"corrupt on"}, {"corrupt off"}, 12},
     {"refused instant values", {"exception 36812 4"}, {"exception 36812 off"}, 8},
 };
@@ -48,6 +56,14 @@ const int healthySeconds = 15;
 const int recoverySeconds = 45;   // from the fault's end to fresh measurements
 const int usualRecovery = 20;     // what a new fault leaves before the end
 const int freshReadings = 2;      // measurement updates that count as recovered
+
+// The two words of a float, most significant first, as the module holds it.
+QString floatWords(float value)
+{
+    quint32 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return QStringLiteral("%1 %2").arg(bits >> 16).arg(bits & 0xFFFF);
+}
 
 long residentKiB()
 {
@@ -141,6 +157,62 @@ int main(int argc, char *argv[])
         nextAttempt = clock.elapsed() + 2000;
     });
     QObject::connect(&backend, &Backend::intensityChanged, &app, [&] { ++readings; });
+
+    // Measurements the module holds now and held just before: a read in flight
+    // while they change may bring either.
+    int generation = 0;
+    QList<QStringList> heldVoltages, heldCurrents;
+    int wrongValues = 0, checkedValues = 0;
+    auto setMeasurements = [&] {
+        ++generation;
+        QStringList volts, amps, voltWords, ampWords;
+        for (int i = 0; i < 3; ++i) {
+            const float v = 200.0f + float(generation % 40) + 0.25f * float(i);
+            volts.append(QString::number(double(v), 'f', 2));
+            voltWords.append(floatWords(v));
+        }
+        for (int i = 0; i < 4; ++i) {
+            const float a = 10.0f + float(generation % 30) + 0.5f * float(i);
+            amps.append(QString::number(double(a), 'f', 2));
+            ampWords.append(floatWords(a));
+        }
+        if (control("set 50540 " + voltWords.join(' ')) != QLatin1String("ok")
+            || control("set 36812 " + ampWords.join(' ')) != QLatin1String("ok")) {
+            err << "control: cannot set the measurements\n";
+            return;
+        }
+        heldVoltages.append(volts);
+        heldCurrents.append(amps);
+        while (heldVoltages.size() > 2) {
+            heldVoltages.removeFirst();
+            heldCurrents.removeFirst();
+        }
+    };
+    auto check = [&](const char *what, const QStringList &shown, const QList<QStringList> &held) {
+        for (int i = 0; i < shown.size(); ++i) {
+            if (shown[i].isEmpty() || shown[i] == QLatin1String("Error"))
+                continue;
+            ++checkedValues;
+            bool known = false;
+            for (const QStringList &h : held)
+                known = known || h.value(i) == shown[i];
+            if (!known) {
+                ++wrongValues;
+                out << "WRONG " << what << "[" << i << "] " << shown[i] << " at " << seconds() << " s\n";
+                out.flush();
+            }
+        }
+    };
+    QObject::connect(&backend, &Backend::voltageValuesNChanged, &app,
+                     [&] { check("voltageValuesN", backend.voltageValuesN(), heldVoltages); });
+    QObject::connect(&backend, &Backend::intensityChanged, &app,
+                     [&] { check("intensity", backend.intensity(), heldCurrents); });
+    if (control("freeze on") != QLatin1String("ok"))
+        err << "control: cannot hold the measurements\n";
+    setMeasurements();
+    QTimer changer;
+    QObject::connect(&changer, &QTimer::timeout, &app, setMeasurements);
+    changer.start(3000);
 
     enum class Phase { Healthy, Faulty, Recovering, Done };
     Phase phase = Phase::Healthy;
@@ -240,10 +312,11 @@ int main(int argc, char *argv[])
                 out << "faults " << faultIndex << ", recovered " << recovered << ", not recovered " << lost
                     << "; alerts " << alerts << ", connect attempts " << attempts << " (" << failedAttempts
                     << " failed); measurement updates " << readings << "\n";
+                out << "values checked " << checkedValues << ", wrong " << wrongValues << "\n";
                 if (!flowing)
                     out << "measurements NOT flowing at the end\n";
                 out.flush();
-                app.exit(lost == 0 && recovered > 0 && flowing ? 0 : 1);
+                app.exit(lost == 0 && recovered > 0 && flowing && wrongValues == 0 && checkedValues > 0 ? 0 : 1);
             });
         }
     });
