@@ -98,6 +98,29 @@ void TestClient::lineSettingsFromIndexes()
     client.disconnectDevice();
 }
 
+void TestClient::unopenablePortSaysWhy()
+{
+    VirtualLine line;
+    QVERIFY(line.start());
+    Modbus client;
+    bool state = true;
+
+    // Held by another program.
+    QSerialPort other(line.toolPath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Modbus cannot open .*tool\\d+ - \\S.*"));
+    client.connectDevice(line.portNumber(), 247, 0, 1, &state);
+    QVERIFY(!state);
+    other.close();
+
+    // Gone.
+    line.stop();
+    state = true;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Modbus cannot open .* - .*(No such file|not exist)"));
+    client.connectDevice(line.portNumber(), 247, 0, 1, &state);
+    QVERIFY(!state);
+}
+
 void TestClient::requestWhileClosedEndsAtOnce()
 {
     Modbus client;

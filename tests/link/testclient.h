@@ -10,6 +10,7 @@ class TestClient : public QObject
 private slots:
     void lineSettingsFromIndexes();
     void requestWhileClosedEndsAtOnce();
+    void unopenablePortSaysWhy();
     void connectProbesAndAppendsAfterParameters();
     void readsAndWritesReachTheModule();
     void exceptionAnswerKeepsTheLink();
