@@ -124,6 +124,19 @@ Item {
             compare(colours(), ["white", "white", "white", "white", "white"])
         }
 
+        // A refused status read leaves its lamp unlit, never showing the last "OK".
+        function test_unreadStatusShowsNothing() {
+            connectToModule()
+            press("entryAlarm")
+            waitColours(["green", "green", "green", "green", "green"])
+            control("exception 32311 4")
+            control("exception 30000 4")
+            waitColours(["white", "white", "white", "white", "green"])
+            verify(h.menu.alarmWarning)
+            control("exception clear")
+            waitColours(["green", "green", "green", "green", "green"])
+        }
+
         // A connection starts from a module in order until the poll says otherwise.
         function test_connectStartsInOrder() {
             connectToModule()
