@@ -304,9 +304,10 @@ int main(int argc, char *argv[])
 
         if (phase == Phase::Done) {
             tick.stop();
-            // The last stretch was healthy: the measurements must still be flowing.
+            // The last stretch was healthy: the measurements must still be flowing
+            // (they change every 3 s).
             const int before = readings;
-            QTimer::singleShot(5000, &app, [&, before] {
+            QTimer::singleShot(10000, &app, [&, before] {
                 const bool flowing = backend.connectionState() && readings - before >= freshReadings;
                 out << "rss-end-kib " << residentKiB() << "\n";
                 out << "faults " << faultIndex << ", recovered " << recovered << ", not recovered " << lost
