@@ -11,7 +11,6 @@
 #include <QModbusDevice>
 
 #include <array>
-#include <limits>
 
 namespace {
 
@@ -21,8 +20,8 @@ const int holdingRegisters = 4;
 const int blockBytes = 16;
 const quint32 pauseEvery = 2048;
 
-// The whole image is held in one byte array, which cannot grow to 2 GiB.
-const qint64 largestImage = std::numeric_limits<int>::max() - 4096;
+// The module's flash holds no larger application image.
+const qint64 largestImage = 1024 * 1024;
 
 } // namespace
 
@@ -73,6 +72,7 @@ void FirmwareUpdate::start(const QString &name)
         return;
     }
     qDebug() << "start";
+    reason = FailReason::NoReason;
     sentBytes = 0;
     endSent = false;
     paused = false;
@@ -86,10 +86,15 @@ void FirmwareUpdate::start(const QString &name)
         fail();
         return;
     }
-    // The bootloader takes a 32-bit length, and the image must fit in memory.
+    // An empty image passes the bootloader's length and CRC checks, yet is no application.
+    if (file.size() == 0) {
+        qDebug() << "ERROR : empty image";
+        fail(FailReason::EmptyImage);
+        return;
+    }
     if (file.size() > largestImage) {
         qDebug() << "ERROR : image too large" << file.size();
-        fail();
+        fail(FailReason::ImageTooLarge);
         return;
     }
     appLength = quint32(file.size());
@@ -117,8 +122,9 @@ void FirmwareUpdate::postStatusCheck()
 }
 
 // Nothing more goes to the module once an update has failed.
-void FirmwareUpdate::fail()
+void FirmwareUpdate::fail(FailReason why)
 {
+    reason = why;
     running = false;
     waitTimer.stop();
     pauseTimer.stop();
@@ -131,6 +137,7 @@ void FirmwareUpdate::finish(bool success)
 {
     if (success) {
         running = false;
+        image.clear();
         emit updateSuccess();
     } else {
         fail();
@@ -220,10 +227,10 @@ void FirmwareUpdate::sendNextBlock()
 {
     if (paused || !running)
         return;
-    if (!image.isEmpty()) {
-        const int n = qMin(blockBytes, image.size());
-        const QByteArray bytes = image.left(n);
-        image.remove(0, n);
+    if (sentBytes < appLength) {
+        // Read in place: cutting the front off would move the rest once per block.
+        const int n = int(qMin(quint32(blockBytes), appLength - sentBytes));
+        const char *bytes = image.constData() + sentBytes;
 
         // Byte 2k goes in the low half of its register, byte 2k+1 in the high half.
         QVector<quint16> block{quint16(sentBytes >> 16), quint16(sentBytes & 0xFFFF)};

@@ -15,12 +15,18 @@ class FirmwareUpdate : public QObject
 {
     Q_OBJECT
 public:
+    // Why the last update failed, where the operator can act on it.
+    enum class FailReason { NoReason, EmptyImage, ImageTooLarge };
+    Q_ENUM(FailReason)
+
     explicit FirmwareUpdate(QObject *parent = nullptr);
 
     void setTModbus(TModbus *worker);
     void start(const QString &fileName);
     void commandFinish(ModbusCommand *cmd);
     bool isRunning() const { return running; }
+    // Set before updateFail, back to NoReason when an update starts.
+    FailReason failReason() const { return reason; }
 
     // CRC-32 of zlib and Ethernet (ISO-HDLC).
     static quint32 crc32(const QByteArray &data);
@@ -38,7 +44,7 @@ private:
 
     void post(int address, const QVector<quint16> &values);
     void postStatusCheck();
-    void fail();
+    void fail(FailReason why = FailReason::NoReason);
     void finish(bool success);
 
     TModbus *worker = nullptr;
@@ -50,6 +56,7 @@ private:
     bool endSent = false;
     bool paused = false;
     bool running = false;
+    FailReason reason = FailReason::NoReason;
 
     // Held so that a failed update can stop them.
     QTimer waitTimer;

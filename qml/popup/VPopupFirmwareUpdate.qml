@@ -73,8 +73,15 @@ Popup {
         function onUpdateFail() {
             console.log("onUpdateFail ")
             popup.close()
-            popupAlert.showWithParams(qsTr("Update error"),
-                                      qsTr("Error during update firmware. Please reboot module before try again."))
+            // A file refused before anything was sent says why, below the usual text.
+            var reasons = {
+                "EmptyImage": qsTr("The firmware file is empty."),
+                "ImageTooLarge": qsTr("The firmware file is larger than the module's 1 MiB flash.")
+            }
+            var message = qsTr("Error during update firmware. Please reboot module before try again.")
+            if (reasons.hasOwnProperty(backend.updateFailReason))
+                message += "\n" + reasons[backend.updateFailReason]
+            popupAlert.showWithParams(qsTr("Update error"), message)
             popup.finish()
         }
     }

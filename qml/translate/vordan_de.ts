@@ -809,6 +809,14 @@
         <source>Update</source>
         <translation>Update</translation>
     </message>
+    <message>
+        <source>The firmware file is empty.</source>
+        <translation>Die Firmware-Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
+        <translation>Die Firmware-Datei ist größer als der 1-MiB-Flash-Speicher des Moduls.</translation>
+    </message>
 </context>
 <context>
     <name>VSettings</name>

@@ -809,6 +809,14 @@
         <source>Update</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The firmware file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VSettings</name>

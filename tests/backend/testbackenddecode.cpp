@@ -90,7 +90,7 @@ void TestBackendDecode::metaObjectTables()
         "temperatureThresholdValue", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2",
         "fuseBlowL3", "temperatureStatus", "currentLanguage", "baudrateConnectionPage",
         "parityConnectionPage", "language", "fsdid", "measurementEnable", "chartsEnable",
-        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown"};
+        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
     const QStringList notifyOrder = {
         "firmwareVersion", "synchronization", "password", "lastBoot", "hardwareVersion",
         "dateHour", "timeDurationMeans", "activePowerCalculatedOn", "frequency", "slaveAddress",
@@ -103,7 +103,7 @@ void TestBackendDecode::metaObjectTables()
         "ctPhaseA1", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2", "fuseBlowL3",
         "temperatureStatus", "currentLanguage", "baudrateConnectionPage", "parityConnectionPage",
         "language", "fsdid", "measurementEnable", "chartsEnable", "moduleStatusKnown",
-        "fusesKnown", "temperatureStatusKnown"};
+        "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
     QStringList signalNames = {"updateFail", "updateSuccess", "updateProgress",
                                "connectionStateChanged", "processCmdEnd", "lstDevicesChanged",
                                "connectionStateChange", "connectionEnd", "disconnectionEnd",
@@ -123,7 +123,8 @@ void TestBackendDecode::metaObjectTables()
         seenProperties.append(p.name());
         QVERIFY2(p.hasNotifySignal(), p.name());
         QCOMPARE(QString(p.notifySignal().name()), QString(p.name()) + "Changed");
-        QCOMPARE(p.isWritable(), QString(p.name()) != "lstDevices");
+        const QStringList readOnly = {"lstDevices", "updateFailReason"};
+        QCOMPARE(p.isWritable(), !readOnly.contains(p.name()));
     }
     QCOMPARE(seenProperties, properties);
 

@@ -114,6 +114,29 @@ Item {
             compare(firmware.progress, 0)
         }
 
+        function test_firmwareRefusalSaysWhy() {
+            // The test program itself: several MiB, more than the module's flash takes.
+            firmware.filename = Qt.application.arguments[0]
+            firmware.open()
+            tryCompare(firmware, "opened", true)
+            mouseClick(findChild(firmware.contentItem, "updateButton"))
+            tryCompare(popupAlert, "visible", true)
+            compare(popupAlert.title, "Update error")
+            compare(popupAlert.message, "Error during update firmware. Please reboot module before try again.\n"
+                                        + "The firmware file is larger than the module's 1 MiB flash.")
+            verify(!firmware.isInUpdate)
+
+            // A failure of another kind afterwards shows no reason.
+            popupAlert.close()
+            tryCompare(popupAlert, "visible", false)
+            firmware.filename = firmware.localPath(Qt.resolvedUrl("tst_popups.qml"))
+            firmware.open()
+            tryCompare(firmware, "opened", true)
+            mouseClick(findChild(firmware.contentItem, "updateButton"))
+            tryCompare(popupAlert, "visible", true, 10000)
+            compare(popupAlert.message, "Error during update firmware. Please reboot module before try again.")
+        }
+
         function test_firmwarePopupCannotBeClosedDuringAnUpdate() {
             firmware.open()
             tryCompare(firmware, "opened", true)

@@ -123,7 +123,7 @@ void TestFirmwareUpdate::crcOfKnownVectors()
 void TestFirmwareUpdate::imageArrivesByteForByte_data()
 {
     QTest::addColumn<int>("size");
-    for (int size : {0, 1, 15, 16, 17})
+    for (int size : {1, 15, 16, 17})
         QTest::newRow(qPrintable(QString::number(size))) << size;
 }
 
@@ -139,10 +139,9 @@ void TestFirmwareUpdate::imageArrivesByteForByte()
     QCOMPARE(rig.received(), image);
     QCOMPARE(rig.line.command("mode"), QStringLiteral("ok application"));
 
-    // One progress per image block, the last exactly 1; none for an empty image.
+    // One progress per image block, the last exactly 1.
     QCOMPARE(rig.progress.size(), (size + 15) / 16);
-    if (size > 0)
-        QCOMPARE(rig.progress.last(), 1.0f);
+    QCOMPARE(rig.progress.last(), 1.0f);
 
     const QList<Block> blocks = rig.blocks();
     QCOMPARE(blocks.size(), (size + 15) / 16 + 1);
@@ -349,4 +348,56 @@ void TestFirmwareUpdate::unreadableOrHugeFileFailsAtOnce()
 
     QTest::qWait(300);
     QVERIFY(rig.line.requests().isEmpty());
+}
+
+void TestFirmwareUpdate::imageSizeLimits_data()
+{
+    using Reason = FirmwareUpdate::FailReason;
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("refusal"); // the log line; none when the image is taken
+    QTest::addColumn<Reason>("reason");
+    QTest::newRow("empty") << 0 << "ERROR : empty image" << Reason::EmptyImage;
+    QTest::newRow("one byte") << 1 << QString() << Reason::NoReason;
+    QTest::newRow("1 MiB") << 1048576 << QString() << Reason::NoReason;
+    QTest::newRow("1 MiB + 1") << 1048577 << "ERROR : image too large 1048577" << Reason::ImageTooLarge;
+}
+
+void TestFirmwareUpdate::imageSizeLimits()
+{
+    QFETCH(int, size);
+    QFETCH(QString, refusal);
+    QFETCH(FirmwareUpdate::FailReason, reason);
+    Rig rig;
+    QVERIFY(rig.connect());
+    // The module refuses the first image block, so a taken image ends there.
+    QCOMPARE(rig.line.command("exception 50527 4"), QStringLiteral("ok"));
+    if (refusal.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("CMD FINISH with error ProtocolError"));
+    else
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(refusal));
+    QVERIFY(rig.run(QByteArray(size, '\x5A'), 5000));
+    QCOMPARE(rig.outcome, QStringLiteral("fail"));
+    QCOMPARE(rig.update.failReason(), reason);
+
+    if (!refusal.isEmpty()) {
+        QTest::qWait(300);
+        QVERIFY(rig.line.requests().isEmpty());
+        // A later failure of another kind gives no reason.
+        QTest::ignoreMessage(QtDebugMsg, "ERROR : open file fail");
+        rig.update.start(rig.dir.filePath("missing.bin"));
+        QCOMPARE(rig.update.failReason(), FirmwareUpdate::FailReason::NoReason);
+        return;
+    }
+    // The length's high and low words, each written once.
+    QList<QPair<int, int>> length;
+    for (const QJsonObject &r : rig.line.requests()) {
+        const int addr = r["addr"].toInt();
+        if (addr == 50523 || addr == 50524)
+            length.append({addr, r["values"].toArray()[0].toInt()});
+    }
+    QCOMPARE(length, (QList<QPair<int, int>>{{50523, size >> 16}, {50524, size & 0xFFFF}}));
+    const QList<Block> blocks = rig.blocks();
+    QCOMPARE(blocks.size(), 1);
+    QCOMPARE(blocks[0].offset, 0u);
+    QCOMPARE(blocks[0].words[0], quint16(size > 1 ? 0x5A5A : 0x005A));
 }

@@ -19,6 +19,8 @@ private slots:
     void otherKindsAreNotClaimed();
     void secondStartIsRefused();
     void unreadableOrHugeFileFailsAtOnce();
+    void imageSizeLimits_data();
+    void imageSizeLimits();
 };
 
 #endif
