@@ -168,7 +168,7 @@ Backend::Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmware
     m_activeReactivePowerMean = blanks(8);
     m_activeReactivePowerMin = blanks(16);
 
-    connect(firmwareUpdate, &FirmwareUpdate::updateFail, this, &Backend::updateFail);
+    connect(firmwareUpdate, &FirmwareUpdate::updateFail, this, &Backend::onUpdateFail);
     connect(firmwareUpdate, &FirmwareUpdate::updateSuccess, this, &Backend::updateSuccess);
     connect(firmwareUpdate, &FirmwareUpdate::updateProgress, this, &Backend::updateProgress);
     connect(this, &Backend::processCmdEnd, worker, &TModbus::onNextStepAvailable);
@@ -277,8 +277,15 @@ void Backend::applyHomePage()
         qDebug() << "Backend::applyHomePage - FSD ID unknown, not written";
     }
 
-    post(write(LastRequest, HoldingRegisters, M_REG_TEMPERATURE_THRESHOLD,
-               {quint16(m_temperatureThresholdValue)}));
+    // The last record must still end the page's wait: an unknown value is read
+    // back from the module instead of written.
+    if (m_temperatureThresholdValue >= 0) {
+        post(write(LastRequest, HoldingRegisters, M_REG_TEMPERATURE_THRESHOLD,
+                   {quint16(m_temperatureThresholdValue)}));
+    } else {
+        qDebug() << "Backend::applyHomePage - temperature threshold unknown, read back instead";
+        post(read(LastRequest, HoldingRegisters, M_REG_TEMPERATURE_THRESHOLD, 11));
+    }
     post(marker(ApplyEnd));
 }
 
@@ -320,9 +327,14 @@ void Backend::applyCommunicationPage()
     } else {
         qDebug() << "Backend::applyCommunicationPage - thresholds unknown, not written";
     }
-    post(write(LastRequest, HoldingRegisters, M_REG_PARITY,
-               {quint16(m_parity), quint16(quint32(m_baudrate) >> 16),
-                quint16(m_baudrate & 0xFFFF), quint16(m_slaveAddress)}));
+    if (m_parity >= 0 && m_baudrate >= 0 && m_slaveAddress >= 0) {
+        post(write(LastRequest, HoldingRegisters, M_REG_PARITY,
+                   {quint16(m_parity), quint16(quint32(m_baudrate) >> 16),
+                    quint16(m_baudrate & 0xFFFF), quint16(m_slaveAddress)}));
+    } else {
+        qDebug() << "Backend::applyCommunicationPage - serial settings unknown, read back instead";
+        post(read(LastRequest, HoldingRegisters, M_REG_MODULE_TIME, 9));
+    }
     post(marker(ApplyEnd));
 }
 
@@ -361,6 +373,18 @@ void Backend::startUpdate(QString filename)
     qDebug().noquote() << "StartUpdate " + filename;
     if (firmwareUpdate)
         firmwareUpdate->start(filename);
+}
+
+// The reason first: the interface reads it when updateFail arrives.
+void Backend::onUpdateFail()
+{
+    const FirmwareUpdate::FailReason why = firmwareUpdate->failReason();
+    update(m_updateFailReason,
+           why == FirmwareUpdate::FailReason::NoReason
+               ? QString()
+               : QString::fromLatin1(QMetaEnum::fromType<FirmwareUpdate::FailReason>().valueToKey(int(why))),
+           &Backend::updateFailReasonChanged);
+    emit updateFail();
 }
 
 void Backend::setModuleTime()

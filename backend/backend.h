@@ -75,6 +75,9 @@ class Backend : public QObject
     Q_PROPERTY(bool moduleStatusKnown READ moduleStatusKnown WRITE setModuleStatusKnown NOTIFY moduleStatusKnownChanged)
     Q_PROPERTY(bool fusesKnown READ fusesKnown WRITE setFusesKnown NOTIFY fusesKnownChanged)
     Q_PROPERTY(bool temperatureStatusKnown READ temperatureStatusKnown WRITE setTemperatureStatusKnown NOTIFY temperatureStatusKnownChanged)
+    // Why the last update was refused ("EmptyImage", "ImageTooLarge"), empty for
+    // any other failure; set before updateFail.
+    Q_PROPERTY(QString updateFailReason READ updateFailReason NOTIFY updateFailReasonChanged)
 
 public:
     explicit Backend(QObject *parent = nullptr);
@@ -191,6 +194,7 @@ public:
     void setModuleStatusKnown(bool value) { update(m_moduleStatusKnown, value, &Backend::moduleStatusKnownChanged); }
     void setFusesKnown(bool value) { update(m_fusesKnown, value, &Backend::fusesKnownChanged); }
     void setTemperatureStatusKnown(bool value) { update(m_temperatureStatusKnown, value, &Backend::temperatureStatusKnownChanged); }
+    QString updateFailReason() const { return m_updateFailReason; }
     // Records of the last poll still queued or running.
     bool pollInProgress() const { return finishedRecords < pollEnd; }
 
@@ -281,6 +285,7 @@ signals:
     void moduleStatusKnownChanged();
     void fusesKnownChanged();
     void temperatureStatusKnownChanged();
+    void updateFailReasonChanged();
 
 private:
     template<typename T>
@@ -297,6 +302,7 @@ private:
     void showUnread(int address);
     void post(const ModbusCommand &cmd);
     void postMeasurementReads(int lastKind);
+    void onUpdateFail();
 
     TModbus *worker = nullptr;
     Translate *translate = nullptr;
@@ -358,6 +364,7 @@ private:
     bool m_moduleStatusKnown = true;
     bool m_fusesKnown = true;
     bool m_temperatureStatusKnown = true;
+    QString m_updateFailReason;
 
     // Records posted and finished, and where the last poll ends: a poll is
     // posted only once the previous one is through, whatever the module's pace.

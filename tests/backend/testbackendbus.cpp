@@ -493,6 +493,24 @@ void TestBackendBus::communicationPage()
                                                         quint16(a.limitWords[2]), quint16(a.limitWords[3]),
                                                         quint16(a.limitWords[4]), quint16(a.limitWords[5])}));
     }
+
+    // Blocks whose read was refused are not written back with unknown values;
+    // the last one is read instead, so the page's wait still ends.
+    QVERIFY(rig->control({"exception 31500 4", "exception 50501 4"}));
+    order.clear();
+    backend.refreshCommunicationPage();
+    QVERIFY(waitUntil([&] { return order.contains("refresh"); }, 3000));
+    QCOMPARE(backend.slaveAddress(), -1);
+    QCOMPARE(backend.limitVoltage(), -1);
+    QVERIFY(rig->control({"exception clear"}));
+    order.clear();
+    line.mark();
+    backend.applyCommunicationPage();
+    QVERIFY(waitUntil([&] { return order.contains("apply"); }, 3000));
+    QCOMPARE(order, (QStringList{"load", "apply"}));
+    QCOMPARE(sequence(rig->window()),
+             (QStringList{req(6, 30501, 1, {0}), req(15, 50000, 2, {0, 1}), req(3, 31500, 9)}));
+    QCOMPARE(backend.slaveAddress(), 247);
 }
 
 void TestBackendBus::measurementAndChartsPages()
