@@ -12,6 +12,12 @@ Item {
         anchors.fill: parent
     }
 
+    SignalSpy {
+        id: clockReadBack
+        target: backend
+        signalName: "loadRegisterFinish"
+    }
+
     TestCase {
         id: test
         name: "ChartsPage"
@@ -340,9 +346,12 @@ Item {
             leave()
             var portSelector = findChild(h.connexionPage, "portSelector")
             portSelector.currentIndex = backend.lstDevices.indexOf(moduleLine.portNumber)
+            clockReadBack.clear()
             mouseClick(findChild(h.connexionPage, "connectButton"))
             tryCompare(backend, "connectionState", true, 5000)
             tryCompare(h.popupWaiting, "visible", false, 10000)
+            // The connect ends with the clock read back; its end must not be taken for a sample.
+            tryVerify(function() { return clockReadBack.count > 0 }, 5000)
             revealAndEnter()
             page.refreshTimelaps = 1000
             select([0, 1, 2, 6])
