@@ -13,18 +13,12 @@ import termios
 import time
 import tty
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from modulerig import crc16  # noqa: E402
+
 LINK_CHECK = sys.argv[1]
 SLAVE = 247
 ADDRESSES = [1000, 2000, 3000, 4000, 5000, 6000]  # every read asks 3 words: same length
-
-
-def crc16(data):
-    crc = 0xFFFF
-    for byte in data:
-        crc ^= byte
-        for _ in range(8):
-            crc = (crc >> 1) ^ 0xA001 if crc & 1 else crc >> 1
-    return crc
 
 
 def answer(frame):

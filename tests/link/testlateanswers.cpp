@@ -57,6 +57,20 @@ QVector<quint16> moduleWords(VirtualLine &line, const Block &b)
                                   .arg(b.count)));
 }
 
+// Starts the module with its blocks set, notes what each holds, then turns the faults on.
+bool start(VirtualLine &line, const QStringList &faults, QHash<int, QVector<quint16>> *expected)
+{
+    if (!line.start() || !prepare(line))
+        return false;
+    for (const Block &b : reads)
+        expected->insert(b.address, moduleWords(line, b));
+    for (const QString &f : faults) {
+        if (line.command(f) != QLatin1String("ok"))
+            return false;
+    }
+    return true;
+}
+
 QString describe(int i, const WorkerRecorder::Finished &f)
 {
     QStringList v;
@@ -85,13 +99,8 @@ void TestLateAnswers::valuesStayTrue()
     QFETCH(int, requests);
 
     VirtualLine line;
-    QVERIFY(line.start());
-    QVERIFY(prepare(line));
     QHash<int, QVector<quint16>> expected;
-    for (const Block &b : reads)
-        expected.insert(b.address, moduleWords(line, b));
-    for (const QString &f : faults)
-        QCOMPARE(line.command(f), QStringLiteral("ok"));
+    QVERIFY(start(line, faults, &expected));
 
     TModbus worker;
     WorkerRecorder recorder(worker);
@@ -158,12 +167,8 @@ void TestLateAnswers::valuesStayTrue()
 void TestLateAnswers::probeAnsweredAfterTheRetries()
 {
     VirtualLine line;
-    QVERIFY(line.start());
-    QVERIFY(prepare(line));
     QHash<int, QVector<quint16>> expected;
-    for (const Block &b : reads)
-        expected.insert(b.address, moduleWords(line, b));
-    QCOMPARE(line.command("delay 10600"), QStringLiteral("ok"));
+    QVERIFY(start(line, {"delay 10600"}, &expected));
 
     TModbus worker;
     WorkerRecorder recorder(worker);

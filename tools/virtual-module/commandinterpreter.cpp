@@ -1,5 +1,7 @@
 #include "commandinterpreter.h"
 
+#include "moduleoptions.h"
+
 #include "virtualmodule.h"
 
 #include <QRegularExpression>
@@ -38,15 +40,6 @@ bool onOff(const QString &text, bool *out)
     return false;
 }
 
-bool probability(const QString &text, double *out)
-{
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok || !(v >= 0 && v <= 1))
-        return false;
-    *out = v;
-    return true;
-}
 
 } // namespace
 
@@ -226,7 +219,7 @@ QString CommandInterpreter::share(const QString &command, const QStringList &arg
         p = 0;
         ok = true;
     } else if (args.size() == 2) {
-        ok = probability(args[0], &p) && number(args[1], 0, 600000, &ms);
+        ok = ModuleOptions::toProbability(args[0], &p) && number(args[1], 0, 600000, &ms);
     } else if (args.size() == 1 && !late) {
         ok = number(args[0], 0, 600000, &ms);
     }
@@ -243,7 +236,7 @@ QString CommandInterpreter::share(const QString &command, const QStringList &arg
 QString CommandInterpreter::noise(const QStringList &args)
 {
     double rate = 0;
-    if (args.size() != 1 || (args[0] != QLatin1String("off") && !probability(args[0], &rate)))
+    if (args.size() != 1 || (args[0] != QLatin1String("off") && !ModuleOptions::toProbability(args[0], &rate)))
         return error(QStringLiteral("usage: noise RATE | noise off"));
     m_module.setNoise(rate);
     return Ok;

@@ -14,15 +14,6 @@ bool toInt(const QString &text, int min, int max, int *out)
     return true;
 }
 
-bool toProbability(const QString &text, double *out)
-{
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok || !(v >= 0 && v <= 1))
-        return false;
-    *out = v;
-    return true;
-}
 
 // "MS" alone (every time) or "P:MS".
 bool toShareAndTime(const QString &text, bool shareRequired, double *probability, int *ms)
@@ -32,10 +23,20 @@ bool toShareAndTime(const QString &text, bool shareRequired, double *probability
         *probability = 1;
         return toInt(parts[0], 0, 600000, ms);
     }
-    return parts.size() == 2 && toProbability(parts[0], probability) && toInt(parts[1], 0, 600000, ms);
+    return parts.size() == 2 && ModuleOptions::toProbability(parts[0], probability) && toInt(parts[1], 0, 600000, ms);
 }
 
 } // namespace
+
+bool ModuleOptions::toProbability(const QString &text, double *out)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !(v >= 0 && v <= 1))
+        return false;
+    *out = v;
+    return true;
+}
 
 bool ModuleOptions::parse(const QStringList &arguments, QString *error)
 {

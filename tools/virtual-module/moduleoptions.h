@@ -15,6 +15,9 @@ public:
     // text in `error`.
     bool parse(const QStringList &arguments, QString *error);
 
+    // A probability from 0 to 1, as the line faults take it.
+    static bool toProbability(const QString &text, double *out);
+
     bool help = false;
 
     QString port;
