@@ -14,6 +14,13 @@ enum CommandKind {
     Firmware = 7
 };
 
+// What a Connect record's connectResult says.
+enum ConnectResult {
+    Connected = 0,
+    PortNotOpened = 1,
+    ProbeFailed = 2
+};
+
 // One queued Modbus operation and, once the worker is done with it, its outcome.
 class ModbusCommand
 {

@@ -132,7 +132,7 @@ void TModbus::work()
                 }))
                 return;
             if (!state) {
-                cmd.setConnectResult(1);
+                cmd.setConnectResult(PortNotOpened);
                 if (!step([&] { emit disconnectDevice(); }))
                     return;
                 break;
@@ -140,7 +140,7 @@ void TModbus::work()
             if (!step([&] { emit sendRequest(&cmd); }))
                 return;
             if (cmd.getError() != 0) {
-                cmd.setConnectResult(2);
+                cmd.setConnectResult(ProbeFailed);
                 if (!step([&] { emit disconnectDevice(); }))
                     return;
                 qDebug() << "TModbus: end cmd error " << state;

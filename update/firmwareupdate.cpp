@@ -1,6 +1,6 @@
 #include "update/firmwareupdate.h"
 
-#include "backend/registers.h"
+#include "backend/registertable.h"
 #include "link/modbuscommand.h"
 #include "link/tmodbus.h"
 
@@ -16,7 +16,6 @@ namespace {
 
 using namespace Registers;
 
-const int holdingRegisters = 4;
 const int blockBytes = 16;
 const quint32 pauseEvery = 2048;
 
@@ -111,14 +110,17 @@ void FirmwareUpdate::start(const QString &name)
 
 void FirmwareUpdate::post(int address, const QVector<quint16> &values)
 {
-    ModbusCommand cmd(Firmware, address, values.size(), holdingRegisters, 1);
+    const RegisterTable::Block *b = RegisterTable::write(address);
+    Q_ASSERT(b && b->count == values.size());
+    ModbusCommand cmd(Firmware, address, values.size(), b ? b->type : HoldingRegisters, 1);
     cmd.addValues(values);
     worker->addCommand(cmd);
 }
 
 void FirmwareUpdate::postStatusCheck()
 {
-    worker->addCommand(ModbusCommand(Firmware, M_REG_STATUS, 1, holdingRegisters, 0));
+    const RegisterTable::Block *b = RegisterTable::read(M_REG_STATUS);
+    worker->addCommand(ModbusCommand(Firmware, M_REG_STATUS, b->count, b->type, 0));
 }
 
 // Nothing more goes to the module once an update has failed.

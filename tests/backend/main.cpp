@@ -1,5 +1,6 @@
 #include "testbackendbus.h"
 #include "testbackenddecode.h"
+#include "testcodecs.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -18,6 +19,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "bus") {
         TestBackendBus t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "codecs") {
+        TestCodecs t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -1,0 +1,49 @@
+#ifndef BACKEND_REGISTERTABLE_H
+#define BACKEND_REGISTERTABLE_H
+
+#include "backend/registers.h"
+
+#include <QString>
+#include <QVector>
+
+// The blocks the tool reads and writes, in one place: where each starts, its
+// register type and its size, a name an operator can read, and what its words
+// mean. The command sequences, the decoding, the firmware update and anything
+// that names a block take them from here.
+class RegisterTable
+{
+public:
+    enum class Access { Read, Write };
+
+    // A value inside a block: its words, unit and scale (register value = value × scale).
+    struct Field {
+        QString name;
+        int offset;
+        int words;
+        QString unit;
+        int scale;
+    };
+
+    struct Block {
+        QString key;  // short name, stable for files and logs
+        QString name; // what an operator reads
+        int address;
+        int type; // Registers::RegisterType
+        int count;
+        Access access;
+        QVector<Field> fields;
+    };
+
+    // Every block, in register order.
+    static const QVector<Block> &blocks();
+    // The block read from `address`, or nullptr.
+    static const Block *read(int address);
+    // The block written at `address`, or nullptr.
+    static const Block *write(int address);
+    // The block named `key`, or nullptr.
+    static const Block *byKey(const QString &key);
+    // Words a read of the block at `address` brings; 0 for none.
+    static int readCount(int address);
+};
+
+#endif
