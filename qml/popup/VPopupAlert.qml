@@ -1,43 +1,26 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "../view"
+import "../theme"
 
 // Errors and warnings; grows with its message.
-Popup {
+VPopupBase {
     id: popup
 
-    readonly property alias title: titleText.text
+    readonly property alias title: band.text
     readonly property alias message: messageText.text
 
     function showWithParams(titleParams, msgParams) {
-        titleText.text = titleParams
+        band.text = titleParams
         messageText.text = msgParams
         open()
     }
 
-    parent: Overlay.overlay
-    x: Math.round((parent.width - width) / 2)
-    y: Math.round((parent.height - height) / 2)
     width: 600
     height: 50 + messageText.implicitHeight + 60
-    modal: true
-    focus: true
-    padding: 0
-
-    background: Rectangle { color: "white" }
 
     contentItem: Column {
-        Rectangle {
-            width: parent.width
-            height: 50
-            color: "black"
-
-            Text {
-                id: titleText
-                anchors.centerIn: parent
-                color: "white"
-                font.pixelSize: titlePopupFontSize
-            }
+        VPopupBand {
+            id: band
 
             Image {
                 objectName: "closeIcon"
@@ -60,7 +43,7 @@ Popup {
             id: messageText
             width: parent.width
             padding: 40
-            color: "black"
+            color: Theme.text
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap

@@ -1,9 +1,8 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "../view"
 
 // Picks a date; the owner closes it once it has the date.
-Popup {
+VPopupBase {
     id: popup
 
     property var onDateSelect
@@ -23,30 +22,13 @@ Popup {
             cal.selectedDate = _selectedDate
     }
 
-    parent: Overlay.overlay
-    x: Math.round((parent.width - width) / 2)
-    y: Math.round((parent.height - height) / 2)
     width: 350
     height: 350
-    modal: true
-    focus: true
-    padding: 0
-
-    background: Rectangle { color: "white" }
 
     contentItem: Item {
-        Rectangle {
+        VPopupBand {
             id: band
-            width: parent.width
-            height: 50
-            color: "black"
-
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("Select a date")
-                color: "white"
-                font.pixelSize: titlePopupFontSize
-            }
+            text: qsTr("Select a date")
         }
 
         VCalendar {

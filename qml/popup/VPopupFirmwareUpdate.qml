@@ -2,9 +2,10 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Dialogs 1.3
 import "../view"
+import "../theme"
 
 // Chooses an image file and follows the update; it cannot be closed while one runs.
-Popup {
+VPopupBase {
     id: popup
 
     property string filename: ""
@@ -46,17 +47,9 @@ Popup {
         bar.value = 0
     }
 
-    parent: Overlay.overlay
-    x: Math.round((parent.width - width) / 2)
-    y: Math.round((parent.height - height) / 2)
     width: 420
     height: 250
-    modal: true
-    focus: true
-    padding: 0
     closePolicy: isInUpdate ? Popup.NoAutoClose : (Popup.CloseOnEscape | Popup.CloseOnPressOutside)
-
-    background: Rectangle { color: "white" }
 
     Connections {
         target: backend
@@ -96,18 +89,9 @@ Popup {
     }
 
     contentItem: Item {
-        Rectangle {
+        VPopupBand {
             id: band
-            width: parent.width
-            height: 50
-            color: "black"
-
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("Update firmware")
-                color: "white"
-                font.pixelSize: titlePopupFontSize
-            }
+            text: qsTr("Update firmware")
         }
 
         VLineButton {
@@ -132,7 +116,7 @@ Popup {
             anchors.right: parent.right
             anchors.rightMargin: 10
             text: popup.filename
-            color: "black"
+            color: Theme.text
             wrapMode: Text.WrapAnywhere
             font.pixelSize: textFontSize
         }
@@ -154,7 +138,7 @@ Popup {
             background: Rectangle {
                 implicitWidth: 200
                 implicitHeight: 6
-                color: "#e6e6e6"
+                color: Theme.progressTrack
                 radius: 3
             }
 
@@ -166,7 +150,7 @@ Popup {
                     width: bar.visualPosition * parent.width
                     height: parent.height
                     radius: 2
-                    color: "black"
+                    color: Theme.mark
                 }
             }
         }

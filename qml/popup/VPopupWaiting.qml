@@ -1,16 +1,11 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../theme"
 
 // Blocks the window while a sequence runs; only its owner closes it.
-Popup {
+VPopupBase {
     id: popup
 
-    parent: Overlay.overlay
-    x: Math.round((parent.width - width) / 2)
-    y: Math.round((parent.height - height) / 2)
-    modal: true
-    focus: true
-    padding: 0
     closePolicy: Popup.NoAutoClose
 
     background: Item {}
@@ -36,7 +31,7 @@ Popup {
                 width: 10
                 height: 10
                 radius: 5
-                color: "black"
+                color: Theme.mark
                 transform: [
                     Translate { y: -(ring.height / 2 - 5) },
                     Rotation {

@@ -9,51 +9,39 @@ VScrollContent {
 
     label: qsTr("Alarms")
 
-    content: Rectangle {
-        color: "#F0F0F0"
-        radius: 15
-        height: scrollChild.height + 20
+    content: VPanel {
+        bottomMargin: 10
+        spacing: 10
 
-        Column {
-            id: scrollChild
-            anchors.top: parent.top
-            anchors.topMargin: 10
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            spacing: 10
-
-            VLineState {
-                objectName: "alarmModuleStatus"
-                label: qsTr("Module status")
-                ctState: backend.moduleStatus
-                ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
-            }
-            VLineState {
-                objectName: "alarmFuseL1"
-                label: qsTr("Fuse status L1")
-                ctState: !backend.fuseBlowL1
-                ctStateDisable: !backend.connectionState || !backend.fusesKnown
-            }
-            VLineState {
-                objectName: "alarmFuseL2"
-                label: qsTr("Fuse status L2")
-                ctState: !backend.fuseBlowL2
-                ctStateDisable: !backend.connectionState || !backend.fusesKnown
-            }
-            VLineState {
-                objectName: "alarmFuseL3"
-                label: qsTr("Fuse status L3")
-                ctState: !backend.fuseBlowL3
-                ctStateDisable: !backend.connectionState || !backend.fusesKnown
-            }
-            VLineState {
-                objectName: "alarmTemperature"
-                label: qsTr("Temperature status")
-                ctState: !backend.temperatureStatus
-                ctStateDisable: !backend.connectionState || !backend.temperatureStatusKnown
-            }
+        VLineState {
+            objectName: "alarmModuleStatus"
+            label: qsTr("Module status")
+            ctState: backend.moduleStatus
+            ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
+        }
+        VLineState {
+            objectName: "alarmFuseL1"
+            label: qsTr("Fuse status L1")
+            ctState: !backend.fuseBlowL1
+            ctStateDisable: !backend.connectionState || !backend.fusesKnown
+        }
+        VLineState {
+            objectName: "alarmFuseL2"
+            label: qsTr("Fuse status L2")
+            ctState: !backend.fuseBlowL2
+            ctStateDisable: !backend.connectionState || !backend.fusesKnown
+        }
+        VLineState {
+            objectName: "alarmFuseL3"
+            label: qsTr("Fuse status L3")
+            ctState: !backend.fuseBlowL3
+            ctStateDisable: !backend.connectionState || !backend.fusesKnown
+        }
+        VLineState {
+            objectName: "alarmTemperature"
+            label: qsTr("Temperature status")
+            ctState: !backend.temperatureStatus
+            ctStateDisable: !backend.connectionState || !backend.temperatureStatusKnown
         }
     }
 }

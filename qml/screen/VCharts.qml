@@ -1,7 +1,9 @@
 import QtQuick 2.15
+import QtQml 2.15
 import QtQuick.Layouts 1.15
 import "../view"
 import "../popup"
+import "../theme"
 
 // The hidden charts page: the measured phase voltages beside currents the page
 // makes up itself and the powers computed from both, sampled on every end of
@@ -34,8 +36,20 @@ Rectangle {
     property var chartsPRL2: []
     property var chartsPRL3: []
 
-    readonly property var charts: [chart1, chart2, chart3, chart4, chart5, chart6,
-                                   chart7, chart8, chart9, chart10, chart11, chart12]
+    // The rows of charts, top to bottom, each with phases U, V and W: the
+    // words and the top of the vertical scale. A language switch evaluates the
+    // table anew and the charts take its words in place.
+    readonly property var chartTable: [
+        { unit: qsTr("Volts"), suggestedMax: 280,
+          legends: [qsTr("Phase U Voltage"), qsTr("Phase V Voltage"), qsTr("Phase W Voltage")] },
+        { unit: qsTr("Ampere"), suggestedMax: 400,
+          legends: [qsTr("Phase U Current"), qsTr("Phase V Current"), qsTr("Phase W Current")] },
+        { unit: qsTr("W"), suggestedMax: 30000,
+          legends: [qsTr("Phase U Active Power"), qsTr("Phase V Active Power"), qsTr("Phase W Active Power")] },
+        { unit: qsTr("VAR"), suggestedMax: 80000,
+          legends: [qsTr("Phase U Reactive Power"), qsTr("Phase V Reactive Power"), qsTr("Phase W Reactive Power")] }
+    ]
+    readonly property var phaseTitles: [qsTr("Phase U"), qsTr("Phase V"), qsTr("Phase W")]
     readonly property var chartRows: [rowVoltage, rowCurrent, rowActive, rowReactive]
     // The angle between the generated current and the measured voltage.
     readonly property real phaseAngle: 70 * Math.PI / 180
@@ -48,6 +62,11 @@ Rectangle {
             series[i].splice(0)
         nSecondes = 0
         stackLayoutCharts.currentIndex = 0
+    }
+
+    // Row r, phase p is chart 3 * r + p, counted from 0.
+    function chartAt(i) {
+        return chartMaker.objectAt(i)
     }
 
     function allSeries() {
@@ -131,8 +150,8 @@ Rectangle {
             append(activeSeries[k], u * currents[k] * Math.cos(phaseAngle))
             append(reactiveSeries[k], u * currents[k] * Math.sin(phaseAngle))
         }
-        for (var i = 0; i < charts.length; ++i)
-            charts[i].animateToNewData()
+        for (var i = 0; i < 12; ++i)
+            chartAt(i).animateToNewData()
     }
 
     function onPressGraph(idGraph) {
@@ -151,6 +170,9 @@ Rectangle {
     }
 
     function resizeME() {
+        // The view resizes while the page is made, before its charts are.
+        if (chartMaker.count < 12)
+            return
         var w = chartsView.width
         var h = chartsView.height
         var visibleRows = 0
@@ -160,7 +182,7 @@ Rectangle {
             for (j = 0; j < 3; ++j)
                 n += chartsArrayIndex[3 * r + j] ? 1 : 0
             for (j = 0; j < 3; ++j)
-                charts[3 * r + j].calculedWidth = chartsArrayIndex[3 * r + j] ? (w - 20) / n : 0
+                chartAt(3 * r + j).calculedWidth = chartsArrayIndex[3 * r + j] ? (w - 20) / n : 0
             chartRows[r].visible = n > 0
             if (n > 0)
                 ++visibleRows
@@ -170,11 +192,11 @@ Rectangle {
             var height = chartRows[r].visible ? rowHeight : 0
             chartRows[r].height = height
             for (j = 0; j < 3; ++j)
-                charts[3 * r + j].calculedHeigth = height
+                chartAt(3 * r + j).calculedHeigth = height
         }
     }
 
-    color: "#ffffff"
+    color: Theme.background
 
     Connections {
         target: backend
@@ -210,7 +232,7 @@ Rectangle {
 
             Column {
                 anchors.horizontalCenter: parent.horizontalCenter
-                width: 590
+                width: Theme.contentWidth
 
                 Item {
                     width: parent.width
@@ -219,65 +241,59 @@ Rectangle {
                     Text {
                         y: 10
                         text: qsTr("Charts")
-                        color: "black"
+                        color: Theme.text
                         font.pixelSize: titleFontSize
                     }
                 }
 
-                Rectangle {
-                    width: 590
+                VPanel {
+                    width: Theme.contentWidth
                     height: 270
-                    color: "#F0F0F0"
-                    radius: 15
+                    topMargin: 0
 
-                    Column {
-                        x: 20
-                        width: parent.width - 40
-
-                        VLineTable {
-                            isHeader: true
-                            cellFirstWidth: 270
-                            cellWidth: 100
-                            arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
-                        }
-                        VLineCheckBox {
-                            id: lineVoltage
-                            objectName: "lineVoltage"
-                            cellFirstWidth: 270
-                            cellWidth: 100
-                            arrayValue: [qsTr("Voltage")]
-                        }
-                        VLineCheckBox {
-                            id: lineCurrent
-                            objectName: "lineCurrent"
-                            cellFirstWidth: 270
-                            cellWidth: 100
-                            arrayValue: [qsTr("Current")]
-                        }
-                        VLineCheckBox {
-                            id: lineActive
-                            objectName: "lineActive"
-                            cellFirstWidth: 270
-                            cellWidth: 100
-                            arrayValue: [qsTr("Power Active")]
-                        }
-                        VLineCheckBox {
-                            id: lineReactive
-                            objectName: "lineReactive"
-                            cellFirstWidth: 270
-                            cellWidth: 100
-                            arrayValue: [qsTr("Power Reactive")]
-                        }
-                        Item {
-                            width: parent.width
-                            height: 20
-                        }
-                        VButton {
-                            objectName: "startButton"
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            l_text: qsTr("Start")
-                            onClick: function() { root.start() }
-                        }
+                    VLineTable {
+                        isHeader: true
+                        cellFirstWidth: 270
+                        cellWidth: 100
+                        arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
+                    }
+                    VLineCheckBox {
+                        id: lineVoltage
+                        objectName: "lineVoltage"
+                        cellFirstWidth: 270
+                        cellWidth: 100
+                        arrayValue: [qsTr("Voltage")]
+                    }
+                    VLineCheckBox {
+                        id: lineCurrent
+                        objectName: "lineCurrent"
+                        cellFirstWidth: 270
+                        cellWidth: 100
+                        arrayValue: [qsTr("Current")]
+                    }
+                    VLineCheckBox {
+                        id: lineActive
+                        objectName: "lineActive"
+                        cellFirstWidth: 270
+                        cellWidth: 100
+                        arrayValue: [qsTr("Power Active")]
+                    }
+                    VLineCheckBox {
+                        id: lineReactive
+                        objectName: "lineReactive"
+                        cellFirstWidth: 270
+                        cellWidth: 100
+                        arrayValue: [qsTr("Power Reactive")]
+                    }
+                    Item {
+                        width: parent.width
+                        height: 20
+                    }
+                    VButton {
+                        objectName: "startButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        l_text: qsTr("Start")
+                        onClick: function() { root.start() }
                     }
                 }
             }
@@ -304,7 +320,7 @@ Rectangle {
                     y: 10
                     width: 20
                     height: 20
-                    color: "black"
+                    color: Theme.band
 
                     Image {
                         anchors.fill: parent
@@ -331,175 +347,49 @@ Rectangle {
                 Row {
                     id: rowVoltage
                     anchors.horizontalCenter: parent.horizontalCenter
-                    VChart {
-                        id: chart1
-                        objectName: "chart1"
-                        idGraph: 1
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsVoltageL1
-                        chart_title: qsTr("Phase U")
-                        chart_legend: qsTr("Phase U Voltage")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Volts")
-                        suggestedMax: 280
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart2
-                        objectName: "chart2"
-                        idGraph: 2
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsVoltageL2
-                        chart_title: qsTr("Phase V")
-                        chart_legend: qsTr("Phase V Voltage")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Volts")
-                        suggestedMax: 280
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart3
-                        objectName: "chart3"
-                        idGraph: 3
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsVoltageL3
-                        chart_title: qsTr("Phase W")
-                        chart_legend: qsTr("Phase W Voltage")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Volts")
-                        suggestedMax: 280
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
                 }
 
                 Row {
                     id: rowCurrent
                     anchors.horizontalCenter: parent.horizontalCenter
-                    VChart {
-                        id: chart4
-                        objectName: "chart4"
-                        idGraph: 4
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsCurrentL1
-                        chart_title: qsTr("Phase U")
-                        chart_legend: qsTr("Phase U Current")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Ampere")
-                        suggestedMax: 400
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart5
-                        objectName: "chart5"
-                        idGraph: 5
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsCurrentL2
-                        chart_title: qsTr("Phase V")
-                        chart_legend: qsTr("Phase V Current")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Ampere")
-                        suggestedMax: 400
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart6
-                        objectName: "chart6"
-                        idGraph: 6
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsCurrentL3
-                        chart_title: qsTr("Phase W")
-                        chart_legend: qsTr("Phase W Current")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("Ampere")
-                        suggestedMax: 400
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
                 }
 
                 Row {
                     id: rowActive
                     anchors.horizontalCenter: parent.horizontalCenter
-                    VChart {
-                        id: chart7
-                        objectName: "chart7"
-                        idGraph: 7
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPAL1
-                        chart_title: qsTr("Phase U")
-                        chart_legend: qsTr("Phase U Active Power")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("W")
-                        suggestedMax: 30000
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart8
-                        objectName: "chart8"
-                        idGraph: 8
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPAL2
-                        chart_title: qsTr("Phase V")
-                        chart_legend: qsTr("Phase V Active Power")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("W")
-                        suggestedMax: 30000
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart9
-                        objectName: "chart9"
-                        idGraph: 9
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPAL3
-                        chart_title: qsTr("Phase W")
-                        chart_legend: qsTr("Phase W Active Power")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("W")
-                        suggestedMax: 30000
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
                 }
 
                 Row {
                     id: rowReactive
                     anchors.horizontalCenter: parent.horizontalCenter
+                }
+
+                // Each chart goes into the row of its quantity. An Instantiator,
+                // not a Repeater: what it makes are its own children, so the
+                // window finds the charts by name (the screenshot walk does).
+                Instantiator {
+                    id: chartMaker
+                    // A count, not the table: a new model would make the charts anew.
+                    model: 12
+
+                    // Sized as soon as they are made: hidden until Start.
+                    Component.onCompleted: root.resizeME()
+
                     VChart {
-                        id: chart10
-                        objectName: "chart10"
-                        idGraph: 10
+                        readonly property int row: Math.floor(index / 3)
+
+                        parent: root.chartRows[row]
+                        objectName: "chart" + idGraph
+                        idGraph: index + 1
+                        // Each sample draws at once.
+                        animationDuration: 0
                         chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPRL1
-                        chart_title: qsTr("Phase U")
-                        chart_legend: qsTr("Phase U Reactive Power")
+                        chart_datas: root.allSeries()[index]
+                        chart_title: root.phaseTitles[index % 3]
+                        chart_legend: root.chartTable[row].legends[index % 3]
                         chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("VAR")
-                        suggestedMax: 80000
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart11
-                        objectName: "chart11"
-                        idGraph: 11
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPRL2
-                        chart_title: qsTr("Phase V")
-                        chart_legend: qsTr("Phase V Reactive Power")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("VAR")
-                        suggestedMax: 80000
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
-                    }
-                    VChart {
-                        id: chart12
-                        objectName: "chart12"
-                        idGraph: 12
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.chartsPRL3
-                        chart_title: qsTr("Phase W")
-                        chart_legend: qsTr("Phase W Reactive Power")
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: qsTr("VAR")
-                        suggestedMax: 80000
+                        chart_unitY: root.chartTable[row].unit
+                        suggestedMax: root.chartTable[row].suggestedMax
                         onClick: function(idGraph) { root.onPressGraph(idGraph) }
                     }
                 }
@@ -510,11 +400,5 @@ Rectangle {
     VPopupAlert {
         id: chartsAlert
         objectName: "chartsAlert"
-    }
-
-    Component.onCompleted: {
-        // Each sample draws at once.
-        for (var i = 0; i < charts.length; ++i)
-            charts[i].animationDuration = 0
     }
 }

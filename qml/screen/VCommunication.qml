@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../view"
+import "../view/form.js" as Form
 
 // The module's general settings, its own line settings, transformer ratios,
 // thresholds and message timing. Fields write into backend at once; Apply in
@@ -7,23 +8,12 @@ import "../view"
 VScrollContent {
     id: page
 
-    readonly property var baudrates: [19200, 38400, 57600, 115200]
-
     label: qsTr("Module & communication settings")
-
-    function baudrateIndex(value) {
-        var index = baudrates.indexOf(value)
-        return index < 0 ? 3 : index
-    }
 
     // A code the module should not hold selects nothing rather than a
     // parity it does not have.
     function parityIndex(value) {
         return value >= 0 && value <= 2 ? value : -1
-    }
-
-    function numberText(value) {
-        return value === -1 ? "" : String(value)
     }
 
     function rows() {
@@ -50,20 +40,11 @@ VScrollContent {
     }
 
     function checkFieldChanged() {
-        var all = rows()
-        for (var i = 0; i < all.length; ++i) {
-            if (all[i].hasChanged === true)
-                return true
-        }
-        return false
+        return Form.anyChanged(rows())
     }
 
     function clearFieldChanged() {
-        var all = rows()
-        for (var i = 0; i < all.length; ++i) {
-            if (all[i].hasChanged === true)
-                all[i].hasChanged = false
-        }
+        Form.clearChanged(rows())
     }
 
     function setModuleTime() {
@@ -81,7 +62,7 @@ VScrollContent {
         target: backend
         function onRefreshEnd() {
             if (isNaN(slaveAddress.readNumber(slaveAddress._text))) {
-                slaveAddress._text = Qt.binding(function() { return page.numberText(backend.slaveAddress) })
+                slaveAddress._text = Qt.binding(function() { return Form.numberText(backend.slaveAddress) })
                 slaveAddress.hasChanged = false
             }
         }
@@ -96,267 +77,255 @@ VScrollContent {
         clearFieldChanged()
     }
 
-    content: Rectangle {
-        color: "#F0F0F0"
-        radius: 15
+    content: VPanel {
         // The last section keeps off the rounded edge.
-        height: scrollChild.height + 20
+        bottomMargin: 10
+        spacing: 5
 
-        Column {
-            id: scrollChild
-            anchors.top: parent.top
-            anchors.topMargin: 10
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            spacing: 5
+        VAccordion {
+            id: general
+            objectName: "general"
+            _text: qsTr("General")
+            _child: Column {
+                spacing: 5
 
-            VAccordion {
-                id: general
-                objectName: "general"
-                _text: qsTr("General")
-                _child: Column {
-                    spacing: 5
+                VLineInputNumber {
+                    objectName: "password"
+                    label: qsTr("Password")
+                    labelError: qsTr("Value must be 0 or 1. If 1 is choosen, password is reset to the default value.")
+                    _text: Form.numberText(backend.password)
+                    maxDigits: 1
+                    _checkError: function(value) { return value !== 0 && value !== 1 }
+                    _txtChanged: function(value) { backend.password = value }
+                }
 
-                    VLineInputNumber {
-                        objectName: "password"
-                        label: qsTr("Password")
-                        labelError: qsTr("Value must be 0 or 1. If 1 is choosen, password is reset to the default value.")
-                        _text: page.numberText(backend.password)
-                        maxDigits: 1
-                        _checkError: function(value) { return value !== 0 && value !== 1 }
-                        _txtChanged: function(value) { backend.password = value }
+                VLineLabel {
+                    objectName: "lastBoot"
+                    label: qsTr("Last boot")
+                    txtValue: backend.lastBoot
+                }
+
+                VSeparator {}
+
+                VLineLabel {
+                    objectName: "firmwareVersion"
+                    label: qsTr("Firmware version")
+                    txtValue: backend.firmwareVersion
+                }
+
+                VLineLabel {
+                    objectName: "hardwareVersion"
+                    label: qsTr("Hardware version")
+                    txtValue: backend.hardwareVersion
+                }
+
+                VSeparator {}
+
+                // "Synchronized" and "No synchronization" come untranslated from backend.
+                VLineLabel {
+                    objectName: "synchronization"
+                    label: qsTr("Synchronization")
+                    txtValue: backend.synchronization
+                }
+
+                VLineLabel {
+                    objectName: "dateHour"
+                    label: qsTr("Date / hour")
+                    txtValue: backend.dateHour
+                }
+
+                VLineButton {
+                    objectName: "synchronizeTime"
+                    label: qsTr("Date / hour synchronization")
+                    buttonValue: qsTr("Start")
+                    btn.onClick: function() { page.setModuleTime() }
+                }
+
+                VSeparator {}
+
+                VLineInputNumber {
+                    objectName: "timeDurationMeans"
+                    label: qsTr("Time duration for means")
+                    labelUnit: qsTr("m")
+                    labelError: qsTr("Value must be between 1 and 60.")
+                    _text: Form.numberText(backend.timeDurationMeans)
+                    maxDigits: 2
+                    _checkError: function(value) { return value < 1 || value > 60 }
+                    _txtChanged: function(value) { backend.timeDurationMeans = value }
+                }
+
+                VSeparator {}
+
+                VLineRadioButton {
+                    objectName: "activePowerCalculatedOn"
+                    label: qsTr("Active power calculated on")
+                    labelFirstElem: qsTr("Wideband")
+                    labelSecondElem: qsTr("Fundamental")
+                    // Bound here, not through currentSelect, which a click overwrites.
+                    rb1.isSelect: !backend.activePowerCalculatedOn
+                    rb2.isSelect: backend.activePowerCalculatedOn
+                    _selectChanged: function(index) { backend.activePowerCalculatedOn = index === 1 }
+                }
+
+                VLineRadioButton {
+                    objectName: "frequency"
+                    label: qsTr("Frequency")
+                    labelFirstElem: qsTr("50Hz")
+                    labelSecondElem: qsTr("60Hz")
+                    rb1.isSelect: !backend.frequency
+                    rb2.isSelect: backend.frequency
+                    _selectChanged: function(index) { backend.frequency = index === 1 }
+                }
+            }
+        }
+
+        VAccordion {
+            id: settings
+            objectName: "settings"
+            _text: qsTr("Settings")
+            _child: Column {
+                spacing: 10
+
+                // No character filter: text that is not a whole number is
+                // an error of the field and never reaches backend.
+                VLineInputNumber {
+                    id: slaveAddress
+                    objectName: "slaveAddress"
+                    label: qsTr("Slave address")
+                    labelError: qsTr("Slave address must be between 110 and 149. Default value is : 247")
+                    _text: Form.numberText(backend.slaveAddress)
+                    _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
+                    _txtChanged: function(value) { backend.slaveAddress = value }
+                }
+
+                VLineComboBox {
+                    id: cbBaudrate
+                    objectName: "baudrate"
+                    label: qsTr("Baudrate")
+                    _model: Form.baudRateTexts
+                    _currentIndex: Form.baudRateIndex(backend.baudrate)
+                    // Writes only the operator's choice: a value outside the
+                    // list shows as 115200 without being replaced.
+                    _selectChanged: function() {
+                        if (cbBaudrate._currentIndex >= 0
+                                && cbBaudrate._currentIndex !== Form.baudRateIndex(backend.baudrate))
+                            backend.baudrate = Form.baudRates[cbBaudrate._currentIndex]
                     }
+                }
 
-                    VLineLabel {
-                        objectName: "lastBoot"
-                        label: qsTr("Last boot")
-                        txtValue: backend.lastBoot
-                    }
-
-                    VSeparator {}
-
-                    VLineLabel {
-                        objectName: "firmwareVersion"
-                        label: qsTr("Firmware version")
-                        txtValue: backend.firmwareVersion
-                    }
-
-                    VLineLabel {
-                        objectName: "hardwareVersion"
-                        label: qsTr("Hardware version")
-                        txtValue: backend.hardwareVersion
-                    }
-
-                    VSeparator {}
-
-                    // "Synchronized" and "No synchronization" come untranslated from backend.
-                    VLineLabel {
-                        objectName: "synchronization"
-                        label: qsTr("Synchronization")
-                        txtValue: backend.synchronization
-                    }
-
-                    VLineLabel {
-                        objectName: "dateHour"
-                        label: qsTr("Date / hour")
-                        txtValue: backend.dateHour
-                    }
-
-                    VLineButton {
-                        objectName: "synchronizeTime"
-                        label: qsTr("Date / hour synchronization")
-                        buttonValue: qsTr("Start")
-                        btn.onClick: function() { page.setModuleTime() }
-                    }
-
-                    VSeparator {}
-
-                    VLineInputNumber {
-                        objectName: "timeDurationMeans"
-                        label: qsTr("Time duration for means")
-                        labelUnit: qsTr("m")
-                        labelError: qsTr("Value must be between 1 and 60.")
-                        _text: page.numberText(backend.timeDurationMeans)
-                        maxDigits: 2
-                        _checkError: function(value) { return value < 1 || value > 60 }
-                        _txtChanged: function(value) { backend.timeDurationMeans = value }
-                    }
-
-                    VSeparator {}
-
-                    VLineRadioButton {
-                        objectName: "activePowerCalculatedOn"
-                        label: qsTr("Active power calculated on")
-                        labelFirstElem: qsTr("Wideband")
-                        labelSecondElem: qsTr("Fundamental")
-                        // Bound here, not through currentSelect, which a click overwrites.
-                        rb1.isSelect: !backend.activePowerCalculatedOn
-                        rb2.isSelect: backend.activePowerCalculatedOn
-                        _selectChanged: function(index) { backend.activePowerCalculatedOn = index === 1 }
-                    }
-
-                    VLineRadioButton {
-                        objectName: "frequency"
-                        label: qsTr("Frequency")
-                        labelFirstElem: qsTr("50Hz")
-                        labelSecondElem: qsTr("60Hz")
-                        rb1.isSelect: !backend.frequency
-                        rb2.isSelect: backend.frequency
-                        _selectChanged: function(index) { backend.frequency = index === 1 }
+                VLineComboBox {
+                    id: cbParity
+                    objectName: "parity"
+                    label: qsTr("Parity")
+                    _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    _currentIndex: page.parityIndex(backend.parity)
+                    _selectChanged: function() {
+                        if (cbParity._currentIndex >= 0
+                                && cbParity._currentIndex !== page.parityIndex(backend.parity))
+                            backend.parity = cbParity._currentIndex
                     }
                 }
             }
+        }
 
-            VAccordion {
-                id: settings
-                objectName: "settings"
-                _text: qsTr("Settings")
-                _child: Column {
-                    spacing: 10
+        VAccordion {
+            id: ctPhases
+            objectName: "ctPhases"
+            _text: qsTr("CT phase visualization")
+            _child: Column {
+                VLineTable {
+                    objectName: "ctHeader"
+                    isHeader: true
+                    cellFirstWidth: 290
+                    cellWidth: 80
+                    arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
+                }
 
-                    // No character filter: text that is not a whole number is
-                    // an error of the field and never reaches backend.
-                    VLineInputNumber {
-                        id: slaveAddress
-                        objectName: "slaveAddress"
-                        label: qsTr("Slave address")
-                        labelError: qsTr("Slave address must be between 110 and 149. Default value is : 247")
-                        _text: page.numberText(backend.slaveAddress)
-                        _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
-                        _txtChanged: function(value) { backend.slaveAddress = value }
-                    }
-
-                    VLineComboBox {
-                        id: cbBaudrate
-                        objectName: "baudrate"
-                        label: qsTr("Baudrate")
-                        _model: ["19200", "38400", "57600", "115200"]
-                        _currentIndex: page.baudrateIndex(backend.baudrate)
-                        // Writes only the operator's choice: a value outside the
-                        // list shows as 115200 without being replaced.
-                        _selectChanged: function() {
-                            if (cbBaudrate._currentIndex >= 0
-                                    && cbBaudrate._currentIndex !== page.baudrateIndex(backend.baudrate))
-                                backend.baudrate = page.baudrates[cbBaudrate._currentIndex]
-                        }
-                    }
-
-                    VLineComboBox {
-                        id: cbParity
-                        objectName: "parity"
-                        label: qsTr("Parity")
-                        _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
-                        _currentIndex: page.parityIndex(backend.parity)
-                        _selectChanged: function() {
-                            if (cbParity._currentIndex >= 0
-                                    && cbParity._currentIndex !== page.parityIndex(backend.parity))
-                                backend.parity = cbParity._currentIndex
-                        }
-                    }
+                VLineTable {
+                    objectName: "ctRatio"
+                    cellFirstWidth: 290
+                    cellWidth: 80
+                    arrayValue: [qsTr("CT ratio"), backend.ctPhaseA1, backend.ctPhaseA2, backend.ctPhaseA3]
                 }
             }
+        }
 
-            VAccordion {
-                id: ctPhases
-                objectName: "ctPhases"
-                _text: qsTr("CT phase visualization")
-                _child: Column {
-                    VLineTable {
-                        objectName: "ctHeader"
-                        isHeader: true
-                        cellFirstWidth: 290
-                        cellWidth: 80
-                        arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
-                    }
+        VAccordion {
+            id: thresholds
+            objectName: "thresholds"
+            _text: qsTr("Voltage & current thresholds")
+            _child: Column {
+                VLineInputNumber {
+                    objectName: "limitVoltage"
+                    label: qsTr("Voltage threshold")
+                    labelUnit: qsTr("V")
+                    labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold")
+                    _text: Form.numberText(backend.limitVoltage)
+                    maxDigits: 5
+                    _checkError: function(value) { return value < 0 || value > 65535 }
+                    _txtChanged: function(value) { backend.limitVoltage = value }
+                }
 
-                    VLineTable {
-                        objectName: "ctRatio"
-                        cellFirstWidth: 290
-                        cellWidth: 80
-                        arrayValue: [qsTr("CT ratio"), backend.ctPhaseA1, backend.ctPhaseA2, backend.ctPhaseA3]
-                    }
+                VLineInputNumber {
+                    objectName: "limitVoltageDuration"
+                    label: qsTr("Voltage threshold duration")
+                    labelUnit: qsTr("s")
+                    labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold duration")
+                    _text: Form.numberText(backend.limitVoltageDuration)
+                    maxDigits: 5
+                    _checkError: function(value) { return value < 0 || value > 65535 }
+                    _txtChanged: function(value) { backend.limitVoltageDuration = value }
+                }
+
+                VLineInputNumber {
+                    objectName: "limitCurrent"
+                    label: qsTr("Current threshold")
+                    labelUnit: qsTr("A")
+                    labelError: qsTr("Value must be between 0 and 65535.", "Current threshold")
+                    _text: Form.numberText(backend.limitCurrent)
+                    maxDigits: 5
+                    _checkError: function(value) { return value < 0 || value > 65535 }
+                    _txtChanged: function(value) { backend.limitCurrent = value }
+                }
+
+                VLineInputNumber {
+                    objectName: "limitCurrentDuration"
+                    label: qsTr("Current threshold duration")
+                    labelUnit: qsTr("s")
+                    labelError: qsTr("Value must be between 0 and 65535.", "Current threshold duration")
+                    _text: Form.numberText(backend.limitCurrentDuration)
+                    maxDigits: 5
+                    _checkError: function(value) { return value < 0 || value > 65535 }
+                    _txtChanged: function(value) { backend.limitCurrentDuration = value }
                 }
             }
+        }
 
-            VAccordion {
-                id: thresholds
-                objectName: "thresholds"
-                _text: qsTr("Voltage & current thresholds")
-                _child: Column {
-                    VLineInputNumber {
-                        objectName: "limitVoltage"
-                        label: qsTr("Voltage threshold")
-                        labelUnit: qsTr("V")
-                        labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold")
-                        _text: page.numberText(backend.limitVoltage)
-                        maxDigits: 5
-                        _checkError: function(value) { return value < 0 || value > 65535 }
-                        _txtChanged: function(value) { backend.limitVoltage = value }
-                    }
-
-                    VLineInputNumber {
-                        objectName: "limitVoltageDuration"
-                        label: qsTr("Voltage threshold duration")
-                        labelUnit: qsTr("s")
-                        labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold duration")
-                        _text: page.numberText(backend.limitVoltageDuration)
-                        maxDigits: 5
-                        _checkError: function(value) { return value < 0 || value > 65535 }
-                        _txtChanged: function(value) { backend.limitVoltageDuration = value }
-                    }
-
-                    VLineInputNumber {
-                        objectName: "limitCurrent"
-                        label: qsTr("Current threshold")
-                        labelUnit: qsTr("A")
-                        labelError: qsTr("Value must be between 0 and 65535.", "Current threshold")
-                        _text: page.numberText(backend.limitCurrent)
-                        maxDigits: 5
-                        _checkError: function(value) { return value < 0 || value > 65535 }
-                        _txtChanged: function(value) { backend.limitCurrent = value }
-                    }
-
-                    VLineInputNumber {
-                        objectName: "limitCurrentDuration"
-                        label: qsTr("Current threshold duration")
-                        labelUnit: qsTr("s")
-                        labelError: qsTr("Value must be between 0 and 65535.", "Current threshold duration")
-                        _text: page.numberText(backend.limitCurrentDuration)
-                        maxDigits: 5
-                        _checkError: function(value) { return value < 0 || value > 65535 }
-                        _txtChanged: function(value) { backend.limitCurrentDuration = value }
-                    }
+        VAccordion {
+            id: others
+            objectName: "others"
+            _text: qsTr("Others")
+            _child: Column {
+                VLineInputNumber {
+                    objectName: "callMonitoringTime"
+                    label: qsTr("Call monitoring time")
+                    labelUnit: qsTr("s")
+                    labelError: qsTr("Value must be between 1 and 6000.", "Call monitoring time")
+                    _text: Form.numberText(backend.callMonitoringTime)
+                    maxDigits: 4
+                    _checkError: function(value) { return value < 1 || value > 6000 }
+                    _txtChanged: function(value) { backend.callMonitoringTime = value }
                 }
-            }
 
-            VAccordion {
-                id: others
-                objectName: "others"
-                _text: qsTr("Others")
-                _child: Column {
-                    VLineInputNumber {
-                        objectName: "callMonitoringTime"
-                        label: qsTr("Call monitoring time")
-                        labelUnit: qsTr("s")
-                        labelError: qsTr("Value must be between 1 and 6000.", "Call monitoring time")
-                        _text: page.numberText(backend.callMonitoringTime)
-                        maxDigits: 4
-                        _checkError: function(value) { return value < 1 || value > 6000 }
-                        _txtChanged: function(value) { backend.callMonitoringTime = value }
-                    }
-
-                    VLineInputNumber {
-                        objectName: "minimumTimeMessage"
-                        label: qsTr("Minimum time message")
-                        labelUnit: qsTr("s")
-                        labelError: qsTr("Value must be between 1 and 3600.", "Minimum time message")
-                        _text: page.numberText(backend.minimumTimeMessage)
-                        maxDigits: 4
-                        _checkError: function(value) { return value < 1 || value > 3600 }
-                        _txtChanged: function(value) { backend.minimumTimeMessage = value }
-                    }
+                VLineInputNumber {
+                    objectName: "minimumTimeMessage"
+                    label: qsTr("Minimum time message")
+                    labelUnit: qsTr("s")
+                    labelError: qsTr("Value must be between 1 and 3600.", "Minimum time message")
+                    _text: Form.numberText(backend.minimumTimeMessage)
+                    maxDigits: 4
+                    _checkError: function(value) { return value < 1 || value > 3600 }
+                    _txtChanged: function(value) { backend.minimumTimeMessage = value }
                 }
             }
         }

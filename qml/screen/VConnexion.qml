@@ -1,20 +1,15 @@
 import QtQuick 2.15
 import "../view"
+import "../view/form.js" as Form
 
 // Picks the port and line settings, connects and disconnects. Also holds the
 // window-wide reactions to the end of a connection or of a page sequence.
 VScrollContent {
     id: page
 
-    readonly property var baudrates: [19200, 38400, 57600, 115200]
     property alias modelSelectDevice: modelSelectDevice
 
     label: qsTr("Connection")
-
-    function baudrateIndex(value) {
-        var index = baudrates.indexOf(value)
-        return index < 0 ? 3 : index
-    }
 
     function parityIndex(value) {
         return value === 0 ? 0 : (value === 1 ? 1 : 2)
@@ -89,124 +84,105 @@ VScrollContent {
         }
     }
 
-    content: Rectangle {
-        color: "#F0F0F0"
-        radius: 15
-        height: scrollChild.height + 10
+    content: VPanel {
+        spacing: 15
 
-        Column {
-            id: scrollChild
-            anchors.top: parent.top
-            anchors.topMargin: 10
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            spacing: 15
+        Item {
+            width: parent.width
+            height: 41
 
-            Item {
-                width: parent.width
+            VRowLabel {
+                beside: cbDevice
+                text: qsTr("Connection PORT")
+            }
+
+            VComboBox {
+                id: cbDevice
+                objectName: "portSelector"
+                anchors.right: refreshPorts.left
+                anchors.rightMargin: 15
+                anchors.verticalCenter: parent.verticalCenter
+                width: 250
                 height: 41
-
-                Text {
-                    anchors.left: parent.left
-                    anchors.right: cbDevice.left
-                    anchors.rightMargin: 10
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: qsTr("Connection PORT")
-                    color: "black"
-                    wrapMode: Text.WordWrap
-                    font.pixelSize: textFontSize
-                }
-
-                VComboBox {
-                    id: cbDevice
-                    objectName: "portSelector"
-                    anchors.right: refreshPorts.left
-                    anchors.rightMargin: 15
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 250
-                    height: 41
-                    model: modelSelectDevice
-                    textRole: "text"
-                }
-
-                Image {
-                    id: refreshPorts
-                    objectName: "refreshPorts"
-                    anchors.right: parent.right
-                    anchors.verticalCenter: parent.verticalCenter
-                    width: 35
-                    height: 35
-                    source: refreshMouse.pressed ? "../images/icons/contents/refresh_press.png"
-                                                 : "../images/icons/contents/refresh.png"
-                    fillMode: Image.PreserveAspectFit
-
-                    MouseArea {
-                        id: refreshMouse
-                        anchors.fill: parent
-                        onClicked: page.reloadLstPort()
-                    }
-                }
-            }
-
-            VButton {
-                objectName: "connectButton"
-                anchors.horizontalCenter: parent.horizontalCenter
-                l_text: backend.connectionState ? qsTr("Disconnection") : qsTr("Connection")
-                onClick: function() { page.connectClicked() }
-            }
-
-            VAccordion {
-                objectName: "connectionParameters"
-                _text: qsTr("Main modbus module parameters")
-                _child: Column {
-                    VLineInputNumber {
-                        id: inputSlaveAddress
-                        objectName: "slaveAddress"
-                        label: qsTr("Slave address")
-                        labelError: qsTr("Slave address must be between 110 and 149.  Default value is : 247")
-                        inputValue: 247
-                        _text: "247"
-                        _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
-                    }
-
-                    VLineComboBox {
-                        id: cbmBaudrate
-                        objectName: "baudrate"
-                        label: qsTr("Baudrate")
-                        _model: ["19200", "38400", "57600", "115200"]
-                        _currentIndex: page.baudrateIndex(backend.baudrateConnectionPage)
-                        // Writes only the operator's choice: a value outside the list
-                        // shows as 115200 without being replaced.
-                        _selectChanged: function() {
-                            if (cbmBaudrate._currentIndex >= 0
-                                    && cbmBaudrate._currentIndex !== page.baudrateIndex(backend.baudrateConnectionPage))
-                                backend.baudrateConnectionPage = page.baudrates[cbmBaudrate._currentIndex]
-                        }
-                    }
-
-                    VLineComboBox {
-                        id: cbmParity
-                        objectName: "parity"
-                        label: qsTr("Parity")
-                        _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
-                        _currentIndex: page.parityIndex(backend.parityConnectionPage)
-                        _selectChanged: function() {
-                            if (cbmParity._currentIndex >= 0
-                                    && cbmParity._currentIndex !== page.parityIndex(backend.parityConnectionPage))
-                                backend.parityConnectionPage = cbmParity._currentIndex
-                        }
-                    }
-                }
+                model: modelSelectDevice
+                textRole: "text"
             }
 
             Image {
-                width: parent.width
-                height: width * 518 / 1360
-                source: "../images/icons/logo/english_logo.png"
+                id: refreshPorts
+                objectName: "refreshPorts"
+                anchors.right: parent.right
+                anchors.verticalCenter: parent.verticalCenter
+                width: 35
+                height: 35
+                source: refreshMouse.pressed ? "../images/icons/contents/refresh_press.png"
+                                             : "../images/icons/contents/refresh.png"
                 fillMode: Image.PreserveAspectFit
+
+                MouseArea {
+                    id: refreshMouse
+                    anchors.fill: parent
+                    onClicked: page.reloadLstPort()
+                }
             }
+        }
+
+        VButton {
+            objectName: "connectButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            l_text: backend.connectionState ? qsTr("Disconnection") : qsTr("Connection")
+            onClick: function() { page.connectClicked() }
+        }
+
+        VAccordion {
+            objectName: "connectionParameters"
+            _text: qsTr("Main modbus module parameters")
+            _child: Column {
+                VLineInputNumber {
+                    id: inputSlaveAddress
+                    objectName: "slaveAddress"
+                    label: qsTr("Slave address")
+                    labelError: qsTr("Slave address must be between 110 and 149.  Default value is : 247")
+                    inputValue: 247
+                    _text: "247"
+                    _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
+                }
+
+                VLineComboBox {
+                    id: cbmBaudrate
+                    objectName: "baudrate"
+                    label: qsTr("Baudrate")
+                    _model: Form.baudRateTexts
+                    _currentIndex: Form.baudRateIndex(backend.baudrateConnectionPage)
+                    // Writes only the operator's choice: a value outside the list
+                    // shows as 115200 without being replaced.
+                    _selectChanged: function() {
+                        if (cbmBaudrate._currentIndex >= 0
+                                && cbmBaudrate._currentIndex !== Form.baudRateIndex(backend.baudrateConnectionPage))
+                            backend.baudrateConnectionPage = Form.baudRates[cbmBaudrate._currentIndex]
+                    }
+                }
+
+                VLineComboBox {
+                    id: cbmParity
+                    objectName: "parity"
+                    label: qsTr("Parity")
+                    _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    _currentIndex: page.parityIndex(backend.parityConnectionPage)
+                    _selectChanged: function() {
+                        if (cbmParity._currentIndex >= 0
+                                && cbmParity._currentIndex !== page.parityIndex(backend.parityConnectionPage))
+                            backend.parityConnectionPage = cbmParity._currentIndex
+                    }
+                }
+            }
+        }
+
+        Image {
+            width: parent.width
+            height: width * 518 / 1360
+            source: "../images/icons/logo/english_logo.png"
+            fillMode: Image.PreserveAspectFit
         }
     }
 }

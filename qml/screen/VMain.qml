@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../view"
+import "../view/form.js" as Form
 
 // The module's identity and state, four settings and the firmware update.
 // Fields write into backend at once; Apply in the top bar sends them.
@@ -16,10 +17,6 @@ VScrollContent {
         return index < 0 ? 0 : index
     }
 
-    function numberText(value) {
-        return value === -1 ? "" : String(value)
-    }
-
     function editableRows() {
         return [productNumber, installationDate, currentTransformerSelection, temperatureThresholdValue]
     }
@@ -33,20 +30,11 @@ VScrollContent {
     }
 
     function checkFieldChanged() {
-        var rows = editableRows()
-        for (var i = 0; i < rows.length; ++i) {
-            if (rows[i].hasChanged)
-                return true
-        }
-        return false
+        return Form.anyChanged(editableRows())
     }
 
     function clearFieldChanged() {
-        var rows = editableRows()
-        for (var i = 0; i < rows.length; ++i) {
-            if (rows[i].hasChanged)
-                rows[i].hasChanged = false
-        }
+        Form.clearChanged(editableRows())
     }
 
     // A missing start value shows its error at once; loading the start
@@ -56,99 +44,84 @@ VScrollContent {
         clearFieldChanged()
     }
 
-    content: Rectangle {
-        color: "#F0F0F0"
-        radius: 15
-        height: scrollChild.height + 10
+    content: VPanel {
+        VLineLabel {
+            objectName: "serialNumber"
+            label: qsTr("Module serial number")
+            txtValue: backend.serialNumber
+        }
 
-        Column {
-            id: scrollChild
-            anchors.top: parent.top
-            anchors.topMargin: 10
-            anchors.left: parent.left
-            anchors.leftMargin: 20
-            anchors.right: parent.right
-            anchors.rightMargin: 20
-            spacing: 0
+        VLineInputString {
+            id: productNumber
+            objectName: "fsdid"
+            label: qsTr("FSD ID")
+            inputValue: backend.fsdid
+            _txtField.maximumLength: 5
+            _txtField.validator: RegularExpressionValidator { regularExpression: /[A-Za-z0-9]+/ }
+            _txtChanged: function(text) { backend.fsdid = text }
+        }
 
-            VLineLabel {
-                objectName: "serialNumber"
-                label: qsTr("Module serial number")
-                txtValue: backend.serialNumber
+        VLineInputCalendar {
+            id: installationDate
+            objectName: "installationDate"
+            label: qsTr("Installation date")
+            inputValue: backend.installationDate
+            _txtChanged: function(date) { backend.installationDate = date }
+        }
+
+        VLineState {
+            objectName: "status"
+            label: qsTr("Status")
+            ctState: backend.moduleStatus
+            ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
+        }
+
+        VSeparator {}
+
+        VLineComboBox {
+            id: currentTransformerSelection
+            objectName: "currentTransformerSelection"
+            label: qsTr("Current transformer selection")
+            _model: ["", qsTr("400A / 1A"), qsTr("400A / 5A"), qsTr("600A / 1A"), qsTr("600A / 5A")]
+            _currentIndex: page.ctIndex(backend.ctPhaseA1Int)
+            labelError: qsTr("Please select the current transformer")
+            isError: _currentIndex === 0
+            // Only the operator's choice is written: an unlisted value
+            // shows as the empty entry and stays as it is.
+            _selectChanged: function() {
+                var index = currentTransformerSelection._currentIndex
+                if (index >= 0 && index !== page.ctIndex(backend.ctPhaseA1Int))
+                    backend.ctPhaseA1Int = page.ctValues[index]
             }
+        }
 
-            VLineInputString {
-                id: productNumber
-                objectName: "fsdid"
-                label: qsTr("FSD ID")
-                inputValue: backend.fsdid
-                _txtField.maximumLength: 5
-                _txtField.validator: RegularExpressionValidator { regularExpression: /[A-Za-z0-9]+/ }
-                _txtChanged: function(text) { backend.fsdid = text }
-            }
+        VLineInputNumber {
+            id: temperatureThresholdValue
+            objectName: "temperatureThresholdValue"
+            label: qsTr("Temperature threshold value")
+            labelUnit: qsTr("°C")
+            labelError: qsTr("Value must be between 60 and 90 °C")
+            _text: Form.numberText(backend.temperatureThresholdValue)
+            maxDigits: 2
+            _checkError: function(value) { return value < 60 || value > 90 }
+            _txtChanged: function(value) { backend.temperatureThresholdValue = value }
+        }
 
-            VLineInputCalendar {
-                id: installationDate
-                objectName: "installationDate"
-                label: qsTr("Installation date")
-                inputValue: backend.installationDate
-                _txtChanged: function(date) { backend.installationDate = date }
-            }
+        VSeparator {}
 
-            VLineState {
-                objectName: "status"
-                label: qsTr("Status")
-                ctState: backend.moduleStatus
-                ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
-            }
+        VLineLabel {
+            objectName: "firmwareVersion"
+            label: qsTr("Firmware version")
+            txtValue: backend.firmwareVersion
+        }
 
-            VSeparator {}
-
-            VLineComboBox {
-                id: currentTransformerSelection
-                objectName: "currentTransformerSelection"
-                label: qsTr("Current transformer selection")
-                _model: ["", qsTr("400A / 1A"), qsTr("400A / 5A"), qsTr("600A / 1A"), qsTr("600A / 5A")]
-                _currentIndex: page.ctIndex(backend.ctPhaseA1Int)
-                labelError: qsTr("Please select the current transformer")
-                isError: _currentIndex === 0
-                // Only the operator's choice is written: an unlisted value
-                // shows as the empty entry and stays as it is.
-                _selectChanged: function() {
-                    var index = currentTransformerSelection._currentIndex
-                    if (index >= 0 && index !== page.ctIndex(backend.ctPhaseA1Int))
-                        backend.ctPhaseA1Int = page.ctValues[index]
-                }
-            }
-
-            VLineInputNumber {
-                id: temperatureThresholdValue
-                objectName: "temperatureThresholdValue"
-                label: qsTr("Temperature threshold value")
-                labelUnit: qsTr("°C")
-                labelError: qsTr("Value must be between 60 and 90 °C")
-                _text: page.numberText(backend.temperatureThresholdValue)
-                maxDigits: 2
-                _checkError: function(value) { return value < 60 || value > 90 }
-                _txtChanged: function(value) { backend.temperatureThresholdValue = value }
-            }
-
-            VSeparator {}
-
-            VLineLabel {
-                objectName: "firmwareVersion"
-                label: qsTr("Firmware version")
-                txtValue: backend.firmwareVersion
-            }
-
-            VLineButton {
-                objectName: "startUpdate"
-                label: qsTr("Upload new firmware version")
-                buttonValue: qsTr("Start update")
-                btn.onClick: function() {
-                    if (backend.connectionState)
-                        popupFirmwareUpdate.open()
-                }
+        VLineButton {
+            objectName: "startUpdate"
+            label: qsTr("Upload new firmware version")
+            buttonValue: qsTr("Start update")
+            btn.onClick: function() {
+                if (backend.connectionState)
+                    popupFirmwareUpdate.open()
             }
         }
     }

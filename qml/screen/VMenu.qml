@@ -1,14 +1,15 @@
 import QtQuick 2.15
 import "../view"
+import "../theme"
 
 // The side menu: page entries, the connection indicator and the hidden charts entry.
 Rectangle {
     id: root
 
-    property color menuBackgroundColor: "#242424"
-    property color menuBackgroundSelectColor: "black"
-    property color menuSelectBarColor: "#0B96D3"
-    property color menuTextColor: "white"
+    property color menuBackgroundColor: Theme.bar
+    property color menuBackgroundSelectColor: Theme.barSelected
+    property color menuSelectBarColor: Theme.accent
+    property color menuTextColor: Theme.barText
     // Times of the last clicks on the logo, in milliseconds (at most five).
     property var aClickLogo: []
 
@@ -206,12 +207,12 @@ Rectangle {
             width: 150
             height: 35
             radius: 25
-            color: backend.connectionState ? "white" : "red"
+            color: backend.connectionState ? Theme.control : Theme.error
 
             Text {
                 anchors.centerIn: parent
                 text: backend.connectionState ? qsTr("Connected") : qsTr("Disconnected")
-                color: backend.connectionState ? "green" : "white"
+                color: backend.connectionState ? Theme.ok : Theme.textOnDark
                 font.bold: true
                 font.pixelSize: textFontSize
             }

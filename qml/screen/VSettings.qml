@@ -23,27 +23,16 @@ VScrollContent {
         backend.parity = parity
     }
 
-    content: Rectangle {
-        color: "#F0F0F0"
-        radius: 15
-        height: scrollChild.height
+    content: VPanel {
+        bottomMargin: 10
 
-        Column {
-            id: scrollChild
-            x: 20
-            width: parent.width - 40
-            topPadding: 10
-            bottomPadding: 10
-            spacing: 0
-
-            VLineComboBox {
-                id: cbLanguage
-                objectName: "languageSelection"
-                label: qsTr("Language selection")
-                _model: ["English", "Deutsch"]
-                _currentIndex: backend.currentLanguage
-                _selectChanged: function() { page.languageSelected(cbLanguage._currentIndex) }
-            }
+        VLineComboBox {
+            id: cbLanguage
+            objectName: "languageSelection"
+            label: qsTr("Language selection")
+            _model: ["English", "Deutsch"]
+            _currentIndex: backend.currentLanguage
+            _selectChanged: function() { page.languageSelected(cbLanguage._currentIndex) }
         }
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import "../theme"
 
 // Shown for a second, then brings up the main window.
 Window {
@@ -24,9 +25,9 @@ Window {
         id: panel
         width: logo.width
         height: logo.height
-        color: "white"
+        color: Theme.background
         border.width: 1
-        border.color: "black"
+        border.color: Theme.border
 
         Image {
             id: logo
@@ -41,7 +42,7 @@ Window {
             anchors.bottom: parent.bottom
             anchors.margins: 10
             text: "v" + SW_VERSION
-            color: "grey"
+            color: Theme.faintText
             font.pixelSize: 12
         }
     }

@@ -1,11 +1,12 @@
 import QtQuick 2.15
 import "../view"
+import "../theme"
 
 // Refresh and Apply of the pages that read and write the module.
 Rectangle {
     id: root
 
-    color: "#242424"
+    color: Theme.bar
 
     function setButtonVisible(btnRefreshVisible, btnApplyVisible) {
         btnRefresh.visible = btnRefreshVisible

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // A collapsible section: a header that toggles its body, closed at start.
 Rectangle {
@@ -12,7 +13,7 @@ Rectangle {
     height: column.implicitHeight + (isOpen ? 7 : 2)
     color: "transparent"
     border.width: 1
-    border.color: "black"
+    border.color: Theme.border
 
     on_ChildChanged: adopt()
     Component.onCompleted: adopt()
@@ -35,7 +36,7 @@ Rectangle {
             id: header
             width: parent.width
             height: 35
-            color: "#a0a0a0"
+            color: Theme.sectionHeader
 
             Text {
                 anchors.left: parent.left
@@ -43,7 +44,7 @@ Rectangle {
                 anchors.right: arrow.left
                 anchors.verticalCenter: parent.verticalCenter
                 text: root._text
-                color: "white"
+                color: Theme.textOnDark
                 elide: Text.ElideRight
                 font.pixelSize: textFontSize
             }

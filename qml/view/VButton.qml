@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 Rectangle {
     id: root
@@ -10,16 +11,16 @@ Rectangle {
 
     width: 150
     height: 30
-    radius: 10
+    radius: Theme.controlRadius
     border.width: 1
-    border.color: "black"
-    color: mouse.pressed ? "#c0c0c0" : "white"
+    border.color: Theme.border
+    color: mouse.pressed ? Theme.controlPressed : Theme.control
 
     Text {
         id: caption
         anchors.centerIn: parent
         text: root.l_text
-        color: "black"
+        color: Theme.text
         font.pixelSize: textFontSize
     }
 

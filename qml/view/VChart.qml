@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // One line chart of the charts page. The labels and the series are the page's
 // own list objects, handed over once; animateToNewData() draws what they hold.
@@ -41,8 +42,8 @@ Item {
             datasets: [{
                 label: root.chart_legend,
                 fill: true,
-                backgroundColor: "rgba(0,0,0,0.10)",
-                borderColor: "rgba(232,78,15,255)",
+                backgroundColor: Theme.chartFill,
+                borderColor: Theme.chartLine,
                 data: root.chart_datas
             }]
         })

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../theme"
 
 Item {
     id: root
@@ -27,13 +28,13 @@ Item {
             implicitHeight: 26
             color: "transparent"
             border.width: 1
-            border.color: box.down ? "#A0000000" : "black"
+            border.color: box.down ? Theme.markPressed : Theme.border
 
             Rectangle {
                 anchors.centerIn: parent
                 width: 14
                 height: 14
-                color: box.down ? "#A0000000" : "black"
+                color: box.down ? Theme.markPressed : Theme.mark
                 visible: box.checked
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../theme"
 
 // The stock combo box, restyled: white, rounded, black triangle.
 ComboBox {
@@ -13,10 +14,10 @@ ComboBox {
     background: Rectangle {
         implicitWidth: 120
         implicitHeight: 40
-        color: "white"
-        radius: 10
+        color: Theme.control
+        radius: Theme.controlRadius
         border.width: 1
-        border.color: control.isError ? "red" : "black"
+        border.color: control.isError ? Theme.error : Theme.border
     }
 
     contentItem: Text {
@@ -24,7 +25,7 @@ ComboBox {
         rightPadding: control.indicator.width + control.spacing
         text: control.displayText
         font: control.font
-        color: "black"
+        color: Theme.text
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -50,7 +51,7 @@ ComboBox {
             ctx.lineTo(width, 0)
             ctx.lineTo(width / 2, height)
             ctx.closePath()
-            ctx.fillStyle = "black"
+            ctx.fillStyle = Theme.mark
             ctx.fill()
         }
     }
@@ -64,7 +65,7 @@ ComboBox {
             text: control.textRole
                   ? (Array.isArray(control.model) ? modelData[control.textRole] : model[control.textRole])
                   : modelData
-            color: highlighted ? "white" : "black"
+            color: highlighted ? Theme.textOnDark : Theme.text
             font: control.font
             elide: Text.ElideRight
             horizontalAlignment: Text.AlignHCenter
@@ -72,7 +73,7 @@ ComboBox {
         }
 
         background: Rectangle {
-            color: highlighted ? "grey" : "white"
+            color: highlighted ? Theme.selection : Theme.control
         }
     }
 
@@ -91,8 +92,8 @@ ComboBox {
         }
 
         background: Rectangle {
-            color: "white"
-            border.color: "black"
+            color: Theme.control
+            border.color: Theme.border
             radius: 2
         }
     }

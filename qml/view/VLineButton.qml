@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // A button beside its label.
 Column {
@@ -16,16 +17,10 @@ Column {
         width: root.width
         height: Math.max(name.implicitHeight, button.height)
 
-        Text {
+        VRowLabel {
             id: name
-            anchors.left: parent.left
-            anchors.right: button.left
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
+            beside: button
             text: root.label
-            color: "black"
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
         }
 
         VButton {
@@ -33,7 +28,7 @@ Column {
             anchors.right: parent.right
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
-            width: 200
+            width: Theme.controlWidth
             l_text: root.buttonValue
         }
     }

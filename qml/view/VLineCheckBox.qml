@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 1.4 as C1
+import "../theme"
 
 // A title and three check boxes. Readers walk the tree: outer row, inner row,
 // cell i, box; keep that nesting.
@@ -26,7 +27,7 @@ Item {
             width: root.cellFirstWidth
             height: root.cellHeight
             text: root.arrayValue && root.arrayValue.length > 0 ? root.arrayValue[0] : ""
-            color: "black"
+            color: Theme.text
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
             font.pixelSize: textFontSize

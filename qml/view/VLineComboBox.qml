@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // A choice beside its label.
 Item {
@@ -6,7 +7,7 @@ Item {
 
     property string label
     property var _model
-    property int cbWidth: 200
+    property int cbWidth: Theme.controlWidth
     property alias cb: box
     property alias _currentIndex: box.currentIndex
     property var _selectChanged
@@ -20,15 +21,10 @@ Item {
     // Room for the error text only while it shows.
     height: 41 + (error.visible ? error.height + 2 : 0)
 
-    Text {
-        anchors.left: parent.left
-        anchors.right: box.left
-        anchors.rightMargin: 10
+    VRowLabel {
+        beside: box
         anchors.verticalCenter: box.verticalCenter
         text: root.label
-        color: "black"
-        wrapMode: Text.WordWrap
-        font.pixelSize: textFontSize
     }
 
     VComboBox {
@@ -49,15 +45,12 @@ Item {
         }
     }
 
-    Text {
+    VErrorText {
         id: error
         anchors.top: box.bottom
         anchors.topMargin: 2
         width: root.width - 20
-        visible: root.isError && text !== ""
+        shown: root.isError
         text: root.labelError
-        color: "red"
-        wrapMode: Text.WordWrap
-        font.pixelSize: textErrorFontSize
     }
 }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
 import "../popup"
 
 // A read-only date field; the date is chosen in its own calendar popup.
@@ -24,44 +23,20 @@ Column {
         width: root.width
         height: Math.max(name.implicitHeight, field.height)
 
-        Text {
+        VRowLabel {
             id: name
-            anchors.left: parent.left
-            anchors.right: field.left
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
+            beside: field
             text: root.label
-            color: "black"
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
         }
 
-        TextField {
+        VTextField {
             id: field
             anchors.right: parent.right
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
-            width: 200
             text: root.inputValue
             readOnly: true
-            leftPadding: 15
-            rightPadding: 15
-            topPadding: 5
-            bottomPadding: 5
-            color: "black"
-            placeholderTextColor: "grey"
-            selectionColor: "grey"
-            selectedTextColor: "white"
-            selectByMouse: true
-            horizontalAlignment: TextInput.AlignHCenter
-            font.pixelSize: textFontSize
-
-            background: Rectangle {
-                color: "white"
-                radius: 10
-                border.width: 1
-                border.color: root.isError ? "red" : "black"
-            }
+            isError: root.isError
 
             Image {
                 id: icon
@@ -86,13 +61,10 @@ Column {
         }
     }
 
-    Text {
+    VErrorText {
         width: root.width - 20
-        visible: root.isError && text !== ""
+        shown: root.isError
         text: root.labelError
-        color: "red"
-        wrapMode: Text.WordWrap
-        font.pixelSize: textErrorFontSize
     }
 
     VPopupCalendar {

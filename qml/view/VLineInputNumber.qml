@@ -1,5 +1,5 @@
 import QtQuick 2.15
-import QtQuick.Controls 2.15
+import "../theme"
 
 // A numeric field beside its label, with an error text underneath.
 Column {
@@ -65,76 +65,38 @@ Column {
         width: root.width
         height: Math.max(name.implicitHeight, field.height)
 
-        Text {
+        VRowLabel {
             id: name
-            anchors.left: parent.left
-            anchors.right: field.left
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
+            beside: field
             text: root.label
-            color: "black"
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
         }
 
-        TextField {
+        VTextField {
             id: field
             anchors.right: parent.right
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
-            width: 200
+            // Room for the unit on the right, and as much on the left.
             leftPadding: 30
             rightPadding: 30
-            topPadding: 5
-            bottomPadding: 5
-            color: "black"
-            placeholderTextColor: "grey"
-            selectionColor: "grey"
-            selectedTextColor: "white"
-            selectByMouse: true
-            horizontalAlignment: TextInput.AlignHCenter
-            font.pixelSize: textFontSize
+            isError: root.isError
             validator: root.maxDigits > 0 ? digitsOnly : null
             onTextChanged: root.textChanged()
-
-            background: Rectangle {
-                color: "white"
-                radius: 10
-                border.width: 1
-                border.color: root.isError ? "red" : "black"
-            }
-
-            cursorDelegate: Rectangle {
-                width: 1
-                color: "black"
-                visible: field.cursorVisible
-                SequentialAnimation on opacity {
-                    running: field.cursorVisible
-                    loops: Animation.Infinite
-                    PropertyAction { value: 1 }
-                    PauseAnimation { duration: 600 }
-                    PropertyAction { value: 0 }
-                    PauseAnimation { duration: 600 }
-                }
-            }
 
             Text {
                 anchors.right: parent.right
                 anchors.rightMargin: 15
                 anchors.verticalCenter: parent.verticalCenter
                 text: root.labelUnit
-                color: "black"
+                color: Theme.text
                 font.pixelSize: textFontSize
             }
         }
     }
 
-    Text {
+    VErrorText {
         width: root.width - 20
-        visible: root.isError && text !== ""
+        shown: root.isError
         text: root.labelError
-        color: "red"
-        wrapMode: Text.WordWrap
-        font.pixelSize: textErrorFontSize
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // A read-only value beside its label.
 Column {
@@ -15,16 +16,10 @@ Column {
         width: root.width
         height: Math.max(name.implicitHeight, value.implicitHeight)
 
-        Text {
+        VRowLabel {
             id: name
-            anchors.left: parent.left
-            anchors.right: value.left
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
+            beside: value
             text: root.label
-            color: "black"
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
         }
 
         Text {
@@ -32,9 +27,9 @@ Column {
             anchors.right: parent.right
             anchors.rightMargin: 20
             anchors.verticalCenter: parent.verticalCenter
-            width: 200
+            width: Theme.controlWidth
             text: root.txtValue
-            color: "black"
+            color: Theme.text
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             font.pixelSize: textFontSize

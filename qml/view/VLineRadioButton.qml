@@ -23,15 +23,9 @@ Item {
             _selectChanged(index)
     }
 
-    Text {
-        anchors.left: parent.left
-        anchors.right: first.left
-        anchors.rightMargin: 10
-        anchors.verticalCenter: parent.verticalCenter
+    VRowLabel {
+        beside: first
         text: root.label
-        color: "black"
-        wrapMode: Text.WordWrap
-        font.pixelSize: textFontSize
     }
 
     VRadioButton {

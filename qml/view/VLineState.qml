@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // A state lamp beside its label: green or red, white when disabled.
 Column {
@@ -16,16 +17,10 @@ Column {
         width: root.width
         height: name.implicitHeight
 
-        Text {
+        VRowLabel {
             id: name
-            anchors.left: parent.left
-            anchors.right: lamp.left
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
+            beside: lamp
             text: root.label
-            color: "black"
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
         }
 
         Rectangle {
@@ -35,10 +30,10 @@ Column {
             width: 20
             height: name.implicitHeight
             radius: width / 2
-            color: root.ctStateDisable ? "white" : (root.ctState ? "green" : "red")
+            color: root.ctStateDisable ? Theme.lampOff : (root.ctState ? Theme.ok : Theme.error)
             // A white lamp stays visible on the light panels.
             border.width: 1
-            border.color: "#808080"
+            border.color: Theme.lampBorder
         }
     }
 }

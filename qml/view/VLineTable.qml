@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 // One row of a table: a title cell, then value cells.
 Item {
@@ -35,13 +36,13 @@ Item {
             width: isTitle ? Math.max(0, root.cellFirstWidth - root.cellSpace) : root.cellWidth
             height: root.cellHeight
             visible: width > 0
-            color: isTitle || root.isHeader ? "transparent" : "#a0a0a0"
+            color: isTitle || root.isHeader ? "transparent" : Theme.tableCell
 
             Text {
                 anchors.fill: parent
                 leftPadding: parent.isTitle || root.isSmallSize ? 2 : 0
                 text: parent.isTitle ? root.arrayValue[index] : root.arrayValue[index] + root.labelUnit
-                color: parent.isTitle || root.isHeader ? "black" : "white"
+                color: parent.isTitle || root.isHeader ? Theme.text : Theme.textOnDark
                 horizontalAlignment: parent.isTitle || root.isSmallSize ? Text.AlignLeft : Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 // A long value (a five-digit power with its unit) shrinks

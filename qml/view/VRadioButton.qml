@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../theme"
 
 RadioButton {
     id: control
@@ -31,14 +32,14 @@ RadioButton {
         radius: 13
         color: "transparent"
         border.width: 1
-        border.color: control.down ? "#A0000000" : "black"
+        border.color: control.down ? Theme.markPressed : Theme.border
 
         Rectangle {
             anchors.centerIn: parent
             width: 14
             height: 14
             radius: 7
-            color: control.down ? "#A0000000" : "black"
+            color: control.down ? Theme.markPressed : Theme.mark
             visible: control.checked
         }
     }
@@ -48,7 +49,7 @@ RadioButton {
         text: control.text
         font: control.font
         opacity: control.enabled ? 1.0 : 0.3
-        color: control.down ? "#A0000000" : "black"
+        color: control.down ? Theme.markPressed : Theme.text
         verticalAlignment: Text.AlignVCenter
     }
 }

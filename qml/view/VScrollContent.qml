@@ -1,15 +1,17 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "../theme"
 
-// Frame of every page: a title and a scrolling body. The body holds a column
-// with the id scrollChild, whose height sizes the scrolled content.
+// Frame of every page: a title and a scrolling body. The body is a VPanel,
+// whose rows' height sizes the scrolled content.
 Rectangle {
     id: root
 
     property string label: ""
     property Item content: null
+    readonly property real bodyHeight: content ? content.bodyHeight : 0
 
-    color: "#ffffff"
+    color: Theme.background
 
     onContentChanged: {
         if (content) {
@@ -24,7 +26,7 @@ Rectangle {
         anchors.topMargin: 10
         anchors.left: scrollArea.left
         text: root.label
-        color: "black"
+        color: Theme.text
         font.pixelSize: titleFontSize
     }
 
@@ -35,23 +37,23 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 20
         anchors.horizontalCenter: parent.horizontalCenter
-        width: 590
+        width: Theme.contentWidth
         clip: true
 
         Flickable {
             id: flick
             anchors.fill: parent
             contentWidth: width
-            contentHeight: scrollChild.height + 20
+            contentHeight: root.bodyHeight + 20
             boundsBehavior: Flickable.StopAtBounds
 
             ScrollBar.vertical: ScrollBar {
-                policy: scrollChild.height > scrollArea.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                policy: root.bodyHeight > scrollArea.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
                 contentItem: Rectangle {
                     implicitWidth: 15
                     implicitHeight: 100
                     radius: width / 2
-                    color: "#70242424"
+                    color: Theme.scrollHandle
                 }
             }
         }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 Item {
     x: 30
@@ -10,6 +11,6 @@ Item {
         width: parent.width
         height: 2
         radius: 10
-        color: "grey"
+        color: Theme.separator
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../theme"
 
 Rectangle {
     id: root
@@ -13,8 +14,8 @@ Rectangle {
     anchors.verticalCenter: parent ? parent.verticalCenter : undefined
     width: 150
     height: 35
-    radius: 10
-    color: mouse.pressed ? "#c0c0c0" : "white"
+    radius: Theme.controlRadius
+    color: mouse.pressed ? Theme.controlPressed : Theme.control
 
     Image {
         id: icon
@@ -32,7 +33,7 @@ Rectangle {
         anchors.leftMargin: 10
         anchors.verticalCenter: parent.verticalCenter
         text: root._text
-        color: "black"
+        color: Theme.text
         font.pixelSize: textFontSize
     }
 

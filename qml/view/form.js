@@ -1,0 +1,35 @@
+.pragma library
+
+// What the form pages share: the baud rates they offer and how their rows
+// show values and report the operator's changes.
+
+// The connection page hands backend the index of the choice: keep the order.
+var baudRates = [19200, 38400, 57600, 115200]
+var baudRateTexts = baudRates.map(function(rate) { return String(rate) })
+
+// A rate outside the list shows as the last entry.
+function baudRateIndex(value) {
+    var index = baudRates.indexOf(value)
+    return index < 0 ? baudRates.length - 1 : index
+}
+
+// -1 is a value that could not be read: an empty field.
+function numberText(value) {
+    return value === -1 ? "" : String(value)
+}
+
+// Rows without a change flag (labels, separators, buttons) are passed over.
+function anyChanged(rows) {
+    for (var i = 0; i < rows.length; ++i) {
+        if (rows[i].hasChanged === true)
+            return true
+    }
+    return false
+}
+
+function clearChanged(rows) {
+    for (var i = 0; i < rows.length; ++i) {
+        if (rows[i].hasChanged === true)
+            rows[i].hasChanged = false
+    }
+}
