@@ -182,6 +182,12 @@ def main():
     assert properties["dateHour"] == clock_text(words), properties["dateHour"]
     print(f"{len(expected)} requests and {len(EXPECTED_PROPERTIES) + 1} properties as prescribed")
 
+    # A port number not in the list ends at once with an error, never hangs.
+    missing = subprocess.run([BACKEND_CHECK, "--port", "4242", "refreshHomePage"],
+                             env=dict(os.environ, ORVALIS_SERIAL_PORTS=""), capture_output=True,
+                             text=True, timeout=20)
+    assert missing.returncode == 1 and "4242" in missing.stderr, missing
+
 
 if __name__ == "__main__":
     main()

@@ -96,6 +96,11 @@ int main(int argc, char *argv[])
 
     backend.refreshSerialPortList();
     const int index = backend.lstDevices().indexOf(port);
-    backend.connectDevice(index, slave, 0, parityIndex);
+    if (index < 0) {
+        err << "no port " << port << " in the port list\n";
+        return 1;
+    }
+    // From the event loop, so that an answer given at once still ends it.
+    QTimer::singleShot(0, &app, [&] { backend.connectDevice(index, slave, 0, parityIndex); });
     return app.exec();
 }
