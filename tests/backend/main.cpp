@@ -1,6 +1,7 @@
 #include "testbackendbus.h"
 #include "testbackenddecode.h"
 #include "testcodecs.h"
+#include "testmodulesettings.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -23,6 +24,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "codecs") {
         TestCodecs t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "settings") {
+        TestModuleSettings t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -1,0 +1,591 @@
+#include "backend/modulesettings.h"
+
+#include "backend/registers.h"
+#include "backend/registertable.h"
+#include "backend/wordcodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+using namespace Registers;
+
+namespace {
+
+const char *const formatName = "orvalis-module-settings";
+const int formatVersion = 1;
+
+enum class Kind { Number, Flag, Text, Date };
+
+// One setting: its key, the write block that carries it (its name and unit
+// come from that block's field in the register table) and what it may hold.
+struct Descriptor {
+    const char *key = nullptr;
+    Kind kind = Kind::Number;
+    const char *block = nullptr;
+    const char *field = nullptr; // null: the block's own name
+    bool serial = false;
+    int min = 1, max = 0; // min > max: no range, only the choices
+    QVector<int> choices;
+    int ModuleSettings::*number = nullptr;
+    bool ModuleSettings::*flag = nullptr;
+};
+
+Descriptor plain(const char *key, Kind kind, const char *block, const char *field)
+{
+    Descriptor d;
+    d.key = key;
+    d.kind = kind;
+    d.block = block;
+    d.field = field;
+    return d;
+}
+
+Descriptor number(const char *key, const char *block, const char *field, int ModuleSettings::*member,
+                  int min, int max, QVector<int> choices = {}, bool serial = false)
+{
+    Descriptor d = plain(key, Kind::Number, block, field);
+    d.number = member;
+    d.min = min;
+    d.max = max;
+    d.choices = std::move(choices);
+    d.serial = serial;
+    return d;
+}
+
+Descriptor flag(const char *key, const char *field, bool ModuleSettings::*member)
+{
+    Descriptor d = plain(key, Kind::Flag, "powerCalculationWrite", field);
+    d.flag = member;
+    return d;
+}
+
+using S = ModuleSettings;
+
+const QVector<Descriptor> &descriptors()
+{
+    static const QVector<Descriptor> all = {
+        plain("fsdId", Kind::Text, "fsdIdWrite", "FSD ID"),
+        plain("installationDate", Kind::Date, "installationDate", nullptr),
+        number("transformerRatio", "ctRatio", nullptr, &S::transformerRatio, 1, 0, {10, 800, 1200, 4000, 6000}),
+        number("temperatureThreshold", "temperatureThreshold", "temperature threshold", &S::temperatureThreshold,
+               60, 90),
+        number("meanDuration", "meanDuration", "time duration for means", &S::meanDuration, 1, 60),
+        flag("activePowerOnFundamental", "active power on the fundamental", &S::activePowerOnFundamental),
+        flag("frequency60Hz", "60 Hz", &S::frequency60Hz),
+        number("voltageThreshold", "thresholds", "voltage threshold", &S::voltageThreshold, 0, 65535),
+        number("voltageThresholdDuration", "thresholds", "voltage threshold duration",
+               &S::voltageThresholdDuration, 0, 65535),
+        number("currentThreshold", "thresholds", "current threshold", &S::currentThreshold, 0, 65535),
+        number("currentThresholdDuration", "thresholds", "current threshold duration",
+               &S::currentThresholdDuration, 0, 65535),
+        number("minimumTimeBetweenMessages", "thresholds", "minimum time between messages",
+               &S::minimumTimeBetweenMessages, 1, 3600),
+        number("callMonitoringTime", "thresholds", "call monitoring time", &S::callMonitoringTime, 1, 6000),
+        number("parity", "serialSettings", "parity", &S::parity, 0, 2, {}, true),
+        number("baudRate", "serialSettings", "baud rate", &S::baudRate, 1, 0, {19200, 38400, 57600, 115200},
+               true),
+        number("slaveAddress", "serialSettings", "slave address", &S::slaveAddress, 110, 149, {247}, true),
+    };
+    return all;
+}
+
+// The write blocks in the order Backend's applies post them.
+const char *const restoreOrder[] = {"installationDate", "ctRatio",       "fsdIdWrite",
+                                    "temperatureThreshold", "meanDuration", "powerCalculationWrite",
+                                    "thresholds",       "serialSettings"};
+
+ModuleSettings::Setting describe(const Descriptor &d)
+{
+    const RegisterTable::Block *block = RegisterTable::byKey(QLatin1String(d.block));
+    Q_ASSERT(block);
+    QString name = block ? block->name : QString();
+    QString unit;
+    if (d.field && block) {
+        for (const RegisterTable::Field &f : block->fields) {
+            if (f.name == QLatin1String(d.field)) {
+                name = f.name.left(1).toUpper() + f.name.mid(1);
+                unit = f.unit;
+            }
+        }
+    }
+    return {QLatin1String(d.key), name, unit, d.serial};
+}
+
+QString allowedText(const Descriptor &d)
+{
+    QStringList parts;
+    if (d.min <= d.max)
+        parts << QStringLiteral("%1 to %2").arg(d.min).arg(d.max);
+    for (int c : d.choices)
+        parts << QString::number(c);
+    if (parts.size() == 1)
+        return parts[0];
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+bool fsdIdAllowed(const QString &text)
+{
+    if (text.size() > 5)
+        return false;
+    for (QChar c : text) {
+        const bool ascii = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (!ascii)
+            return false;
+    }
+    return true;
+}
+
+QString settingError(const Descriptor &d, const QString &what)
+{
+    return QStringLiteral("Setting \"%1\": %2.").arg(QLatin1String(d.key), what);
+}
+
+// Empty when the value is one the module takes.
+QString check(const Descriptor &d, const ModuleSettings &s)
+{
+    switch (d.kind) {
+    case Kind::Number: {
+        const int v = s.*d.number;
+        if ((d.min <= v && v <= d.max) || d.choices.contains(v))
+            return {};
+        return settingError(d, QStringLiteral("%1 is not allowed (allowed: %2)").arg(v).arg(allowedText(d)));
+    }
+    case Kind::Flag:
+        return {};
+    case Kind::Text:
+        if (fsdIdAllowed(s.fsdId))
+            return {};
+        return settingError(d, QStringLiteral("\"%1\" is not 0 to 5 letters and digits").arg(s.fsdId));
+    case Kind::Date:
+        if (s.installationDate.isValid())
+            return {};
+        return settingError(d, QStringLiteral("not a valid date"));
+    }
+    return {};
+}
+
+QJsonValue jsonValue(const Descriptor &d, const ModuleSettings &s)
+{
+    switch (d.kind) {
+    case Kind::Number:
+        return s.*d.number;
+    case Kind::Flag:
+        return s.*d.flag;
+    case Kind::Text:
+        return s.fsdId;
+    case Kind::Date:
+        return s.installationDate.toString(Qt::ISODate);
+    }
+    return {};
+}
+
+// Takes a value of the right type into `s`; the range is checked after.
+QString takeJsonValue(const Descriptor &d, const QJsonValue &v, ModuleSettings *s)
+{
+    switch (d.kind) {
+    case Kind::Number: {
+        const double x = v.toDouble();
+        if (!v.isDouble() || x != std::floor(x))
+            return settingError(d, QStringLiteral("the value must be a whole number"));
+        // Checked here, as it would not fit an int.
+        if (std::fabs(x) > 1e9)
+            return settingError(d, QStringLiteral("%1 is not allowed (allowed: %2)").arg(x).arg(allowedText(d)));
+        s->*d.number = int(x);
+        return {};
+    }
+    case Kind::Flag:
+        if (!v.isBool())
+            return settingError(d, QStringLiteral("the value must be true or false"));
+        s->*d.flag = v.toBool();
+        return {};
+    case Kind::Text:
+        if (!v.isString())
+            return settingError(d, QStringLiteral("the value must be text"));
+        s->fsdId = v.toString();
+        return {};
+    case Kind::Date:
+        if (!v.isString())
+            return settingError(d, QStringLiteral("the value must be a date as \"yyyy-MM-dd\""));
+        s->installationDate = QDate::fromString(v.toString(), QStringLiteral("yyyy-MM-dd"));
+        return {};
+    }
+    return {};
+}
+
+QVector<quint16> blockWords(const QString &block, const ModuleSettings &s)
+{
+    if (block == QLatin1String("installationDate")) {
+        const QDate &d = s.installationDate;
+        return WordCodec::installationDateWords(
+            WordCodec::installationDateText(quint16(d.year()), quint16(d.month()), quint16(d.day())));
+    }
+    if (block == QLatin1String("ctRatio")) {
+        const quint16 r = quint16(s.transformerRatio);
+        return {r, 0, r, 0, r, 0};
+    }
+    if (block == QLatin1String("fsdIdWrite"))
+        return WordCodec::fsdIdWords(s.fsdId);
+    if (block == QLatin1String("temperatureThreshold"))
+        return {quint16(s.temperatureThreshold)};
+    if (block == QLatin1String("meanDuration"))
+        return {quint16(s.meanDuration)};
+    if (block == QLatin1String("powerCalculationWrite"))
+        return {quint16(s.activePowerOnFundamental ? 1 : 0), quint16(s.frequency60Hz ? 1 : 0)};
+    if (block == QLatin1String("thresholds"))
+        return {quint16(s.voltageThreshold),         quint16(s.voltageThresholdDuration),
+                quint16(s.currentThreshold),         quint16(s.currentThresholdDuration),
+                quint16(s.minimumTimeBetweenMessages), WordCodec::callMonitoringWord(s.callMonitoringTime)};
+    if (block == QLatin1String("serialSettings"))
+        return QVector<quint16>{quint16(s.parity)} + WordCodec::fromUnsigned32(quint32(s.baudRate))
+               + QVector<quint16>{quint16(s.slaveAddress)};
+    Q_ASSERT(false);
+    return {};
+}
+
+const char *const identityKeys[] = {"serialNumber", "firmwareVersion", "hardwareVersion", "lastBoot"};
+
+template <typename Settings>
+auto identityFields(Settings &s)
+{
+    return std::array<decltype(&s.serialNumber), 4>{&s.serialNumber, &s.firmwareVersion, &s.hardwareVersion,
+                                                     &s.lastBoot};
+}
+
+} // namespace
+
+const QVector<ModuleSettings::Setting> &ModuleSettings::settings()
+{
+    static const QVector<Setting> all = [] {
+        QVector<Setting> list;
+        for (const Descriptor &d : descriptors())
+            list.append(describe(d));
+        return list;
+    }();
+    return all;
+}
+
+bool ModuleSettings::fromWords(const ReadWords &w, const QDateTime &readAt, ModuleSettings *out,
+                               QString *error)
+{
+    const struct {
+        int address;
+        const QVector<quint16> &words;
+    } blocks[] = {{M_REG_TEMPERATURE_THRESHOLD, w.homeSettings}, {M_REG_CT_RATIO, w.ctRatioAndThresholds},
+                  {M_REG_FSD_ID, w.fsdId},                       {M_REG_MODULE_TIME, w.moduleTime},
+                  {M_COIL_ACTIVE_POWER_CALC, w.powerCalculation}, {M_REG_LAST_BOOT, w.lastBoot}};
+    for (const auto &b : blocks) {
+        const RegisterTable::Block *block = RegisterTable::read(b.address);
+        if (b.words.size() != block->count) {
+            *error = QStringLiteral("%1: %2 words read, %3 expected.")
+                         .arg(block->name)
+                         .arg(b.words.size())
+                         .arg(block->count);
+            return false;
+        }
+    }
+
+    ModuleSettings s;
+    const QVector<quint16> &home = w.homeSettings;
+    s.temperatureThreshold = home[0];
+    s.serialNumber = WordCodec::serialNumberText(home.mid(3, 5));
+    s.installationDate = QDate(home[8], home[9], home[10]);
+
+    const QVector<quint16> &ct = w.ctRatioAndThresholds;
+    s.transformerRatio = ct[0];
+    s.voltageThreshold = ct[6];
+    s.voltageThresholdDuration = ct[7];
+    s.currentThreshold = ct[8];
+    s.currentThresholdDuration = ct[9];
+    s.minimumTimeBetweenMessages = ct[10];
+    s.callMonitoringTime = WordCodec::callMonitoringSeconds(ct[11]);
+
+    s.fsdId = WordCodec::fsdIdText(w.fsdId[0], w.fsdId[1], w.fsdId[2]);
+
+    const QVector<quint16> &time = w.moduleTime;
+    s.meanDuration = time[4];
+    s.parity = time[5];
+    s.baudRate = int(WordCodec::toUnsigned32(time[6], time[7]));
+    s.slaveAddress = time[8];
+
+    s.activePowerOnFundamental = w.powerCalculation[0] == 1;
+    s.frequency60Hz = w.powerCalculation[1] == 1;
+
+    const QVector<quint16> &boot = w.lastBoot;
+    s.lastBoot = WordCodec::lastBootText(boot[1], boot[2], boot[3], boot[4], boot[5]);
+    s.firmwareVersion = WordCodec::dec(boot[6]);
+    s.hardwareVersion = WordCodec::dec(boot[7]);
+
+    s.readAt = readAt;
+    *out = s;
+    return true;
+}
+
+QString ModuleSettings::problem() const
+{
+    for (const Descriptor &d : descriptors()) {
+        const QString e = check(d, *this);
+        if (!e.isEmpty())
+            return e;
+    }
+    return {};
+}
+
+QByteArray ModuleSettings::toJson() const
+{
+    QJsonObject module;
+    for (int i = 0; i < 4; ++i)
+        module.insert(QLatin1String(identityKeys[i]), *identityFields(*this)[i]);
+
+    QJsonArray list;
+    const QVector<Setting> &described = settings();
+    for (int i = 0; i < descriptors().size(); ++i) {
+        list.append(QJsonObject{{"key", described[i].key},
+                                {"name", described[i].name},
+                                {"unit", described[i].unit},
+                                {"value", jsonValue(descriptors()[i], *this)}});
+    }
+
+    const QJsonObject root{{"format", QLatin1String(formatName)},
+                           {"version", formatVersion},
+                           {"readAt", readAt.toUTC().toString(Qt::ISODateWithMs)},
+                           {"module", module},
+                           {"settings", list}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QString *error)
+{
+    auto fail = [error](const QString &text) {
+        *error = text;
+        return false;
+    };
+    if (json.trimmed().isEmpty())
+        return fail(QStringLiteral("The file is empty."));
+    QJsonParseError parse;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
+    if (parse.error != QJsonParseError::NoError)
+        return fail(QStringLiteral("Not valid JSON at byte %1: %2.").arg(parse.offset).arg(parse.errorString()));
+    if (!doc.isObject())
+        return fail(QStringLiteral("The file does not hold a JSON object."));
+    const QJsonObject root = doc.object();
+
+    auto missing = [](const char *field) { return QStringLiteral("Field \"%1\" is missing.").arg(field); };
+    auto wrongType = [](const char *field, const char *type) {
+        return QStringLiteral("Field \"%1\" must be %2.").arg(field, type);
+    };
+
+    // The format first: another kind of JSON file is named as such.
+    if (!root.contains("format"))
+        return fail(missing("format"));
+    if (root["format"].toString() != QLatin1String(formatName))
+        return fail(QStringLiteral("Field \"format\" is not \"%1\": not a module settings file.").arg(formatName));
+    if (!root.contains("version"))
+        return fail(missing("version"));
+    if (!root["version"].isDouble())
+        return fail(wrongType("version", "a number"));
+    if (root["version"].toDouble() != formatVersion)
+        return fail(QStringLiteral("Field \"version\": version %1 is not supported (this tool reads version %2).")
+                        .arg(root["version"].toDouble())
+                        .arg(formatVersion));
+
+    ModuleSettings s;
+    if (!root.contains("readAt"))
+        return fail(missing("readAt"));
+    if (!root["readAt"].isString())
+        return fail(wrongType("readAt", "text"));
+    s.readAt = QDateTime::fromString(root["readAt"].toString(), Qt::ISODate);
+    if (!s.readAt.isValid())
+        return fail(QStringLiteral("Field \"readAt\" is not an ISO 8601 date and time."));
+
+    if (!root.contains("module"))
+        return fail(missing("module"));
+    if (!root["module"].isObject())
+        return fail(wrongType("module", "an object"));
+    const QJsonObject module = root["module"].toObject();
+    for (int i = 0; i < 4; ++i) {
+        const QString field = QStringLiteral("module.") + QLatin1String(identityKeys[i]);
+        const QJsonValue v = module[QLatin1String(identityKeys[i])];
+        if (v.isUndefined())
+            return fail(missing(qPrintable(field)));
+        if (!v.isString())
+            return fail(wrongType(qPrintable(field), "text"));
+        *identityFields(s)[i] = v.toString();
+    }
+
+    if (!root.contains("settings"))
+        return fail(missing("settings"));
+    if (!root["settings"].isArray())
+        return fail(wrongType("settings", "a list"));
+    const QJsonArray list = root["settings"].toArray();
+    QSet<QString> seen;
+    for (int i = 0; i < list.size(); ++i) {
+        const QString place = QStringLiteral("settings[%1]").arg(i);
+        if (!list[i].isObject())
+            return fail(QStringLiteral("Field \"%1\" must be an object.").arg(place));
+        const QJsonObject entry = list[i].toObject();
+        if (!entry["key"].isString())
+            return fail(QStringLiteral("Field \"%1.key\" is missing or not text.").arg(place));
+        const QString key = entry["key"].toString();
+        const auto &all = descriptors();
+        const auto d = std::find_if(all.begin(), all.end(), [&](const Descriptor &x) { return key == x.key; });
+        if (d == all.end())
+            return fail(QStringLiteral("Field \"%1\": unknown setting \"%2\".").arg(place, key));
+        if (seen.contains(key))
+            return fail(QStringLiteral("Setting \"%1\" appears more than once.").arg(key));
+        seen.insert(key);
+        if (!entry.contains("value"))
+            return fail(QStringLiteral("Setting \"%1\": field \"value\" is missing.").arg(key));
+        QString e = takeJsonValue(*d, entry["value"], &s);
+        if (e.isEmpty())
+            e = check(*d, s);
+        if (!e.isEmpty())
+            return fail(e);
+    }
+    for (const Descriptor &d : descriptors()) {
+        if (!seen.contains(QLatin1String(d.key)))
+            return fail(QStringLiteral("Setting \"%1\" is missing.").arg(d.key));
+    }
+    *out = s;
+    return true;
+}
+
+bool ModuleSettings::save(const QString &path, QString *error) const
+{
+    const QString wrong = problem();
+    if (!wrong.isEmpty()) {
+        *error = QStringLiteral("%1: not saved: %2").arg(path, wrong);
+        return false;
+    }
+    // A file cut short by a full disk or a crash would not load: the old one
+    // stays until the new one is complete.
+    QSaveFile file(path);
+    const QByteArray json = toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+        *error = QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool ModuleSettings::load(const QString &path, ModuleSettings *out, QString *error)
+{
+    auto fail = [&](const QString &text) {
+        *error = path + QStringLiteral(": ") + text;
+        return false;
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        return fail(QStringLiteral("no such file."));
+    if (info.isDir())
+        return fail(QStringLiteral("is a folder, not a file."));
+    // A device or a pipe could block or never end.
+    if (!info.isFile())
+        return fail(QStringLiteral("is not a plain file."));
+    const QString tooLarge = QStringLiteral("is larger than %1 KiB, too large for a settings file.")
+                                 .arg(maxFileSize / 1024);
+    if (info.size() > maxFileSize)
+        return fail(tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+    // It may have grown since it was looked at.
+    const QByteArray json = file.read(maxFileSize + 1);
+    if (json.size() > maxFileSize)
+        return fail(tooLarge);
+    QString parseError;
+    if (!fromJson(json, out, &parseError))
+        return fail(parseError);
+    return true;
+}
+
+QString ModuleSettings::valueText(const QString &key) const
+{
+    for (const Descriptor &d : descriptors()) {
+        if (key != QLatin1String(d.key))
+            continue;
+        switch (d.kind) {
+        case Kind::Number: {
+            const int v = this->*d.number;
+            if (d.number == &S::transformerRatio)
+                return WordCodec::ctRatioText(v);
+            if (d.number == &S::parity && v >= 0 && v <= 2)
+                return QStringList{"none", "even", "odd"}[v];
+            return WordCodec::dec(v);
+        }
+        case Kind::Flag:
+            return this->*d.flag ? QStringLiteral("yes") : QStringLiteral("no");
+        case Kind::Text:
+            return fsdId.isEmpty() ? QStringLiteral("(empty)") : fsdId;
+        case Kind::Date:
+            if (!installationDate.isValid())
+                return QStringLiteral("(none)");
+            return WordCodec::installationDateText(quint16(installationDate.year()),
+                                                   quint16(installationDate.month()),
+                                                   quint16(installationDate.day()));
+        }
+    }
+    return {};
+}
+
+ModuleSettings::Comparison ModuleSettings::compare(const ModuleSettings &file, const ModuleSettings &module,
+                                                   bool includeSerial)
+{
+    Comparison c;
+    const QVector<Setting> &described = settings();
+    for (int i = 0; i < descriptors().size(); ++i) {
+        const Descriptor &d = descriptors()[i];
+        if ((d.serial && !includeSerial) || jsonValue(d, file) == jsonValue(d, module))
+            continue;
+        const Setting &s = described[i];
+        c.differences.append({s.key, s.name, s.unit, file.valueText(s.key), module.valueText(s.key)});
+    }
+    c.otherModule = file.serialNumber != module.serialNumber;
+    return c;
+}
+
+QString ModuleSettings::differenceText(const Difference &d)
+{
+    const QString unit = d.unit.isEmpty() ? QString() : QStringLiteral(" ") + d.unit;
+    return QStringLiteral("%1: %2%3 → %4%3").arg(d.name, d.fileValue, unit, d.moduleValue);
+}
+
+QVector<ModuleSettings::Write> ModuleSettings::restoreWrites(const ModuleSettings &file,
+                                                             const ModuleSettings &module, bool includeSerial)
+{
+    QSet<QString> changed;
+    for (const Descriptor &d : descriptors()) {
+        if ((!d.serial || includeSerial) && jsonValue(d, file) != jsonValue(d, module))
+            changed.insert(QLatin1String(d.block));
+    }
+    QVector<Write> writes;
+    for (const char *key : restoreOrder) {
+        if (!changed.contains(QLatin1String(key)))
+            continue;
+        const RegisterTable::Block *block = RegisterTable::byKey(QLatin1String(key));
+        Q_ASSERT(block && block->access == RegisterTable::Access::Write);
+        const QVector<quint16> values = blockWords(QLatin1String(key), file);
+        Q_ASSERT(values.size() == block->count);
+        writes.append({block->address, block->type, values});
+    }
+    return writes;
+}
+
+bool ModuleSettings::operator==(const ModuleSettings &o) const
+{
+    for (const Descriptor &d : descriptors()) {
+        if (jsonValue(d, *this) != jsonValue(d, o))
+            return false;
+    }
+    return serialNumber == o.serialNumber && firmwareVersion == o.firmwareVersion
+           && hardwareVersion == o.hardwareVersion && lastBoot == o.lastBoot && readAt == o.readAt;
+}
