@@ -90,8 +90,7 @@ void Backend::applyHomePage()
 
     // Values that were never read are not written back.
     if (m_ctPhaseA1Int >= 0 && !unread.contains(M_REG_CT_RATIO)) {
-        const quint16 ratio = quint16(m_ctPhaseA1Int);
-        post(write(Request, M_REG_CT_RATIO, {ratio, 0, ratio, 0, ratio, 0}));
+        post(write(Request, M_REG_CT_RATIO, WordCodec::ctRatioWords(m_ctPhaseA1Int)));
     } else {
         qDebug() << "Backend::applyHomePage - transformer ratio unknown, not written";
     }
@@ -146,16 +145,15 @@ void Backend::applyCommunicationPage()
                           m_limitCurrentDuration, m_minimumTimeMessage, m_callMonitoringTime};
     if (std::all_of(std::begin(limits), std::end(limits), [](int x) { return x >= 0; })) {
         post(write(Request, M_REG_VOLTAGE_THRESHOLD,
-                   {quint16(m_limitVoltage), quint16(m_limitVoltageDuration), quint16(m_limitCurrent),
-                    quint16(m_limitCurrentDuration), quint16(m_minimumTimeMessage),
-                    WordCodec::callMonitoringWord(m_callMonitoringTime)}));
+                   WordCodec::thresholdWords(m_limitVoltage, m_limitVoltageDuration, m_limitCurrent,
+                                             m_limitCurrentDuration, m_minimumTimeMessage,
+                                             m_callMonitoringTime)));
     } else {
         qDebug() << "Backend::applyCommunicationPage - thresholds unknown, not written";
     }
     if (m_parity >= 0 && m_baudrate >= 0 && m_slaveAddress >= 0) {
         post(write(LastRequest, M_REG_PARITY,
-                   QVector<quint16>{quint16(m_parity)} + WordCodec::fromUnsigned32(quint32(m_baudrate))
-                       + QVector<quint16>{quint16(m_slaveAddress)}));
+                   WordCodec::serialSettingsWords(m_parity, m_baudrate, m_slaveAddress)));
     } else {
         qDebug() << "Backend::applyCommunicationPage - serial settings unknown, read back instead";
         post(read(LastRequest, M_REG_MODULE_TIME));

@@ -226,13 +226,10 @@ QVector<quint16> blockWords(const QString &block, const ModuleSettings &s)
 {
     if (block == QLatin1String("installationDate")) {
         const QDate &d = s.installationDate;
-        return WordCodec::installationDateWords(
-            WordCodec::installationDateText(quint16(d.year()), quint16(d.month()), quint16(d.day())));
+        return {quint16(d.year()), quint16(d.month()), quint16(d.day())};
     }
-    if (block == QLatin1String("ctRatio")) {
-        const quint16 r = quint16(s.transformerRatio);
-        return {r, 0, r, 0, r, 0};
-    }
+    if (block == QLatin1String("ctRatio"))
+        return WordCodec::ctRatioWords(s.transformerRatio);
     if (block == QLatin1String("fsdIdWrite"))
         return WordCodec::fsdIdWords(s.fsdId);
     if (block == QLatin1String("temperatureThreshold"))
@@ -242,12 +239,11 @@ QVector<quint16> blockWords(const QString &block, const ModuleSettings &s)
     if (block == QLatin1String("powerCalculationWrite"))
         return {quint16(s.activePowerOnFundamental ? 1 : 0), quint16(s.frequency60Hz ? 1 : 0)};
     if (block == QLatin1String("thresholds"))
-        return {quint16(s.voltageThreshold),         quint16(s.voltageThresholdDuration),
-                quint16(s.currentThreshold),         quint16(s.currentThresholdDuration),
-                quint16(s.minimumTimeBetweenMessages), WordCodec::callMonitoringWord(s.callMonitoringTime)};
+        return WordCodec::thresholdWords(s.voltageThreshold, s.voltageThresholdDuration, s.currentThreshold,
+                                         s.currentThresholdDuration, s.minimumTimeBetweenMessages,
+                                         s.callMonitoringTime);
     if (block == QLatin1String("serialSettings"))
-        return QVector<quint16>{quint16(s.parity)} + WordCodec::fromUnsigned32(quint32(s.baudRate))
-               + QVector<quint16>{quint16(s.slaveAddress)};
+        return WordCodec::serialSettingsWords(s.parity, s.baudRate, s.slaveAddress);
     Q_ASSERT(false);
     return {};
 }

@@ -133,6 +133,25 @@ int WordCodec::ctRatioCode(const QString &text)
     return -1;
 }
 
+QVector<quint16> WordCodec::ctRatioWords(int code)
+{
+    const quint16 r = quint16(code);
+    return {r, 0, r, 0, r, 0};
+}
+
+QVector<quint16> WordCodec::thresholdWords(int voltage, int voltageDuration, int current, int currentDuration,
+                                           int minimumTimeMessage, int callMonitoringSeconds)
+{
+    return {quint16(voltage),         quint16(voltageDuration),    quint16(current),
+            quint16(currentDuration), quint16(minimumTimeMessage), callMonitoringWord(callMonitoringSeconds)};
+}
+
+QVector<quint16> WordCodec::serialSettingsWords(int parity, int baudRate, int slaveAddress)
+{
+    return QVector<quint16>{quint16(parity)} + fromUnsigned32(quint32(baudRate))
+           + QVector<quint16>{quint16(slaveAddress)};
+}
+
 quint16 WordCodec::callMonitoringWord(int seconds)
 {
     return quint16(seconds * 10);

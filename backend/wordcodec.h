@@ -50,6 +50,13 @@ public:
     static QString ctRatioText(int code);
     static int ctRatioCode(const QString &text);
 
+    // The words of the written blocks that hold more than one setting, as the
+    // applies post them and a restore writes them.
+    static QVector<quint16> ctRatioWords(int code); // the same ratio for the three phases
+    static QVector<quint16> thresholdWords(int voltage, int voltageDuration, int current, int currentDuration,
+                                           int minimumTimeMessage, int callMonitoringSeconds);
+    static QVector<quint16> serialSettingsWords(int parity, int baudRate, int slaveAddress);
+
     // Call monitoring time in seconds, kept by the module in tenths.
     static quint16 callMonitoringWord(int seconds);
     static int callMonitoringSeconds(quint16 word);

@@ -15,6 +15,7 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
+#include "backend/wordcodec.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -24,8 +25,6 @@
 #include <QLocalSocket>
 #include <QTextStream>
 #include <QTimer>
-
-#include <cstring>
 
 namespace {
 
@@ -56,14 +55,6 @@ const int healthySeconds = 15;
 const int recoverySeconds = 45;   // from the fault's end to fresh measurements
 const int usualRecovery = 20;     // what a new fault leaves before the end
 const int freshReadings = 2;      // measurement updates that count as recovered
-
-// The two words of a float, most significant first, as the module holds it.
-QString floatWords(float value)
-{
-    quint32 bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    return QStringLiteral("%1 %2").arg(bits >> 16).arg(bits & 0xFFFF);
-}
 
 long residentKiB()
 {
@@ -169,12 +160,14 @@ int main(int argc, char *argv[])
         for (int i = 0; i < 3; ++i) {
             const float v = 200.0f + float(generation % 40) + 0.25f * float(i);
             volts.append(QString::number(double(v), 'f', 2));
-            voltWords.append(floatWords(v));
+            for (quint16 w : WordCodec::fromFloat(v))
+                voltWords.append(QString::number(w));
         }
         for (int i = 0; i < 4; ++i) {
             const float a = 10.0f + float(generation % 30) + 0.5f * float(i);
             amps.append(QString::number(double(a), 'f', 2));
-            ampWords.append(floatWords(a));
+            for (quint16 w : WordCodec::fromFloat(a))
+                ampWords.append(QString::number(w));
         }
         if (control("set 50540 " + voltWords.join(' ')) != QLatin1String("ok")
             || control("set 36812 " + ampWords.join(' ')) != QLatin1String("ok")) {
