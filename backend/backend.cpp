@@ -1,6 +1,7 @@
 #include "backend/backend.h"
 
 #include "app/translate.h"
+#include "backend/settingsjob.h"
 #include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -74,6 +75,13 @@ void Backend::switchLanguage()
 void Backend::startUpdate(QString filename)
 {
     qDebug().noquote() << "StartUpdate " + filename;
-    if (firmwareUpdate)
-        firmwareUpdate->start(filename);
+    if (!firmwareUpdate)
+        return;
+    // The module's settings are kept first, in case the new firmware resets them;
+    // the update starts once they are read, whether or not that worked.
+    if (m_connectionState && !settingsJob && worker) {
+        backUpThenUpdate(filename);
+        return;
+    }
+    firmwareUpdate->start(filename);
 }

@@ -8,8 +8,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class FirmwareUpdate;
+class ModuleSettings;
 class ModbusCommand;
 class TModbus;
 class Translate;
@@ -78,11 +80,19 @@ class Backend : public QObject
     // Why the last update was refused ("EmptyImage", "ImageTooLarge"), empty for
     // any other failure; set before updateFail.
     Q_PROPERTY(QString updateFailReason READ updateFailReason NOTIFY updateFailReasonChanged)
+    // True from the start of a settings-file operation until moduleSettingsEnd.
+    Q_PROPERTY(bool settingsFileBusy READ settingsFileBusy NOTIFY settingsFileBusyChanged)
 
 public:
+    // How a settings-file operation ended: done (for a compare, nothing
+    // differs), a compare that found differences, or failed.
+    enum SettingsOutcome { SettingsDone = 0, SettingsDiffer = 1, SettingsFailed = 2 };
+    Q_ENUM(SettingsOutcome)
+
     explicit Backend(QObject *parent = nullptr);
     Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmwareUpdate,
             QObject *parent = nullptr);
+    ~Backend() override;
 
     bool connectionState() const { return m_connectionState; }
     QList<int> lstDevices() const { return m_lstDevices; }
@@ -211,6 +221,24 @@ public:
     Q_INVOKABLE void setModuleTime();
     Q_INVOKABLE void refreshChartsValuePage();
 
+    // The module's settings and a file (a path or a file: URL). Each ends with
+    // moduleSettingsEnd; a call while one runs, or while not connected, ends at
+    // once without a word on the bus.
+    //   save     reads the module, writes the file
+    //   compare  reads the file and the module, lists what differs
+    //   restore  writes the settings that differ (the serial settings only
+    //            with includeSerial), reads them back and lists what still differs
+    Q_INVOKABLE void saveModuleSettings(const QString &file);
+    Q_INVOKABLE void compareModuleSettings(const QString &file);
+    Q_INVOKABLE void restoreModuleSettings(const QString &file, bool includeSerial);
+    bool settingsFileBusy() const { return settingsJob != nullptr; }
+
+    // Where the settings are saved before each firmware update: one file per
+    // module and update, the last ten of each module kept.
+    static QString updateBackupFolder();
+    // Tests only: another folder than updateBackupFolder().
+    void setUpdateBackupFolder(const QString &folder) { backupFolder = folder; }
+
     void commandFinish(ModbusCommand *cmd);
 
     // Lets tests fix the computer's clock; the program never calls it.
@@ -286,6 +314,11 @@ signals:
     void fusesKnownChanged();
     void temperatureStatusKnownChanged();
     void updateFailReasonChanged();
+    void settingsFileBusyChanged();
+    // The end of a settings-file operation: its SettingsOutcome, one line that
+    // says what happened and, below it, one line per difference or problem, all
+    // in the interface language.
+    void moduleSettingsEnd(int outcome, const QString &message, const QStringList &details);
 
 private:
     template<typename T>
@@ -303,6 +336,15 @@ private:
     void post(const ModbusCommand &cmd);
     void postMeasurementReads(int lastKind);
     void onUpdateFail();
+
+    struct SettingsJob;
+    void startSettingsJob(std::unique_ptr<SettingsJob> job);
+    void postSettingsReads();
+    void settingsRecordFinished(ModbusCommand *cmd);
+    void settingsStepDone();
+    void finishSettingsJob(int outcome, const QString &message, const QStringList &details = {});
+    void saveBeforeUpdate(const ModuleSettings &module);
+    void backUpThenUpdate(const QString &image);
 
     TModbus *worker = nullptr;
     Translate *translate = nullptr;
@@ -373,6 +415,9 @@ private:
     quint64 pollEnd = 0;
     // Blocks whose last read failed; an apply never writes their stale or empty values back.
     QSet<int> unread;
+
+    std::unique_ptr<SettingsJob> settingsJob;
+    QString backupFolder;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/settingsjob.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
 
@@ -25,6 +26,10 @@ void Backend::commandFinish(ModbusCommand *cmd)
         return;
     }
     ++finishedRecords;
+    const bool settingsRecord =
+        settingsJob && finishedRecords > settingsJob->first && finishedRecords <= settingsJob->last;
+    if (settingsRecord)
+        settingsRecordFinished(cmd);
 
     if (error != 0) {
         qDebug() << "Backend::commandFinish - CMD FINISH"
@@ -40,7 +45,8 @@ void Backend::commandFinish(ModbusCommand *cmd)
             emit connectionEnd(false);
         }
     } else {
-        if (cmd->getIsWrite() == 0)
+        // A settings job's reads leave the pages and their unapplied edits alone.
+        if (cmd->getIsWrite() == 0 && !settingsRecord)
             decodeReply(cmd);
         switch (kind) {
         case Connect: {
@@ -68,6 +74,8 @@ void Backend::commandFinish(ModbusCommand *cmd)
 
     if (kind == LastRequest)
         emit loadRegisterFinish();
+    if (settingsRecord && finishedRecords == settingsJob->last)
+        settingsStepDone();
     emit processCmdEnd();
 }
 

@@ -98,6 +98,26 @@ const QVector<Descriptor> &descriptors()
     return all;
 }
 
+// The names settings() takes from the register table, for the catalogue.
+const char *const translatedNames[] = {
+    QT_TRANSLATE_NOOP("ModuleSettings", "FSD ID"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Installation date"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Transformer ratios"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Temperature threshold"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Time duration for means"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Active power on the fundamental"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "60 Hz"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Voltage threshold"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Voltage threshold duration"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Current threshold"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Current threshold duration"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Minimum time between messages"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Call monitoring time"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Parity"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Baud rate"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "Slave address"),
+};
+
 // The write blocks in the order Backend's applies post them.
 const char *const restoreOrder[] = {"installationDate", "ctRatio",       "fsdIdWrite",
                                     "temperatureThreshold", "meanDuration", "powerCalculationWrite",
@@ -124,13 +144,13 @@ QString allowedText(const Descriptor &d)
 {
     QStringList parts;
     if (d.min <= d.max)
-        parts << QStringLiteral("%1 to %2").arg(d.min).arg(d.max);
+        parts << ModuleSettings::tr("%1 to %2").arg(d.min).arg(d.max);
     for (int c : d.choices)
         parts << QString::number(c);
     if (parts.size() == 1)
         return parts[0];
     const QString last = parts.takeLast();
-    return parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return parts.join(QStringLiteral(", ")) + ModuleSettings::tr(" or ") + last;
 }
 
 bool fsdIdAllowed(const QString &text)
@@ -147,7 +167,7 @@ bool fsdIdAllowed(const QString &text)
 
 QString settingError(const Descriptor &d, const QString &what)
 {
-    return QStringLiteral("Setting \"%1\": %2.").arg(QLatin1String(d.key), what);
+    return ModuleSettings::tr("Setting \"%1\": %2.").arg(QLatin1String(d.key), what);
 }
 
 // Empty when the value is one the module takes.
@@ -158,18 +178,18 @@ QString check(const Descriptor &d, const ModuleSettings &s)
         const int v = s.*d.number;
         if ((d.min <= v && v <= d.max) || d.choices.contains(v))
             return {};
-        return settingError(d, QStringLiteral("%1 is not allowed (allowed: %2)").arg(v).arg(allowedText(d)));
+        return settingError(d, ModuleSettings::tr("%1 is not allowed (allowed: %2)").arg(v).arg(allowedText(d)));
     }
     case Kind::Flag:
         return {};
     case Kind::Text:
         if (fsdIdAllowed(s.fsdId))
             return {};
-        return settingError(d, QStringLiteral("\"%1\" is not 0 to 5 letters and digits").arg(s.fsdId));
+        return settingError(d, ModuleSettings::tr("\"%1\" is not 0 to 5 letters and digits").arg(s.fsdId));
     case Kind::Date:
         if (s.installationDate.isValid())
             return {};
-        return settingError(d, QStringLiteral("not a valid date"));
+        return settingError(d, ModuleSettings::tr("not a valid date"));
     }
     return {};
 }
@@ -196,26 +216,26 @@ QString takeJsonValue(const Descriptor &d, const QJsonValue &v, ModuleSettings *
     case Kind::Number: {
         const double x = v.toDouble();
         if (!v.isDouble() || x != std::floor(x))
-            return settingError(d, QStringLiteral("the value must be a whole number"));
+            return settingError(d, ModuleSettings::tr("the value must be a whole number"));
         // Checked here, as it would not fit an int.
         if (std::fabs(x) > 1e9)
-            return settingError(d, QStringLiteral("%1 is not allowed (allowed: %2)").arg(x).arg(allowedText(d)));
+            return settingError(d, ModuleSettings::tr("%1 is not allowed (allowed: %2)").arg(x).arg(allowedText(d)));
         s->*d.number = int(x);
         return {};
     }
     case Kind::Flag:
         if (!v.isBool())
-            return settingError(d, QStringLiteral("the value must be true or false"));
+            return settingError(d, ModuleSettings::tr("the value must be true or false"));
         s->*d.flag = v.toBool();
         return {};
     case Kind::Text:
         if (!v.isString())
-            return settingError(d, QStringLiteral("the value must be text"));
+            return settingError(d, ModuleSettings::tr("the value must be text"));
         s->fsdId = v.toString();
         return {};
     case Kind::Date:
         if (!v.isString())
-            return settingError(d, QStringLiteral("the value must be a date as \"yyyy-MM-dd\""));
+            return settingError(d, ModuleSettings::tr("the value must be a date as \"yyyy-MM-dd\""));
         s->installationDate = QDate::fromString(v.toString(), QStringLiteral("yyyy-MM-dd"));
         return {};
     }
@@ -282,7 +302,7 @@ bool ModuleSettings::fromWords(const ReadWords &w, const QDateTime &readAt, Modu
     for (const auto &b : blocks) {
         const RegisterTable::Block *block = RegisterTable::read(b.address);
         if (b.words.size() != block->count) {
-            *error = QStringLiteral("%1: %2 words read, %3 expected.")
+            *error = ModuleSettings::tr("%1: %2 words read, %3 expected.")
                          .arg(block->name)
                          .arg(b.words.size())
                          .arg(block->count);
@@ -366,31 +386,31 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         return false;
     };
     if (json.trimmed().isEmpty())
-        return fail(QStringLiteral("The file is empty."));
+        return fail(ModuleSettings::tr("The file is empty."));
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
     if (parse.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("Not valid JSON at byte %1: %2.").arg(parse.offset).arg(parse.errorString()));
+        return fail(ModuleSettings::tr("Not valid JSON at byte %1: %2.").arg(parse.offset).arg(parse.errorString()));
     if (!doc.isObject())
-        return fail(QStringLiteral("The file does not hold a JSON object."));
+        return fail(ModuleSettings::tr("The file does not hold a JSON object."));
     const QJsonObject root = doc.object();
 
-    auto missing = [](const char *field) { return QStringLiteral("Field \"%1\" is missing.").arg(field); };
+    auto missing = [](const char *field) { return ModuleSettings::tr("Field \"%1\" is missing.").arg(field); };
     auto wrongType = [](const char *field, const char *type) {
-        return QStringLiteral("Field \"%1\" must be %2.").arg(field, type);
+        return ModuleSettings::tr("Field \"%1\" must be %2.").arg(QLatin1String(field), ModuleSettings::tr(type));
     };
 
     // The format first: another kind of JSON file is named as such.
     if (!root.contains("format"))
         return fail(missing("format"));
     if (root["format"].toString() != QLatin1String(formatName))
-        return fail(QStringLiteral("Field \"format\" is not \"%1\": not a module settings file.").arg(formatName));
+        return fail(ModuleSettings::tr("Field \"format\" is not \"%1\": not a module settings file.").arg(formatName));
     if (!root.contains("version"))
         return fail(missing("version"));
     if (!root["version"].isDouble())
-        return fail(wrongType("version", "a number"));
+        return fail(wrongType("version", QT_TRANSLATE_NOOP("ModuleSettings", "a number")));
     if (root["version"].toDouble() != formatVersion)
-        return fail(QStringLiteral("Field \"version\": version %1 is not supported (this tool reads version %2).")
+        return fail(ModuleSettings::tr("Field \"version\": version %1 is not supported (this tool reads version %2).")
                         .arg(root["version"].toDouble())
                         .arg(formatVersion));
 
@@ -398,15 +418,15 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
     if (!root.contains("readAt"))
         return fail(missing("readAt"));
     if (!root["readAt"].isString())
-        return fail(wrongType("readAt", "text"));
+        return fail(wrongType("readAt", QT_TRANSLATE_NOOP("ModuleSettings", "text")));
     s.readAt = QDateTime::fromString(root["readAt"].toString(), Qt::ISODate);
     if (!s.readAt.isValid())
-        return fail(QStringLiteral("Field \"readAt\" is not an ISO 8601 date and time."));
+        return fail(ModuleSettings::tr("Field \"readAt\" is not an ISO 8601 date and time."));
 
     if (!root.contains("module"))
         return fail(missing("module"));
     if (!root["module"].isObject())
-        return fail(wrongType("module", "an object"));
+        return fail(wrongType("module", QT_TRANSLATE_NOOP("ModuleSettings", "an object")));
     const QJsonObject module = root["module"].toObject();
     for (int i = 0; i < 4; ++i) {
         const QString field = QStringLiteral("module.") + QLatin1String(identityKeys[i]);
@@ -414,33 +434,33 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         if (v.isUndefined())
             return fail(missing(qPrintable(field)));
         if (!v.isString())
-            return fail(wrongType(qPrintable(field), "text"));
+            return fail(wrongType(qPrintable(field), QT_TRANSLATE_NOOP("ModuleSettings", "text")));
         *identityFields(s)[i] = v.toString();
     }
 
     if (!root.contains("settings"))
         return fail(missing("settings"));
     if (!root["settings"].isArray())
-        return fail(wrongType("settings", "a list"));
+        return fail(wrongType("settings", QT_TRANSLATE_NOOP("ModuleSettings", "a list")));
     const QJsonArray list = root["settings"].toArray();
     QSet<QString> seen;
     for (int i = 0; i < list.size(); ++i) {
         const QString place = QStringLiteral("settings[%1]").arg(i);
         if (!list[i].isObject())
-            return fail(QStringLiteral("Field \"%1\" must be an object.").arg(place));
+            return fail(ModuleSettings::tr("Field \"%1\" must be an object.").arg(place));
         const QJsonObject entry = list[i].toObject();
         if (!entry["key"].isString())
-            return fail(QStringLiteral("Field \"%1.key\" is missing or not text.").arg(place));
+            return fail(ModuleSettings::tr("Field \"%1.key\" is missing or not text.").arg(place));
         const QString key = entry["key"].toString();
         const auto &all = descriptors();
         const auto d = std::find_if(all.begin(), all.end(), [&](const Descriptor &x) { return key == x.key; });
         if (d == all.end())
-            return fail(QStringLiteral("Field \"%1\": unknown setting \"%2\".").arg(place, key));
+            return fail(ModuleSettings::tr("Field \"%1\": unknown setting \"%2\".").arg(place, key));
         if (seen.contains(key))
-            return fail(QStringLiteral("Setting \"%1\" appears more than once.").arg(key));
+            return fail(ModuleSettings::tr("Setting \"%1\" appears more than once.").arg(key));
         seen.insert(key);
         if (!entry.contains("value"))
-            return fail(QStringLiteral("Setting \"%1\": field \"value\" is missing.").arg(key));
+            return fail(ModuleSettings::tr("Setting \"%1\": field \"value\" is missing.").arg(key));
         QString e = takeJsonValue(*d, entry["value"], &s);
         if (e.isEmpty())
             e = check(*d, s);
@@ -449,7 +469,7 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
     }
     for (const Descriptor &d : descriptors()) {
         if (!seen.contains(QLatin1String(d.key)))
-            return fail(QStringLiteral("Setting \"%1\" is missing.").arg(d.key));
+            return fail(ModuleSettings::tr("Setting \"%1\" is missing.").arg(d.key));
     }
     *out = s;
     return true;
@@ -459,7 +479,7 @@ bool ModuleSettings::save(const QString &path, QString *error) const
 {
     const QString wrong = problem();
     if (!wrong.isEmpty()) {
-        *error = QStringLiteral("%1: not saved: %2").arg(path, wrong);
+        *error = ModuleSettings::tr("%1: not saved: %2").arg(path, wrong);
         return false;
     }
     // A file cut short by a full disk or a crash would not load: the old one
@@ -467,7 +487,7 @@ bool ModuleSettings::save(const QString &path, QString *error) const
     QSaveFile file(path);
     const QByteArray json = toJson();
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        *error = QStringLiteral("%1: cannot be written: %2").arg(path, file.errorString());
+        *error = ModuleSettings::tr("%1: cannot be written: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -481,19 +501,19 @@ bool ModuleSettings::load(const QString &path, ModuleSettings *out, QString *err
     };
     const QFileInfo info(path);
     if (!info.exists())
-        return fail(QStringLiteral("no such file."));
+        return fail(ModuleSettings::tr("no such file."));
     if (info.isDir())
-        return fail(QStringLiteral("is a folder, not a file."));
+        return fail(ModuleSettings::tr("is a folder, not a file."));
     // A device or a pipe could block or never end.
     if (!info.isFile())
-        return fail(QStringLiteral("is not a plain file."));
-    const QString tooLarge = QStringLiteral("is larger than %1 KiB, too large for a settings file.")
+        return fail(ModuleSettings::tr("is not a plain file."));
+    const QString tooLarge = ModuleSettings::tr("is larger than %1 KiB, too large for a settings file.")
                                  .arg(maxFileSize / 1024);
     if (info.size() > maxFileSize)
         return fail(tooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+        return fail(ModuleSettings::tr("cannot be read: %1").arg(file.errorString()));
     // It may have grown since it was looked at.
     const QByteArray json = file.read(maxFileSize + 1);
     if (json.size() > maxFileSize)
@@ -515,16 +535,16 @@ QString ModuleSettings::valueText(const QString &key) const
             if (d.number == &S::transformerRatio)
                 return WordCodec::ctRatioText(v);
             if (d.number == &S::parity && v >= 0 && v <= 2)
-                return QStringList{"none", "even", "odd"}[v];
+                return QStringList{ModuleSettings::tr("none"), ModuleSettings::tr("even"), ModuleSettings::tr("odd")}[v];
             return WordCodec::dec(v);
         }
         case Kind::Flag:
-            return this->*d.flag ? QStringLiteral("yes") : QStringLiteral("no");
+            return this->*d.flag ? ModuleSettings::tr("yes") : ModuleSettings::tr("no");
         case Kind::Text:
-            return fsdId.isEmpty() ? QStringLiteral("(empty)") : fsdId;
+            return fsdId.isEmpty() ? ModuleSettings::tr("(empty)") : fsdId;
         case Kind::Date:
             if (!installationDate.isValid())
-                return QStringLiteral("(none)");
+                return ModuleSettings::tr("(none)");
             return WordCodec::installationDateText(quint16(installationDate.year()),
                                                    quint16(installationDate.month()),
                                                    quint16(installationDate.day()));
@@ -543,7 +563,8 @@ ModuleSettings::Comparison ModuleSettings::compare(const ModuleSettings &file, c
         if ((d.serial && !includeSerial) || jsonValue(d, file) == jsonValue(d, module))
             continue;
         const Setting &s = described[i];
-        c.differences.append({s.key, s.name, s.unit, file.valueText(s.key), module.valueText(s.key)});
+        c.differences.append({s.key, tr(s.name.toUtf8().constData()), s.unit, file.valueText(s.key),
+                              module.valueText(s.key)});
     }
     c.otherModule = file.serialNumber != module.serialNumber;
     return c;

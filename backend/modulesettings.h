@@ -2,6 +2,7 @@
 #define BACKEND_MODULESETTINGS_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -53,8 +54,13 @@
 // A file with another format name, another version, a missing, unknown or
 // repeated entry, or a value of the wrong type or out of range is refused
 // as a whole. Files larger than 64 KiB are not read.
+//
+// Messages and the names in a comparison are in the interface language (the
+// file itself is always in English).
 class ModuleSettings
 {
+    Q_DECLARE_TR_FUNCTIONS(ModuleSettings)
+
 public:
     // Values a module never takes: an unset object names them as out of range.
     int temperatureThreshold = -1;

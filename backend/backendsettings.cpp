@@ -1,0 +1,307 @@
+// The module's settings and a file: save, compare, restore, and the copy kept
+// before a firmware update. The reads and writes are ordinary records in the
+// worker's queue; the job knows its own by their place in the posting order.
+
+#include "backend/backend.h"
+
+#include "backend/modulesettings.h"
+#include "backend/registers.h"
+#include "backend/registertable.h"
+#include "backend/settingsjob.h"
+#include "link/modbuscommand.h"
+#include "update/firmwareupdate.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QModbusDevice>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+using namespace Registers;
+
+namespace {
+
+// The blocks a settings job reads, and where their words go.
+struct ReadBlock {
+    int address;
+    QVector<quint16> ModuleSettings::ReadWords::*words;
+};
+const ReadBlock readBlocks[] = {
+    {M_REG_TEMPERATURE_THRESHOLD, &ModuleSettings::ReadWords::homeSettings},
+    {M_REG_CT_RATIO, &ModuleSettings::ReadWords::ctRatioAndThresholds},
+    {M_REG_FSD_ID, &ModuleSettings::ReadWords::fsdId},
+    {M_REG_MODULE_TIME, &ModuleSettings::ReadWords::moduleTime},
+    {M_COIL_ACTIVE_POWER_CALC, &ModuleSettings::ReadWords::powerCalculation},
+    {M_REG_LAST_BOOT, &ModuleSettings::ReadWords::lastBoot},
+};
+
+QString localPath(const QString &file)
+{
+    if (file.startsWith(QLatin1String("file:")))
+        return QUrl(file).toLocalFile();
+    return file;
+}
+
+QString errorText(int error)
+{
+    switch (error) {
+    case QModbusDevice::TimeoutError:
+        return Backend::tr("no answer");
+    case QModbusDevice::ProtocolError:
+        return Backend::tr("refused by the module or answered wrongly");
+    default:
+        return Backend::tr("the link failed");
+    }
+}
+
+QString blockName(int address, bool write)
+{
+    const RegisterTable::Block *b = write ? RegisterTable::write(address) : RegisterTable::read(address);
+    return b ? b->name : QString::number(address);
+}
+
+// "No differences", or one line per setting; a file of another module says so first.
+QStringList comparisonLines(const ModuleSettings::Comparison &c, const ModuleSettings &file,
+                            const ModuleSettings &module)
+{
+    QStringList lines;
+    if (c.otherModule)
+        lines << Backend::tr("This file is from another module: serial number %1 (this module: %2).")
+                     .arg(file.serialNumber, module.serialNumber);
+    if (c.differences.isEmpty())
+        lines << Backend::tr("No differences");
+    for (const ModuleSettings::Difference &d : c.differences)
+        lines << ModuleSettings::differenceText(d);
+    return lines;
+}
+
+const int backupsKept = 10;
+
+} // namespace
+
+Backend::~Backend() = default;
+
+QString Backend::updateBackupFolder()
+{
+    // Not under the program's own name: the window and orvalis-cli share it.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/orvalis/settings-before-update");
+}
+
+void Backend::saveModuleSettings(const QString &file)
+{
+    auto job = std::make_unique<SettingsJob>();
+    job->kind = SettingsJob::Kind::Save;
+    job->path = localPath(file);
+    // A name chosen without an ending gets the usual one.
+    if (!job->path.isEmpty() && QFileInfo(job->path).suffix().isEmpty())
+        job->path += QStringLiteral(".json");
+    startSettingsJob(std::move(job));
+}
+
+void Backend::compareModuleSettings(const QString &file)
+{
+    auto job = std::make_unique<SettingsJob>();
+    job->kind = SettingsJob::Kind::Compare;
+    job->path = localPath(file);
+    startSettingsJob(std::move(job));
+}
+
+void Backend::restoreModuleSettings(const QString &file, bool includeSerial)
+{
+    auto job = std::make_unique<SettingsJob>();
+    job->kind = SettingsJob::Kind::Restore;
+    job->path = localPath(file);
+    job->includeSerial = includeSerial;
+    startSettingsJob(std::move(job));
+}
+
+void Backend::backUpThenUpdate(const QString &image)
+{
+    auto job = std::make_unique<SettingsJob>();
+    job->kind = SettingsJob::Kind::BeforeUpdate;
+    job->path = image;
+    startSettingsJob(std::move(job));
+}
+
+void Backend::startSettingsJob(std::unique_ptr<SettingsJob> job)
+{
+    qDebug().noquote() << "Backend::moduleSettings" << int(job->kind) << job->path << job->includeSerial;
+    const bool before = job->kind == SettingsJob::Kind::BeforeUpdate;
+    if (settingsJob) {
+        // Only the interface can ask twice, and it waits for the end: no second end signal.
+        qDebug() << "Backend::moduleSettings - another settings job is running";
+        return;
+    }
+    if (!m_connectionState || !worker) {
+        if (!before)
+            emit moduleSettingsEnd(SettingsFailed, tr("Not connected to a module."), {});
+        return;
+    }
+    if (!before && job->path.isEmpty()) {
+        emit moduleSettingsEnd(SettingsFailed, tr("No file was chosen."), {});
+        return;
+    }
+    if (job->kind == SettingsJob::Kind::Compare || job->kind == SettingsJob::Kind::Restore) {
+        QString error;
+        if (!ModuleSettings::load(job->path, &job->file, &error)) {
+            emit moduleSettingsEnd(SettingsFailed,
+                                   job->kind == SettingsJob::Kind::Restore
+                                       ? tr("The file was refused; nothing was written to the module.")
+                                       : tr("The file was refused."),
+                                   {error});
+            return;
+        }
+    }
+    settingsJob = std::move(job);
+    emit settingsFileBusyChanged();
+    postSettingsReads();
+}
+
+void Backend::postSettingsReads()
+{
+    SettingsJob &job = *settingsJob;
+    if (job.step == SettingsJob::Step::Reading)
+        job.first = postedRecords;
+    job.words = {};
+    for (const ReadBlock &b : readBlocks) {
+        const RegisterTable::Block *block = RegisterTable::read(b.address);
+        post(ModbusCommand(Request, b.address, block->count, block->type, 0));
+    }
+    job.last = postedRecords;
+}
+
+void Backend::settingsRecordFinished(ModbusCommand *cmd)
+{
+    SettingsJob &job = *settingsJob;
+    const int error = cmd->getError();
+    if (cmd->getIsWrite()) {
+        if (error != 0)
+            job.writeErrors << tr("%1: not written (%2).").arg(blockName(cmd->getAddress(), true), errorText(error));
+        return;
+    }
+    for (const ReadBlock &b : readBlocks) {
+        if (b.address != cmd->getAddress())
+            continue;
+        if (error != 0)
+            job.unreadBlocks << tr("%1: not read (%2).").arg(blockName(b.address, false), errorText(error));
+        else
+            job.words.*b.words = cmd->getValues();
+    }
+}
+
+void Backend::settingsStepDone()
+{
+    SettingsJob &job = *settingsJob;
+    const bool restore = job.kind == SettingsJob::Kind::Restore;
+    if (!job.writeErrors.isEmpty()) {
+        finishSettingsJob(SettingsFailed, tr("The module did not take every setting."), job.writeErrors + job.unreadBlocks);
+        return;
+    }
+    ModuleSettings module;
+    QString error;
+    if (!job.unreadBlocks.isEmpty()
+        || !ModuleSettings::fromWords(job.words, clock().toUTC(), &module, &error)) {
+        const QStringList why = job.unreadBlocks.isEmpty() ? QStringList{error} : job.unreadBlocks;
+        if (job.step == SettingsJob::Step::WritingAndReadingBack)
+            finishSettingsJob(SettingsFailed, tr("The settings were written but could not be read back."), why);
+        else if (restore)
+            finishSettingsJob(SettingsFailed, tr("The module could not be read; nothing was written to it."), why);
+        else
+            finishSettingsJob(SettingsFailed, tr("The module could not be read."), why);
+        return;
+    }
+
+    switch (job.kind) {
+    case SettingsJob::Kind::BeforeUpdate:
+        saveBeforeUpdate(module);
+        finishSettingsJob(SettingsDone, {});
+        return;
+    case SettingsJob::Kind::Save:
+        if (!module.save(job.path, &error))
+            finishSettingsJob(SettingsFailed, tr("The settings were not saved."), {error});
+        else
+            finishSettingsJob(SettingsDone, tr("The module's settings were saved to %1.").arg(job.path),
+                              {tr("Serial number: %1").arg(module.serialNumber)});
+        return;
+    case SettingsJob::Kind::Compare: {
+        const ModuleSettings::Comparison c = ModuleSettings::compare(job.file, module, true);
+        finishSettingsJob(c.differences.isEmpty() ? SettingsDone : SettingsDiffer,
+                          c.differences.isEmpty() ? tr("The module holds the file's settings.")
+                                                  : tr("Settings that differ: %1 (file → module).")
+                                                        .arg(c.differences.size()),
+                          comparisonLines(c, job.file, module));
+        return;
+    }
+    case SettingsJob::Kind::Restore:
+        break;
+    }
+
+    if (job.step == SettingsJob::Step::Reading) {
+        const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
+        if (writes.isEmpty()) {
+            finishSettingsJob(SettingsDone, tr("Nothing was written: the module already holds the file's settings."),
+                              comparisonLines(ModuleSettings::compare(job.file, module, job.includeSerial),
+                                              job.file, module));
+            return;
+        }
+        job.step = SettingsJob::Step::WritingAndReadingBack;
+        job.first = postedRecords;
+        job.writes = writes.size();
+        for (const ModuleSettings::Write &w : writes) {
+            ModbusCommand cmd(Request, w.address, w.values.size(), w.registerType, 1);
+            cmd.addValues(w.values);
+            post(cmd);
+        }
+        postSettingsReads();
+        return;
+    }
+
+    const ModuleSettings::Comparison c = ModuleSettings::compare(job.file, module, job.includeSerial);
+    if (c.differences.isEmpty())
+        finishSettingsJob(SettingsDone, tr("The file's settings were written to the module (%1 blocks) and read back.")
+                                    .arg(job.writes),
+                          comparisonLines(c, job.file, module));
+    else
+        finishSettingsJob(SettingsFailed, tr("The settings were written, but the module still differs."),
+                          comparisonLines(c, job.file, module));
+}
+
+void Backend::finishSettingsJob(int outcome, const QString &message, const QStringList &details)
+{
+    const std::unique_ptr<SettingsJob> job = std::move(settingsJob);
+    emit settingsFileBusyChanged();
+    qDebug().noquote() << "Backend::moduleSettings - end" << outcome << message << details.join(QStringLiteral(" | "));
+    if (job->kind == SettingsJob::Kind::BeforeUpdate) {
+        firmwareUpdate->start(job->path);
+        return;
+    }
+    emit moduleSettingsEnd(outcome, message, details);
+}
+
+void Backend::saveBeforeUpdate(const ModuleSettings &module)
+{
+    const QString folder = backupFolder.isEmpty() ? updateBackupFolder() : backupFolder;
+    // Characters a file name cannot hold on every system are left out.
+    QString serial = module.serialNumber;
+    serial.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
+    if (serial.isEmpty())
+        serial = QStringLiteral("unknown");
+    const QString name = QStringLiteral("%1-%2.json")
+                             .arg(serial, module.readAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    QString error;
+    if (!QDir().mkpath(folder) || !module.save(folder + QLatin1Char('/') + name, &error)) {
+        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << folder << error;
+        return;
+    }
+    qDebug().noquote() << "Backend::saveBeforeUpdate -" << folder + QLatin1Char('/') + name;
+
+    // The names sort by time; the oldest of this module's go.
+    QDir dir(folder);
+    const QStringList mine =
+        dir.entryList({serial + QStringLiteral("-*.json")}, QDir::Files, QDir::Name);
+    for (int i = 0; i < mine.size() - backupsKept; ++i)
+        dir.remove(mine[i]);
+}

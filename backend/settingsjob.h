@@ -1,0 +1,29 @@
+#ifndef BACKEND_SETTINGSJOB_H
+#define BACKEND_SETTINGSJOB_H
+
+#include "backend/backend.h"
+#include "backend/modulesettings.h"
+
+#include <QStringList>
+
+// A settings-file operation under way (backendsettings.cpp).
+struct Backend::SettingsJob {
+    enum class Kind { Save, Compare, Restore, BeforeUpdate };
+    enum class Step { Reading, WritingAndReadingBack };
+
+    Kind kind = Kind::Save;
+    QString path; // the settings file, or the firmware image before an update
+    ModuleSettings file;
+    bool includeSerial = false;
+
+    Step step = Step::Reading;
+    // This step's records are those finished as numbers first + 1 to last.
+    quint64 first = 0;
+    quint64 last = 0;
+    ModuleSettings::ReadWords words;
+    QStringList unreadBlocks;
+    QStringList writeErrors;
+    int writes = 0;
+};
+
+#endif
