@@ -2,6 +2,7 @@
 #include "testbackenddecode.h"
 #include "testcodecs.h"
 #include "testmodulesettings.h"
+#include "testsettingsfile.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -28,6 +29,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "settings") {
         TestModuleSettings t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "settingsfile") {
+        TestSettingsFile t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -1,0 +1,271 @@
+#include "testsettingsfile.h"
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "backend/modulesettings.h"
+#include "link/tmodbus.h"
+#include "support/virtualline.h"
+#include "tools/drive/eventwait.h"
+#include "update/firmwareupdate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QtTest>
+
+namespace {
+
+struct Outcome {
+    int outcome = -1;
+    QString message;
+    QStringList details;
+};
+
+// Writes: function 5, 6, 15 or 16, as "address count".
+QStringList writesIn(const QList<QJsonObject> &log)
+{
+    QStringList writes;
+    for (const QJsonObject &r : log) {
+        const int fn = r[QStringLiteral("fn")].toInt();
+        if (fn == 5 || fn == 6 || fn == 15 || fn == 16)
+            writes << QStringLiteral("%1 %2").arg(r[QStringLiteral("addr")].toInt()).arg(r[QStringLiteral("count")].toInt());
+    }
+    return writes;
+}
+
+} // namespace
+
+struct TestSettingsFile::Rig {
+    Rig() : translate(nullptr), backend(&worker, &translate, &update) {}
+
+    // Runs one operation to its end.
+    Outcome run(const std::function<void()> &start)
+    {
+        Outcome result;
+        QMetaObject::Connection c = QObject::connect(
+            &backend, &Backend::moduleSettingsEnd,
+            [&](int outcome, const QString &message, const QStringList &details) {
+                result = {outcome, message, details};
+            });
+        start();
+        waitUntil([&] { return result.outcome >= 0; }, 30000);
+        QObject::disconnect(c);
+        return result;
+    }
+
+    bool set(const QString &command) { return line.command(command) == QLatin1String("ok"); }
+
+    VirtualLine line;
+    FirmwareUpdate update;
+    TModbus worker;
+    Translate translate;
+    Backend backend;
+};
+
+TestSettingsFile::TestSettingsFile() = default;
+TestSettingsFile::~TestSettingsFile() = default;
+
+void TestSettingsFile::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    rig.reset(new Rig);
+    QVERIFY(rig->line.start());
+    rig->backend.refreshSerialPortList();
+    const int index = rig->backend.lstDevices().indexOf(rig->line.portNumber());
+    QVERIFY(index >= 0);
+    rig->backend.connectDevice(index, 247, 0, 1);
+    QVERIFY(waitUntil([&] { return rig->backend.connectionState(); }, 15000));
+}
+
+void TestSettingsFile::cleanupTestCase()
+{
+    rig.reset();
+}
+
+void TestSettingsFile::saveCompareRestore()
+{
+    Backend &b = rig->backend;
+    // Chosen in a file dialog: a URL, and no ending.
+    const QString path = dir.filePath(QStringLiteral("first"));
+    Outcome saved = rig->run([&] { b.saveModuleSettings(QUrl::fromLocalFile(path).toString()); });
+    QCOMPARE(saved.outcome, int(Backend::SettingsDone));
+    QVERIFY2(saved.message.contains(path + ".json"), qPrintable(saved.message));
+    ModuleSettings file;
+    QString error;
+    QVERIFY2(ModuleSettings::load(path + ".json", &file, &error), qPrintable(error));
+
+    Outcome same = rig->run([&] { b.compareModuleSettings(path + ".json"); });
+    QCOMPARE(same.outcome, int(Backend::SettingsDone));
+    QCOMPARE(same.details, QStringList{"No differences"});
+
+    // Two settings of one block and one of another change behind the tool's back.
+    const int voltage = file.voltageThreshold == 241 ? 242 : 241;
+    QVERIFY(rig->set(QStringLiteral("set 50507 %1").arg(voltage)));
+    QVERIFY(rig->set(QStringLiteral("set 50512 %1").arg(file.callMonitoringTime == 600 ? 61 : 60))); // 600 s or 610 s
+    QVERIFY(rig->set(QStringLiteral("set 50573 %1").arg(file.temperatureThreshold == 75 ? 76 : 75)));
+    Outcome differ = rig->run([&] { b.compareModuleSettings(path + ".json"); });
+    QCOMPARE(differ.outcome, int(Backend::SettingsDiffer));
+    QCOMPARE(differ.details.size(), 3);
+    QCOMPARE(differ.details[0], QStringLiteral("Temperature threshold: %1 °C → %2 °C")
+                                    .arg(file.temperatureThreshold)
+                                    .arg(file.temperatureThreshold == 75 ? 76 : 75));
+    QCOMPARE(differ.details[1], QStringLiteral("Voltage threshold: %1 V → %2 V").arg(file.voltageThreshold).arg(voltage));
+    QVERIFY2(differ.details[2].startsWith("Call monitoring time: "), qPrintable(differ.details[2]));
+
+    rig->line.mark();
+    Outcome restored = rig->run([&] { b.restoreModuleSettings(path + ".json", false); });
+    QCOMPARE(restored.outcome, int(Backend::SettingsDone));
+    QCOMPARE(restored.details, QStringList{"No differences"});
+    // Only the two blocks that hold a change, in the order of the page applies.
+    QCOMPARE(writesIn(rig->line.requests()), (QStringList{"50573 1", "50507 6"}));
+
+    Outcome after = rig->run([&] { b.compareModuleSettings(path + ".json"); });
+    QCOMPARE(after.details, QStringList{"No differences"});
+
+    // Nothing left to write: nothing is written.
+    rig->line.mark();
+    Outcome again = rig->run([&] { b.restoreModuleSettings(path + ".json", false); });
+    QCOMPARE(again.outcome, int(Backend::SettingsDone));
+    QVERIFY(writesIn(rig->line.requests()).isEmpty());
+}
+
+void TestSettingsFile::refusedFilesPutNothingOnTheBus_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty with a name: that kind of entry
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    ModuleSettings valid;
+    QString error;
+    const QString saved = dir.filePath(QStringLiteral("valid.json"));
+    QVERIFY(rig->run([&] { rig->backend.saveModuleSettings(saved); }).outcome == Backend::SettingsDone);
+    QVERIFY(ModuleSettings::load(saved, &valid, &error));
+    const QByteArray json = valid.toJson();
+
+    QByteArray outOfRange = json;
+    outOfRange.replace(QByteArray("\"value\": ") + QByteArray::number(valid.temperatureThreshold),
+                       "\"value\": 91");
+    QByteArray otherVersion = json;
+    otherVersion.replace("\"version\": 1", "\"version\": 2");
+
+    QTest::newRow("out of range") << outOfRange << "file" << "91 is not allowed";
+    QTest::newRow("truncated") << json.left(json.size() / 2) << "file" << "Not valid JSON";
+    QTest::newRow("other version") << otherVersion << "file" << "version 2 is not supported";
+    QTest::newRow("empty") << QByteArray() << "file" << "The file is empty.";
+    QTest::newRow("folder") << QByteArray() << "folder" << "is a folder";
+    QTest::newRow("missing") << QByteArray() << "none" << "no such file";
+}
+
+void TestSettingsFile::refusedFilesPutNothingOnTheBus()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    const QString path = dir.filePath(QStringLiteral("refused-") + QTest::currentDataTag());
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("file")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    rig->line.mark();
+    const Outcome o = rig->run([&] { rig->backend.restoreModuleSettings(path, true); });
+    QCOMPARE(o.outcome, int(Backend::SettingsFailed));
+    QCOMPARE(o.message, QStringLiteral("The file was refused; nothing was written to the module."));
+    QCOMPARE(o.details.size(), 1);
+    QVERIFY2(o.details[0].contains(reason), qPrintable(o.details[0]));
+    QVERIFY(writesIn(rig->line.requests()).isEmpty());
+}
+
+void TestSettingsFile::serialSettingsOnlyWhenAsked()
+{
+    Backend &b = rig->backend;
+    const QString path = dir.filePath(QStringLiteral("serial.json"));
+    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    ModuleSettings file;
+    QString error;
+    QVERIFY(ModuleSettings::load(path, &file, &error));
+    const int otherParity = file.parity == 2 ? 0 : 2;
+    QVERIFY(rig->set(QStringLiteral("set 31505 %1").arg(otherParity)));
+
+    // Left out, and not counted as a difference that remains.
+    rig->line.mark();
+    Outcome without = rig->run([&] { b.restoreModuleSettings(path, false); });
+    QCOMPARE(without.outcome, int(Backend::SettingsDone));
+    QVERIFY(writesIn(rig->line.requests()).isEmpty());
+    // A compare still shows it.
+    Outcome compared = rig->run([&] { b.compareModuleSettings(path); });
+    QCOMPARE(compared.details.size(), 1);
+    QVERIFY2(compared.details[0].startsWith("Parity: "), qPrintable(compared.details[0]));
+
+    rig->line.mark();
+    Outcome with = rig->run([&] { b.restoreModuleSettings(path, true); });
+    QCOMPARE(with.outcome, int(Backend::SettingsDone));
+    QCOMPARE(writesIn(rig->line.requests()), QStringList{"31505 4"});
+    QCOMPARE(with.details, QStringList{"No differences"});
+}
+
+void TestSettingsFile::savedBeforeAnUpdate()
+{
+    Backend &b = rig->backend;
+    const QString folder = dir.filePath(QStringLiteral("before-update"));
+    b.setUpdateBackupFolder(folder);
+    ModuleSettings module;
+    QString error;
+    const QString path = dir.filePath(QStringLiteral("now.json"));
+    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    QVERIFY(ModuleSettings::load(path, &module, &error));
+
+    // Eleven earlier updates of this module and one of another: the oldest of
+    // this module's goes, the other module's stays.
+    QVERIFY(QDir().mkpath(folder));
+    const QString serial = module.serialNumber;
+    QStringList names;
+    for (int day = 10; day <= 20; ++day)
+        names << QStringLiteral("%1-200001%2-120000.json").arg(serial).arg(day);
+    names << QStringLiteral("070000000000-20000101-120000.json");
+    for (const QString &n : names) {
+        QFile f(folder + "/" + n);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+
+    QFile image(dir.filePath(QStringLiteral("image.bin")));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(600, '\x5a'));
+    image.close();
+    bool ended = false, succeeded = false;
+    connect(&b, &Backend::updateSuccess, this, [&] { ended = succeeded = true; });
+    connect(&b, &Backend::updateFail, this, [&] { ended = true; });
+    b.startUpdate(image.fileName());
+    QVERIFY(waitUntil([&] { return ended; }, 60000));
+    QVERIFY(succeeded);
+
+    const QStringList kept = QDir(folder).entryList({serial + "-*.json"}, QDir::Files, QDir::Name);
+    QCOMPARE(kept.size(), 10);
+    QVERIFY(!kept.contains(names[0]) && !kept.contains(names[1]));
+    QVERIFY(QFile::exists(folder + "/" + names.last()));
+    // The newest is the module as it was before the update.
+    ModuleSettings backup;
+    QVERIFY2(ModuleSettings::load(folder + "/" + kept.last(), &backup, &error), qPrintable(error));
+    QVERIFY(ModuleSettings::compare(module, backup, true).differences.isEmpty());
+    QCOMPARE(backup.serialNumber, serial);
+}
+
+void TestSettingsFile::refusedWhileDisconnected()
+{
+    Backend &b = rig->backend;
+    if (b.connectionState()) {
+        b.disconnectDevice();
+        QVERIFY(waitUntil([&] { return !b.connectionState(); }, 15000));
+    }
+    rig->line.mark();
+    const Outcome o = rig->run([&] { b.saveModuleSettings(dir.filePath(QStringLiteral("never.json"))); });
+    QCOMPARE(o.outcome, int(Backend::SettingsFailed));
+    QCOMPARE(o.message, QStringLiteral("Not connected to a module."));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("never.json"))));
+    QVERIFY(!b.settingsFileBusy());
+}
