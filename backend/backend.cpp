@@ -41,6 +41,10 @@ Backend::Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmware
     auto *pollTimer = new QTimer(this);
     connect(pollTimer, &QTimer::timeout, this, &Backend::onPollTimer);
     pollTimer->start(2000);
+
+    auto *portWatch = new QTimer(this);
+    connect(portWatch, &QTimer::timeout, this, &Backend::onPortWatch);
+    portWatch->start(2000);
 }
 
 void Backend::post(const ModbusCommand &cmd)
@@ -62,7 +66,33 @@ void Backend::refreshSerialPortList()
     // Numbered by the port directory, so that names other than "COM" and a
     // number (ttyUSB0, a virtual line) keep a number of their own.
     m_lstDevices = PortDirectory::shared().refresh();
+    presentPorts = PortDirectory::presentDevices();
+    update(m_portListStale, false, &Backend::portListStaleChanged);
     emit lstDevicesChanged();
+}
+
+void Backend::onPortWatch()
+{
+    // The open port is not looked at, nor are the others while a link or a search runs.
+    if (m_connectionState || scanRunning())
+        return;
+    update(m_portListStale, PortDirectory::presentDevices() != presentPorts, &Backend::portListStaleChanged);
+}
+
+QVariantMap Backend::portDetails(int indexList) const
+{
+    if (indexList < 0 || indexList >= m_lstDevices.size())
+        return {};
+    const PortDirectory::Details d = PortDirectory::shared().details(m_lstDevices[indexList]);
+    auto hex = [](int id) { return id < 0 ? QString() : QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')); };
+    return {{QStringLiteral("path"), d.path},
+            {QStringLiteral("manufacturer"), d.manufacturer},
+            {QStringLiteral("product"), d.product},
+            {QStringLiteral("serialNumber"), d.serialNumber},
+            {QStringLiteral("vendorId"), hex(d.vendorId)},
+            {QStringLiteral("productId"), hex(d.productId)},
+            {QStringLiteral("present"), d.present},
+            {QStringLiteral("busy"), d.busy}};
 }
 
 void Backend::switchLanguage()

@@ -6,11 +6,13 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
 
 class FirmwareUpdate;
+class LineScanner;
 class ModuleSettings;
 class ModbusCommand;
 class TModbus;
@@ -80,6 +82,21 @@ class Backend : public QObject
     // Why the last update was refused ("EmptyImage", "ImageTooLarge"), empty for
     // any other failure; set before updateFail.
     Q_PROPERTY(QString updateFailReason READ updateFailReason NOTIFY updateFailReasonChanged)
+    // Why the last connect failed, in the interface language: set before
+    // connectionEnd(false), empty after a connect that worked.
+    Q_PROPERTY(QString connectionFailReason READ connectionFailReason NOTIFY connectionFailReasonChanged)
+    // The ports present no longer match the list: an adapter was plugged in or
+    // pulled since the last refreshSerialPortList (looked at every 2 s while
+    // disconnected). The list itself only changes on a refresh.
+    Q_PROPERTY(bool portListStale READ portListStale NOTIFY portListStaleChanged)
+    // A search of the selected port for modules (startScan): running, tries
+    // made of how many, and what was found so far, each a map with slaveAddress,
+    // baudrate, baudIndex, parity (0 none, 1 even, 2 odd), serialNumber,
+    // firmwareVersion and text (one line for the list).
+    Q_PROPERTY(bool scanRunning READ scanRunning NOTIFY scanChanged)
+    Q_PROPERTY(int scanDone READ scanDone NOTIFY scanChanged)
+    Q_PROPERTY(int scanTotal READ scanTotal NOTIFY scanChanged)
+    Q_PROPERTY(QVariantList scanResults READ scanResults NOTIFY scanChanged)
     // True from the start of a settings-file operation until moduleSettingsEnd.
     Q_PROPERTY(bool settingsFileBusy READ settingsFileBusy NOTIFY settingsFileBusyChanged)
 
@@ -232,6 +249,23 @@ public:
     Q_INVOKABLE void compareModuleSettings(const QString &file);
     Q_INVOKABLE void restoreModuleSettings(const QString &file, bool includeSerial);
     bool settingsFileBusy() const { return settingsJob != nullptr; }
+    QString connectionFailReason() const { return m_connectionFailReason; }
+    bool portListStale() const { return m_portListStale; }
+    bool scanRunning() const;
+    int scanDone() const;
+    int scanTotal() const;
+    QVariantList scanResults() const;
+
+    // Tries every baud rate, parity and slave address on the port at
+    // `indexList`, the page's choice first; ends with scanEnd. Only while
+    // disconnected.
+    Q_INVOKABLE void startScan(int indexList, int slaveAddress, int baudIndex, int parityIndex);
+    Q_INVOKABLE void cancelScan();
+
+    // What the system knows of the port at `indexList` of lstDevices: path,
+    // manufacturer, product, serialNumber, vendorId and productId (as hex text,
+    // empty when unknown), present, busy. Empty for an index out of the list.
+    Q_INVOKABLE QVariantMap portDetails(int indexList) const;
 
     // Where the settings are saved before each firmware update: one file per
     // module and update, the last ten of each module kept.
@@ -315,6 +349,11 @@ signals:
     void temperatureStatusKnownChanged();
     void updateFailReasonChanged();
     void settingsFileBusyChanged();
+    void connectionFailReasonChanged();
+    void portListStaleChanged();
+    void scanChanged();
+    // `error`, in the interface language, when the search could not run.
+    void scanEnd(bool cancelled, const QString &error);
     // The end of a settings-file operation: its SettingsOutcome, one line that
     // says what happened and, below it, one line per difference or problem, all
     // in the interface language.
@@ -336,6 +375,8 @@ private:
     void post(const ModbusCommand &cmd);
     void postMeasurementReads(int lastKind);
     void onUpdateFail();
+    void setConnectionFailReason(const ModbusCommand &connect);
+    QString openFailureText(int kind, const QString &path, const QString &errorText) const;
 
     struct SettingsJob;
     void startSettingsJob(std::unique_ptr<SettingsJob> job);
@@ -407,6 +448,12 @@ private:
     bool m_fusesKnown = true;
     bool m_temperatureStatusKnown = true;
     QString m_updateFailReason;
+    QString m_connectionFailReason;
+    bool m_portListStale = false;
+    QStringList presentPorts; // as at the last refreshSerialPortList
+    void onPortWatch();
+    LineScanner *scanner = nullptr;
+    int scanPort = 0;
 
     // Records posted and finished, and where the last poll ends: a poll is
     // posted only once the previous one is through, whatever the module's pace.

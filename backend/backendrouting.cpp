@@ -3,7 +3,9 @@
 #include "backend/backend.h"
 
 #include "backend/settingsjob.h"
+#include "link/modbus.h"
 #include "link/modbuscommand.h"
+#include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
 #include <QDebug>
@@ -42,6 +44,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
             setConnectionState(false);
             emit connectionError();
         } else if (cmd->getConnectResult() == ProbeFailed) {
+            setConnectionFailReason(*cmd);
             emit connectionEnd(false);
         }
     } else {
@@ -51,6 +54,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
         switch (kind) {
         case Connect: {
             const bool connected = cmd->getConnectResult() == Connected;
+            setConnectionFailReason(*cmd);
             emit connectionEnd(connected);
             setConnectionState(connected);
             if (connected)
@@ -77,6 +81,51 @@ void Backend::commandFinish(ModbusCommand *cmd)
     if (settingsRecord && finishedRecords == settingsJob->last)
         settingsStepDone();
     emit processCmdEnd();
+}
+
+// What the alert of a failed connect adds below its own text.
+void Backend::setConnectionFailReason(const ModbusCommand &connect)
+{
+    QString reason;
+    const QVector<quint16> &v = connect.getValues();
+    const Modbus *client = worker ? worker->client() : nullptr;
+    const QString path = client ? client->openedPath() : QString();
+    if (connect.getConnectResult() == PortNotOpened && client) {
+        reason = openFailureText(client->openFailure(), path, client->openErrorText());
+    } else if (connect.getConnectResult() == ProbeFailed && v.size() >= 4) {
+        const QStringList parities{tr("none"), tr("even"), tr("odd")};
+        reason = tr("No answer from slave address %1 at %2 baud, parity %3.")
+                     .arg(v[1])
+                     .arg(Modbus::baudRateForIndex(v[2]))
+                     .arg(parities.value(qMin(int(v[3]), 2)))
+                 + QLatin1Char('\n') + tr("Search looks for the module at every address, baud rate and parity.");
+    }
+    update(m_connectionFailReason, reason, &Backend::connectionFailReasonChanged);
+}
+
+QString Backend::openFailureText(int kind, const QString &path, const QString &errorText) const
+{
+    switch (kind) {
+    case OpenFailure::PermissionDenied: {
+        QString text = tr("Permission denied: this user may not open %1.").arg(path);
+#ifdef Q_OS_LINUX
+        const QString user = QString::fromLocal8Bit(qgetenv("USER"));
+        text += QLatin1Char('\n')
+                + tr("Join the dialout group with \"sudo usermod -aG dialout %1\", then log out and in again.")
+                      .arg(user.isEmpty() ? QStringLiteral("$USER") : user);
+#endif
+        return text;
+    }
+    case OpenFailure::Busy:
+        return tr("%1 is in use by another program. Close that program and connect again.").arg(path);
+    case OpenFailure::Missing:
+        return tr("%1 is gone: the adapter was unplugged or the port no longer exists. Refresh the port list.")
+            .arg(path);
+    case OpenFailure::Other:
+        return tr("%1 cannot be opened: %2.").arg(path, errorText);
+    default:
+        return {};
+    }
 }
 
 // The reason first: the interface reads it when updateFail arrives.

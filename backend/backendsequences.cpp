@@ -53,6 +53,8 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
     setFusesKnown(true);
     setTemperatureStatusKnown(true);
 
+    // The search holds the port; the operator who connects is done with it.
+    cancelScan();
     if (indexList < 0 || indexList >= m_lstDevices.size()) {
         qDebug() << "Backend::connectDevice - no port at index" << indexList;
         emit connectionEnd(false);

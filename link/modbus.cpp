@@ -79,14 +79,19 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
         connect(port, &QIODevice::readyRead, this, &Modbus::onLineActivity);
         connect(port, &QIODevice::bytesWritten, this, [this](qint64 n) { guard.bytesWritten(n); });
     }
+    lastPortPath = portName;
     if (*state) {
         guard.linkOpened();
         replyJustFinished = false;
+        lastOpenFailure = OpenFailure::None;
+        lastOpenError.clear();
     } else {
         // The port's own words say why: permission, busy, missing.
-        qDebug().noquote() << "Modbus cannot open" << portName << "-"
-                           << (port && port->error() != QSerialPort::NoError ? port->errorString()
-                                                                             : master.errorString());
+        const bool portSays = port && port->error() != QSerialPort::NoError;
+        lastOpenError = portSays ? port->errorString() : master.errorString();
+        lastOpenFailure = OpenFailure::classify(portSays ? port->error() : QSerialPort::UnknownError,
+                                                OpenFailure::inspect(portName));
+        qDebug().noquote() << "Modbus cannot open" << portName << "-" << lastOpenError;
     }
     emit onConnectDeviceEnd();
 }

@@ -2,6 +2,7 @@
 #define LINK_MODBUS_H
 
 #include "link/lineguard.h"
+#include "link/openfailure.h"
 
 #include <QModbusRtuSerialMaster>
 
@@ -29,6 +30,12 @@ public:
     void setWatchdogInterval(int ms) { watchdogInterval = ms; }
 
     const QModbusRtuSerialMaster &device() const { return master; }
+
+    // Why the last connect could not open its port (None when it could), the
+    // port's own words for it, and the device it tried.
+    OpenFailure::Kind openFailure() const { return lastOpenFailure; }
+    QString openErrorText() const { return lastOpenError; }
+    QString openedPath() const { return lastPortPath; }
 
     // The longest a request waits for the line to fall silent.
     static constexpr int LongestQuietWait = 11000;
@@ -75,6 +82,10 @@ private:
     qint64 waitingSince = 0;        // the request in hand waits for silence since
     bool replyJustFinished = false; // the client's reader has just ended a reply
     QSerialPort *watchedPort = nullptr;
+
+    OpenFailure::Kind lastOpenFailure = OpenFailure::None;
+    QString lastOpenError;
+    QString lastPortPath;
 };
 
 #endif

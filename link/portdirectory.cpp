@@ -1,6 +1,7 @@
 #include "link/portdirectory.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -156,4 +157,54 @@ QString PortDirectory::portName(int number)
     qDebug() << "PortDirectory: no port numbered" << number;
 #endif
     return QStringLiteral("COM%1").arg(number);
+}
+
+PortDirectory::Details PortDirectory::details(int number)
+{
+    Details d;
+    d.path = portName(number);
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos) {
+        if (info.systemLocation() != d.path && info.portName() != d.path)
+            continue;
+        d.present = true;
+        d.manufacturer = info.manufacturer();
+        d.product = info.description();
+        d.serialNumber = info.serialNumber();
+        if (info.hasVendorIdentifier())
+            d.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier())
+            d.productId = info.productIdentifier();
+    }
+#ifndef Q_OS_WIN
+    if (!d.present)
+        d.present = QFileInfo::exists(d.path);
+#endif
+    if (d.present) {
+        // The lock file Qt and other serial programs leave; nothing better is
+        // there short of opening the port, which would disturb its holder.
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        d.busy = QSerialPortInfo(d.path).isBusy();
+        QT_WARNING_POP
+    }
+    return d;
+}
+
+QStringList PortDirectory::presentDevices()
+{
+    QStringList devices;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : infos)
+        devices.append(info.systemLocation());
+#ifndef Q_OS_WIN
+    const QStringList entries = qEnvironmentVariable("ORVALIS_SERIAL_PORTS").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &entry : entries) {
+        const QString path = entry.mid(entry.indexOf(QLatin1Char('=')) + 1).trimmed();
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            devices.append(path);
+    }
+#endif
+    devices.sort();
+    return devices;
 }

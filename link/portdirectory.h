@@ -27,6 +27,23 @@ public:
     // What the client opens for a port number.
     QString portName(int number);
 
+    // What the system knows of a port, for the operator to tell adapters apart.
+    struct Details {
+        QString path;
+        QString manufacturer; // USB adapters: maker, product and serial number
+        QString product;
+        QString serialNumber;
+        int vendorId = -1;    // -1: none reported
+        int productId = -1;
+        bool present = false; // the device is there now
+        bool busy = false;    // another program holds it (its lock file)
+    };
+    Details details(int number);
+
+    // The devices present now, system ports and existing virtual lines: when it
+    // changes, an adapter was plugged in or pulled.
+    static QStringList presentDevices();
+
     // Number a system port name gets by rule, 0 when the rule has none.
     static int ruleNumber(const QString &name);
 

@@ -1,0 +1,86 @@
+#ifndef BACKEND_LINESCANNER_H
+#define BACKEND_LINESCANNER_H
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+#include <QVector>
+
+// Looks for modules on one port at every baud rate, parity and slave address
+// the connection page admits. Each try is the connect probe (one register at
+// 50521) with a short time-out and no retry, on the port itself rather than
+// through the link: a silent address must cost as little as possible.
+// A module that answers is asked for its serial number and firmware version.
+class LineScanner : public QObject
+{
+    Q_OBJECT
+public:
+    struct Setting {
+        int baudRate = 19200;
+        int parity = 1; // 0 none, 1 even, 2 odd
+        int address = 247;
+        bool operator==(const Setting &o) const
+        {
+            return baudRate == o.baudRate && parity == o.parity && address == o.address;
+        }
+    };
+    struct Found {
+        Setting setting;
+        QString serialNumber;    // empty when that read failed
+        QString firmwareVersion;
+    };
+
+    static const QVector<int> &baudRates();
+    // Every setting once: `first`, then 19200 even 247, then the rest, each
+    // baud rate and parity through all addresses before the next.
+    static QVector<Setting> order(const Setting &first);
+    // How long a probe waits: both frames at that rate and the module's turnaround.
+    static int probeTimeout(int baudRate);
+
+    explicit LineScanner(QObject *parent = nullptr);
+    ~LineScanner() override;
+
+    void start(const QString &portPath, const QVector<Setting> &settings);
+    void cancel();
+
+    bool isRunning() const { return running; }
+    int done() const { return next; }
+    int total() const { return settings.size(); }
+    const QVector<Found> &found() const { return modules; }
+    // Why the last start could not open the port.
+    QSerialPort::SerialPortError openError() const { return lastOpenError; }
+
+signals:
+    void progress();
+    void moduleFound(const LineScanner::Found &module);
+    // `error` is set when the port could not be opened (then nothing was tried).
+    void finished(bool cancelled, const QString &error);
+
+private:
+    enum class Step { Probe, SerialNumber, Firmware };
+
+    void tryNext();
+    void send(int address, int firstRegister, int count, int timeoutMs);
+    void onReadyRead();
+    void onTimeout();
+    void answered(const QVector<quint16> &words);
+    void end(bool cancelled, const QString &error = {});
+
+    QSerialPort port;
+    QTimer timer;
+    QVector<Setting> settings;
+    QVector<Found> modules;
+    int next = 0;
+    bool running = false;
+    Step step = Step::Probe;
+    Setting current;
+    QByteArray reply;
+    int expectedWords = 0;
+    QSerialPort::SerialPortError lastOpenError = QSerialPort::NoError;
+};
+
+Q_DECLARE_METATYPE(LineScanner::Found)
+
+#endif
