@@ -12,7 +12,10 @@ namespace {
 int nextNumber = 90;
 }
 
-VirtualLine::VirtualLine(const QStringList &moduleArgs) : args(moduleArgs) {}
+VirtualLine::VirtualLine(const QStringList &moduleArgs, LineCheck check)
+    : args(moduleArgs), lineCheck(check)
+{
+}
 
 VirtualLine::~VirtualLine()
 {
@@ -46,12 +49,13 @@ bool VirtualLine::start()
         QThread::msleep(10);
     }
 
+    QStringList moduleArgs{QStringLiteral("--port"), moduleEnd, QStringLiteral("--log"),
+                           dir.filePath(QStringLiteral("requests.jsonl")),
+                           QStringLiteral("--image-out"), imagePath()};
+    if (lineCheck == LineCheck::On)
+        moduleArgs << QStringLiteral("--tool-end") << toolEnd;
     module.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    module.start(QStringLiteral(ORVALIS_VIRTUAL_MODULE),
-                 QStringList{QStringLiteral("--port"), moduleEnd, QStringLiteral("--log"),
-                             dir.filePath(QStringLiteral("requests.jsonl")),
-                             QStringLiteral("--image-out"), imagePath()}
-                     + args);
+    module.start(QStringLiteral(ORVALIS_VIRTUAL_MODULE), moduleArgs + args);
     if (!module.waitForStarted(3000)) {
         qWarning() << "VirtualLine: the virtual module did not start";
         return false;

@@ -1,13 +1,18 @@
 """A line that behaves like a real one: frames that take their time at a baud
-rate, answer latency, late, duplicated and noisy answers, and the seed that
-repeats the random choices."""
+rate, answer latency, late, duplicated and noisy answers, the seed that
+repeats the random choices, and requests sent at other line settings than the
+module's."""
 
+import os
 import subprocess
+import termios
 import time
 import unittest
 
+import serial
+
 import modulerig
-from modulerig import Module, crc_ok, read_request
+from modulerig import Module, ModbusSerialClient, crc_ok, read_request
 
 READ = read_request(3, 31006, 1)  # 8 bytes out, 7 back
 CLEAN = None  # the module's normal answer to READ, taken at the start
@@ -144,6 +149,104 @@ class LineTest(unittest.TestCase):
                 self.assertTrue(self.m.control(command).startswith("error"))
 
 
+def put_back(m):
+    """Leaves the tool's end at 50 baud without parity, as Qt's close puts back
+    what it found. pyserial cannot open a pseudo-terminal at the parity it
+    already has: the pty drops the parity bit, the set changes nothing, and the
+    C library takes that for a refusal (EINVAL)."""
+    fd = os.open(m.tool_end, os.O_RDWR | os.O_NOCTTY | os.O_NONBLOCK)
+    try:
+        attrs = termios.tcgetattr(fd)
+        attrs[2] &= ~(termios.PARENB | termios.PARODD)
+        attrs[4] = attrs[5] = termios.B50
+        termios.tcsetattr(fd, termios.TCSANOW, attrs)
+    finally:
+        os.close(fd)
+
+
+def raw_at(m, baud, parity, frame, timeout=0.3):
+    """Sends `frame` from the tool's end opened at `baud` and `parity` ("N",
+    "E" or "O") and returns what comes back within `timeout` seconds."""
+    put_back(m)
+    with serial.Serial(m.tool_end, baud, parity=parity, timeout=timeout) as line:
+        line.reset_input_buffer()
+        line.write(frame)
+        return line.read(7)
+
+
+class LineSettingsTest(unittest.TestCase):
+    """With --tool-end the module answers only requests sent at its own baud
+    rate and parity (38400 odd here); a pseudo-terminal shows no difference
+    between no parity and even parity."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.module = Module("--baud", "38400", "--parity", "odd", "--slave", "133",
+                            "--tool-end", "{dir}/tool")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.module.close()
+
+    def master(self, baud, parity):
+        put_back(self.module)
+        client = ModbusSerialClient(port=self.module.tool_end, baudrate=baud, parity=parity,
+                                    timeout=1, retries=0, strict=False)
+        self.assertTrue(client.connect())
+        return client
+
+    def test_other_settings_get_no_answer_and_the_log_says_why(self):
+        frame = read_request(3, 31508, 1, slave=133)
+        for baud, parity, seen in ((19200, "O", "19200 odd"), (38400, "E", "38400 none or even"),
+                                   (19200, "E", "19200 none or even"),
+                                   (14400, "O", "14400 odd")):  # a rate without a B constant
+            with self.subTest(seen):
+                heard = len(self.module.log())
+                self.assertEqual(raw_at(self.module, baud, parity, frame), b"")
+                log = self.module.log()
+                self.assertEqual(len(log), heard + 1)
+                self.assertEqual((log[-1]["answer"], log[-1]["line"]), ("line settings differ", seen))
+        self.assertTrue(crc_ok(raw_at(self.module, 38400, "O", frame)))
+
+    def test_a_master_is_judged_on_its_settings_of_the_moment(self):
+        for baud, answered in ((38400, True), (19200, False), (38400, True)):
+            with self.subTest(baud=baud):
+                client = self.master(baud, "O")
+                reply = client.read_holding_registers(31505, 4, slave=133)
+                client.close()
+                self.assertEqual(not reply.isError(), answered, reply)
+                if answered:
+                    self.assertEqual(reply.registers, [2, 0, 38400, 133])
+                    self.assertEqual(self.module.log()[-1]["answer"], "normal")
+                else:
+                    self.assertEqual(self.module.log()[-1]["line"], "19200 odd")
+
+    def test_a_line_set_anew_while_open_is_judged_anew(self):
+        frame = read_request(3, 31508, 1, slave=133)
+        put_back(self.module)
+        with serial.Serial(self.module.tool_end, 38400, parity="O", timeout=0.3) as line:
+            for baud, answered in ((38400, True), (19200, False), (38400, True)):
+                if line.baudrate != baud:  # a set that changes nothing fails, see put_back
+                    line.baudrate = baud
+                line.reset_input_buffer()
+                line.write(frame)
+                self.assertEqual(crc_ok(line.read(7)), answered, baud)
+
+    def test_written_line_settings_leave_the_line_as_it_was(self):
+        self.addCleanup(self.module.control, "set 31505 2 0 38400 133")
+        client = self.master(38400, "O")
+        self.addCleanup(client.close)
+        self.assertFalse(client.write_registers(31505, [1, 0, 19200, 247], slave=133).isError())
+        self.assertEqual(client.read_holding_registers(31505, 4, slave=133).registers,
+                         [1, 0, 19200, 247])
+        client.close()
+        heard = len(self.module.log())
+        self.assertEqual(raw_at(self.module, 19200, "E", read_request(3, 31508, 1, slave=133)), b"")
+        log = self.module.log()
+        self.assertEqual(len(log), heard + 1)
+        self.assertEqual(log[-1]["answer"], "line settings differ")
+
+
 class StartFlagTest(unittest.TestCase):
     def test_flags_set_the_line_from_the_start(self):
         m = Module("--parity", "none", "--line-baud", "9600", "--latency", "100-100",
@@ -156,6 +259,12 @@ class StartFlagTest(unittest.TestCase):
         self.assertGreaterEqual(t2 - t1, 0.15)
         self.assertEqual(m.log()[-1]["faults"], ["late", "duplicated"])
         self.assertEqual(m.control("seed"), "ok 42")
+
+    def test_without_a_tool_end_any_settings_reach_the_module(self):
+        m = Module("--baud", "38400", "--parity", "odd", "--slave", "133")
+        self.addCleanup(m.close)
+        self.assertTrue(crc_ok(raw_at(m, 19200, "E", read_request(3, 31508, 1, slave=133))))
+        self.assertEqual(m.log()[-1]["answer"], "normal")
 
     def test_bad_flags_are_refused(self):
         for flags in (["--line-baud", "-5"], ["--latency", "50-10"], ["--latency", "10"],

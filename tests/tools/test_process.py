@@ -46,6 +46,11 @@ class ProcessTest(unittest.TestCase):
         self.assertNotEqual(result.returncode, 0)
         self.assertIn("/nonexistent/tty", result.stderr)
         self.assertEqual(result.stdout, "")
+        result = subprocess.run([modulerig.MODULE, "--port", "/dev/null",
+                                 "--tool-end", "/nonexistent/tool"],
+                                capture_output=True, text=True, timeout=10)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("/nonexistent/tool", result.stderr)
         result = subprocess.run([modulerig.MODULE, "--port", "/dev/null", "--parity", "mark"],
                                 capture_output=True, text=True, timeout=10)
         self.assertNotEqual(result.returncode, 0)
@@ -105,6 +110,23 @@ class LauncherTest(unittest.TestCase):
         self.assertIn("error unknown command bogus", result.stdout)
         self.assertIn("control failed as it should", result.stdout)
         self.assertFalse(os.path.exists(directory))
+
+    def test_launch_checks_the_line_when_asked(self):
+        # The module runs at 38400 even; mbpoll asks at 19200 even, then at 38400 even.
+        script = ('p="${ORVALIS_SERIAL_PORTS#5=}"; for baud in 19200 38400; do '
+                  'mbpoll -m rtu -a 247 -b $baud -P even -1 -q -o 0.5 -0 -t 4 -r 31508 "$p" '
+                  '>/dev/null 2>&1; echo "$baud:$?"; done')
+        for flags, variable, answered in ((["--line-check"], "0", "19200:1 38400:0"),
+                                          ([], "1", "19200:1 38400:0"),
+                                          ([], "0", "19200:0 38400:0")):
+            with self.subTest(flags=flags, ORVALIS_LINE_CHECK=variable):
+                result = subprocess.run(
+                    [LAUNCH, "--module", modulerig.MODULE, "--number", "5",
+                     "--module-args", "--baud 38400", *flags, "--", "bash", "-c", script],
+                    capture_output=True, text=True, timeout=30,
+                    env=dict(os.environ, ORVALIS_LINE_CHECK=variable))
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertEqual(" ".join(result.stdout.splitlines()[3:]), answered)
 
     def test_launch_without_command_serves_until_terminated(self):
         with tempfile.TemporaryFile() as out:

@@ -3,6 +3,7 @@
 #include "moduleoptions.h"
 #include "requestlog.h"
 #include "signalwatcher.h"
+#include "toolend.h"
 #include "virtualmodule.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    ToolEnd toolEnd;
+    if (!options.toolEnd.isEmpty() && !toolEnd.open(options.toolEnd, &error)) {
+        std::fprintf(stderr, "cannot open tool end %s: %s\n", qPrintable(options.toolEnd), qPrintable(error));
+        return 1;
+    }
+
     VirtualModule module(runTime);
     module.setServerAddress(options.slave);
     module.setConnectionParameter(QModbusDevice::SerialPortNameParameter, options.port);
@@ -46,6 +53,8 @@ int main(int argc, char *argv[])
     module.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
     module.setLineSettings(options.slave, options.parityCode, options.baudRate);
     module.setRequestLog(&log);
+    if (!options.toolEnd.isEmpty())
+        module.setToolEnd(&toolEnd);
     module.setResetTime(options.resetTime);
     module.setImageOutput(options.imageOut);
     module.setSilent(options.silent);

@@ -61,10 +61,11 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption duplicateOption("duplicate", "Send every answer (or a share P) again MS after it.", "[P:]MS");
     const QCommandLineOption noiseOption("noise", "Flip a bit in each answer byte with probability RATE.", "RATE", "0");
     const QCommandLineOption seedOption("seed", "Seed of the random choices (default: a fresh one).", "N");
+    const QCommandLineOption toolEndOption("tool-end", "The tool's end of the line: answer only requests sent at the module's baud rate and parity.", "PATH");
     parser.addOptions({helpOption, portOption, slaveOption, baudOption, parityOption, logOption,
                        imageOption, controlOption, resetOption, silentOption, delayOption,
                        corruptOption, exceptionOption, lineBaudOption, latencyOption, lateOption,
-                       duplicateOption, noiseOption, seedOption});
+                       duplicateOption, noiseOption, seedOption, toolEndOption});
 
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -110,6 +111,7 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
     logFile = parser.value(logOption);
     imageOut = parser.value(imageOption);
     controlSocket = parser.value(controlOption);
+    toolEnd = parser.value(toolEndOption);
     if (!toInt(parser.value(resetOption), 0, 600000, &resetTime)) {
         *error = QStringLiteral("--reset-time must be a number of milliseconds");
         return false;

@@ -28,6 +28,7 @@ public:
     QString logFile;
     QString imageOut;
     QString controlSocket;
+    QString toolEnd; // empty: any line settings reach the module
     int resetTime = 300;
     bool silent = false;
     // --delay MS and --latency MIN-MAX both set the answer time; MIN == MAX is fixed.

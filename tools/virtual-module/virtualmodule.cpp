@@ -132,6 +132,7 @@ void VirtualModule::defineApplicationMap()
 void VirtualModule::setLineSettings(int slave, int parityCode, int baudRate)
 {
     m_baudRate = baudRate;
+    m_parityCode = parityCode;
     m_map.setValues(Table::Holding, Parity, {quint16(parityCode), quint16(quint32(baudRate) >> 16),
                                              quint16(baudRate & 0xFFFF), quint16(slave)});
 }
@@ -235,6 +236,18 @@ QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
     const qint64 heard = now();
     const Request request = Request::fromPdu(pdu);
     const bool broadcast = processesBroadcast();
+
+    // Sent at another baud rate or parity, the frame reaches a real module as
+    // garbage: it acts on nothing and answers nothing.
+    if (m_toolEnd) {
+        ToolEnd::Settings tool;
+        const bool known = m_toolEnd->read(&tool);
+        if (!known || !lineMatches(tool)) {
+            log(request, QStringLiteral("line settings differ"),
+                {{"line", known ? tool.text() : QStringLiteral("unknown")}});
+            return {};
+        }
+    }
 
     // A resetting module hears nothing; a silenced one hears but never answers.
     if (m_silent || m_mode == Mode::Resetting) {
@@ -534,6 +547,21 @@ void VirtualModule::setSeed(quint32 seed)
 {
     m_seed = seed;
     m_random.seed(seed);
+}
+
+bool VirtualModule::lineMatches(const ToolEnd::Settings &tool) const
+{
+    // Stop bits do not matter: a receiver that wants one hears two as idle line.
+    if (tool.baudRate != m_baudRate)
+        return false;
+    switch (tool.parity) {
+    case ToolEnd::Parity::NoneOrEven: // a pseudo-terminal cannot tell them apart
+        return m_parityCode == 0 || m_parityCode == 1;
+    case ToolEnd::Parity::Odd: return m_parityCode == 2;
+    case ToolEnd::Parity::Mark:
+    case ToolEnd::Parity::Space: break;
+    }
+    return false;
 }
 
 void VirtualModule::log(const Request &request, const QString &answer, const QJsonObject &extra)

@@ -4,6 +4,7 @@
 #include "measurements.h"
 #include "moduleclock.h"
 #include "registermap.h"
+#include "toolend.h"
 
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -36,6 +37,9 @@ public:
     // The line settings the module was started with, as its own registers
     // report them (parity code 0 none, 1 even, 2 odd).
     void setLineSettings(int slave, int parityCode, int baudRate);
+    // With the tool's end given, a request the tool sent at another baud rate
+    // or parity than the module's own is line garbage: heard, never answered.
+    void setToolEnd(const ToolEnd *end) { m_toolEnd = end; }
     void setRequestLog(RequestLog *log) { m_log = log; }
     void setResetTime(int ms) { m_resetTime = ms; }
     void setImageOutput(const QString &path) { m_imageOutput = path; }
@@ -107,11 +111,13 @@ private:
     qint64 silenceTime() const;
     qint64 now() const { return m_runTime.nsecsElapsed() / 1000; }
     bool chance(double probability);
+    bool lineMatches(const ToolEnd::Settings &tool) const;
     void log(const Request &request, const QString &answer, const QJsonObject &extra = {});
 
     const QElapsedTimer &m_runTime;
     QSerialPort *m_port = nullptr;
     RequestLog *m_log = nullptr;
+    const ToolEnd *m_toolEnd = nullptr;
 
     RegisterMap m_map;
     ModuleClock m_clock;
@@ -130,7 +136,10 @@ private:
     int m_latencyMin = 0;
     int m_latencyMax = 0;
     bool m_corrupt = false;
+    // The line the module runs on, as started; a write of its serial
+    // registers is only stored.
     int m_baudRate = 19200;
+    int m_parityCode = 1;
     int m_lineBaud = 0;
     double m_lateProbability = 0;
     int m_lateMs = 0;
