@@ -109,8 +109,13 @@ void Backend::startUpdate(QString filename)
         return;
     // The module's settings are kept first, in case the new firmware resets them;
     // the update starts once they are read, whether or not that worked.
-    if (m_connectionState && !settingsJob && worker) {
-        backUpThenUpdate(filename);
+    // Read now, as an update that starts at once would: the file may change or
+    // go while the settings are read. An image refused at once needs no copy.
+    QByteArray image;
+    FirmwareUpdate::FailReason why;
+    if (m_connectionState && !settingsJob && worker && !firmwareUpdate->isRunning()
+        && FirmwareUpdate::readImage(filename, &image, &why)) {
+        backUpThenUpdate(filename, image);
         return;
     }
     firmwareUpdate->start(filename);

@@ -93,10 +93,10 @@ class Backend : public QObject
     // made of how many, and what was found so far, each a map with slaveAddress,
     // baudrate, baudIndex, parity (0 none, 1 even, 2 odd), serialNumber,
     // firmwareVersion and text (one line for the list).
-    Q_PROPERTY(bool scanRunning READ scanRunning NOTIFY scanChanged)
-    Q_PROPERTY(int scanDone READ scanDone NOTIFY scanChanged)
-    Q_PROPERTY(int scanTotal READ scanTotal NOTIFY scanChanged)
-    Q_PROPERTY(QVariantList scanResults READ scanResults NOTIFY scanChanged)
+    Q_PROPERTY(bool scanRunning READ scanRunning NOTIFY scanRunningChanged)
+    Q_PROPERTY(int scanDone READ scanDone NOTIFY scanDoneChanged)
+    Q_PROPERTY(int scanTotal READ scanTotal NOTIFY scanTotalChanged)
+    Q_PROPERTY(QVariantList scanResults READ scanResults NOTIFY scanResultsChanged)
     // True from the start of a settings-file operation until moduleSettingsEnd.
     Q_PROPERTY(bool settingsFileBusy READ settingsFileBusy NOTIFY settingsFileBusyChanged)
 
@@ -351,7 +351,10 @@ signals:
     void settingsFileBusyChanged();
     void connectionFailReasonChanged();
     void portListStaleChanged();
-    void scanChanged();
+    void scanRunningChanged();
+    void scanDoneChanged();
+    void scanTotalChanged();
+    void scanResultsChanged();
     // `error`, in the interface language, when the search could not run.
     void scanEnd(bool cancelled, const QString &error);
     // The end of a settings-file operation: its SettingsOutcome, one line that
@@ -385,7 +388,7 @@ private:
     void settingsStepDone();
     void finishSettingsJob(int outcome, const QString &message, const QStringList &details = {});
     void saveBeforeUpdate(const ModuleSettings &module);
-    void backUpThenUpdate(const QString &image);
+    void backUpThenUpdate(const QString &fileName, const QByteArray &image);
 
     TModbus *worker = nullptr;
     Translate *translate = nullptr;
@@ -454,6 +457,7 @@ private:
     void onPortWatch();
     LineScanner *scanner = nullptr;
     int scanPort = 0;
+    void emitScanChanged();
 
     // Records posted and finished, and where the last poll ends: a poll is
     // posted only once the previous one is through, whatever the module's pace.

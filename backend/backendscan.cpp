@@ -74,7 +74,7 @@ void Backend::startScan(int indexList, int slaveAddress, int baudIndex, int pari
     }
     if (!scanner) {
         scanner = new LineScanner(this);
-        connect(scanner, &LineScanner::progress, this, &Backend::scanChanged);
+        connect(scanner, &LineScanner::progress, this, &Backend::emitScanChanged);
         connect(scanner, &LineScanner::finished, this, [this](bool cancelled, const QString &error) {
             QString text;
             if (!error.isEmpty()) {
@@ -82,7 +82,7 @@ void Backend::startScan(int indexList, int slaveAddress, int baudIndex, int pari
                 text = openFailureText(OpenFailure::classify(scanner->openError(), OpenFailure::inspect(path)),
                                        path, error);
             }
-            emit scanChanged();
+            emitScanChanged();
             emit scanEnd(cancelled, text);
         });
     }
@@ -93,7 +93,15 @@ void Backend::startScan(int indexList, int slaveAddress, int baudIndex, int pari
     first.address = slaveAddress;
     qDebug() << "Backend::startScan - port" << scanPort << "from" << slaveAddress << first.baudRate << first.parity;
     scanner->start(PortDirectory::shared().portName(scanPort), LineScanner::order(first));
-    emit scanChanged();
+    emitScanChanged();
+}
+
+void Backend::emitScanChanged()
+{
+    emit scanRunningChanged();
+    emit scanDoneChanged();
+    emit scanTotalChanged();
+    emit scanResultsChanged();
 }
 
 void Backend::cancelScan()

@@ -118,11 +118,12 @@ void Backend::restoreModuleSettings(const QString &file, bool includeSerial)
     startSettingsJob(std::move(job));
 }
 
-void Backend::backUpThenUpdate(const QString &image)
+void Backend::backUpThenUpdate(const QString &fileName, const QByteArray &image)
 {
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::BeforeUpdate;
-    job->path = image;
+    job->path = fileName;
+    job->image = image;
     startSettingsJob(std::move(job));
 }
 
@@ -275,7 +276,7 @@ void Backend::finishSettingsJob(int outcome, const QString &message, const QStri
     emit settingsFileBusyChanged();
     qDebug().noquote() << "Backend::moduleSettings - end" << outcome << message << details.join(QStringLiteral(" | "));
     if (job->kind == SettingsJob::Kind::BeforeUpdate) {
-        firmwareUpdate->start(job->path);
+        firmwareUpdate->start(job->path, job->image, FirmwareUpdate::FailReason::NoReason);
         return;
     }
     emit moduleSettingsEnd(outcome, message, details);

@@ -15,6 +15,7 @@ struct Backend::SettingsJob {
     QString path; // the settings file, or the firmware image before an update
     ModuleSettings file;
     bool includeSerial = false;
+    QByteArray image; // the firmware, read before the settings
 
     Step step = Step::Reading;
     // This step's records are those finished as numbers first + 1 to last.

@@ -64,7 +64,44 @@ quint32 FirmwareUpdate::crc32(const QByteArray &data)
     return crc ^ 0xFFFFFFFFu;
 }
 
+bool FirmwareUpdate::readImage(const QString &fileName, QByteArray *image, FailReason *why)
+{
+    *why = FailReason::NoReason;
+    QFile file(fileName);
+    // A FIFO or a device would block this thread on open or read.
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
+        qDebug() << "ERROR : open file fail";
+        return false;
+    }
+    // An empty image passes the bootloader's length and CRC checks, yet is no application.
+    if (file.size() == 0) {
+        qDebug() << "ERROR : empty image";
+        *why = FailReason::EmptyImage;
+        return false;
+    }
+    if (file.size() > largestImage) {
+        qDebug() << "ERROR : image too large" << file.size();
+        *why = FailReason::ImageTooLarge;
+        return false;
+    }
+    const qint64 size = file.size();
+    *image = file.read(size);
+    if (image->size() != size) {
+        qDebug() << "ERROR : read file fail";
+        return false;
+    }
+    return true;
+}
+
 void FirmwareUpdate::start(const QString &name)
+{
+    QByteArray data;
+    FailReason why = FailReason::NoReason;
+    const bool read = !running && readImage(name, &data, &why);
+    start(name, read ? data : QByteArray(), why);
+}
+
+void FirmwareUpdate::start(const QString &name, const QByteArray &data, FailReason why)
 {
     if (running) {
         qDebug() << "FirmwareUpdate: an update is already running, start refused";
@@ -76,34 +113,13 @@ void FirmwareUpdate::start(const QString &name)
     endSent = false;
     paused = false;
     running = true;
-
     fileName = name;
-    QFile file(fileName);
-    // A FIFO or a device would block this thread on open or read.
-    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
-        qDebug() << "ERROR : open file fail";
-        fail();
+    if (data.isEmpty()) {
+        fail(why);
         return;
     }
-    // An empty image passes the bootloader's length and CRC checks, yet is no application.
-    if (file.size() == 0) {
-        qDebug() << "ERROR : empty image";
-        fail(FailReason::EmptyImage);
-        return;
-    }
-    if (file.size() > largestImage) {
-        qDebug() << "ERROR : image too large" << file.size();
-        fail(FailReason::ImageTooLarge);
-        return;
-    }
-    appLength = quint32(file.size());
-    image = file.read(appLength);
-    file.close();
-    if (quint32(image.size()) != appLength) {
-        qDebug() << "ERROR : read file fail";
-        fail();
-        return;
-    }
+    image = data;
+    appLength = quint32(image.size());
     checksum = crc32(image);
     post(M_REG_RESET, {1});
 }

@@ -23,10 +23,16 @@ public:
 
     void setTModbus(TModbus *worker);
     void start(const QString &fileName);
+    // With the image already read by readImage(); an empty one fails with `why`.
+    void start(const QString &fileName, const QByteArray &image, FailReason why);
     void commandFinish(ModbusCommand *cmd);
     bool isRunning() const { return running; }
     // Set before updateFail, back to NoReason when an update starts.
     FailReason failReason() const { return reason; }
+
+    // The whole image, when it is one start() takes: a readable plain file,
+    // not empty, within the module's flash. Sends nothing.
+    static bool readImage(const QString &fileName, QByteArray *image, FailReason *why);
 
     // CRC-32 of zlib and Ethernet (ISO-HDLC).
     static quint32 crc32(const QByteArray &data);

@@ -3,6 +3,7 @@
 #include "testcodecs.h"
 #include "testmodulesettings.h"
 #include "testsettingsfile.h"
+#include "testconnecthelp.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -33,6 +34,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "settingsfile") {
         TestSettingsFile t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "connecthelp") {
+        TestConnectHelp t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -90,7 +90,12 @@ void TestBackendDecode::metaObjectTables()
         "temperatureThresholdValue", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2",
         "fuseBlowL3", "temperatureStatus", "currentLanguage", "baudrateConnectionPage",
         "parityConnectionPage", "language", "fsdid", "measurementEnable", "chartsEnable",
-        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
+        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason",
+        // Read-only state of the tools beyond the pages.
+        "connectionFailReason", "portListStale", "scanRunning", "scanDone", "scanTotal", "scanResults",
+        "settingsFileBusy"};
+    const QStringList toolProperties = {"connectionFailReason", "portListStale", "scanRunning", "scanDone",
+                                        "scanTotal", "scanResults", "settingsFileBusy"};
     const QStringList notifyOrder = {
         "firmwareVersion", "synchronization", "password", "lastBoot", "hardwareVersion",
         "dateHour", "timeDurationMeans", "activePowerCalculatedOn", "frequency", "slaveAddress",
@@ -103,18 +108,21 @@ void TestBackendDecode::metaObjectTables()
         "ctPhaseA1", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2", "fuseBlowL3",
         "temperatureStatus", "currentLanguage", "baudrateConnectionPage", "parityConnectionPage",
         "language", "fsdid", "measurementEnable", "chartsEnable", "moduleStatusKnown",
-        "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
+        "fusesKnown", "temperatureStatusKnown", "updateFailReason", "settingsFileBusy",
+        "connectionFailReason", "portListStale", "scanRunning", "scanDone", "scanTotal", "scanResults"};
     QStringList signalNames = {"updateFail", "updateSuccess", "updateProgress",
                                "connectionStateChanged", "processCmdEnd", "lstDevicesChanged",
                                "connectionStateChange", "connectionEnd", "disconnectionEnd",
                                "refreshEnd", "applyEnd", "connectionError", "loadRegisterFinish"};
     for (const QString &p : notifyOrder)
         signalNames.append(p + "Changed");
+    signalNames << "scanEnd" << "moduleSettingsEnd";
     const QStringList invokables = {
         "refreshSerialPortList", "connectDevice", "disconnectDevice", "refreshHomePage",
         "applyHomePage", "refreshCommunicationPage", "applyCommunicationPage",
         "refreshMeasurementPage", "switchLanguage", "startUpdate", "setModuleTime",
-        "refreshChartsValuePage"};
+        "refreshChartsValuePage", "saveModuleSettings", "compareModuleSettings", "restoreModuleSettings",
+        "startScan", "cancelScan", "portDetails"};
 
     const QMetaObject &meta = Backend::staticMetaObject;
     QStringList seenProperties;
@@ -123,7 +131,7 @@ void TestBackendDecode::metaObjectTables()
         seenProperties.append(p.name());
         QVERIFY2(p.hasNotifySignal(), p.name());
         QCOMPARE(QString(p.notifySignal().name()), QString(p.name()) + "Changed");
-        const QStringList readOnly = {"lstDevices", "updateFailReason"};
+        const QStringList readOnly = QStringList{"lstDevices", "updateFailReason"} + toolProperties;
         QCOMPARE(p.isWritable(), !readOnly.contains(p.name()));
     }
     QCOMPARE(seenProperties, properties);
@@ -402,13 +410,18 @@ void TestBackendDecode::connectionSignals()
     order.names.clear();
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("CMD FINISH"));
     rig.finish(Connect, 50521, {90, 247, 0, 1}, QModbusDevice::TimeoutError, 2); // probe failed
-    QCOMPARE(order.names, (QStringList{"connectionEnd", "processCmdEnd"}));
+    // The reason is there when the alert reads it.
+    QCOMPARE(order.names, (QStringList{"connectionFailReasonChanged", "connectionEnd", "processCmdEnd"}));
+    QCOMPARE(b.connectionFailReason().section('\n', 0, 0),
+             QStringLiteral("No answer from slave address 247 at 19200 baud, parity even."));
     QVERIFY(!b.connectionState());
 
     order.names.clear();
     QSignalSpy ended(&b, &Backend::connectionEnd);
     rig.finish(Connect, 50521, {90, 247, 0, 1, 0}, 0, 0);
-    QCOMPARE(order.names, (QStringList{"connectionEnd", "connectionStateChanged", "processCmdEnd"}));
+    QCOMPARE(order.names, (QStringList{"connectionFailReasonChanged", "connectionEnd", "connectionStateChanged",
+                                       "processCmdEnd"}));
+    QVERIFY(b.connectionFailReason().isEmpty());
     QCOMPARE(ended.takeFirst().first().toBool(), true);
     QVERIFY(b.connectionState());
 

@@ -206,7 +206,7 @@ void TestBadInput::decodingSurvivesRandomRecords()
         update.commandFinish(&cmd);
         backend.commandFinish(&cmd);
         const QVariantMap after = properties(backend);
-        const QStringList differ = changed(before, after);
+        QStringList differ = changed(before, after);
 
         const QString record = QStringLiteral("round %1 (seed %2): kind %3 address %4 words %5 error %6 write %7")
                                    .arg(round).arg(seed).arg(kind).arg(address).arg(length).arg(error).arg(isWrite);
@@ -233,6 +233,7 @@ void TestBadInput::decodingSurvivesRandomRecords()
         if (isLinkError(error)) {
             check(!backend.connectionState(), "link error kept the link");
             check(alerts - alertsBefore == (wasConnected ? 1 : 0), "connectionError count");
+            differ.removeAll(QStringLiteral("connectionFailReason")); // a failed connect says why
             check(differ.isEmpty() || differ == QStringList{"connectionState"}, "link error decoded");
             continue;
         }
