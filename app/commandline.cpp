@@ -1,0 +1,694 @@
+#include "app/commandline.h"
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "backend/modulesettings.h"
+#include "backend/registers.h"
+#include "backend/registertable.h"
+#include "link/modbus.h"
+#include "link/modbuscommand.h"
+#include "link/portdirectory.h"
+#include "link/tmodbus.h"
+#include "update/firmwareupdate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QModbusDevice>
+#include <QUrl>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+using namespace Registers;
+
+namespace {
+
+const QStringList commands = {"save", "compare", "restore", "read", "update"};
+const QStringList pages = {"home", "communication", "measurement", "alarms"};
+const QList<int> baudRates = {19200, 38400, 57600, 115200};
+const QStringList parities = {"none", "even", "odd"};
+
+// How long to wait for disconnectionEnd before leaving anyway.
+const int disconnectWaitMs = 5000;
+
+bool stderrIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr));
+#else
+    return isatty(fileno(stderr));
+#endif
+}
+
+bool toNumber(const QString &text, int *out)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (ok)
+        *out = v;
+    return ok;
+}
+
+QString localPath(const QString &file)
+{
+    return file.startsWith(QLatin1String("file:")) ? QUrl(file).toLocalFile() : file;
+}
+
+QString errorText(int error)
+{
+    switch (error) {
+    case QModbusDevice::TimeoutError:
+        return QStringLiteral("no answer");
+    case QModbusDevice::ProtocolError:
+        return QStringLiteral("refused by the module or answered wrongly");
+    default:
+        return QStringLiteral("the link failed");
+    }
+}
+
+// A value with its unit; an unknown one (empty, "Error", −1) stays bare.
+QString withUnit(const QString &value, const QString &unit)
+{
+    if (value.isEmpty() || value == QLatin1String("Error") || unit.isEmpty())
+        return value;
+    return value + QLatin1Char(' ') + unit;
+}
+
+QString number(int value, const QString &unit = QString())
+{
+    return value < 0 ? QString() : withUnit(QString::number(value), unit);
+}
+
+QString lamp(bool good, bool known, const char *goodText, const char *badText)
+{
+    if (!known)
+        return QStringLiteral("unknown");
+    return QLatin1String(good ? goodText : badText);
+}
+
+} // namespace
+
+CommandLine::CommandLine(QObject *parent) : QObject(parent), out(stdout), err(stderr)
+{
+    // The settings file and the values are UTF-8 (°C, →), whatever the locale.
+    out.setCodec("UTF-8");
+    err.setCodec("UTF-8");
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, this, &CommandLine::onGuardTimeout);
+    disconnectWait.setSingleShot(true);
+    connect(&disconnectWait, &QTimer::timeout, this, &CommandLine::disconnected);
+}
+
+// The worker thread is stopped before the objects it talks to: Backend first.
+CommandLine::~CommandLine()
+{
+    backend.reset();
+    translate.reset();
+    worker.reset();
+}
+
+QString CommandLine::usage()
+{
+    return QStringLiteral(
+        "Usage: orvalis-cli --port N [--slave A] [--baud B] [--parity P] COMMAND\n"
+        "\n"
+        "Commands:\n"
+        "  save FILE                         read the module's settings into FILE (JSON)\n"
+        "  compare FILE                      list the settings where the module differs from FILE\n"
+        "  restore FILE [--serial-settings]  write the settings of FILE that differ; the module's\n"
+        "                                    own parity, baud rate and address only when asked\n"
+        "  read PAGE                         print the values of a page: home, communication,\n"
+        "                                    measurement or alarms\n"
+        "  update IMAGE.bin                  send a firmware image (the settings are kept first)\n"
+        "\n"
+        "Options:\n"
+        "  --port N      the port \"PC MODBUS PORT N\" of the program's port list\n"
+        "  --slave A     the module's address, 110 to 149 or 247 (247)\n"
+        "  --baud B      19200, 38400, 57600 or 115200 (19200)\n"
+        "  --parity P    none, even or odd (even)\n"
+        "  --timeout S   give up after S seconds (120; an update: by the image's size)\n"
+        "  --verbose     the link's log on standard error\n"
+        "  --help        this text\n"
+        "\n"
+        "Results go to standard output, messages to standard error. Exit status:\n"
+        "0 done (compare: no differences), 1 compare found differences, 2 failed,\n"
+        "3 usage error.\n");
+}
+
+bool CommandLine::parse(const QStringList &arguments, Options *out, QString *error)
+{
+    Options o;
+    QStringList positional;
+    bool portGiven = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        QString value;
+        bool hasValue = false;
+        const int eq = name.indexOf(QLatin1Char('='));
+        if (name.startsWith(QLatin1String("--")) && eq > 0) {
+            value = name.mid(eq + 1);
+            name = name.left(eq);
+            hasValue = true;
+        }
+        auto takeValue = [&]() {
+            if (hasValue)
+                return true;
+            if (i + 1 >= arguments.size()) {
+                *error = name + QStringLiteral(" needs a value");
+                return false;
+            }
+            value = arguments[++i];
+            return true;
+        };
+
+        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+            o.help = true;
+        } else if (name == QLatin1String("--verbose")) {
+            o.verbose = true;
+        } else if (name == QLatin1String("--serial-settings")) {
+            o.includeSerial = true;
+        } else if (name == QLatin1String("--port")) {
+            if (!takeValue())
+                return false;
+            if (!toNumber(value, &o.port) || o.port < 1 || o.port > PortDirectory::lastNumber) {
+                *error = QStringLiteral("--port takes a port number, 1 to %1").arg(PortDirectory::lastNumber);
+                return false;
+            }
+            portGiven = true;
+        } else if (name == QLatin1String("--slave")) {
+            if (!takeValue())
+                return false;
+            if (!toNumber(value, &o.slave) || !((o.slave >= 110 && o.slave <= 149) || o.slave == 247)) {
+                *error = QStringLiteral("--slave takes 110 to 149, or 247");
+                return false;
+            }
+        } else if (name == QLatin1String("--baud")) {
+            if (!takeValue())
+                return false;
+            int rate = 0;
+            o.baudIndex = toNumber(value, &rate) ? baudRates.indexOf(rate) : -1;
+            if (o.baudIndex < 0) {
+                *error = QStringLiteral("--baud takes 19200, 38400, 57600 or 115200");
+                return false;
+            }
+        } else if (name == QLatin1String("--parity")) {
+            if (!takeValue())
+                return false;
+            o.parityIndex = parities.indexOf(value.toLower());
+            if (o.parityIndex < 0) {
+                *error = QStringLiteral("--parity takes none, even or odd");
+                return false;
+            }
+        } else if (name == QLatin1String("--timeout")) {
+            if (!takeValue())
+                return false;
+            if (!toNumber(value, &o.timeoutSeconds) || o.timeoutSeconds < 1 || o.timeoutSeconds > 86400) {
+                *error = QStringLiteral("--timeout takes 1 to 86400 seconds");
+                return false;
+            }
+        } else if (name.startsWith(QLatin1Char('-')) && name.size() > 1) {
+            *error = QStringLiteral("unknown option ") + name;
+            return false;
+        } else {
+            positional << arguments[i];
+        }
+    }
+    if (o.help) {
+        *out = o;
+        return true;
+    }
+    if (positional.isEmpty()) {
+        *error = QStringLiteral("no command given");
+        return false;
+    }
+    o.command = positional.takeFirst();
+    if (!commands.contains(o.command)) {
+        *error = QStringLiteral("unknown command ") + o.command;
+        return false;
+    }
+    if (positional.size() != 1) {
+        *error = positional.isEmpty() ? o.command + QStringLiteral(" needs ")
+                                              + (o.command == QLatin1String("read") ? "a page" : "a file")
+                                      : QStringLiteral("unexpected argument ") + positional[1];
+        return false;
+    }
+    o.argument = positional.first();
+    if (o.command == QLatin1String("read") && !pages.contains(o.argument)) {
+        *error = QStringLiteral("read takes home, communication, measurement or alarms");
+        return false;
+    }
+    if (o.includeSerial && o.command != QLatin1String("restore")) {
+        *error = QStringLiteral("--serial-settings goes with restore only");
+        return false;
+    }
+    if (!portGiven) {
+        *error = QStringLiteral("--port is required");
+        return false;
+    }
+    *out = o;
+    return true;
+}
+
+int CommandLine::updateTimeoutSeconds(qint64 imageBytes)
+{
+    // About three times the time at 19200 baud, for a module that answers slowly.
+    return int(60 + (imageBytes + 2047) / 2048 * 15);
+}
+
+int CommandLine::run(const QStringList &arguments)
+{
+    QString error;
+    if (!parse(arguments, &options, &error)) {
+        err << "orvalis-cli: " << error << "\n\n" << usage();
+        err.flush();
+        return UsageError;
+    }
+    if (options.help) {
+        out << usage();
+        out.flush();
+        return Success;
+    }
+    // Backend and the link log every step; an operator asks for that with --verbose
+    // (QT_LOGGING_RULES still wins).
+    if (!options.verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+
+    if (!checkBeforeConnecting())
+        return Failure;
+
+    firmwareUpdate = std::make_unique<FirmwareUpdate>();
+    worker = std::make_unique<TModbus>();
+    translate = std::make_unique<Translate>(nullptr, nullptr, 0);
+    backend = std::make_unique<Backend>(worker.get(), translate.get(), firmwareUpdate.get());
+
+    Backend *b = backend.get();
+    connect(b, &Backend::connectionEnd, this, &CommandLine::onConnectionEnd);
+    connect(b, &Backend::loadRegisterFinish, this, &CommandLine::onLoadRegisterFinish);
+    connect(b, &Backend::connectionError, this, &CommandLine::onConnectionError);
+    connect(b, &Backend::disconnectionEnd, this, &CommandLine::disconnected);
+    connect(b, &Backend::moduleSettingsEnd, this, &CommandLine::onSettingsEnd);
+    connect(b, &Backend::updateProgress, this, &CommandLine::onUpdateProgress);
+    connect(b, &Backend::updateSuccess, this, [this] { onUpdateEnd(true); });
+    connect(b, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
+    // Connected after Backend: each record reaches this once Backend has decoded it.
+    connect(worker.get(), &TModbus::commandFinish, this, &CommandLine::onRecordFinished);
+
+    b->refreshSerialPortList();
+    const int index = b->lstDevices().indexOf(options.port);
+    if (index < 0) {
+        QStringList listed;
+        for (int n : b->lstDevices())
+            listed << QString::number(n);
+        err << "Port " << options.port << " is not in the port list (ports: "
+            << (listed.isEmpty() ? QStringLiteral("none") : listed.join(QStringLiteral(", "))) << ").\n";
+        err.flush();
+        return Failure;
+    }
+
+    int timeout = options.timeoutSeconds;
+    if (timeout == 0)
+        timeout = options.command == QLatin1String("update")
+                      ? updateTimeoutSeconds(QFileInfo(localPath(options.argument)).size())
+                      : defaultTimeoutSeconds;
+    guard.start(timeout * 1000);
+
+    // From the event loop, so that an end signalled at once is still heard.
+    QTimer::singleShot(0, this, [this, index] {
+        backend->connectDevice(index, options.slave, options.baudIndex, options.parityIndex);
+    });
+    QCoreApplication::exec();
+    out.flush();
+    err.flush();
+    return exitCode;
+}
+
+// What can be refused without the module is refused before a word goes on the bus.
+bool CommandLine::checkBeforeConnecting()
+{
+    const QString path = localPath(options.argument);
+    if (options.command == QLatin1String("compare") || options.command == QLatin1String("restore")) {
+        ModuleSettings file;
+        QString error;
+        if (!ModuleSettings::load(path, &file, &error)) {
+            err << (options.command == QLatin1String("restore")
+                        ? "The file was refused; nothing was written to the module.\n"
+                        : "The file was refused.\n")
+                << "  " << error << "\n";
+            err.flush();
+            return false;
+        }
+    }
+    if (options.command == QLatin1String("update") && !QFileInfo(path).isFile()) {
+        err << "No firmware image at " << path << ".\n";
+        err.flush();
+        return false;
+    }
+    return true;
+}
+
+// The cause in terms an operator can act on; the window's own words point
+// at its buttons.
+QString CommandLine::openFailureText() const
+{
+    const Modbus *client = worker->client();
+    switch (client->openFailure()) {
+    case OpenFailure::PermissionDenied:
+        return QStringLiteral("permission denied. Join the dialout group (sudo usermod -aG dialout $USER), "
+                              "then log in again.");
+    case OpenFailure::Busy:
+        return QStringLiteral("another program holds it.");
+    case OpenFailure::Missing:
+        return QStringLiteral("there is no such device (an adapter unplugged?).");
+    default:
+        return client->openErrorText() + QLatin1Char('.');
+    }
+}
+
+QString CommandLine::portText() const
+{
+    return QStringLiteral("port %1 (%2)").arg(options.port).arg(PortDirectory::shared().portName(options.port));
+}
+
+void CommandLine::onConnectionEnd(bool ok)
+{
+    if (stage != Stage::Connecting || !ok)
+        return; // a failure is reported with the connect record's result
+    connected = true;
+    stage = Stage::SettingClock;
+    err << "Connected to slave address " << options.slave << " on " << portText() << ", "
+        << baudRates[options.baudIndex] << " baud, parity " << parities[options.parityIndex] << ".\n";
+    err.flush();
+}
+
+// Connecting sets the module's clock; the command follows once that is through.
+void CommandLine::onLoadRegisterFinish()
+{
+    if (stage != Stage::SettingClock)
+        return;
+    stage = Stage::Running;
+    startCommand();
+}
+
+void CommandLine::onConnectionError()
+{
+    if (stage != Stage::SettingClock && stage != Stage::Running)
+        return;
+    err << "The link to the module was lost (no answer).\n";
+    err.flush();
+    // A settings operation and an update still end with their own account.
+    if (stage == Stage::SettingClock || options.command == QLatin1String("read"))
+        finish(Failure);
+}
+
+void CommandLine::onRecordFinished(ModbusCommand *cmd)
+{
+    if (cmd->getKind() == Connect) {
+        if (stage != Stage::Connecting || connected)
+            return;
+        if (cmd->getConnectResult() == PortNotOpened) {
+            err << "The " << portText() << " could not be opened: " << openFailureText() << "\n";
+        } else {
+            err << "No answer from slave address " << options.slave << " at " << baudRates[options.baudIndex]
+                << " baud, parity " << parities[options.parityIndex] << ".\n";
+        }
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    if (stage != Stage::Running || options.command != QLatin1String("read"))
+        return;
+
+    const int kind = cmd->getKind();
+    if ((kind == Request || kind == LastRequest) && !cmd->getIsWrite()) {
+        if (cmd->getError() != 0) {
+            const RegisterTable::Block *block = RegisterTable::read(cmd->getAddress());
+            unreadBlocks << QStringLiteral("%1: not read (%2).")
+                                .arg(block ? block->name : QString::number(cmd->getAddress()),
+                                     errorText(cmd->getError()));
+        }
+        // The last read of the alarm poll.
+        if (kind == Request && cmd->getAddress() == M_COIL_TEMPERATURE_STATUS)
+            pollDone = true;
+    }
+    if ((kind == RefreshEnd && options.argument != QLatin1String("measurement"))
+        || (kind == LastRequest && options.argument == QLatin1String("measurement")))
+        pageRefreshDone = true;
+    checkPageDone();
+}
+
+void CommandLine::startCommand()
+{
+    const QString &command = options.command;
+    const QString &argument = options.argument;
+    if (command == QLatin1String("save")) {
+        backend->saveModuleSettings(argument);
+    } else if (command == QLatin1String("compare")) {
+        backend->compareModuleSettings(argument);
+    } else if (command == QLatin1String("restore")) {
+        backend->restoreModuleSettings(argument, options.includeSerial);
+    } else if (command == QLatin1String("read")) {
+        // The alarm lamps, the home page's status and the fuses come with the
+        // poll, every 2 s: one that ends after this point is waited for.
+        pollDone = false;
+        if (argument == QLatin1String("home"))
+            backend->refreshHomePage();
+        else if (argument == QLatin1String("communication"))
+            backend->refreshCommunicationPage();
+        else if (argument == QLatin1String("measurement"))
+            backend->refreshMeasurementPage();
+        else
+            pageRefreshDone = true;
+    } else {
+        progressOnTerminal = stderrIsTerminal();
+        updateStarted = QDateTime::currentDateTime();
+        err << "Keeping the module's settings, then sending " << argument << " ("
+            << QFileInfo(localPath(argument)).size() << " bytes).\n";
+        err.flush();
+        backend->startUpdate(localPath(argument));
+    }
+}
+
+void CommandLine::onSettingsEnd(int outcome, const QString &message, const QStringList &details)
+{
+    if (stage != Stage::Running)
+        return;
+    err << message << "\n";
+    // A comparison's lines are its result; anything else explains the message.
+    const bool result = options.command == QLatin1String("compare") && outcome != Backend::SettingsFailed;
+    for (const QString &line : details) {
+        if (result)
+            out << line << "\n";
+        else
+            err << "  " << line << "\n";
+    }
+    out.flush();
+    err.flush();
+    finish(outcome == Backend::SettingsDone     ? Success
+           : outcome == Backend::SettingsDiffer ? Differences
+                                                : Failure);
+}
+
+void CommandLine::checkPageDone()
+{
+    if (stage != Stage::Running || !pageRefreshDone)
+        return;
+    if (options.argument != QLatin1String("communication") && !pollDone)
+        return;
+    printPage();
+    if (!unreadBlocks.isEmpty()) {
+        err << "Some values could not be read:\n";
+        for (const QString &line : unreadBlocks)
+            err << "  " << line << "\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    finish(Success);
+}
+
+void CommandLine::printPage()
+{
+    for (const auto &value : pageValues())
+        out << value.first << ":" << (value.second.isEmpty() ? QString() : QLatin1Char(' ') + value.second) << "\n";
+    out.flush();
+}
+
+// The rows of each page as it shows them, in its order and its English words.
+QList<QPair<QString, QString>> CommandLine::pageValues() const
+{
+    const Backend &b = *backend;
+    QList<QPair<QString, QString>> rows;
+    auto add = [&rows](const QString &name, const QString &value) { rows.append({name, value}); };
+    const QString &page = options.argument;
+
+    if (page == QLatin1String("home")) {
+        add("Module serial number", b.serialNumber());
+        add("FSD ID", b.fsdid());
+        add("Installation date", b.installationDate());
+        add("Status", lamp(b.moduleStatus(), b.moduleStatusKnown(), "OK", "fault"));
+        add("Current transformer selection", b.ctPhaseA1());
+        add("Temperature threshold value", number(b.temperatureThresholdValue(), "°C"));
+        add("Firmware version", b.firmwareVersion());
+    } else if (page == QLatin1String("communication")) {
+        add("Last boot", b.lastBoot());
+        add("Firmware version", b.firmwareVersion());
+        add("Hardware version", b.hardwareVersion());
+        add("Synchronization", b.synchronization());
+        add("Date / hour", b.dateHour());
+        add("Time duration for means", number(b.timeDurationMeans(), "min"));
+        add("Active power calculated on", b.activePowerCalculatedOn() ? "Fundamental" : "Wideband");
+        add("Frequency", b.frequency() ? "60 Hz" : "50 Hz");
+        add("Slave address", number(b.slaveAddress()));
+        add("Baudrate", number(b.baudrate()));
+        add("Parity", b.parity() >= 0 && b.parity() < 3 ? QStringList{"None", "Even", "Odd"}[b.parity()]
+                                                          : number(b.parity()));
+        add("CT ratio phase 1", b.ctPhaseA1());
+        add("CT ratio phase 2", b.ctPhaseA2());
+        add("CT ratio phase 3", b.ctPhaseA3());
+        add("Voltage threshold", number(b.limitVoltage(), "V"));
+        add("Voltage threshold duration", number(b.limitVoltageDuration(), "s"));
+        add("Current threshold", number(b.limitCurrent(), "A"));
+        add("Current threshold duration", number(b.limitCurrentDuration(), "s"));
+        add("Call monitoring time", number(b.callMonitoringTime(), "s"));
+        add("Minimum time message", number(b.minimumTimeMessage(), "s"));
+    } else if (page == QLatin1String("measurement")) {
+        // A table row: its title and columns, the values at `indexes`.
+        auto row = [&add](const QString &title, const QStringList &columns, const QStringList &values,
+                          const QVector<int> &indexes, const QString &unit) {
+            for (int i = 0; i < indexes.size(); ++i)
+                add(title + QLatin1Char(' ') + columns[i], withUnit(values.value(indexes[i]), unit));
+        };
+        const QStringList phases = {"phase 1", "phase 2", "phase 3"};
+        const QStringList lines = {"L1", "L2", "L3", "Neutral"};
+        const QStringList active = {"ΣP", "P1", "P2", "P3"};
+        const QStringList reactive = {"ΣQ", "Q1", "Q2", "Q3"};
+        row("Fuses status", phases, b.fusesStatus(), {0, 1, 2}, {});
+        row("Current", lines, b.intensity(), {0, 1, 2, 3}, "A");
+        row("Current mean", lines, b.intensityMean(), {0, 1, 2, 3}, "A");
+        row("Current min", lines, b.intensityMin(), {0, 1, 2, 3}, "A");
+        row("Current max", lines, b.intensityMin(), {4, 5, 6, 7}, "A");
+        row("Cosphi", phases, b.currentPhi(), {0, 1, 2}, {});
+        row("Voltage", {"V1N", "V2N", "V3N"}, b.voltageValuesN(), {0, 1, 2}, "V");
+        row("Voltage", {"V12", "V23", "V31"}, b.voltageValues(), {0, 1, 2}, "V");
+        row("Active Power", active, b.activeReactivePower(), {0, 2, 3, 4}, "W");
+        row("Active Power mean", active, b.activeReactivePowerMean(), {0, 2, 3, 4}, "W");
+        row("Active Power min", active, b.activeReactivePowerMin(), {1, 5, 7, 9}, "W");
+        row("Active Power max", active, b.activeReactivePowerMin(), {0, 4, 6, 8}, "W");
+        row("Reactive Power", reactive, b.activeReactivePower(), {1, 5, 6, 7}, "VAR");
+        row("Reactive Power mean", reactive, b.activeReactivePowerMean(), {1, 5, 6, 7}, "VAR");
+        row("Reactive Power min", reactive, b.activeReactivePowerMin(), {3, 11, 13, 15}, "VAR");
+        row("Reactive Power max", reactive, b.activeReactivePowerMin(), {2, 10, 12, 14}, "VAR");
+        add("Time and date of mean values", b.timeAndDateOfMeanValues());
+        add("Temperature Measurement", b.temperatureMeasurement());
+    } else {
+        add("Module status", lamp(b.moduleStatus(), b.moduleStatusKnown(), "OK", "fault"));
+        add("Fuse status L1", lamp(!b.fuseBlowL1(), b.fusesKnown(), "OK", "blown"));
+        add("Fuse status L2", lamp(!b.fuseBlowL2(), b.fusesKnown(), "OK", "blown"));
+        add("Fuse status L3", lamp(!b.fuseBlowL3(), b.fusesKnown(), "OK", "blown"));
+        add("Temperature status", lamp(!b.temperatureStatus(), b.temperatureStatusKnown(), "OK", "alarm"));
+    }
+    return rows;
+}
+
+void CommandLine::onUpdateProgress(float progression)
+{
+    if (stage != Stage::Running)
+        return;
+    const int percent = qBound(0, int(progression * 100), 100);
+    if (progressOnTerminal) {
+        if (percent == lastPercent)
+            return;
+        err << "\rUpdating the firmware: " << percent << " %";
+        progressLineOpen = true;
+    } else {
+        // A log gets one line per step of 10 %.
+        if (lastPercent >= 0 && percent / 10 == lastPercent / 10)
+            return;
+        err << "Updating the firmware: " << percent << " %\n";
+    }
+    err.flush();
+    lastPercent = percent;
+}
+
+void CommandLine::onUpdateEnd(bool success)
+{
+    if (stage != Stage::Running)
+        return;
+    if (progressLineOpen)
+        err << "\n";
+    if (success) {
+        err << "The firmware update is done.\n";
+    } else {
+        const QString reason = backend->updateFailReason();
+        if (reason == QLatin1String("EmptyImage"))
+            err << "The firmware update was refused: the image is empty.\n";
+        else if (reason == QLatin1String("ImageTooLarge"))
+            err << "The firmware update was refused: the image is larger than 1 MiB (1048576 bytes), "
+                   "the most the module takes.\n";
+        else
+            err << "The firmware update failed.\n";
+    }
+    reportBackup();
+    err.flush();
+    finish(success ? Success : Failure);
+}
+
+// Backend keeps the settings by itself and says nothing of it but in its log:
+// the newest file of the folder tells.
+void CommandLine::reportBackup()
+{
+    const QFileInfoList files = QDir(Backend::updateBackupFolder())
+                                    .entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time);
+    // Some file systems keep whole seconds only.
+    if (!files.isEmpty() && files.first().lastModified() >= updateStarted.addSecs(-1))
+        err << "The module's settings were kept in " << files.first().filePath() << " before the update.\n";
+    else
+        err << "The module's settings could not be kept before the update.\n";
+}
+
+void CommandLine::onGuardTimeout()
+{
+    if (stage == Stage::Disconnecting || stage == Stage::Done) {
+        disconnected();
+        return;
+    }
+    err << "\nNo end after " << guard.interval() / 1000 << " s: giving up.\n";
+    err.flush();
+    finish(Failure);
+}
+
+void CommandLine::finish(int code)
+{
+    if (stage == Stage::Disconnecting || stage == Stage::Done)
+        return;
+    exitCode = code;
+    if (connected) {
+        stage = Stage::Disconnecting;
+        disconnectWait.start(disconnectWaitMs);
+        backend->disconnectDevice();
+        return;
+    }
+    stage = Stage::Done;
+    QCoreApplication::exit(exitCode);
+}
+
+void CommandLine::disconnected()
+{
+    if (stage != Stage::Disconnecting)
+        return;
+    if (!disconnectWait.isActive()) {
+        err << "The port was not closed in time.\n";
+        err.flush();
+    }
+    disconnectWait.stop();
+    guard.stop();
+    stage = Stage::Done;
+    QCoreApplication::exit(exitCode);
+}

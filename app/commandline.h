@@ -1,0 +1,108 @@
+#ifndef APP_COMMANDLINE_H
+#define APP_COMMANDLINE_H
+
+#include <QDateTime>
+#include <QObject>
+#include <QPair>
+#include <QStringList>
+#include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+
+class Backend;
+class FirmwareUpdate;
+class ModbusCommand;
+class TModbus;
+class Translate;
+
+// orvalis-cli: the same Backend as the window, without one. Connects to a
+// module, runs one command, disconnects. Results go to standard output,
+// everything said about the run to standard error.
+class CommandLine : public QObject
+{
+    Q_OBJECT
+public:
+    enum ExitCode { Success = 0, Differences = 1, Failure = 2, UsageError = 3 };
+
+    struct Options {
+        int port = 0;
+        int slave = 247;
+        int baudIndex = 0;   // the connection page's order: 19200, 38400, 57600, 115200
+        int parityIndex = 1; // none, even, odd
+        QString command;     // save, compare, restore, read or update
+        QString argument;    // its file, page or image
+        bool includeSerial = false;
+        int timeoutSeconds = 0; // 0: chosen for the command
+        bool verbose = false;
+        bool help = false;
+    };
+
+    // `arguments` without the program's name; false with `error` set on a usage error.
+    static bool parse(const QStringList &arguments, Options *out, QString *error);
+    static QString usage();
+
+    // The settings operations and reads end within this unless told otherwise.
+    static const int defaultTimeoutSeconds = 120;
+    // An update gets this plus some per 2 KiB of image: a 2 KiB step takes
+    // about 5.4 s on a line at 19200 baud.
+    static int updateTimeoutSeconds(qint64 imageBytes);
+
+    explicit CommandLine(QObject *parent = nullptr);
+    ~CommandLine() override;
+
+    // Parses the arguments, runs the command in the application's event loop
+    // and returns the exit code. Needs a QCoreApplication.
+    int run(const QStringList &arguments);
+
+private:
+    enum class Stage { Connecting, SettingClock, Running, Disconnecting, Done };
+
+    bool checkBeforeConnecting();
+    void onConnectionEnd(bool connected);
+    void onLoadRegisterFinish();
+    void onConnectionError();
+    void onRecordFinished(ModbusCommand *cmd);
+    void startCommand();
+    void onSettingsEnd(int outcome, const QString &message, const QStringList &details);
+    void checkPageDone();
+    void printPage();
+    void onUpdateProgress(float progression);
+    void onUpdateEnd(bool success);
+    void reportBackup();
+    void onGuardTimeout();
+    void finish(int code);
+    void disconnected();
+
+    QList<QPair<QString, QString>> pageValues() const;
+    QString portText() const;
+    QString openFailureText() const;
+
+    Options options;
+    QTextStream out;
+    QTextStream err;
+
+    std::unique_ptr<FirmwareUpdate> firmwareUpdate;
+    std::unique_ptr<TModbus> worker;
+    std::unique_ptr<Translate> translate;
+    std::unique_ptr<Backend> backend;
+
+    Stage stage = Stage::Connecting;
+    int exitCode = Failure;
+    bool connected = false;
+    QTimer guard;
+    QTimer disconnectWait;
+
+    // read PAGE
+    bool pageRefreshDone = false;
+    bool pollDone = false;
+    QStringList unreadBlocks;
+
+    // update
+    int lastPercent = -1;
+    bool progressOnTerminal = false;
+    bool progressLineOpen = false;
+    QDateTime updateStarted;
+};
+
+#endif

@@ -1,0 +1,360 @@
+"""orvalis-cli against the virtual module on a pseudo-terminal and against a
+slave that is not ours (pymodbus): exit codes, what goes to standard output
+and to standard error, and the exact bus traffic of each command.
+
+    cli_test.py ORVALIS_CLI VIRTUAL_MODULE [unittest args]
+"""
+import json
+import os
+import pty
+import re
+import runpy
+import select
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tools"))
+import modulerig  # noqa: E402
+
+CLI = None
+PORT = "91"
+CLOCK_WRITE = (16, 31500)  # every connect sets the module's clock first
+
+
+def run_cli(*args, ports, env=None, timeout=60):
+    full_env = dict(os.environ, ORVALIS_SERIAL_PORTS=ports, **(env or {}))
+    return subprocess.run([CLI, *args], env=full_env, capture_output=True, text=True, timeout=timeout)
+
+
+def floats(*values):
+    return [w for v in values for w in struct.unpack(">HH", struct.pack(">f", v))]
+
+
+# A file as an operator could write it by hand.
+SETTINGS = {"temperatureThreshold": 80, "transformerRatio": 800, "fsdId": "AB1C",
+            "installationDate": "2023-11-20", "meanDuration": 30, "activePowerOnFundamental": False,
+            "frequency60Hz": True, "voltageThreshold": 240, "voltageThresholdDuration": 3,
+            "currentThreshold": 40, "currentThresholdDuration": 9, "minimumTimeBetweenMessages": 5,
+            "callMonitoringTime": 600, "parity": 1, "baudRate": 115200, "slaveAddress": 247}
+
+
+def write_settings(path, settings):
+    with open(path, "w") as f:
+        json.dump({"format": "orvalis-module-settings", "version": 1, "readAt": "2024-05-02T09:30:00.000Z",
+                   "module": {"serialNumber": "070123450012", "firmwareVersion": "112",
+                              "hardwareVersion": "3", "lastBoot": "03/07/24 14:05"},
+                   "settings": [{"key": k, "value": v} for k, v in settings.items()]}, f)
+    return path
+
+
+class ArgumentTest(unittest.TestCase):
+    def test_arguments(self):
+        # Port 4242 is in no list: valid arguments get as far as the port (2),
+        # invalid ones never do (3). FILE is a valid settings file.
+        p = ["--port", "4242"]
+        cases = [
+            ([], 3),
+            (["save", "FILE"], 3),
+            (["--port", "x", "save", "FILE"], 3),
+            (["--port", "0", "save", "FILE"], 3),
+            (p, 3),
+            (p + ["save"], 3),
+            (p + ["save", "FILE", "b"], 3),
+            (p + ["frobnicate", "FILE"], 3),
+            (p + ["--speed", "9", "save", "FILE"], 3),
+            (p + ["read", "settings"], 3),
+            (p + ["compare", "FILE", "--serial-settings"], 3),
+            (p + ["--slave", "109", "save", "FILE"], 3),
+            (p + ["--slave", "110", "save", "FILE"], 2),
+            (p + ["--slave", "149", "save", "FILE"], 2),
+            (p + ["--slave", "150", "save", "FILE"], 3),
+            (p + ["--slave", "246", "save", "FILE"], 3),
+            (p + ["--baud", "9600", "save", "FILE"], 3),
+            (p + ["--parity", "mark", "save", "FILE"], 3),
+            (p + ["--timeout", "0", "save", "FILE"], 3),
+            (["--port=4242", "--slave=247", "--baud", "115200", "--parity", "odd", "read", "alarms"], 2),
+            (p + ["restore", "FILE", "--serial-settings", "--baud", "38400", "--parity", "none"], 2),
+        ]
+        with tempfile.TemporaryDirectory() as tmp:
+            valid = write_settings(os.path.join(tmp, "valid.json"), SETTINGS)
+            for args, code in cases:
+                with self.subTest(args=args):
+                    result = run_cli(*[valid if a == "FILE" else a for a in args], ports="", timeout=20)
+                    self.assertEqual(result.returncode, code, result.stderr)
+                    self.assertEqual(result.stdout, "")
+                    self.assertIn("Usage: orvalis-cli" if code == 3 else "Port 4242 is not in the port list",
+                                  result.stderr)
+        result = run_cli("--help", ports="")
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        self.assertIn("update IMAGE.bin", result.stdout)
+
+    def test_a_listed_port_that_cannot_be_opened(self):
+        result = run_cli("--port", PORT, "read", "home", ports=f"{PORT}=/nonexistent/tool", timeout=20)
+        self.assertEqual((result.returncode, result.stdout), (2, ""))
+        self.assertIn("The port 91 (/nonexistent/tool) could not be opened: there is no such device",
+                      result.stderr)
+
+
+class VirtualModuleTest(unittest.TestCase):
+    module_args = ()
+
+    def setUp(self):
+        self.m = modulerig.Module(*self.module_args, "--image-out", "{dir}/received.bin")
+        self.addCleanup(self.m.close)
+        self.data = tempfile.TemporaryDirectory()
+        self.addCleanup(self.data.cleanup)
+
+    def cli(self, *args, timeout=60):
+        return run_cli("--port", PORT, *args, ports=f"{PORT}={self.m.tool_end}",
+                       env={"XDG_DATA_HOME": self.data.name}, timeout=timeout)
+
+    def path(self, name):
+        return os.path.join(self.m.dir, name)
+
+    def get(self, address, count):
+        answer = self.m.control(f"get {address} {count}").split()
+        self.assertEqual(answer[0], "ok")
+        return [int(w) for w in answer[1:]]
+
+    def writes(self, since):
+        return [(r["fn"], r["addr"], r["values"]) for r in self.m.log()[since:] if r["fn"] in (5, 6, 15, 16)]
+
+    def saved(self, name="saved.json"):
+        result = self.cli("save", self.path(name))
+        self.assertEqual((result.returncode, result.stdout), (0, ""), result.stderr)
+        with open(self.path(name)) as f:
+            return json.load(f)
+
+    def edited(self, document, name, **values):
+        for setting in document["settings"]:
+            if setting["key"] in values:
+                setting["value"] = values[setting["key"]]
+        with open(self.path(name), "w") as f:
+            json.dump(document, f)
+        return self.path(name)
+
+
+class SettingsTest(VirtualModuleTest):
+    def test_save_compare_restore(self):
+        thresholds = self.get(50507, 6)
+        document = self.saved()
+        value = {s["key"]: s["value"] for s in document["settings"]}
+        self.assertEqual(value["voltageThreshold"], thresholds[0])
+        same = self.cli("compare", self.path("saved.json"))
+        self.assertEqual((same.returncode, same.stdout), (0, "No differences\n"), same.stderr)
+
+        self.assertEqual(self.m.control("set 50507 230"), "ok")
+        differ = self.cli("compare", self.path("saved.json"))
+        self.assertEqual((differ.returncode, differ.stdout),
+                         (1, f"Voltage threshold: {thresholds[0]} V → 230 V\n"), differ.stderr)
+
+        before = len(self.m.log())
+        restored = self.cli("restore", self.path("saved.json"))
+        self.assertEqual((restored.returncode, restored.stdout), (0, ""), restored.stderr)
+        written = self.writes(before)
+        self.assertEqual([w[:2] for w in written], [CLOCK_WRITE, (16, 50507)])
+        self.assertEqual(written[1][2], thresholds)
+        self.assertEqual(self.get(50507, 6), thresholds)
+        self.assertEqual(self.cli("compare", self.path("saved.json")).returncode, 0)
+
+    def test_serial_settings_only_when_asked(self):
+        serial = self.get(31505, 4)
+        path = self.edited(self.saved(), "other-address.json", slaveAddress=120)
+        for flags, written in (([], []), (["--serial-settings"], [(16, 31505, serial[:3] + [120])])):
+            with self.subTest(flags=flags):
+                before = len(self.m.log())
+                result = self.cli("restore", path, *flags)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertEqual([w for w in self.writes(before) if w[:2] != CLOCK_WRITE], written)
+        self.assertEqual(self.get(31505, 4), serial[:3] + [120])
+
+    def test_refused_files_put_nothing_on_the_bus(self):
+        document = self.saved()
+        before = len(self.m.log())
+        files = [(self.edited(json.loads(json.dumps(document)), "hot.json", temperatureThreshold=95),
+                  '"temperatureThreshold": 95 is not allowed'),
+                 (self.edited(dict(document, format="something-else"), "format.json"), '"format"'),
+                 (self.path("missing.json"), "no such file")]
+        for path, why in files:
+            for command in ("compare", "restore"):
+                with self.subTest(file=os.path.basename(path), command=command):
+                    result = self.cli(command, path)
+                    self.assertEqual((result.returncode, result.stdout), (2, ""))
+                    self.assertIn("The file was refused", result.stderr)
+                    self.assertIn(why, result.stderr)
+        self.assertEqual(len(self.m.log()), before)
+
+
+class ReadTest(VirtualModuleTest):
+    def lines(self, page):
+        result = self.cli("read", page)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        pairs = [line.partition(":") for line in result.stdout.splitlines()]
+        self.assertTrue(all(sep == ":" for _, sep, _ in pairs), result.stdout)
+        return {name: value.strip() for name, _, value in pairs}, len(pairs)
+
+    def test_pages(self):
+        for command in ("freeze on", "set 50573 75", "set 50589 0x4142 0x3100 0", "set 31504 30",
+                        "set 50507 240 3 40 4 5 6005", "set 36812 " + " ".join(map(str, floats(12.5, 3, 0.25, 1))),
+                        "set 50575 41", "alarm status 0", "alarm fuse 2 1", "alarm temperature 1"):
+            self.assertEqual(self.m.control(command), "ok", command)
+        expected = {
+            "home": (7, {"FSD ID": "AB1", "Temperature threshold value": "75 °C", "Status": "fault"}),
+            "communication": (20, {"Time duration for means": "30 min", "Voltage threshold": "240 V",
+                                   "Call monitoring time": "600 s", "Minimum time message": "5 s",
+                                   "Parity": "Even", "Slave address": "247", "Baudrate": "19200"}),
+            "measurement": (62, {"Current L1": "12.50 A", "Current L3": "0.25 A", "Current Neutral": "1.00 A",
+                                 "Temperature Measurement": "41°C", "Fuses status phase 2": "1",
+                                 "Fuses status phase 1": "0"}),
+            "alarms": (5, {"Module status": "fault", "Fuse status L1": "OK", "Fuse status L2": "blown",
+                           "Temperature status": "alarm"}),
+        }
+        for page, (count, values) in expected.items():
+            with self.subTest(page=page):
+                shown, lines = self.lines(page)
+                self.assertEqual(lines, count)
+                self.assertEqual({k: shown.get(k) for k in values}, values)
+
+    def test_a_refused_block_shows_empty_and_fails(self):
+        self.assertEqual(self.m.control("exception 50589 2"), "ok")
+        result = self.cli("read", "home")
+        self.assertEqual(result.returncode, 2)
+        self.assertIn("FSD ID:\n", result.stdout)
+        self.assertIn("Module serial number: ", result.stdout)
+        self.assertIn("FSD ID: not read (refused by the module", result.stderr)
+
+
+class UpdateTest(VirtualModuleTest):
+    def test_update(self):
+        image = os.urandom(300)
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(image)
+        voltage = self.get(50507, 1)[0]
+        result = self.cli("update", self.path("image.bin"))
+        self.assertEqual((result.returncode, result.stdout), (0, ""), result.stderr)
+        with open(self.path("received.bin"), "rb") as f:
+            self.assertEqual(f.read(), image)
+        # Not a terminal: one line per step of 10 %, never rewritten in place.
+        self.assertNotIn("\r", result.stderr)
+        percents = [int(p) for p in re.findall(r"^Updating the firmware: (\d+) %$", result.stderr, re.M)]
+        self.assertEqual(percents[-1], 100)
+        self.assertEqual([p // 10 for p in percents], sorted(set(p // 10 for p in percents)))
+        # The settings were read and kept before the bootloader was asked for.
+        log = self.m.log()
+        reset = next(i for i, r in enumerate(log) if r["fn"] in (6, 16) and r["addr"] == 50522)
+        self.assertTrue(any(r["addr"] == 50573 and r["fn"] == 3 for r in log[:reset]))
+        folder = os.path.join(self.data.name, "orvalis", "settings-before-update")
+        kept = os.listdir(folder)
+        self.assertEqual(len(kept), 1)
+        self.assertIn(os.path.join(folder, kept[0]), result.stderr)
+        with open(os.path.join(folder, kept[0])) as f:
+            document = json.load(f)
+        self.assertTrue(kept[0].startswith(document["module"]["serialNumber"] + "-"))
+        self.assertEqual({s["key"]: s["value"] for s in document["settings"]}["voltageThreshold"], voltage)
+
+        # On a terminal the one line is rewritten in place.
+        leader, follower = pty.openpty()
+        self.addCleanup(os.close, leader)
+        run = subprocess.Popen([CLI, "--port", PORT, "update", self.path("image.bin")], stderr=follower,
+                               stdout=subprocess.DEVNULL,
+                               env=dict(os.environ, ORVALIS_SERIAL_PORTS=f"{PORT}={self.m.tool_end}",
+                                        XDG_DATA_HOME=self.data.name))
+        os.close(follower)
+        self.assertEqual(run.wait(60), 0)
+        shown = b""
+        while select.select([leader], [], [], 0)[0]:
+            try:
+                shown += os.read(leader, 4096)
+            except OSError:  # the other end is closed and drained
+                break
+        self.assertRegex(shown.decode(), r"(\rUpdating the firmware: \d+ %){2,}\r\nThe firmware update is done")
+
+        open(self.path("empty.bin"), "wb").close()
+        for name, said in (("empty.bin", "the image is empty"), ("missing.bin", "No firmware image at")):
+            with self.subTest(image=name):
+                result = self.cli("update", self.path(name))
+                self.assertEqual(result.returncode, 2)
+                self.assertIn(said, result.stderr)
+
+
+class SilentModuleTest(VirtualModuleTest):
+    module_args = ("--silent",)
+
+    def test_silent_module(self):
+        started = time.monotonic()
+        result = self.cli("save", self.path("never.json"))
+        self.assertLess(time.monotonic() - started, 20)
+        self.assertEqual((result.returncode, result.stdout), (2, ""))
+        self.assertIn("No answer from slave address 247 at 19200 baud, parity even.", result.stderr)
+        self.assertFalse(os.path.exists(self.path("never.json")))
+
+
+class SlowModuleTest(VirtualModuleTest):
+    module_args = ("--delay", "400")
+
+    def test_guard_ends_a_run_that_takes_too_long(self):
+        started = time.monotonic()
+        result = self.cli("--timeout", "2", "save", self.path("late.json"))
+        self.assertLess(time.monotonic() - started, 10)
+        self.assertEqual(result.returncode, 2)
+        self.assertIn("No end after 2 s: giving up.", result.stderr)
+
+
+class IndependentSlaveTest(unittest.TestCase):
+    """The acceptance check: a file restored to a slave that is not ours."""
+
+    # The words the slave must hold after SETTINGS (address: words); the
+    # transformer ratio, FSD ID and serial settings are the slave's already.
+    HOLDING = {50573: [80], 50581: [2023, 11, 20], 31504: [30], 50507: [240, 3, 40, 9, 5, 6000],
+               50501: [800], 50589: [0x4142, 0x3100, 0x4300], 31505: [1, 1, 49664, 247]}
+    COILS = {50000: [0, 1]}
+    WRITES = ["write holding 50581 2023 11 20", "write holding 50573 80", "write holding 31504 30",
+              "write coils 50000 0 1", "write holding 50507 240 3 40 9 5 6000"]
+
+    def test_restore(self):
+        slave_rig = runpy.run_path(os.path.join(HERE, "..", "backend", "independent_slave.py"),
+                                   run_name="independent_slave")
+        with tempfile.TemporaryDirectory() as tmp:
+            slave_end, tool_end, log = (os.path.join(tmp, n) for n in ("slave", "tool", "requests"))
+            line = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}",
+                                     f"pty,raw,echo=0,link={tool_end}"])
+            self.addCleanup(lambda: (line.kill(), line.wait()))
+            for _ in range(100):
+                if os.path.exists(slave_end) and os.path.exists(tool_end):
+                    break
+                time.sleep(0.05)
+            slave = subprocess.Popen(["/usr/bin/python3", "-c", slave_rig["SLAVE"], slave_end, log,
+                                      repr(slave_rig["HOLDING"]), repr(slave_rig["COILS"])])
+            self.addCleanup(lambda: (slave.kill(), slave.wait()))
+            path = write_settings(os.path.join(tmp, "settings.json"), SETTINGS)
+            time.sleep(1.5)  # pymodbus takes its time to serve
+
+            result = run_cli("--port", PORT, "--parity", "none", "restore", path, ports=f"{PORT}={tool_end}")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            with open(log) as f:
+                writes = [r for r in f.read().splitlines() if r.startswith("write")]
+            self.assertTrue(writes[0].startswith("write holding 31500 "), writes)
+            self.assertEqual(writes[1:], self.WRITES)
+
+            client = modulerig.ModbusSerialClient(port=tool_end, baudrate=19200, parity="N", timeout=1)
+            self.assertTrue(client.connect())
+            self.addCleanup(client.close)
+            for address, words in self.HOLDING.items():
+                with self.subTest(address=address):
+                    self.assertEqual(client.read_holding_registers(address, len(words), slave=247).registers, words)
+            for address, bits in self.COILS.items():
+                self.assertEqual(client.read_coils(address, len(bits), slave=247).bits[:len(bits)],
+                                 [bool(b) for b in bits])
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 3:
+        sys.exit(__doc__)
+    CLI = os.path.abspath(sys.argv[1])
+    modulerig.MODULE = os.path.abspath(sys.argv[2])
+    unittest.main(argv=[sys.argv[0]] + sys.argv[3:], verbosity=2)
