@@ -56,10 +56,26 @@ QString errorText(int error)
     }
 }
 
+// The names blockName() takes from the register table, for the catalogue.
+const char *const translatedBlockNames[] = {
+    QT_TRANSLATE_NOOP("Backend", "Temperature threshold, serial number, installation date"),
+    QT_TRANSLATE_NOOP("Backend", "Transformer ratios and thresholds"),
+    QT_TRANSLATE_NOOP("Backend", "FSD ID"),
+    QT_TRANSLATE_NOOP("Backend", "Module time and serial settings"),
+    QT_TRANSLATE_NOOP("Backend", "Active power calculation and frequency"),
+    QT_TRANSLATE_NOOP("Backend", "Last boot and versions"),
+    QT_TRANSLATE_NOOP("Backend", "Installation date"),
+    QT_TRANSLATE_NOOP("Backend", "Transformer ratios"),
+    QT_TRANSLATE_NOOP("Backend", "Temperature threshold"),
+    QT_TRANSLATE_NOOP("Backend", "Time duration for means"),
+    QT_TRANSLATE_NOOP("Backend", "Thresholds"),
+    QT_TRANSLATE_NOOP("Backend", "Serial settings"),
+};
+
 QString blockName(int address, bool write)
 {
     const RegisterTable::Block *b = write ? RegisterTable::write(address) : RegisterTable::read(address);
-    return b ? b->name : QString::number(address);
+    return b ? Backend::tr(b->name.toUtf8().constData()) : QString::number(address);
 }
 
 // "No differences", or one line per setting; a file of another module says so first.
@@ -132,8 +148,9 @@ void Backend::startSettingsJob(std::unique_ptr<SettingsJob> job)
     qDebug().noquote() << "Backend::moduleSettings" << int(job->kind) << job->path << job->includeSerial;
     const bool before = job->kind == SettingsJob::Kind::BeforeUpdate;
     if (settingsJob) {
-        // Only the interface can ask twice, and it waits for the end: no second end signal.
         qDebug() << "Backend::moduleSettings - another settings job is running";
+        if (!before)
+            emit moduleSettingsEnd(SettingsFailed, tr("Another operation on a settings file is running."), {});
         return;
     }
     if (!m_connectionState || !worker) {
@@ -206,7 +223,16 @@ void Backend::settingsStepDone()
     if (!job.unreadBlocks.isEmpty()
         || !ModuleSettings::fromWords(job.words, clock().toUTC(), &module, &error)) {
         const QStringList why = job.unreadBlocks.isEmpty() ? QStringList{error} : job.unreadBlocks;
-        if (job.step == SettingsJob::Step::WritingAndReadingBack)
+        if (job.step == SettingsJob::Step::WritingAndReadingBack && job.serialWritten)
+            // A module that takes its new line settings at once answers on them only.
+            finishSettingsJob(SettingsFailed,
+                              tr("The settings were written; the module no longer answers on this line's settings. "
+                                 "Connect with slave address %1, %2 baud, parity %3 and compare again.")
+                                  .arg(job.file.slaveAddress)
+                                  .arg(job.file.baudRate)
+                                  .arg(job.file.valueText(QStringLiteral("parity"))),
+                              why);
+        else if (job.step == SettingsJob::Step::WritingAndReadingBack)
             finishSettingsJob(SettingsFailed, tr("The settings were written but could not be read back."), why);
         else if (restore)
             finishSettingsJob(SettingsFailed, tr("The module could not be read; nothing was written to it."), why);
@@ -252,6 +278,8 @@ void Backend::settingsStepDone()
         job.first = postedRecords;
         job.writes = writes.size();
         for (const ModuleSettings::Write &w : writes) {
+            if (w.address == M_REG_PARITY)
+                job.serialWritten = true;
             ModbusCommand cmd(Request, w.address, w.values.size(), w.registerType, 1);
             cmd.addValues(w.values);
             post(cmd);
@@ -262,7 +290,7 @@ void Backend::settingsStepDone()
 
     const ModuleSettings::Comparison c = ModuleSettings::compare(job.file, module, job.includeSerial);
     if (c.differences.isEmpty())
-        finishSettingsJob(SettingsDone, tr("The file's settings were written to the module (%1 blocks) and read back.")
+        finishSettingsJob(SettingsDone, tr("The file's settings were written to the module and read back (blocks written: %1).")
                                     .arg(job.writes),
                           comparisonLines(c, job.file, module));
     else

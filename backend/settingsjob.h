@@ -25,6 +25,7 @@ struct Backend::SettingsJob {
     QStringList unreadBlocks;
     QStringList writeErrors;
     int writes = 0;
+    bool serialWritten = false; // the module's own line settings were among the writes
 };
 
 #endif

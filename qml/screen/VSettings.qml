@@ -1,9 +1,19 @@
 import QtQuick 2.15
+import QtQuick.Dialogs 1.3
 import "../view"
+import "../popup"
+import "../theme"
 
-// The language choice; it takes effect at once.
+// The language choice, which takes effect at once, and the module's settings
+// kept in a file: saved, compared with the module, written back to it.
 VScrollContent {
     id: page
+
+    // One operation at a time, and only on a module.
+    readonly property bool fileActionsEnabled: backend.connectionState && !backend.settingsFileBusy
+    // The operation the file dialog was opened for, and whether its end is ours to show.
+    property string fileOperation: ""
+    property bool awaitingFileEnd: false
 
     label: ""
 
@@ -23,6 +33,61 @@ VScrollContent {
         backend.parity = parity
     }
 
+    function chooseFile(operation) {
+        if (!fileActionsEnabled)
+            return
+        fileOperation = operation
+        fileDialog.title = operation === "save" ? qsTr("Save the module's settings to a file")
+                         : operation === "compare" ? qsTr("Choose the settings file to compare with")
+                         : qsTr("Choose the settings file to write to the module")
+        fileDialog.selectExisting = operation !== "save"
+        // A name typed without an ending is saved as .json: the dialog then
+        // asks before that file is replaced.
+        fileDialog.defaultSuffix = operation === "save" ? "json" : ""
+        // Always from the home folder, not where the last choice was made.
+        fileDialog.folder = fileDialog.shortcuts.home
+        fileDialog.open()
+    }
+
+    // `file` is a path or a file: URL, as the dialog gives it. Backend ends a
+    // second operation without a word, so none starts while one runs; a line
+    // lost while the dialog was open is for Backend to report.
+    function runFileOperation(operation, file) {
+        if (backend.settingsFileBusy)
+            return
+        awaitingFileEnd = true
+        popupWaiting.open()
+        if (operation === "save")
+            backend.saveModuleSettings(file)
+        else if (operation === "compare")
+            backend.compareModuleSettings(file)
+        else
+            backend.restoreModuleSettings(file, includeSerial.isSelect)
+    }
+
+    Connections {
+        target: backend
+        function onModuleSettingsEnd(outcome, message, details) {
+            if (!page.awaitingFileEnd)
+                return
+            page.awaitingFileEnd = false
+            popupWaiting.close()
+            popupSettingsFile.show(outcome, message, details)
+        }
+    }
+
+    FileDialog {
+        id: fileDialog
+        objectName: "settingsFileDialog"
+        nameFilters: [qsTr("Settings files") + " (*.json)", qsTr("All files") + " (*)"]
+        onAccepted: page.runFileOperation(page.fileOperation, String(fileUrl))
+    }
+
+    VPopupSettingsFile {
+        id: popupSettingsFile
+        objectName: "popupSettingsFile"
+    }
+
     content: VPanel {
         bottomMargin: 10
 
@@ -33,6 +98,70 @@ VScrollContent {
             _model: ["English", "Deutsch"]
             _currentIndex: backend.currentLanguage
             _selectChanged: function() { page.languageSelected(cbLanguage._currentIndex) }
+        }
+
+        VSeparator {}
+
+        Text {
+            objectName: "settingsFileTitle"
+            bottomPadding: 5
+            text: qsTr("Module settings file")
+            color: Theme.text
+            font.pixelSize: textFontSize
+            font.bold: true
+        }
+
+        VLineButton {
+            objectName: "saveSettings"
+            label: qsTr("Keep the module's settings and identity in a file")
+            buttonValue: qsTr("Save to file")
+            btn.enabled: page.fileActionsEnabled
+            btn.onClick: function() { page.chooseFile("save") }
+        }
+
+        VLineButton {
+            objectName: "compareSettings"
+            label: qsTr("List the settings in which the module differs from a file")
+            buttonValue: qsTr("Compare with file")
+            btn.enabled: page.fileActionsEnabled
+            btn.onClick: function() { page.chooseFile("compare") }
+        }
+
+        VLineButton {
+            objectName: "restoreSettings"
+            label: qsTr("Write the settings that differ from a file, then read them back")
+            buttonValue: qsTr("Write file to module")
+            btn.enabled: page.fileActionsEnabled
+            btn.onClick: function() { page.chooseFile("restore") }
+        }
+
+        // Unticked: the module keeps the line the tool is talking on.
+        Item {
+            objectName: "includeSerialRow"
+            width: parent.width
+            height: Math.max(serialLabel.implicitHeight, 30) + 14
+
+            VRowLabel {
+                id: serialLabel
+                beside: serialBoxCell
+                text: qsTr("Also write the module's serial settings (parity, baud rate, slave address)")
+            }
+
+            Item {
+                id: serialBoxCell
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                width: Theme.controlWidth
+                height: 30
+
+                VCheckBox {
+                    id: includeSerial
+                    objectName: "includeSerial"
+                    anchors.centerIn: parent
+                    onClick: function() {}
+                }
+            }
         }
     }
 }

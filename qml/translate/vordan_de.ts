@@ -2,6 +2,452 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Backend</name>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>refused by the module or answered wrongly</source>
+        <translation>vom Modul abgelehnt oder falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>the link failed</source>
+        <translation>die Verbindung ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>This file is from another module: serial number %1 (this module: %2).</source>
+        <translation>Diese Datei stammt von einem anderen Modul: Seriennummer %1 (dieses Modul: %2).</translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation>Keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation>Keine Verbindung zu einem Modul.</translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The file was refused; nothing was written to the module.</source>
+        <translation>Die Datei wurde abgelehnt; in das Modul wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file was refused.</source>
+        <translation>Die Datei wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%1: not written (%2).</source>
+        <translation>%1: nicht geschrieben (%2).</translation>
+    </message>
+    <message>
+        <source>%1: not read (%2).</source>
+        <translation>%1: nicht gelesen (%2).</translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation>Das Modul hat nicht alle Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The settings were written but could not be read back.</source>
+        <translation>Die Einstellungen wurden geschrieben, konnten aber nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The module could not be read; nothing was written to it.</source>
+        <translation>Das Modul konnte nicht gelesen werden; es wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The module could not be read.</source>
+        <translation>Das Modul konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings were saved to %1.</source>
+        <translation>Die Einstellungen des Moduls wurden in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation>Die Einstellungen des Moduls stimmen mit der Datei überein.</translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1 (file → module).</source>
+        <translation>Abweichende Einstellungen: %1 (Datei → Modul).</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
+        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen bereits mit der Datei überein.</translation>
+    </message>
+    <message>
+        <source>The settings were written, but the module still differs.</source>
+        <translation>Die Einstellungen wurden geschrieben, aber das Modul weicht weiterhin ab.</translation>
+    </message>
+    <message>
+        <source>Temperature threshold, serial number, installation date</source>
+        <translation>Schwellenwert Temperatur, Seriennummer, Installationsdatum</translation>
+    </message>
+    <message>
+        <source>Transformer ratios and thresholds</source>
+        <translation>Stromwandler Bemessungsübersetzung und Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>Module time and serial settings</source>
+        <translation>Modulzeit und serielle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Active power calculation and frequency</source>
+        <translation>Wirkleistungsberechnung und Frequenz</translation>
+    </message>
+    <message>
+        <source>Last boot and versions</source>
+        <translation>Letzter Start und Versionen</translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation>Stromwandler Bemessungsübersetzung</translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation>Schwellenwert Temperatur</translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation>Mittelungszeit</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Serial settings</source>
+        <translation>Serielle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Another operation on a settings file is running.</source>
+        <translation>Ein anderer Vorgang mit einer Einstellungsdatei läuft noch.</translation>
+    </message>
+    <message>
+        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
+        <translation>Die Einstellungen wurden geschrieben; das Modul antwortet nicht mehr mit den Einstellungen dieser Leitung. Mit Slave-Adresse %1, %2 Baud, Parität %3 verbinden und erneut vergleichen.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
+        <translation>Die Einstellungen der Datei wurden ins Modul geschrieben und zurückgelesen (geschriebene Blöcke: %1).</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>gerade</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>ungerade</translation>
+    </message>
+    <message>
+        <source>No answer from slave address %1 at %2 baud, parity %3.</source>
+        <translation>Keine Antwort von Slave-Adresse %1 bei %2 Baud, Parität %3.</translation>
+    </message>
+    <message>
+        <source>Search looks for the module at every address, baud rate and parity.</source>
+        <translation>Die Suche prüft jede Adresse, Baudrate und Parität nach dem Modul.</translation>
+    </message>
+    <message>
+        <source>Permission denied: this user may not open %1.</source>
+        <translation>Zugriff verweigert: dieser Benutzer darf %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>Join the dialout group with &quot;sudo usermod -aG dialout %1&quot;, then log out and in again.</source>
+        <translation>Mit &quot;sudo usermod -aG dialout %1&quot; der Gruppe dialout beitreten, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program and connect again.</source>
+        <translation>%1 wird von einem anderen Programm benutzt. Dieses Programm schließen und erneut verbinden.</translation>
+    </message>
+    <message>
+        <source>%1 is gone: the adapter was unplugged or the port no longer exists. Refresh the port list.</source>
+        <translation>%1 ist nicht mehr vorhanden: der Adapter wurde abgezogen oder der Anschluss existiert nicht mehr. Die Anschlussliste aktualisieren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Slave address %1, %2 baud, parity %3</source>
+        <translation>Slave-Adresse %1, %2 Baud, Parität %3</translation>
+    </message>
+    <message>
+        <source>serial number %1, firmware %2</source>
+        <translation>Seriennummer %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>Disconnect before searching the line.</source>
+        <translation>Vor der Suche auf der Leitung die Verbindung trennen.</translation>
+    </message>
+    <message>
+        <source>No port selected.</source>
+        <translation>Kein Anschluss ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleSettings</name>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation>Stromwandler Bemessungsübersetzung</translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation>Schwellenwert Temperatur</translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation>Mittelungszeit</translation>
+    </message>
+    <message>
+        <source>Active power on the fundamental</source>
+        <translation>Wirkleistung auf Basis der Grundwelle</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Voltage threshold</source>
+        <translation>Schwellenwert Spannung</translation>
+    </message>
+    <message>
+        <source>Voltage threshold duration</source>
+        <translation>Dauer des Schwellenwert Spannung</translation>
+    </message>
+    <message>
+        <source>Current threshold</source>
+        <translation>Schwellenwert Strom</translation>
+    </message>
+    <message>
+        <source>Current threshold duration</source>
+        <translation>Dauer des Schwellenwert Strom</translation>
+    </message>
+    <message>
+        <source>Minimum time between messages</source>
+        <translation>Mindestzeit bei Wischermeldungen</translation>
+    </message>
+    <message>
+        <source>Call monitoring time</source>
+        <translation>Aufrufüberwachungszeit</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation>Slave-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot;: %2.</source>
+        <translation>Einstellung &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not allowed (allowed: %2)</source>
+        <translation>%1 ist nicht zulässig (zulässig: %2)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not 0 to 5 letters and digits</source>
+        <translation>&quot;%1&quot; besteht nicht aus 0 bis 5 Buchstaben und Ziffern</translation>
+    </message>
+    <message>
+        <source>not a valid date</source>
+        <translation>kein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>the value must be a whole number</source>
+        <translation>der Wert muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>the value must be true or false</source>
+        <translation>der Wert muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>the value must be text</source>
+        <translation>der Wert muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>the value must be a date as &quot;yyyy-MM-dd&quot;</source>
+        <translation>der Wert muss ein Datum der Form &quot;yyyy-MM-dd&quot; sein</translation>
+    </message>
+    <message>
+        <source>%1: %2 words read, %3 expected.</source>
+        <translation>%1: %2 Wörter gelesen, %3 erwartet.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Not valid JSON at byte %1: %2.</source>
+        <translation>Kein gültiges JSON bei Byte %1: %2.</translation>
+    </message>
+    <message>
+        <source>The file does not hold a JSON object.</source>
+        <translation>Die Datei enthält kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; is missing.</source>
+        <translation>Feld &quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; must be %2.</source>
+        <translation>Feld &quot;%1&quot; muss %2 sein.</translation>
+    </message>
+    <message>
+        <source>Field &quot;format&quot; is not &quot;%1&quot;: not a module settings file.</source>
+        <translation>Feld &quot;format&quot; ist nicht &quot;%1&quot;: keine Einstellungsdatei eines Moduls.</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>Field &quot;version&quot;: version %1 is not supported (this tool reads version %2).</source>
+        <translation>Feld &quot;version&quot;: Version %1 wird nicht unterstützt (dieses Programm liest Version %2).</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>Field &quot;readAt&quot; is not an ISO 8601 date and time.</source>
+        <translation>Feld &quot;readAt&quot; ist kein Datum mit Uhrzeit nach ISO 8601.</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; must be an object.</source>
+        <translation>Feld &quot;%1&quot; muss ein Objekt sein.</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1.key&quot; is missing or not text.</source>
+        <translation>Feld &quot;%1.key&quot; fehlt oder ist kein Text.</translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
+        <translation>Feld &quot;%1&quot;: unbekannte Einstellung &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation>Einstellung &quot;%1&quot; kommt mehrfach vor.</translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot;: field &quot;value&quot; is missing.</source>
+        <translation>Einstellung &quot;%1&quot;: Feld &quot;value&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; is missing.</source>
+        <translation>Einstellung &quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1: nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation>%1: kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no such file.</source>
+        <translation>Datei nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>is a folder, not a file.</source>
+        <translation>ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>is not a plain file.</source>
+        <translation>ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, too large for a settings file.</source>
+        <translation>ist größer als %1 KiB, zu groß für eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>gerade</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>ungerade</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>
@@ -819,10 +1265,77 @@
     </message>
 </context>
 <context>
+    <name>VPopupSettingsFile</name>
+    <message>
+        <source>Differences found</source>
+        <translation>Unterschiede gefunden</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
     <name>VSettings</name>
     <message>
         <source>Language selection</source>
         <translation>Sprache auswählen</translation>
+    </message>
+    <message>
+        <source>Save the module&apos;s settings to a file</source>
+        <translation>Einstellungen des Moduls in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>Choose the settings file to compare with</source>
+        <translation>Einstellungsdatei für den Vergleich auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the settings file to write to the module</source>
+        <translation>Einstellungsdatei zum Schreiben in das Modul auswählen</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Module settings file</source>
+        <translation>Einstellungsdatei des Moduls</translation>
+    </message>
+    <message>
+        <source>Keep the module&apos;s settings and identity in a file</source>
+        <translation>Einstellungen und Kenndaten des Moduls in einer Datei sichern</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>List the settings in which the module differs from a file</source>
+        <translation>Einstellungen auflisten, in denen das Modul von einer Datei abweicht</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Write the settings that differ from a file, then read them back</source>
+        <translation>Abweichende Einstellungen aus einer Datei schreiben und zurücklesen</translation>
+    </message>
+    <message>
+        <source>Write file to module</source>
+        <translation>Ins Modul schreiben</translation>
+    </message>
+    <message>
+        <source>Also write the module&apos;s serial settings (parity, baud rate, slave address)</source>
+        <translation>Auch die seriellen Einstellungen des Moduls schreiben (Parität, Baudrate, Slave-Adresse)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,452 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Backend</name>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused by the module or answered wrongly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is from another module: serial number %1 (this module: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was refused; nothing was written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written but could not be read back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module could not be read; nothing was written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings were saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1 (file → module).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written, but the module still differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature threshold, serial number, installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios and thresholds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module time and serial settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power calculation and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last boot and versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another operation on a settings file is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer from slave address %1 at %2 baud, parity %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search looks for the module at every address, baud rate and parity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: this user may not open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the dialout group with &quot;sudo usermod -aG dialout %1&quot;, then log out and in again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program and connect again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is gone: the adapter was unplugged or the port no longer exists. Refresh the port list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave address %1, %2 baud, parity %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial number %1, firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect before searching the line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No port selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModuleSettings</name>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power on the fundamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage threshold duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current threshold duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum time between messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call monitoring time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not allowed (allowed: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not 0 to 5 letters and digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a valid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value must be a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value must be true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value must be text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the value must be a date as &quot;yyyy-MM-dd&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 words read, %3 expected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not valid JSON at byte %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file does not hold a JSON object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; must be %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;format&quot; is not &quot;%1&quot;: not a module settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;version&quot;: version %1 is not supported (this tool reads version %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;readAt&quot; is not an ISO 8601 date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot; must be an object.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;%1.key&quot; is missing or not text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot;: field &quot;value&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a plain file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is larger than %1 KiB, too large for a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>
@@ -819,9 +1265,76 @@
     </message>
 </context>
 <context>
+    <name>VPopupSettingsFile</name>
+    <message>
+        <source>Differences found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VSettings</name>
     <message>
         <source>Language selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the module&apos;s settings to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings file to compare with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings file to write to the module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the module&apos;s settings and identity in a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the settings in which the module differs from a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the settings that differ from a file, then read them back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write file to module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write the module&apos;s serial settings (parity, baud rate, slave address)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

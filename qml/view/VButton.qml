@@ -15,6 +15,8 @@ Rectangle {
     border.width: 1
     border.color: Theme.border
     color: mouse.pressed ? Theme.controlPressed : Theme.control
+    // Faded while it cannot be pressed, as the radio buttons are.
+    opacity: enabled ? 1.0 : 0.3
 
     Text {
         id: caption

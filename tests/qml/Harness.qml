@@ -20,6 +20,7 @@ Item {
     property alias connexionPage: connexionPage
     property alias mainPage: mainPage
     property alias communicationPage: communicationPage
+    property alias settingsPage: settingsPage
     property alias chartsPage: chartsPage
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert

@@ -13,6 +13,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtQuickTest>
 
 #include <memory>
@@ -53,6 +54,21 @@ public:
     }
 };
 
+// A folder of the test's own for the files it writes, gone with the engine.
+class TestFolder : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // A path in the folder; the file itself is not made.
+    Q_INVOKABLE QString path(const QString &name) const { return dir.filePath(name); }
+
+private:
+    QTemporaryDir dir;
+};
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -84,6 +100,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
+        engine->rootContext()->setContextProperty(QStringLiteral("testFolder"), new TestFolder(engine));
     }
 
     void cleanupTestCase()

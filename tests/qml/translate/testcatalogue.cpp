@@ -17,6 +17,8 @@ struct Message
     QString translation;
     bool unfinished = false;
     bool plural = false;
+    // A table row below the marker line: a message of later work.
+    bool added = false;
 };
 
 // Context, source and comment, readable in a failure message.
@@ -72,6 +74,11 @@ Catalogue readTs(const QString &path)
     return catalogue;
 }
 
+// The first catalogue's 198 messages are pinned as they were; the table's
+// rows after this comment line came later.
+const int knownMessages = 198;
+const QLatin1String addedMarker("# Added after the first 198 messages");
+
 // context, source, comment, German, state ("translated" or "unfinished").
 QVector<Message> readTable(const QString &path)
 {
@@ -79,8 +86,11 @@ QVector<Message> readTable(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return rows;
+    bool added = false;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        if (line.startsWith(addedMarker))
+            added = true;
         if (line.startsWith(QLatin1Char('#')) || line.isEmpty())
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
@@ -92,27 +102,10 @@ QVector<Message> readTable(const QString &path)
         m.comment = fields[2];
         m.translation = fields[3];
         m.unfinished = fields[4] == QLatin1String("unfinished");
+        m.added = added;
         rows.append(m);
     }
     return rows;
-}
-
-// The first catalogue's 198 messages are pinned as they were; these came later.
-const int knownMessages = 198;
-const QVector<QPair<QString, QString>> addedMessages = {
-    {"VPopupFirmwareUpdate", "The firmware file is empty."},
-    {"VPopupFirmwareUpdate", "The firmware file is larger than the module's 1 MiB flash."},
-};
-
-bool isAdded(const Message &m) { return addedMessages.contains({m.context, m.source}); }
-
-QVector<Message> knownOnly(const QVector<Message> &messages)
-{
-    QVector<Message> known;
-    for (const Message &m : messages)
-        if (!isAdded(m))
-            known.append(m);
-    return known;
 }
 
 QMap<QString, int> countByContext(const QVector<Message> &messages)
@@ -132,6 +125,20 @@ class TestCatalogue : public QObject
     Catalogue en;
     Catalogue de;
     QVector<Message> table;
+    // The table's added rows, by key, and how many of them there are.
+    QSet<Key> addedKeys;
+    int addedMessages = 0;
+
+    bool isAdded(const Message &m) const { return addedKeys.contains(keyOf(m)); }
+
+    QVector<Message> knownOnly(const QVector<Message> &messages) const
+    {
+        QVector<Message> known;
+        for (const Message &m : messages)
+            if (!isAdded(m))
+                known.append(m);
+        return known;
+    }
 
     const Message *find(const Catalogue &c, const QString &context, const QString &source,
                         const QString &comment = QString())
@@ -150,8 +157,18 @@ private slots:
         table = readTable(QStringLiteral(TABLE_FILE));
         QVERIFY2(en.error.isEmpty(), qPrintable(en.error));
         QVERIFY2(de.error.isEmpty(), qPrintable(de.error));
+        for (const Message &m : table) {
+            if (m.added) {
+                addedKeys.insert(keyOf(m));
+                ++addedMessages;
+            }
+        }
+        // Every known message stands above the marker, and no added one twice.
+        QCOMPARE(addedKeys.size(), addedMessages);
+        for (int i = 0; i < table.size(); ++i)
+            QCOMPARE(table[i].added, i >= knownMessages);
         QCOMPARE(knownOnly(table).size(), knownMessages);
-        QCOMPARE(table.size(), knownMessages + addedMessages.size());
+        QCOMPARE(table.size(), knownMessages + addedMessages);
     }
 
     void languagesAndSizes()
@@ -160,7 +177,7 @@ private slots:
         QCOMPARE(de.language, QStringLiteral("de_DE"));
         for (const Catalogue *c : {&en, &de}) {
             QCOMPARE(knownOnly(c->messages).size(), knownMessages);
-            QCOMPARE(c->messages.size(), knownMessages + addedMessages.size());
+            QCOMPARE(c->messages.size(), knownMessages + addedMessages);
         }
         for (const Message &m : en.messages + de.messages)
             QVERIFY2(!m.plural, qPrintable(m.source));
@@ -174,8 +191,9 @@ private slots:
             {"VMeasurement", 45}, {"VAlarm", 6}, {"VCharts", 29},
             {"VPopupFirmwareUpdate", 10}, {"VPopupCalendar", 2}};
         QMap<QString, int> withAdded = expected;
-        for (const auto &added : addedMessages)
-            ++withAdded[added.first];
+        for (const Message &m : table)
+            if (m.added)
+                ++withAdded[m.context];
         for (const Catalogue *c : {&en, &de}) {
             QCOMPARE(countByContext(knownOnly(c->messages)), expected);
             QCOMPARE(countByContext(c->messages), withAdded);
@@ -230,7 +248,7 @@ private slots:
         QCOMPARE(translated, 170);
         QCOMPARE(unfinished, 28);
         // Every added message has its German text.
-        QCOMPARE(addedTranslated, addedMessages.size());
+        QCOMPARE(addedTranslated, addedMessages);
     }
 
     // The entries whose exact spelling is easy to lose in an edit.
