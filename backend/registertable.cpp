@@ -25,7 +25,7 @@ QVector<Field> floats(std::initializer_list<const char *> names, const char *uni
     QVector<Field> fields;
     int offset = 0;
     for (const char *n : names) {
-        fields.append({QString::fromLatin1(n), offset, 2, QString::fromUtf8(unit), 1});
+        fields.append({QString::fromLatin1(n), offset, 2, QString::fromUtf8(unit), 1, true});
         offset += 2;
     }
     return fields;

@@ -22,6 +22,7 @@ public:
         int words;
         QString unit;
         int scale;
+        bool isFloat = false; // two words holding a float; otherwise whole numbers
     };
 
     struct Block {

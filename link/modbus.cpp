@@ -4,6 +4,7 @@
 #include "link/portdirectory.h"
 #include "link/replycheck.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QModbusDataUnit>
 #include <QModbusReply>
@@ -83,6 +84,7 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
     if (*state) {
         guard.linkOpened();
         replyJustFinished = false;
+        stats = LinkStatistics();
         lastOpenFailure = OpenFailure::None;
         lastOpenError.clear();
     } else {
@@ -111,6 +113,9 @@ void Modbus::sendRequest(ModbusCommand *cmd)
 
     if (master.state() != QModbusDevice::ConnectedState) {
         qDebug() << "Modbus bad connection state" << master.state();
+        requestStartedAt = QDateTime::currentMSecsSinceEpoch();
+        requestClock.start();
+        record(Exchange::NotSent);
         endRequest();
         return;
     }
@@ -165,6 +170,9 @@ void Modbus::transmit()
     ModbusCommand *cmd = currentCommand;
     const bool write = cmd->getIsWrite() != 0;
     guard.requestSent(lineClock.elapsed(), frameBytes(*cmd));
+    requestStartedAt = QDateTime::currentMSecsSinceEpoch();
+    requestClock.start();
+    heardDuringRequest = false;
     if (write)
         reply = master.sendWriteRequest(requestUnit(*cmd), slaveAddress);
     else
@@ -211,14 +219,57 @@ void Modbus::afterRequest(int error, bool refused)
     guard.requestEnded(lineClock.elapsed(), end);
 }
 
+void Modbus::record(Exchange::Outcome outcome, const QVector<quint16> &readValues, int exceptionCode)
+{
+    const ModbusCommand *cmd = currentCommand;
+    if (!cmd)
+        return;
+    const double ms = requestClock.isValid() ? double(requestClock.nsecsElapsed()) / 1e6 : 0;
+    const int sends = outcome == Exchange::NotSent ? 0 : guard.sendsOfLastRequest();
+    ++stats.requests;
+    stats.resends += qMax(0, sends - 1);
+    if (outcome == Exchange::Answered) {
+        ++stats.answered;
+        stats.totalMs += ms;
+        stats.worstMs = qMax(stats.worstMs, ms);
+    } else {
+        ++stats.errors[outcome];
+    }
+    if (!monitoring)
+        return;
+    Exchange e;
+    e.at = requestStartedAt;
+    e.write = cmd->getIsWrite() != 0;
+    e.registerType = cmd->getRegisterType();
+    e.address = cmd->getAddress();
+    e.count = e.write ? cmd->getValues().size() : cmd->getCount();
+    e.function = Exchange::functionCode(e.registerType, e.write, e.count);
+    e.values = e.write ? cmd->getValues() : readValues;
+    e.roundTripMs = ms;
+    e.sends = sends;
+    e.outcome = outcome;
+    e.exceptionCode = exceptionCode;
+    emit exchanged(e);
+}
+
 void Modbus::onLineActivity()
 {
     const bool answer = reply || replyJustFinished;
+    if (reply)
+        heardDuringRequest = true;
     replyJustFinished = false;
     if (master.state() != QModbusDevice::ConnectedState)
         return;
-    if (guard.bytesArrived(lineClock.elapsed(), answer))
+    if (guard.bytesArrived(lineClock.elapsed(), answer)) {
         qDebug() << "Modbus late answer discarded";
+        ++stats.errors[Exchange::LateAnswer];
+        if (monitoring) {
+            Exchange e;
+            e.at = QDateTime::currentMSecsSinceEpoch();
+            e.outcome = Exchange::LateAnswer;
+            emit exchanged(e);
+        }
+    }
 }
 
 void Modbus::onReadReady()
@@ -237,6 +288,9 @@ void Modbus::onReplyFinished(QObject *from)
     ModbusCommand *cmd = currentCommand;
     int error = QModbusDevice::UnknownError;
     bool refused = false;
+    Exchange::Outcome outcome = Exchange::LinkLost;
+    int exceptionCode = 0;
+    QVector<quint16> readValues;
     auto *finished = qobject_cast<QModbusReply *>(from);
     if (!finished) {
         qDebug() << "error! reply not created";
@@ -254,6 +308,20 @@ void Modbus::onReplyFinished(QObject *from)
         }
         if (cmd && error == QModbusDevice::NoError)
             cmd->addValues(finished->result().values());
+        const QModbusResponse raw = finished->rawResult();
+        if (refused)
+            outcome = Exchange::Unfit;
+        else if (error == QModbusDevice::NoError)
+            outcome = Exchange::Answered;
+        else if (error == QModbusDevice::ProtocolError && raw.isException()) {
+            outcome = Exchange::Exception;
+            exceptionCode = raw.exceptionCode();
+        } else if (error == QModbusDevice::ProtocolError)
+            outcome = Exchange::Unfit;
+        else if (error == QModbusDevice::TimeoutError)
+            outcome = heardDuringRequest ? Exchange::Garbled : Exchange::Timeout;
+        if (error == QModbusDevice::NoError)
+            readValues = finished->result().values();
         finished->disconnect(this);
         finished->deleteLater();
         // The client answers from its reader, which this object hears right after.
@@ -264,6 +332,7 @@ void Modbus::onReplyFinished(QObject *from)
     if (finished == reply)
         reply = nullptr;
     afterRequest(error, refused);
+    record(outcome, readValues, exceptionCode);
     currentCommand = nullptr;
     emit onRequestEnd();
 }
@@ -300,6 +369,8 @@ void Modbus::abandonRequest(int error)
     stopWatchdog();
     quietTimer.stop();
     afterRequest(error, false);
+    if (cmd)
+        record(Exchange::LinkLost);
     currentCommand = nullptr;
     emit onRequestEnd();
 }

@@ -1,6 +1,7 @@
 #ifndef LINK_MODBUS_H
 #define LINK_MODBUS_H
 
+#include "link/exchange.h"
 #include "link/lineguard.h"
 #include "link/openfailure.h"
 
@@ -37,6 +38,12 @@ public:
     QString openErrorText() const { return lastOpenError; }
     QString openedPath() const { return lastPortPath; }
 
+    // Each request's outcome goes out as `exchanged` only while monitoring is
+    // on, so a closed monitor costs nothing; the counters are always kept.
+    void setMonitoring(bool on) { monitoring = on; }
+    bool isMonitoring() const { return monitoring; }
+    const LinkStatistics &statistics() const { return stats; }
+
     // The longest a request waits for the line to fall silent.
     static constexpr int LongestQuietWait = 11000;
 
@@ -46,6 +53,7 @@ public slots:
     void sendRequest(ModbusCommand *cmd);
 
 signals:
+    void exchanged(const Exchange &exchange);
     void onConnectDeviceEnd();
     void onDisconnectDeviceEnd();
     void onRequestEnd();
@@ -67,6 +75,7 @@ private:
     void onQuietCheck();
     qint64 quietWaitLeft() const;
     void afterRequest(int error, bool refused);
+    void record(Exchange::Outcome outcome, const QVector<quint16> &readValues = {}, int exceptionCode = 0);
 
     int slaveAddress = 0;
     QModbusRtuSerialMaster master;
@@ -82,6 +91,12 @@ private:
     qint64 waitingSince = 0;        // the request in hand waits for silence since
     bool replyJustFinished = false; // the client's reader has just ended a reply
     QSerialPort *watchedPort = nullptr;
+
+    bool monitoring = false;
+    LinkStatistics stats;
+    QElapsedTimer requestClock;   // since the request in hand first went out
+    qint64 requestStartedAt = 0;  // ms since the epoch
+    bool heardDuringRequest = false;
 
     OpenFailure::Kind lastOpenFailure = OpenFailure::None;
     QString lastOpenError;

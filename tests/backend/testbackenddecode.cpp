@@ -116,7 +116,7 @@ void TestBackendDecode::metaObjectTables()
                                "refreshEnd", "applyEnd", "connectionError", "loadRegisterFinish"};
     for (const QString &p : notifyOrder)
         signalNames.append(p + "Changed");
-    signalNames << "scanEnd" << "moduleSettingsEnd";
+    signalNames << "scanEnd" << "moduleSettingsEnd" << "measurementsRead";
     const QStringList invokables = {
         "refreshSerialPortList", "connectDevice", "disconnectDevice", "refreshHomePage",
         "applyHomePage", "refreshCommunicationPage", "applyCommunicationPage",

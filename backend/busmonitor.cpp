@@ -1,0 +1,284 @@
+#include "backend/busmonitor.h"
+
+#include "backend/registertable.h"
+#include "backend/wordcodec.h"
+#include "link/modbus.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace {
+
+QString csvField(QString text)
+{
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')))
+        return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return text;
+}
+
+QString rawText(const QVector<quint16> &words)
+{
+    QStringList parts;
+    for (quint16 w : words)
+        parts.append(QString::number(w));
+    return parts.join(QLatin1Char(' '));
+}
+
+QString timeText(qint64 ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms).toString(QStringLiteral("HH:mm:ss.zzz"));
+}
+
+// The answer as the virtual module's log names it.
+QString answerKey(const Exchange &e)
+{
+    switch (e.outcome) {
+    case Exchange::Answered:
+        return QStringLiteral("normal");
+    case Exchange::Exception:
+        return QStringLiteral("exception %1").arg(e.exceptionCode);
+    case Exchange::Timeout:
+        return QStringLiteral("timeout");
+    case Exchange::Garbled:
+        return QStringLiteral("garbled");
+    case Exchange::Unfit:
+        return QStringLiteral("unfit");
+    case Exchange::LinkLost:
+        return QStringLiteral("link lost");
+    case Exchange::NotSent:
+        return QStringLiteral("not sent");
+    case Exchange::LateAnswer:
+        return QStringLiteral("late");
+    }
+    return {};
+}
+
+} // namespace
+
+BusMonitor::BusMonitor(Modbus *client, QObject *parent) : QAbstractListModel(parent), client(client) {}
+
+void BusMonitor::setActive(bool on)
+{
+    if (isActive == on)
+        return;
+    isActive = on;
+    if (client) {
+        client->setMonitoring(on);
+        if (on)
+            connect(client, &Modbus::exchanged, this, &BusMonitor::add);
+        else
+            disconnect(client, &Modbus::exchanged, this, &BusMonitor::add);
+    }
+    emit activeChanged();
+    emit statisticsChanged();
+}
+
+void BusMonitor::setPaused(bool on)
+{
+    if (isPaused == on)
+        return;
+    isPaused = on;
+    emit pausedChanged();
+}
+
+int BusMonitor::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows;
+}
+
+const Exchange &BusMonitor::at(int row) const
+{
+    return list[(first + row) % list.size()];
+}
+
+void BusMonitor::add(const Exchange &exchange)
+{
+    emit statisticsChanged();
+    if (isPaused)
+        return;
+    if (list.size() < capacity) {
+        beginInsertRows(QModelIndex(), rows, rows);
+        list.append(exchange);
+        ++rows;
+        endInsertRows();
+        emit countChanged();
+        return;
+    }
+    // Full: the oldest goes, the newest takes its place in the ring.
+    beginRemoveRows(QModelIndex(), 0, 0);
+    const int oldest = first;
+    first = (first + 1) % capacity;
+    --rows;
+    endRemoveRows();
+    beginInsertRows(QModelIndex(), rows, rows);
+    list[oldest] = exchange;
+    ++rows;
+    endInsertRows();
+}
+
+void BusMonitor::clear()
+{
+    beginResetModel();
+    list.clear();
+    first = 0;
+    rows = 0;
+    endResetModel();
+    emit countChanged();
+}
+
+QHash<int, QByteArray> BusMonitor::roleNames() const
+{
+    return {{TimeRole, "time"},           {FunctionRole, "function"}, {NameRole, "name"},
+            {AddressRole, "address"},     {ValuesRole, "values"},     {RawRole, "raw"},
+            {RoundTripRole, "roundTrip"}, {OutcomeRole, "outcome"},   {FailedRole, "failed"}};
+}
+
+QVariant BusMonitor::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows)
+        return {};
+    const Exchange &e = at(index.row());
+    const bool late = e.outcome == Exchange::LateAnswer;
+    switch (role) {
+    case TimeRole:
+        return timeText(e.at);
+    case FunctionRole:
+        return late ? QVariant() : QVariant(e.function);
+    case NameRole:
+        return blockName(e);
+    case AddressRole:
+        return late ? QString() : QStringLiteral("%1 ×%2").arg(e.address).arg(e.count);
+    case ValuesRole:
+        return valuesText(e);
+    case RawRole:
+        return rawText(e.values);
+    case RoundTripRole:
+        return late || e.outcome == Exchange::NotSent ? QString()
+                                                       : QStringLiteral("%1 ms").arg(e.roundTripMs, 0, 'f', 1);
+    case OutcomeRole:
+        return Exchange::outcomeText(e.outcome, e.exceptionCode)
+               + (e.sends > 1 ? tr(", sent %1 times").arg(e.sends) : QString());
+    case FailedRole:
+        return e.outcome != Exchange::Answered;
+    default:
+        return {};
+    }
+}
+
+QString BusMonitor::blockName(const Exchange &e)
+{
+    if (e.outcome == Exchange::LateAnswer)
+        return {};
+    const RegisterTable::Block *b = e.write ? RegisterTable::write(e.address) : RegisterTable::read(e.address);
+    // A block the table holds at another size (the connect probe is one) still has its name.
+    if (b && (b->count == e.count || !e.write))
+        return b->name;
+    return tr("Address %1").arg(e.address);
+}
+
+QString BusMonitor::valuesText(const Exchange &e)
+{
+    const RegisterTable::Block *b = e.write ? RegisterTable::write(e.address) : RegisterTable::read(e.address);
+    if (!b || b->count != e.values.size())
+        return rawText(e.values);
+    QStringList parts;
+    for (const RegisterTable::Field &f : b->fields) {
+        if (f.name.isEmpty())
+            continue;
+        QString value;
+        if (f.isFloat && f.words == 2)
+            value = QString::number(double(WordCodec::toFloat(e.values[f.offset], e.values[f.offset + 1])), 'g', 6);
+        else if (f.words == 2)
+            value = QString::number(WordCodec::toUnsigned32(e.values[f.offset], e.values[f.offset + 1]));
+        else if (f.words == 1)
+            value = f.scale > 1 ? QString::number(double(e.values[f.offset]) / f.scale)
+                                : QString::number(e.values[f.offset]);
+        else
+            value = rawText(e.values.mid(f.offset, f.words));
+        parts.append(f.name + QStringLiteral(": ") + value + (f.unit.isEmpty() ? QString() : QLatin1Char(' ') + f.unit));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString BusMonitor::jsonLine(const Exchange &e)
+{
+    QJsonArray values;
+    for (quint16 w : e.values)
+        values.append(int(w));
+    QJsonObject o{{"t", double(e.at)},
+                  {"time", QDateTime::fromMSecsSinceEpoch(e.at).toString(Qt::ISODateWithMs)},
+                  {"answer", answerKey(e)}};
+    if (e.outcome != Exchange::LateAnswer) {
+        o.insert("fn", e.function);
+        o.insert("addr", e.address);
+        o.insert("count", e.count);
+        o.insert("values", values);
+        o.insert("name", blockName(e));
+        o.insert("ms", e.roundTripMs);
+        o.insert("sends", e.sends);
+    }
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+bool BusMonitor::save(const QString &file)
+{
+    const QString path = file.startsWith(QLatin1String("file:")) ? QUrl(file).toLocalFile() : file;
+    const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    QString text;
+    if (csv)
+        text = QStringLiteral("time,function,name,address,count,values,raw,round trip (ms),sends,outcome\n");
+    for (int row = 0; row < rows; ++row) {
+        const Exchange &e = at(row);
+        if (!csv) {
+            text += jsonLine(e) + QLatin1Char('\n');
+            continue;
+        }
+        const bool late = e.outcome == Exchange::LateAnswer;
+        const QStringList fields{
+            QDateTime::fromMSecsSinceEpoch(e.at).toString(Qt::ISODateWithMs),
+            late ? QString() : QString::number(e.function),
+            csvField(blockName(e)),
+            late ? QString() : QString::number(e.address),
+            late ? QString() : QString::number(e.count),
+            csvField(valuesText(e)),
+            csvField(rawText(e.values)),
+            late ? QString() : QString::number(e.roundTripMs, 'f', 1),
+            QString::number(e.sends),
+            csvField(Exchange::outcomeText(e.outcome, e.exceptionCode))};
+        text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    QSaveFile out(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        lastError = tr("%1 cannot be written: %2").arg(path, out.errorString());
+        emit errorChanged();
+        return false;
+    }
+    if (!lastError.isEmpty()) {
+        lastError.clear();
+        emit errorChanged();
+    }
+    return true;
+}
+
+QVariantMap BusMonitor::statistics() const
+{
+    if (!client)
+        return {};
+    const LinkStatistics &s = client->statistics();
+    return {{"requests", s.requests},
+            {"answered", s.answered},
+            {"timeouts", s.errors[Exchange::Timeout]},
+            {"garbled", s.errors[Exchange::Garbled]},
+            {"exceptions", s.errors[Exchange::Exception]},
+            {"unfit", s.errors[Exchange::Unfit]},
+            {"linkLost", s.errors[Exchange::LinkLost]},
+            {"lateAnswers", s.errors[Exchange::LateAnswer]},
+            {"resends", s.resends},
+            {"meanMs", s.meanMs()},
+            {"worstMs", s.worstMs}};
+}

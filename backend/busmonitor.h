@@ -1,0 +1,87 @@
+#ifndef BACKEND_BUSMONITOR_H
+#define BACKEND_BUSMONITOR_H
+
+#include "link/exchange.h"
+
+#include <QAbstractListModel>
+#include <QVariantMap>
+#include <QVector>
+
+class Modbus;
+
+// The bus monitor's list: every request on the link and how it ended, its
+// block named and its words decoded from the register table. It listens to
+// the client only while `active`, so a closed monitor costs nothing; the last
+// `capacity` exchanges are kept.
+class BusMonitor : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(bool active READ active WRITE setActive NOTIFY activeChanged)
+    Q_PROPERTY(bool paused READ paused WRITE setPaused NOTIFY pausedChanged)
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+    // requests, answered, timeouts, garbled, exceptions, unfit, linkLost,
+    // lateAnswers, resends, meanMs, worstMs: since the link last opened.
+    Q_PROPERTY(QVariantMap statistics READ statistics NOTIFY statisticsChanged)
+    Q_PROPERTY(QString error READ error NOTIFY errorChanged)
+
+public:
+    enum Role {
+        TimeRole = Qt::UserRole + 1,
+        FunctionRole,
+        NameRole,
+        AddressRole, // "50573 ×11"
+        ValuesRole,  // decoded, with units where the table knows them
+        RawRole,     // the words as numbers
+        RoundTripRole,
+        OutcomeRole,
+        FailedRole
+    };
+
+    static const int capacity = 2000;
+
+    explicit BusMonitor(Modbus *client, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    bool active() const { return isActive; }
+    void setActive(bool on);
+    bool paused() const { return isPaused; }
+    void setPaused(bool on);
+    QVariantMap statistics() const;
+    QString error() const { return lastError; }
+
+    Q_INVOKABLE void clear();
+    // CSV when the name ends in .csv, otherwise JSON lines; a path or a file: URL.
+    Q_INVOKABLE bool save(const QString &file);
+
+    // Row `row`, oldest first.
+    const Exchange &exchangeAt(int row) const { return at(row); }
+    void add(const Exchange &exchange);
+
+    // What the list shows of one exchange.
+    static QString blockName(const Exchange &e);
+    static QString valuesText(const Exchange &e);
+    static QString jsonLine(const Exchange &e);
+
+signals:
+    void activeChanged();
+    void pausedChanged();
+    void countChanged();
+    void statisticsChanged();
+    void errorChanged();
+
+private:
+    Modbus *client;
+    QVector<Exchange> list;
+    int first = 0; // the ring's oldest entry once full
+    int rows = 0;
+    bool isActive = false;
+    bool isPaused = false;
+    QString lastError;
+
+    const Exchange &at(int row) const;
+};
+
+#endif

@@ -1,0 +1,204 @@
+#include "testbusmonitor.h"
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "backend/busmonitor.h"
+#include "link/tmodbus.h"
+#include "support/virtualline.h"
+#include "tools/drive/eventwait.h"
+#include "update/firmwareupdate.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+struct Rig {
+    Rig() : translate(nullptr), backend(&worker, &translate, &update), monitor(worker.client()) {}
+
+    bool connect()
+    {
+        if (!line.start())
+            return false;
+        backend.refreshSerialPortList();
+        backend.connectDevice(backend.lstDevices().indexOf(line.portNumber()), 247, 0, 1);
+        return waitUntil([&] { return backend.connectionState() && worker.queuedCommands() == 0; }, 15000);
+    }
+
+    // Until nothing has been heard for a while.
+    void quiet()
+    {
+        int before = -1;
+        waitUntil([&] {
+            settle(300);
+            const bool still = line.requests().size() == before && !backend.pollInProgress();
+            before = line.requests().size();
+            return still;
+        }, 10000);
+    }
+
+    VirtualLine line;
+    FirmwareUpdate update;
+    TModbus worker;
+    Translate translate;
+    Backend backend;
+    BusMonitor monitor;
+};
+
+QString key(int fn, int addr, int count)
+{
+    return QStringLiteral("%1 %2 %3").arg(fn).arg(addr).arg(count);
+}
+
+Exchange answered(int address)
+{
+    Exchange e;
+    e.function = 3;
+    e.address = address;
+    e.count = 1;
+    e.registerType = 4;
+    e.values = {quint16(address)};
+    return e;
+}
+
+} // namespace
+
+void TestBusMonitor::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
+}
+
+void TestBusMonitor::refreshMatchesTheModuleLog()
+{
+    Rig rig;
+    rig.monitor.setActive(true);
+    QVERIFY(rig.connect());
+    rig.quiet();
+    rig.monitor.clear();
+    rig.line.mark();
+    QSignalSpy end(&rig.backend, &Backend::refreshEnd);
+    rig.backend.refreshHomePage();
+    QVERIFY(end.wait(10000));
+    rig.quiet();
+
+    QStringList logged, monitored;
+    for (const QJsonObject &r : rig.line.requests())
+        logged << key(r["fn"].toInt(), r["addr"].toInt(), r["count"].toInt());
+    QStringList names;
+    for (int i = 0; i < rig.monitor.rowCount(); ++i) {
+        const Exchange &e = rig.monitor.exchangeAt(i);
+        monitored << key(e.function, e.address, e.count);
+        if (e.function == 3)
+            names << BusMonitor::blockName(e);
+        QCOMPARE(int(e.outcome), int(Exchange::Answered));
+    }
+    QCOMPARE(monitored, logged);
+    QCOMPARE(names, (QStringList{"Temperature threshold, serial number, installation date",
+                                 "Transformer ratios and thresholds", "FSD ID", "Firmware version"}));
+    // Decoded with the table's names and units.
+    const QModelIndex first = rig.monitor.index(monitored.indexOf(key(3, 50573, 11)));
+    QVERIFY2(first.data(BusMonitor::ValuesRole).toString().startsWith("temperature threshold: "),
+             qPrintable(first.data(BusMonitor::ValuesRole).toString()));
+    QVERIFY(first.data(BusMonitor::ValuesRole).toString().contains(" °C,"));
+    const QVariantMap stats = rig.monitor.statistics();
+    QVERIFY(stats["requests"].toInt() >= monitored.size());
+    QVERIFY(stats["worstMs"].toDouble() >= stats["meanMs"].toDouble());
+}
+
+void TestBusMonitor::errorsByName()
+{
+    Rig rig;
+    rig.monitor.setActive(true);
+    QVERIFY(rig.connect());
+    rig.quiet();
+    QCOMPARE(rig.line.command("exception 50589 2"), QStringLiteral("ok"));
+    rig.monitor.clear();
+    QSignalSpy end(&rig.backend, &Backend::refreshEnd);
+    rig.backend.refreshHomePage();
+    QVERIFY(end.wait(10000));
+    QStringList outcomes;
+    for (int i = 0; i < rig.monitor.rowCount(); ++i)
+        outcomes << rig.monitor.index(i).data(BusMonitor::OutcomeRole).toString();
+    QVERIFY2(outcomes.contains("exception 2 (illegal data address)"), qPrintable(outcomes.join(" | ")));
+
+    // A silent module: the request ends as a time-out, after its resends.
+    QCOMPARE(rig.line.command("silent on"), QStringLiteral("ok"));
+    rig.monitor.clear();
+    QSignalSpy lost(&rig.backend, &Backend::connectionError);
+    rig.backend.refreshCommunicationPage();
+    QVERIFY(lost.wait(20000));
+    const Exchange &e = rig.monitor.exchangeAt(0);
+    QCOMPARE(int(e.outcome), int(Exchange::Timeout));
+    QVERIFY2(e.sends > 1, qPrintable(QString::number(e.sends)));
+    QVERIFY(rig.monitor.index(0).data(BusMonitor::OutcomeRole).toString().startsWith("time-out, sent "));
+    QVERIFY(rig.monitor.statistics()["timeouts"].toInt() >= 1);
+}
+
+void TestBusMonitor::boundedPausedAndClosed()
+{
+    BusMonitor monitor(nullptr);
+    for (int i = 0; i < BusMonitor::capacity + 150; ++i)
+        monitor.add(answered(i));
+    QCOMPARE(monitor.rowCount(), int(BusMonitor::capacity));
+    QCOMPARE(monitor.exchangeAt(0).address, 150);
+    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
+    QCOMPARE(monitor.index(BusMonitor::capacity - 1).data(BusMonitor::RawRole).toString(),
+             QString::number(BusMonitor::capacity + 149));
+
+    monitor.setPaused(true);
+    monitor.add(answered(1));
+    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
+    monitor.clear();
+    QCOMPARE(monitor.rowCount(), 0);
+
+    // Closed, it does not listen at all.
+    Rig rig;
+    QVERIFY(rig.connect());
+    QVERIFY(!rig.worker.client()->isMonitoring());
+    rig.backend.refreshHomePage();
+    rig.quiet();
+    QCOMPARE(rig.monitor.rowCount(), 0);
+    rig.monitor.setActive(true);
+    QVERIFY(rig.worker.client()->isMonitoring());
+}
+
+void TestBusMonitor::savedFiles()
+{
+    BusMonitor monitor(nullptr);
+    Exchange refused = answered(50589);
+    refused.outcome = Exchange::Exception;
+    refused.exceptionCode = 2;
+    refused.values.clear();
+    monitor.add(answered(50573));
+    monitor.add(refused);
+
+    const QString jsonl = dir.filePath("bus.jsonl");
+    QVERIFY(monitor.save(QUrl::fromLocalFile(jsonl).toString()));
+    QFile f(jsonl);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+    QCOMPARE(second["fn"].toInt(), 3);
+    QCOMPARE(second["addr"].toInt(), 50589);
+    QCOMPARE(second["answer"].toString(), QStringLiteral("exception 2"));
+    QCOMPARE(second["name"].toString(), QStringLiteral("FSD ID"));
+
+    const QString csv = dir.filePath("bus.csv");
+    QVERIFY(monitor.save(csv));
+    QFile c(csv);
+    QVERIFY(c.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(c.readAll()).trimmed().split('\n');
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows[0].startsWith("time,function,name,address,count"));
+    QVERIFY2(rows[1].contains(",\"Temperature threshold, serial number, installation date\",50573,1,"),
+             qPrintable(rows[1]));
+    QVERIFY(rows[2].endsWith(",exception 2 (illegal data address)"));
+
+    QVERIFY(!monitor.save(dir.filePath("no/such/folder/bus.csv")));
+    QVERIFY(!monitor.error().isEmpty());
+}

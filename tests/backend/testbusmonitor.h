@@ -1,0 +1,23 @@
+#ifndef TESTBUSMONITOR_H
+#define TESTBUSMONITOR_H
+
+#include <QObject>
+#include <QTemporaryDir>
+
+// The bus monitor against the virtual module: the same exchanges as the
+// module's own log, named; errors by name; a bounded list; its files.
+class TestBusMonitor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void refreshMatchesTheModuleLog();
+    void errorsByName();
+    void boundedPausedAndClosed();
+    void savedFiles();
+
+private:
+    QTemporaryDir dir;
+};
+
+#endif
