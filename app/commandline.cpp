@@ -30,7 +30,7 @@ using namespace Registers;
 
 namespace {
 
-const QStringList commands = {"save", "compare", "restore", "read", "update"};
+const QStringList commands = {"save", "compare", "restore", "read", "update", "scan"};
 const QStringList pages = {"home", "communication", "measurement", "alarms"};
 const QList<int> baudRates = {19200, 38400, 57600, 115200};
 const QStringList parities = {"none", "even", "odd"};
@@ -127,6 +127,10 @@ QString CommandLine::usage()
         "  read PAGE                         print the values of a page: home, communication,\n"
         "                                    measurement or alarms\n"
         "  update IMAGE.bin                  send a firmware image (the settings are kept first)\n"
+        "  scan [--first]                    look for modules on the port at every address, baud\n"
+        "                                    rate and parity, the options' settings first, and\n"
+        "                                    print each with its options; --first stops at the\n"
+        "                                    first one found. Does not connect.\n"
         "\n"
         "Options:\n"
         "  --port N      the port \"PC MODBUS PORT N\" of the program's port list\n"
@@ -138,8 +142,8 @@ QString CommandLine::usage()
         "  --help        this text\n"
         "\n"
         "Results go to standard output, messages to standard error. Exit status:\n"
-        "0 done (compare: no differences), 1 compare found differences, 2 failed,\n"
-        "3 usage error.\n");
+        "0 done (compare: no differences; scan: a module found), 1 compare found\n"
+        "differences, 2 failed (scan: nothing found), 3 usage error.\n");
 }
 
 bool CommandLine::parse(const QStringList &arguments, Options *out, QString *error)
@@ -174,6 +178,8 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
             o.verbose = true;
         } else if (name == QLatin1String("--serial-settings")) {
             o.includeSerial = true;
+        } else if (name == QLatin1String("--first")) {
+            o.first = true;
         } else if (name == QLatin1String("--port")) {
             if (!takeValue())
                 return false;
@@ -233,19 +239,24 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         *error = QStringLiteral("unknown command ") + o.command;
         return false;
     }
-    if (positional.size() != 1) {
+    const int wanted = o.command == QLatin1String("scan") ? 0 : 1;
+    if (positional.size() != wanted) {
         *error = positional.isEmpty() ? o.command + QStringLiteral(" needs ")
                                               + (o.command == QLatin1String("read") ? "a page" : "a file")
-                                      : QStringLiteral("unexpected argument ") + positional[1];
+                                      : QStringLiteral("unexpected argument ") + positional[wanted];
         return false;
     }
-    o.argument = positional.first();
+    o.argument = positional.value(0);
     if (o.command == QLatin1String("read") && !pages.contains(o.argument)) {
         *error = QStringLiteral("read takes home, communication, measurement or alarms");
         return false;
     }
     if (o.includeSerial && o.command != QLatin1String("restore")) {
         *error = QStringLiteral("--serial-settings goes with restore only");
+        return false;
+    }
+    if (o.first && o.command != QLatin1String("scan")) {
+        *error = QStringLiteral("--first goes with scan only");
         return false;
     }
     if (!portGiven) {
@@ -297,6 +308,8 @@ int CommandLine::run(const QStringList &arguments)
     connect(b, &Backend::updateProgress, this, &CommandLine::onUpdateProgress);
     connect(b, &Backend::updateSuccess, this, [this] { onUpdateEnd(true); });
     connect(b, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
+    connect(b, &Backend::scanResultsChanged, this, &CommandLine::onScanChanged);
+    connect(b, &Backend::scanEnd, this, &CommandLine::onScanEnd);
     // Connected after Backend: each record reaches this once Backend has decoded it.
     connect(worker.get(), &TModbus::commandFinish, this, &CommandLine::onRecordFinished);
 
@@ -312,12 +325,28 @@ int CommandLine::run(const QStringList &arguments)
         return Failure;
     }
 
+    const bool scan = options.command == QLatin1String("scan");
     int timeout = options.timeoutSeconds;
     if (timeout == 0)
         timeout = options.command == QLatin1String("update")
                       ? updateTimeoutSeconds(QFileInfo(localPath(options.argument)).size())
-                      : defaultTimeoutSeconds;
+                  : scan ? scanTimeoutSeconds
+                         : defaultTimeoutSeconds;
     guard.start(timeout * 1000);
+
+    if (scan) {
+        stage = Stage::Scanning;
+        progressOnTerminal = stderrIsTerminal();
+        // From the event loop, like the connect below: a port that does not
+        // open ends the search within startScan.
+        QTimer::singleShot(0, this, [this, index] {
+            backend->startScan(index, options.slave, options.baudIndex, options.parityIndex);
+        });
+        QCoreApplication::exec();
+        out.flush();
+        err.flush();
+        return exitCode;
+    }
 
     // From the event loop, so that an end signalled at once is still heard.
     QTimer::singleShot(0, this, [this, index] {
@@ -416,7 +445,9 @@ void CommandLine::onRecordFinished(ModbusCommand *cmd)
             err << "The " << portText() << " could not be opened: " << openFailureText() << "\n";
         } else {
             err << "No answer from slave address " << options.slave << " at " << baudRates[options.baudIndex]
-                << " baud, parity " << parities[options.parityIndex] << ".\n";
+                << " baud, parity " << parities[options.parityIndex] << ".\n"
+                << "To look for the module at every address, baud rate and parity, try: orvalis-cli --port "
+                << options.port << " scan\n";
         }
         err.flush();
         finish(Failure);
@@ -601,20 +632,98 @@ void CommandLine::onUpdateProgress(float progression)
 {
     if (stage != Stage::Running)
         return;
-    const int percent = qBound(0, int(progression * 100), 100);
+    showProgress(QStringLiteral("Updating the firmware"), int(progression * 100));
+}
+
+void CommandLine::showProgress(const QString &what, int percent)
+{
+    percent = qBound(0, percent, 100);
     if (progressOnTerminal) {
         if (percent == lastPercent)
             return;
-        err << "\rUpdating the firmware: " << percent << " %";
+        err << "\r" << what << ": " << percent << " %";
         progressLineOpen = true;
     } else {
         // A log gets one line per step of 10 %.
         if (lastPercent >= 0 && percent / 10 == lastPercent / 10)
             return;
-        err << "Updating the firmware: " << percent << " %\n";
+        err << what << ": " << percent << " %\n";
     }
     err.flush();
     lastPercent = percent;
+}
+
+void CommandLine::endProgressLine()
+{
+    if (!progressLineOpen)
+        return;
+    err << "\n";
+    err.flush();
+    progressLineOpen = false;
+}
+
+void CommandLine::onScanChanged()
+{
+    if (stage != Stage::Scanning)
+        return;
+    printFoundModules();
+    if (options.first && modulesPrinted > 0) {
+        // Ends the search at once, with scanEnd.
+        backend->cancelScan();
+        return;
+    }
+    // Not before the first try: a port that does not open shows no progress.
+    if (backend->scanRunning() || backend->scanDone() > 0)
+        showProgress(QStringLiteral("Searching port %1").arg(options.port),
+                     backend->scanTotal() > 0 ? backend->scanDone() * 100 / backend->scanTotal() : 0);
+}
+
+// Each module once, as soon as the search knows it.
+void CommandLine::printFoundModules()
+{
+    const QVariantList results = backend->scanResults();
+    if (modulesPrinted >= results.size())
+        return;
+    // On a terminal the progress line would run into the result.
+    endProgressLine();
+    for (; modulesPrinted < results.size(); ++modulesPrinted) {
+        const QVariantMap m = results[modulesPrinted].toMap();
+        const QString slave = m.value(QStringLiteral("slaveAddress")).toString();
+        const QString baud = m.value(QStringLiteral("baudrate")).toString();
+        const QString parity = parities.value(m.value(QStringLiteral("parity")).toInt());
+        const QString serial = m.value(QStringLiteral("serialNumber")).toString();
+        const QString firmware = m.value(QStringLiteral("firmwareVersion")).toString();
+        out << "slave " << slave << ", " << baud << " baud, parity " << parity << ", serial number "
+            << (serial.isEmpty() ? QStringLiteral("?") : serial) << ", firmware "
+            << (firmware.isEmpty() ? QStringLiteral("?") : firmware) << "; options: --slave " << slave
+            << " --baud " << baud << " --parity " << parity << "\n";
+    }
+    out.flush();
+}
+
+void CommandLine::onScanEnd(bool cancelled, const QString &error)
+{
+    Q_UNUSED(cancelled)
+    if (stage != Stage::Scanning)
+        return;
+    printFoundModules();
+    endProgressLine();
+    if (!error.isEmpty()) {
+        err << "The port " << options.port << " could not be opened: " << error << "\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    if (modulesPrinted == 0) {
+        err << "Nothing found on " << portText() << ".\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    err << (modulesPrinted == 1 ? QStringLiteral("1 module") : QStringLiteral("%1 modules").arg(modulesPrinted))
+        << " found on " << portText() << (options.first ? "; the search stopped at the first.\n" : ".\n");
+    err.flush();
+    finish(Success);
 }
 
 void CommandLine::onUpdateEnd(bool success)
@@ -659,7 +768,17 @@ void CommandLine::onGuardTimeout()
         disconnected();
         return;
     }
-    err << "\nNo end after " << guard.interval() / 1000 << " s: giving up.\n";
+    endProgressLine();
+    err << "No end after " << guard.interval() / 1000 << " s: giving up.\n";
+    if (stage == Stage::Scanning) {
+        err << backend->scanDone() << " of " << backend->scanTotal() << " settings tried, "
+            << (modulesPrinted > 0 ? "the search was not complete.\n" : "nothing found.\n");
+        err.flush();
+        finish(Failure);
+        // Closes the port; its scanEnd comes after the end and is not heard.
+        backend->cancelScan();
+        return;
+    }
     err.flush();
     finish(Failure);
 }

@@ -17,8 +17,9 @@ class TModbus;
 class Translate;
 
 // orvalis-cli: the same Backend as the window, without one. Connects to a
-// module, runs one command, disconnects. Results go to standard output,
-// everything said about the run to standard error.
+// module, runs one command, disconnects; or searches a port for modules
+// without connecting. Results go to standard output, everything said about
+// the run to standard error.
 class CommandLine : public QObject
 {
     Q_OBJECT
@@ -30,9 +31,10 @@ public:
         int slave = 247;
         int baudIndex = 0;   // the connection page's order: 19200, 38400, 57600, 115200
         int parityIndex = 1; // none, even, odd
-        QString command;     // save, compare, restore, read or update
+        QString command;     // save, compare, restore, read, update or scan
         QString argument;    // its file, page or image
         bool includeSerial = false;
+        bool first = false;  // scan: stop at the first module found
         int timeoutSeconds = 0; // 0: chosen for the command
         bool verbose = false;
         bool help = false;
@@ -44,6 +46,9 @@ public:
 
     // The settings operations and reads end within this unless told otherwise.
     static const int defaultTimeoutSeconds = 120;
+    // A whole search takes about 45 s (492 probes of some 90 ms each); a real
+    // line adds its own delays.
+    static const int scanTimeoutSeconds = 120;
     // An update gets this plus some per 2 KiB of image: a 2 KiB step takes
     // about 5.4 s on a line at 19200 baud.
     static int updateTimeoutSeconds(qint64 imageBytes);
@@ -56,7 +61,7 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    enum class Stage { Connecting, SettingClock, Running, Disconnecting, Done };
+    enum class Stage { Connecting, SettingClock, Running, Scanning, Disconnecting, Done };
 
     bool checkBeforeConnecting();
     void onConnectionEnd(bool connected);
@@ -68,6 +73,11 @@ private:
     void checkPageDone();
     void printPage();
     void onUpdateProgress(float progression);
+    void showProgress(const QString &what, int percent);
+    void endProgressLine();
+    void onScanChanged();
+    void printFoundModules();
+    void onScanEnd(bool cancelled, const QString &error);
     void onUpdateEnd(bool success);
     void reportBackup();
     void onGuardTimeout();
@@ -98,7 +108,10 @@ private:
     bool pollDone = false;
     QStringList unreadBlocks;
 
-    // update
+    // scan
+    int modulesPrinted = 0;
+
+    // update and scan
     int lastPercent = -1;
     bool progressOnTerminal = false;
     bool progressLineOpen = false;

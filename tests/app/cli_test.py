@@ -69,6 +69,9 @@ class ArgumentTest(unittest.TestCase):
             (p + ["--speed", "9", "save", "FILE"], 3),
             (p + ["read", "settings"], 3),
             (p + ["compare", "FILE", "--serial-settings"], 3),
+            (p + ["read", "home", "--first"], 3),
+            (p + ["scan", "FILE"], 3),
+            (p + ["scan", "--first", "--slave", "133"], 2),
             (p + ["--slave", "109", "save", "FILE"], 3),
             (p + ["--slave", "110", "save", "FILE"], 2),
             (p + ["--slave", "149", "save", "FILE"], 2),
@@ -94,10 +97,14 @@ class ArgumentTest(unittest.TestCase):
         self.assertIn("update IMAGE.bin", result.stdout)
 
     def test_a_listed_port_that_cannot_be_opened(self):
-        result = run_cli("--port", PORT, "read", "home", ports=f"{PORT}=/nonexistent/tool", timeout=20)
-        self.assertEqual((result.returncode, result.stdout), (2, ""))
-        self.assertIn("The port 91 (/nonexistent/tool) could not be opened: there is no such device",
-                      result.stderr)
+        for command, said in ((["read", "home"], "The port 91 (/nonexistent/tool) could not be opened: there is "
+                                                  "no such device"),
+                              (["scan"], "The port 91 could not be opened: /nonexistent/tool is gone")):
+            with self.subTest(command=command):
+                result = run_cli("--port", PORT, *command, ports=f"{PORT}=/nonexistent/tool", timeout=20)
+                self.assertEqual((result.returncode, result.stdout), (2, ""))
+                self.assertIn(said, result.stderr)
+                self.assertNotIn("Searching", result.stderr)
 
 
 class VirtualModuleTest(unittest.TestCase):
@@ -291,7 +298,50 @@ class SilentModuleTest(VirtualModuleTest):
         self.assertLess(time.monotonic() - started, 20)
         self.assertEqual((result.returncode, result.stdout), (2, ""))
         self.assertIn("No answer from slave address 247 at 19200 baud, parity even.", result.stderr)
+        self.assertIn("try: orvalis-cli --port 91 scan\n", result.stderr)
         self.assertFalse(os.path.exists(self.path("never.json")))
+
+    def test_a_search_of_a_silent_line_tries_quickly_and_finds_nothing(self):
+        # A whole search takes some 45 s: the time limit cuts it short.
+        result = self.cli("--timeout", "3", "scan")
+        self.assertEqual((result.returncode, result.stdout), (2, ""))
+        self.assertIn("No end after 3 s: giving up.", result.stderr)
+        tried = re.search(r"^(\d+) of 492 settings tried, nothing found\.$", result.stderr, re.M)
+        self.assertIsNotNone(tried, result.stderr)
+        # A silent address costs about 90 ms, not a connect's time-out.
+        self.assertGreaterEqual(int(tried.group(1)), 20)
+
+
+class ScanTest(VirtualModuleTest):
+    # Answers only at its own settings, as on a real line.
+    module_args = ("--slave", "133", "--baud", "38400", "--parity", "odd", "--tool-end", "{dir}/tool")
+    FOUND = re.compile(r"slave 133, 38400 baud, parity odd, serial number (\d{12}), firmware \d+; "
+                       r"options: (--slave 133 --baud 38400 --parity odd)\n")
+
+    def test_from_the_given_settings(self):
+        started = time.monotonic()
+        result = self.cli("--slave", "133", "--baud", "38400", "--parity", "odd", "scan", "--first")
+        self.assertLess(time.monotonic() - started, 5)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        found = self.FOUND.fullmatch(result.stdout)
+        self.assertIsNotNone(found, result.stdout)
+        # The given settings first, then nothing after the module's serial number and firmware.
+        self.assertEqual([(r["fn"], r["addr"]) for r in self.m.log()], [(3, 50521), (3, 50573), (3, 31006)])
+
+        home = self.cli(*found.group(2).split(), "read", "home")
+        self.assertEqual(home.returncode, 0, home.stderr)
+        self.assertIn(f"Module serial number: {found.group(1)}\n", home.stdout)
+
+    def test_from_the_defaults(self):
+        # 38400 odd comes after every 19200 setting and two at 38400: some 20 s.
+        result = self.cli("scan", "--first")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIsNotNone(self.FOUND.fullmatch(result.stdout), result.stdout)
+        self.assertIn("1 module found on port 91", result.stderr)
+        # Not a terminal: a line per step of 10 %, up to where the module was.
+        self.assertNotIn("\r", result.stderr)
+        percents = [int(p) for p in re.findall(r"^Searching port 91: (\d+) %$", result.stderr, re.M)]
+        self.assertEqual([p // 10 for p in percents], [0, 1, 2, 3, 4])
 
 
 class SlowModuleTest(VirtualModuleTest):

@@ -1,0 +1,74 @@
+// CPU of the program's own classes while the measurement page polls, with the
+// bus monitor closed and then open, in the same run against the virtual
+// module. The monitor's list is read row by row as a view would.
+
+#include "app/translate.h"
+#include "backend/backend.h"
+#include "backend/busmonitor.h"
+#include "link/tmodbus.h"
+#include "support/virtualline.h"
+#include "tools/drive/eventwait.h"
+#include "update/firmwareupdate.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    qputenv("QT_LOGGING_RULES", qgetenv("BENCH_LOG").isEmpty() ? "*.debug=false" : "");
+    const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 30;
+
+    VirtualLine line;
+    if (!line.start())
+        return 1;
+    FirmwareUpdate update;
+    TModbus worker;
+    Translate translate(nullptr);
+    Backend backend(&worker, &translate, &update);
+    BusMonitor monitor(worker.client());
+    backend.refreshSerialPortList();
+    backend.connectDevice(backend.lstDevices().indexOf(line.portNumber()), 247, 0, 1);
+    if (!waitUntil([&] { return backend.connectionState(); }, 15000))
+        return 1;
+    backend.setMeasurementEnable(true);
+
+    // What a list view asks of each new row.
+    QObject::connect(&monitor, &QAbstractItemModel::rowsInserted, [&](const QModelIndex &, int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            const QModelIndex i = monitor.index(row);
+            for (int role : monitor.roleNames().keys())
+                i.data(role);
+        }
+    });
+
+    auto phase = [&](bool open) {
+        monitor.setActive(open);
+        settle(2000);
+        const double before = cpuSeconds();
+        settle(seconds * 1000);
+        return (cpuSeconds() - before) / seconds * 100.0;
+    };
+    const double closed = phase(false);
+    const double opened = phase(true);
+    out << "measurement page polling every 2 s, " << seconds << " s each\n";
+    out << "  monitor closed   " << QString::number(closed, 'f', 2) << " % of a core\n";
+    out << "  monitor open     " << QString::number(opened, 'f', 2) << " % of a core (" << monitor.rowCount()
+        << " exchanges listed)\n";
+    out << "  ratio            " << QString::number(opened / closed, 'f', 2) << "\n";
+    return 0;
+}
