@@ -1,7 +1,10 @@
 #include "app/startup.h"
 
 #include "app/translate.h"
+#include "backend/alarmhistory.h"
+#include "backend/busmonitor.h"
 #include "backend/backend.h"
+#include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -38,7 +41,16 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     backend->setLanguage(translate->languageCode() != 0 ? QStringLiteral("de_DE")
                                                         : QStringLiteral("en_EN"));
 
+    // Owned by the Backend they watch, so they go with it.
+    auto *measurementRecorder = new MeasurementRecorder(backend.get(), backend.get());
+    auto *alarmHistory = new AlarmHistory(backend.get(), backend.get());
+
     engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend.get());
+    engine->rootContext()->setContextProperty(QStringLiteral("measurementRecorder"), measurementRecorder);
+    engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), alarmHistory);
+    // Listens to the link only while its view is open.
+    auto *busMonitor = new BusMonitor(worker->client(), backend.get());
+    engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), busMonitor);
     engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
     engine->load(splash);
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icons/contents/V.PNG")));

@@ -361,6 +361,10 @@ signals:
     // says what happened and, below it, one line per difference or problem, all
     // in the interface language.
     void moduleSettingsEnd(int outcome, const QString &message, const QStringList &details);
+    // A round of measurements is in: the last block of a poll or of
+    // refreshMeasurementPage has finished, read or not. Blocks that failed
+    // show "Error"; after a lost link it comes with connectionState false.
+    void measurementsRead();
 
 private:
     template<typename T>

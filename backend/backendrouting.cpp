@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/registers.h"
 #include "backend/settingsjob.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
@@ -76,6 +77,10 @@ void Backend::commandFinish(ModbusCommand *cmd)
         }
     }
 
+    // The voltage block closes every round of measurements; a settings job never reads it.
+    if ((kind == Request || kind == LastRequest) && cmd->getAddress() == Registers::M_REG_VOLTAGE_LL
+        && cmd->getIsWrite() == 0 && !settingsRecord)
+        emit measurementsRead();
     if (kind == LastRequest)
         emit loadRegisterFinish();
     if (settingsRecord && finishedRecords == settingsJob->last)

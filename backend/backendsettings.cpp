@@ -4,6 +4,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/csvtext.h"
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
@@ -17,7 +18,6 @@
 #include <QModbusDevice>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUrl>
 
 using namespace Registers;
 
@@ -36,13 +36,6 @@ const ReadBlock readBlocks[] = {
     {M_COIL_ACTIVE_POWER_CALC, &ModuleSettings::ReadWords::powerCalculation},
     {M_REG_LAST_BOOT, &ModuleSettings::ReadWords::lastBoot},
 };
-
-QString localPath(const QString &file)
-{
-    if (file.startsWith(QLatin1String("file:")))
-        return QUrl(file).toLocalFile();
-    return file;
-}
 
 QString errorText(int error)
 {
@@ -110,7 +103,7 @@ void Backend::saveModuleSettings(const QString &file)
 {
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::Save;
-    job->path = localPath(file);
+    job->path = CsvText::localPath(file);
     // A name chosen without an ending gets the usual one.
     if (!job->path.isEmpty() && QFileInfo(job->path).suffix().isEmpty())
         job->path += QStringLiteral(".json");
@@ -121,7 +114,7 @@ void Backend::compareModuleSettings(const QString &file)
 {
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::Compare;
-    job->path = localPath(file);
+    job->path = CsvText::localPath(file);
     startSettingsJob(std::move(job));
 }
 
@@ -129,7 +122,7 @@ void Backend::restoreModuleSettings(const QString &file, bool includeSerial)
 {
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::Restore;
-    job->path = localPath(file);
+    job->path = CsvText::localPath(file);
     job->includeSerial = includeSerial;
     startSettingsJob(std::move(job));
 }

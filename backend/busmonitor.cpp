@@ -1,5 +1,6 @@
 #include "backend/busmonitor.h"
 
+#include "backend/csvtext.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbus.h"
@@ -9,16 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <QUrl>
 
 namespace {
-
-QString csvField(QString text)
-{
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')))
-        return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    return text;
-}
 
 QString rawText(const QVector<quint16> &words)
 {
@@ -226,7 +219,7 @@ QString BusMonitor::jsonLine(const Exchange &e)
 
 bool BusMonitor::save(const QString &file)
 {
-    const QString path = file.startsWith(QLatin1String("file:")) ? QUrl(file).toLocalFile() : file;
+    const QString path = CsvText::localPath(file);
     const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     QString text;
     if (csv)
@@ -241,14 +234,14 @@ bool BusMonitor::save(const QString &file)
         const QStringList fields{
             QDateTime::fromMSecsSinceEpoch(e.at).toString(Qt::ISODateWithMs),
             late ? QString() : QString::number(e.function),
-            csvField(blockName(e)),
+            CsvText::field(blockName(e)),
             late ? QString() : QString::number(e.address),
             late ? QString() : QString::number(e.count),
-            csvField(valuesText(e)),
-            csvField(rawText(e.values)),
+            CsvText::field(valuesText(e)),
+            CsvText::field(rawText(e.values)),
             late ? QString() : QString::number(e.roundTripMs, 'f', 1),
             QString::number(e.sends),
-            csvField(Exchange::outcomeText(e.outcome, e.exceptionCode))};
+            CsvText::field(Exchange::outcomeText(e.outcome, e.exceptionCode))};
         text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     QSaveFile out(path);

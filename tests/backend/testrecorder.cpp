@@ -94,10 +94,19 @@ QStringList entries(const AlarmHistory &history)
     return result;
 }
 
+// The compare the history posts for itself.
 void deliver()
 {
     QCoreApplication::processEvents();
 }
+
+// A Backend without a link, its properties set directly, and a clock to move.
+struct OffBus {
+    explicit OffBus(bool connected = true) { backend.setConnectionState(connected); }
+    QTemporaryDir folder;
+    Backend backend;
+    QDateTime now{QDate(2026, 12, 7), QTime(23, 59, 59)};
+};
 
 } // namespace
 
@@ -193,8 +202,6 @@ void TestRecorder::alarmChangesFromTheModule()
     settle(4500);
     expected << "Fuse L1: blown" << "Fuse L3: blown" << "Temperature alarm: alarm";
     QCOMPARE(entries(history), expected);
-    for (int row = 0; row < history.count(); ++row)
-        QVERIFY(history.index(row).data(AlarmHistory::TimeRole).toDateTime().isValid());
 
     QVERIFY(rig->control({"setcoil 32311 0 0 0", "alarm temperature auto"}));
     QVERIFY(waitUntil([&] { return !backend.temperatureStatus() && !backend.fuseBlowL1(); }, 5000));
@@ -268,16 +275,12 @@ void TestRecorder::refusedStarts()
 {
     QFETCH(bool, connected);
     QFETCH(QString, name);
-    QTemporaryDir folder;
-    Backend backend;
-    backend.setConnectionState(connected);
-    MeasurementRecorder recorder(&backend);
-    QSignalSpy errors(&recorder, &MeasurementRecorder::errorChanged);
-    QVERIFY(!recorder.start(name.isEmpty() ? name : folder.filePath(name)));
+    OffBus o(connected);
+    MeasurementRecorder recorder(&o.backend);
+    QVERIFY(!recorder.start(name.isEmpty() ? name : o.folder.filePath(name)));
     QVERIFY(!recorder.recording());
     QVERIFY(!recorder.error().isEmpty());
-    QCOMPARE(errors.count(), 1);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(o.folder.path()).entryList(QDir::Files), QStringList());
 }
 
 void TestRecorder::dailyFileNames_data()
@@ -298,82 +301,81 @@ void TestRecorder::dailyFileNames()
 
 void TestRecorder::newFileAtMidnight()
 {
-    QTemporaryDir folder;
-    Backend backend;
-    backend.setConnectionState(true);
-    MeasurementRecorder recorder(&backend);
-    QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 59));
-    recorder.setClock([&] { return now; });
-    QVERIFY(recorder.start(folder.filePath("m.csv")));
-    emit backend.measurementsRead();
-    now = QDateTime(QDate(2026, 12, 8), QTime(0, 0, 1));
-    emit backend.measurementsRead();
-    emit backend.measurementsRead();
+    OffBus o;
+    MeasurementRecorder recorder(&o.backend);
+    recorder.setClock([&] { return o.now; });
+    QVERIFY(recorder.start(o.folder.filePath("m.csv")));
+    emit o.backend.measurementsRead();
+    o.now = QDateTime(QDate(2026, 12, 8), QTime(0, 0, 1));
+    emit o.backend.measurementsRead();
+    emit o.backend.measurementsRead();
 
-    const QList<QStringList> before = readCsv(folder.filePath("m-2026-12-07.csv"));
+    const QList<QStringList> before = readCsv(o.folder.filePath("m-2026-12-07.csv"));
     QCOMPARE(before.size(), 2);
     QCOMPARE(QDateTime::fromString(before[1][0], Qt::ISODate), QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59)));
-    QCOMPARE(readCsv(folder.filePath("m-2026-12-08.csv")).size(), 3);
-    QCOMPARE(recorder.fileName(), folder.filePath("m-2026-12-08.csv"));
+    QCOMPARE(readCsv(o.folder.filePath("m-2026-12-08.csv")).size(), 3);
+    QCOMPARE(recorder.fileName(), o.folder.filePath("m-2026-12-08.csv"));
     QCOMPARE(recorder.rows(), 3);
 
-    // A new start the same day goes on in that day's file, under the one header.
+    // A new start the same day goes on in that day's file, under the one
+    // header, after a row a crash cut short.
     recorder.stop();
-    QVERIFY(recorder.start(folder.filePath("m.csv")));
+    QFile day(o.folder.filePath("m-2026-12-08.csv"));
+    QVERIFY(day.open(QIODevice::Append));
+    day.write("2026-12-08T00:00:03+01:00,1");
+    day.close();
+    QVERIFY(recorder.start(o.folder.filePath("m.csv")));
     QCOMPARE(recorder.rows(), 0);
-    emit backend.measurementsRead();
-    const QList<QStringList> after = readCsv(folder.filePath("m-2026-12-08.csv"));
-    QCOMPARE(after.size(), 4);
+    emit o.backend.measurementsRead();
+    const QList<QStringList> after = readCsv(day.fileName());
+    QCOMPARE(after.size(), 5);
     QCOMPARE(after.count(after[0]), 1);
-    QCOMPARE(recorder.rows(), 1);
+    QCOMPARE(after.last().size(), header().size());
 }
 
 void TestRecorder::fullDiskStopsRecording()
 {
     if (!QFile::exists("/dev/full"))
         QSKIP("no /dev/full here");
-    QTemporaryDir folder;
-    Backend backend;
-    backend.setConnectionState(true);
-    MeasurementRecorder recorder(&backend);
-    QDateTime now(QDate(2026, 12, 7), QTime(23, 59, 59));
-    recorder.setClock([&] { return now; });
-    QVERIFY(recorder.start(folder.filePath("m.csv")));
-    emit backend.measurementsRead();
+    OffBus o;
+    MeasurementRecorder recorder(&o.backend);
+    recorder.setClock([&] { return o.now; });
+    QVERIFY(recorder.start(o.folder.filePath("m.csv")));
+    emit o.backend.measurementsRead();
     // The next day's file on a device that takes nothing.
-    QVERIFY(QFile::link("/dev/full", folder.filePath("m-2026-12-08.csv")));
-    now = now.addSecs(2);
-    emit backend.measurementsRead();
+    QVERIFY(QFile::link("/dev/full", o.folder.filePath("m-2026-12-08.csv")));
+    o.now = o.now.addSecs(2);
+    emit o.backend.measurementsRead();
     QVERIFY(!recorder.recording());
     QVERIFY2(recorder.error().contains("m-2026-12-08.csv"), qPrintable(recorder.error()));
     QCOMPARE(recorder.rows(), 1);
-    QCOMPARE(readCsv(folder.filePath("m-2026-12-07.csv")).size(), 2);
+    QCOMPARE(readCsv(o.folder.filePath("m-2026-12-07.csv")).size(), 2);
 }
 
 void TestRecorder::historyFromProperties()
 {
-    Backend backend;
-    AlarmHistory history(&backend);
-    const QDateTime seen(QDate(2026, 12, 8), QTime(9, 30));
-    history.setClock([&] { return seen; });
-    backend.setModuleStatus(true);
-    backend.setFuseBlowL1(true);
+    OffBus o(false);
+    Backend &b = o.backend;
+    AlarmHistory history(&b);
+    history.setClock([&] { return o.now; });
+    b.setModuleStatus(true);
+    b.setFuseBlowL1(true);
     deliver();
     QCOMPARE(history.count(), 0); // not connected
-
-    backend.setConnectionState(true);
+    b.setConnectionState(true);
     deliver();
     QCOMPARE(history.count(), 0); // how it was at the connect
-    backend.setTemperatureStatus(true);
+
+    b.setTemperatureStatus(true);
     deliver();
     // A failed temperature read clears the flag and then marks it unknown.
-    backend.setTemperatureStatus(false);
-    backend.setTemperatureStatusKnown(false);
+    b.setTemperatureStatus(false);
+    b.setTemperatureStatusKnown(false);
     deliver();
-    backend.setModuleStatus(false);
-    backend.setFuseBlowL1(false);
+    b.setModuleStatus(false);
+    b.setFuseBlowL1(false);
     deliver();
-    backend.setFusesKnown(false);
+    b.setFusesKnown(false);
     deliver();
     QCOMPARE(entries(history), (QStringList{"Temperature alarm: alarm", "Temperature alarm: unknown",
                                             "Module status: fault", "Fuse L1: OK", "Fuse L1: unknown",
@@ -382,70 +384,61 @@ void TestRecorder::historyFromProperties()
     for (int row = history.count() - 1; row >= 0; --row)
         alarms << history.index(row).data(AlarmHistory::AlarmRole).toBool();
     QCOMPARE(alarms, (QList<bool>{true, false, true, false, false, false, false}));
-    QCOMPARE(history.index(0).data(AlarmHistory::TimeRole).toDateTime(), seen);
-    QCOMPARE(history.roleNames().values().size(), 4);
-    for (const char *role : {"time", "what", "state", "alarm"})
-        QVERIFY(history.roleNames().values().contains(role));
+    QCOMPARE(history.index(0).data(AlarmHistory::TimeRole).toDateTime(), o.now);
+    QStringList roles;
+    for (const QByteArray &name : history.roleNames())
+        roles << name;
+    roles.sort();
+    QCOMPARE(roles, (QStringList{"alarm", "state", "time", "what"}));
 }
 
 void TestRecorder::historyIsCapped()
 {
-    Backend backend;
-    backend.setConnectionState(true);
-    AlarmHistory history(&backend);
-    const QDateTime base(QDate(2026, 12, 8), QTime(0, 0));
+    OffBus o;
+    AlarmHistory history(&o.backend);
     int i = 0;
-    history.setClock([&] { return base.addSecs(i); });
-    QSignalSpy counts(&history, &AlarmHistory::countChanged);
+    history.setClock([&] { return o.now.addSecs(i); });
     QSignalSpy removed(&history, &QAbstractItemModel::rowsRemoved);
     const int changes = AlarmHistory::capacity + 5;
     for (i = 0; i < changes; ++i) {
-        backend.setFuseBlowL2(i % 2 == 0);
+        o.backend.setFuseBlowL2(i % 2 == 0);
         deliver();
     }
     QCOMPARE(history.count(), AlarmHistory::capacity);
-    QCOMPARE(counts.count(), AlarmHistory::capacity);
     QCOMPARE(removed.count(), 5);
     const QModelIndex newest = history.index(0);
     const QModelIndex oldest = history.index(AlarmHistory::capacity - 1);
-    QCOMPARE(newest.data(AlarmHistory::TimeRole).toDateTime(), base.addSecs(changes - 1));
+    QCOMPARE(newest.data(AlarmHistory::TimeRole).toDateTime(), o.now.addSecs(changes - 1));
     QCOMPARE(newest.data(AlarmHistory::StateRole).toString(), QString("blown"));
-    QCOMPARE(oldest.data(AlarmHistory::TimeRole).toDateTime(), base.addSecs(5));
+    QCOMPARE(oldest.data(AlarmHistory::TimeRole).toDateTime(), o.now.addSecs(5));
     QCOMPARE(oldest.data(AlarmHistory::StateRole).toString(), QString("OK"));
 }
 
 void TestRecorder::historySavedAsCsv()
 {
-    QTemporaryDir folder;
-    Backend backend;
-    backend.setModuleStatus(true);
-    backend.setConnectionState(true);
-    AlarmHistory history(&backend);
-    QDateTime now(QDate(2026, 12, 8), QTime(14, 0));
-    history.setClock([&] { return now; });
-    backend.setFuseBlowL3(true);
+    OffBus o;
+    AlarmHistory history(&o.backend);
+    history.setClock([&] { return o.now; });
+    o.backend.setFuseBlowL3(true);
     deliver();
-    now = now.addSecs(90);
-    backend.setModuleStatusKnown(false);
+    o.now = o.now.addSecs(90);
+    o.backend.setModuleStatusKnown(false);
     deliver();
 
-    const QString path = folder.filePath("alarms.csv");
+    const QString path = o.folder.filePath("alarms.csv");
     QVERIFY(history.save(QUrl::fromLocalFile(path).toString()));
     const QList<QStringList> lines = readCsv(path);
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0], (QStringList{"Time", "What", "State"}));
     QCOMPARE(lines[1].mid(1), (QStringList{"Fuse L3", "blown"}));
     QCOMPARE(lines[2].mid(1), (QStringList{"Module status", "unknown"}));
-    QCOMPARE(QDateTime::fromString(lines[1][0], Qt::ISODate), QDateTime(QDate(2026, 12, 8), QTime(14, 0)));
-    QCOMPARE(QDateTime::fromString(lines[2][0], Qt::ISODate), now);
+    QCOMPARE(QDateTime::fromString(lines[1][0], Qt::ISODate), o.now.addSecs(-90));
+    QCOMPARE(QDateTime::fromString(lines[2][0], Qt::ISODate), o.now);
 
-    QVERIFY(!history.save(folder.path())); // a folder
+    QVERIFY(!history.save(o.folder.path())); // a folder
     QVERIFY(!history.error().isEmpty());
     QVERIFY(history.save(path));
     QVERIFY(history.error().isEmpty());
-
-    QSignalSpy counts(&history, &AlarmHistory::countChanged);
     history.clear();
     QCOMPARE(history.count(), 0);
-    QCOMPARE(counts.count(), 1);
 }
