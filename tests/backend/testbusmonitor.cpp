@@ -1,5 +1,7 @@
 #include "testbusmonitor.h"
 
+#include "backendrig.h"
+
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
@@ -16,17 +18,8 @@
 
 namespace {
 
-struct Rig {
-    Rig() : translate(nullptr), backend(&worker, &translate, &update), monitor(worker.client()) {}
-
-    bool connect()
-    {
-        if (!line.start())
-            return false;
-        backend.refreshSerialPortList();
-        backend.connectDevice(backend.lstDevices().indexOf(line.portNumber()), 247, 0, 1);
-        return waitUntil([&] { return backend.connectionState() && worker.queuedCommands() == 0; }, 15000);
-    }
+struct Rig : BackendRig {
+    Rig() : monitor(worker.client()) {}
 
     // Until nothing has been heard for a while.
     void quiet()
@@ -40,11 +33,6 @@ struct Rig {
         }, 10000);
     }
 
-    VirtualLine line;
-    FirmwareUpdate update;
-    TModbus worker;
-    Translate translate;
-    Backend backend;
     BusMonitor monitor;
 };
 
@@ -76,7 +64,7 @@ void TestBusMonitor::refreshMatchesTheModuleLog()
 {
     Rig rig;
     rig.monitor.setActive(true);
-    QVERIFY(rig.connect());
+    QVERIFY(rig.connectModule());
     rig.quiet();
     rig.monitor.clear();
     rig.line.mark();
@@ -113,9 +101,9 @@ void TestBusMonitor::errorsByName()
 {
     Rig rig;
     rig.monitor.setActive(true);
-    QVERIFY(rig.connect());
+    QVERIFY(rig.connectModule());
     rig.quiet();
-    QCOMPARE(rig.line.command("exception 50589 2"), QStringLiteral("ok"));
+    QVERIFY(rig.control({"exception 50589 2"}));
     rig.monitor.clear();
     QSignalSpy end(&rig.backend, &Backend::refreshEnd);
     rig.backend.refreshHomePage();
@@ -126,7 +114,7 @@ void TestBusMonitor::errorsByName()
     QVERIFY2(outcomes.contains("exception 2 (illegal data address)"), qPrintable(outcomes.join(" | ")));
 
     // A silent module: the request ends as a time-out, after its resends.
-    QCOMPARE(rig.line.command("silent on"), QStringLiteral("ok"));
+    QVERIFY(rig.control({"silent on"}));
     rig.monitor.clear();
     QSignalSpy lost(&rig.backend, &Backend::connectionError);
     rig.backend.refreshCommunicationPage();
@@ -157,7 +145,7 @@ void TestBusMonitor::boundedPausedAndClosed()
 
     // Closed, it does not listen at all.
     Rig rig;
-    QVERIFY(rig.connect());
+    QVERIFY(rig.connectModule());
     QVERIFY(!rig.worker.client()->isMonitoring());
     rig.backend.refreshHomePage();
     rig.quiet();

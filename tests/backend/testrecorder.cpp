@@ -1,5 +1,7 @@
 #include "testrecorder.h"
 
+#include "backendrig.h"
+
 #include "app/translate.h"
 #include "backend/alarmhistory.h"
 #include "backend/backend.h"
@@ -110,26 +112,7 @@ struct OffBus {
 
 } // namespace
 
-struct TestRecorder::Rig {
-    Rig() : translate(nullptr), backend(&worker, &translate, &update) {}
-
-    bool control(const QStringList &commands)
-    {
-        for (const QString &c : commands) {
-            const QString answer = line.command(c);
-            if (answer != QLatin1String("ok")) {
-                qWarning() << "module:" << c << "->" << answer;
-                return false;
-            }
-        }
-        return true;
-    }
-
-    VirtualLine line;
-    FirmwareUpdate update;
-    TModbus worker;
-    Translate translate;
-    Backend backend;
+struct TestRecorder::Rig : BackendRig {
 };
 
 TestRecorder::TestRecorder() = default;
@@ -140,7 +123,7 @@ void TestRecorder::initTestCase()
     QVERIFY(dir.isValid());
     qputenv("XDG_DATA_HOME", dir.path().toLocal8Bit());
     rig.reset(new Rig);
-    QVERIFY(rig->line.start());
+    QVERIFY(rig->startLine());
     // Above any temperature the module reaches, so that "auto" means no alarm.
     QVERIFY(rig->control({"set 50573 80"}));
 }

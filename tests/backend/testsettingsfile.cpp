@@ -1,5 +1,7 @@
 #include "testsettingsfile.h"
 
+#include "backendrig.h"
+
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/modulesettings.h"
@@ -36,8 +38,7 @@ QStringList writesIn(const QList<QJsonObject> &log)
 
 } // namespace
 
-struct TestSettingsFile::Rig {
-    Rig() : translate(nullptr), backend(&worker, &translate, &update) {}
+struct TestSettingsFile::Rig : BackendRig {
 
     // Runs one operation to its end.
     Outcome run(const std::function<void()> &start)
@@ -54,13 +55,7 @@ struct TestSettingsFile::Rig {
         return result;
     }
 
-    bool set(const QString &command) { return line.command(command) == QLatin1String("ok"); }
-
-    VirtualLine line;
-    FirmwareUpdate update;
-    TModbus worker;
-    Translate translate;
-    Backend backend;
+    bool set(const QString &command) { return control({command}); }
 };
 
 TestSettingsFile::TestSettingsFile() = default;
@@ -71,12 +66,7 @@ void TestSettingsFile::initTestCase()
     QVERIFY(dir.isValid());
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
     rig.reset(new Rig);
-    QVERIFY(rig->line.start());
-    rig->backend.refreshSerialPortList();
-    const int index = rig->backend.lstDevices().indexOf(rig->line.portNumber());
-    QVERIFY(index >= 0);
-    rig->backend.connectDevice(index, 247, 0, 1);
-    QVERIFY(waitUntil([&] { return rig->backend.connectionState(); }, 15000));
+    QVERIFY(rig->connectModule());
 }
 
 void TestSettingsFile::cleanupTestCase()
