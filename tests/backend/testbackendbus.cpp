@@ -1,5 +1,7 @@
 #include "testbackendbus.h"
 
+#include "backendrig.h"
+
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "link/tmodbus.h"
@@ -150,21 +152,7 @@ bool allMatch(const QStringList &list, const QString &pattern)
 } // namespace
 
 // The program's wiring, with the virtual module at the other end of the line.
-struct TestBackendBus::Rig {
-    Rig() : translate(nullptr), backend(&worker, &translate, &update) {}
-
-    bool control(const QStringList &commands)
-    {
-        for (const QString &c : commands) {
-            const QString answer = line.command(c);
-            if (answer != QLatin1String("ok")) {
-                qWarning() << "module:" << c << "->" << answer;
-                return false;
-            }
-        }
-        return true;
-    }
-
+struct TestBackendBus::Rig : BackendRig {
     QVector<quint16> get(const QString &range)
     {
         QStringList parts = line.command(QStringLiteral("get ") + range).split(QLatin1Char(' '));
@@ -177,12 +165,6 @@ struct TestBackendBus::Rig {
     }
 
     QList<Req> window() const { return parse(line.requests()); }
-
-    VirtualLine line;
-    FirmwareUpdate update;
-    TModbus worker;
-    Translate translate;
-    Backend backend;
 };
 
 TestBackendBus::TestBackendBus() = default;
@@ -193,7 +175,7 @@ void TestBackendBus::initTestCase()
     QVERIFY(dataHome.isValid());
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     rig.reset(new Rig);
-    QVERIFY(rig->line.start());
+    QVERIFY(rig->startLine());
     // Sunday 31 December 2023, 23:59:58.250 on the computer.
     rig->backend.setClock([] { return QDateTime(QDate(2023, 12, 31), QTime(23, 59, 58, 250)); });
 }
