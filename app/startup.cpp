@@ -22,6 +22,8 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     QGuiApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("VORDAN"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("vordan.fr"));
+    // Lets a Wayland desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.vordan.Orvalis"));
 
     auto engine = std::make_unique<QQmlApplicationEngine>();
 #ifdef Q_OS_WIN
