@@ -104,4 +104,9 @@ ApplicationWindow {
         id: popupFirmwareUpdate
         objectName: "popupFirmwareUpdate"
     }
+
+    VPopupBusMonitor {
+        id: popupBusMonitor
+        objectName: "popupBusMonitor"
+    }
 }

@@ -2,21 +2,24 @@ import QtQuick 2.15
 import "../view"
 import "../theme"
 
-// Errors and warnings; grows with its message.
+// Errors and warnings; grows with its message and, when given, the detail
+// below it (what went wrong in particular).
 VPopupBase {
     id: popup
 
     readonly property alias title: band.text
     readonly property alias message: messageText.text
+    readonly property alias detail: detailText.text
 
-    function showWithParams(titleParams, msgParams) {
+    function showWithParams(titleParams, msgParams, detailParams) {
         band.text = titleParams
         messageText.text = msgParams
+        detailText.text = detailParams ? detailParams : ""
         open()
     }
 
     width: 600
-    height: 50 + messageText.implicitHeight + 60
+    height: 50 + messageText.implicitHeight + (detailText.visible ? detailText.implicitHeight : 0) + 60
 
     contentItem: Column {
         VPopupBand {
@@ -43,11 +46,32 @@ VPopupBase {
             id: messageText
             width: parent.width
             padding: 40
+            // The detail follows closely; the room under both stays the same.
+            bottomPadding: detailText.visible ? 10 : 40
             color: Theme.text
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.WordWrap
             font.pixelSize: textFontSize
+        }
+
+        // Selectable: it may hold a command to copy.
+        TextEdit {
+            id: detailText
+            objectName: "detailText"
+            width: parent.width
+            leftPadding: 40
+            rightPadding: 40
+            bottomPadding: 30
+            visible: text !== ""
+            readOnly: true
+            selectByMouse: true
+            color: Theme.text
+            selectionColor: Theme.selection
+            selectedTextColor: Theme.textOnDark
+            horizontalAlignment: TextEdit.AlignHCenter
+            wrapMode: TextEdit.Wrap
+            font.pixelSize: textErrorFontSize
         }
 
         Item {

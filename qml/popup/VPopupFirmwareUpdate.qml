@@ -121,7 +121,7 @@ VPopupBase {
             font.pixelSize: textFontSize
         }
 
-        ProgressBar {
+        VProgressBar {
             id: bar
             anchors.bottom: buttons.top
             anchors.bottomMargin: 20
@@ -133,26 +133,6 @@ VPopupBase {
             from: 0
             to: 1
             value: 0
-            padding: 2
-
-            background: Rectangle {
-                implicitWidth: 200
-                implicitHeight: 6
-                color: Theme.progressTrack
-                radius: 3
-            }
-
-            contentItem: Item {
-                implicitWidth: 200
-                implicitHeight: 4
-
-                Rectangle {
-                    width: bar.visualPosition * parent.width
-                    height: parent.height
-                    radius: 2
-                    color: Theme.mark
-                }
-            }
         }
 
         Item {

@@ -1,5 +1,7 @@
 import QtQuick 2.15
 import "../view"
+import "../popup"
+import "../theme"
 import "../view/form.js" as Form
 
 // Picks the port and line settings, connects and disconnects. Also holds the
@@ -8,6 +10,8 @@ VScrollContent {
     id: page
 
     property alias modelSelectDevice: modelSelectDevice
+    // What the system knows of the selected port (backend.portDetails).
+    property var portInfo: ({})
 
     label: qsTr("Connection")
 
@@ -23,6 +27,46 @@ VScrollContent {
             modelSelectDevice.append({ text: qsTr("PC MODBUS PORT ") + ports[i], value: ports[i] })
         if (modelSelectDevice.count > 0)
             cbDevice.currentIndex = 0
+        refreshPortDetails()
+    }
+
+    function refreshPortDetails() {
+        portInfo = backend.portDetails(cbDevice.currentIndex)
+    }
+
+    // The path, then what a USB adapter says of itself; "in use" is left out
+    // while connected, when the holder may be this program.
+    function portDetailsText(info, connected) {
+        if (!info.path)
+            return ""
+        var first = info.path
+        if (!info.present)
+            first += " (" + qsTr("not present") + ")"
+        else if (info.busy && !connected)
+            first += " (" + qsTr("in use by another program") + ")"
+        var usb = []
+        if (info.manufacturer)
+            usb.push(info.manufacturer)
+        if (info.product)
+            usb.push(info.product)
+        if (info.serialNumber)
+            usb.push(qsTr("serial number %1").arg(info.serialNumber))
+        return usb.length > 0 ? first + "\n" + usb.join(", ") : first
+    }
+
+    function searchClicked() {
+        if (backend.connectionState || cbDevice.currentIndex < 0)
+            return
+        popupSearch.start(cbDevice.currentIndex, inputSlaveAddress.inputValue,
+                          cbmBaudrate._currentIndex, cbmParity._currentIndex)
+    }
+
+    // A module the search found: its settings go into the fields, shown open.
+    function useFound(module) {
+        inputSlaveAddress._text = String(module.slaveAddress)
+        backend.baudrateConnectionPage = module.baudrate
+        backend.parityConnectionPage = module.parity
+        connectionParameters.isOpen = true
     }
 
     function connectClicked() {
@@ -59,7 +103,8 @@ VScrollContent {
             popupWaiting.close()
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
-                                          qsTr("Error during the communication with the module. Please check wires connection and port communication settings."))
+                                          qsTr("Error during the communication with the module. Please check wires connection and port communication settings."),
+                                          backend.connectionFailReason)
         }
         function onDisconnectionEnd() {
             console.log("onDisonnectionEnd ")
@@ -82,6 +127,15 @@ VScrollContent {
             mainPage.clearFieldChanged()
             communicationPage.clearFieldChanged()
         }
+        function onPortListStaleChanged() {
+            page.refreshPortDetails()
+        }
+    }
+
+    VPopupSearch {
+        id: popupSearch
+        objectName: "popupSearch"
+        onChosen: function(module) { page.useFound(module) }
     }
 
     content: VPanel {
@@ -106,6 +160,7 @@ VScrollContent {
                 height: 41
                 model: modelSelectDevice
                 textRole: "text"
+                onCurrentIndexChanged: page.refreshPortDetails()
             }
 
             Image {
@@ -127,14 +182,54 @@ VScrollContent {
             }
         }
 
-        VButton {
-            objectName: "connectButton"
+        // Under the port choice, beside which it is read.
+        Column {
+            x: cbDevice.x
+            width: parent.width - x
+            spacing: 2
+            visible: portDetails.text !== "" || portListNotice.shown
+
+            Text {
+                id: portDetails
+                objectName: "portDetails"
+                width: parent.width
+                visible: text !== ""
+                text: page.portDetailsText(page.portInfo, backend.connectionState)
+                color: Theme.text
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                font.pixelSize: textErrorFontSize
+            }
+
+            // The list is only ever refilled by the refresh icon.
+            VErrorText {
+                id: portListNotice
+                objectName: "portListNotice"
+                width: parent.width
+                shown: backend.portListStale && !backend.connectionState
+                text: qsTr("Adapters were plugged in or removed: click the refresh icon to update the list.")
+            }
+        }
+
+        Row {
             anchors.horizontalCenter: parent.horizontalCenter
-            l_text: backend.connectionState ? qsTr("Disconnection") : qsTr("Connection")
-            onClick: function() { page.connectClicked() }
+            spacing: 15
+
+            VButton {
+                objectName: "connectButton"
+                l_text: backend.connectionState ? qsTr("Disconnection") : qsTr("Connection")
+                onClick: function() { page.connectClicked() }
+            }
+
+            VButton {
+                objectName: "searchButton"
+                enabled: !backend.connectionState && cbDevice.currentIndex >= 0
+                l_text: qsTr("Search")
+                onClick: function() { page.searchClicked() }
+            }
         }
 
         VAccordion {
+            id: connectionParameters
             objectName: "connectionParameters"
             _text: qsTr("Main modbus module parameters")
             _child: Column {

@@ -1,12 +1,40 @@
 import QtQuick 2.15
+import QtQuick.Dialogs 1.3
 import "../view"
+import "../theme"
 
 // The module's measurements, read only. The poll refreshes them while the page
-// is shown (the menu sets backend.measurementEnable).
+// is shown (the menu sets backend.measurementEnable); they can be recorded to a file.
 VScrollContent {
     id: page
 
     label: qsTr("Measurement")
+
+    function toggleRecording() {
+        if (measurementRecorder.recording) {
+            measurementRecorder.stop()
+            return
+        }
+        // Always from the home folder, not where the last choice was made.
+        recordDialog.folder = recordDialog.shortcuts.home
+        recordDialog.open()
+    }
+
+    // `file` is a path or a file: URL, as the dialog gives it; the recorder
+    // says why when it cannot start.
+    function startRecording(file) {
+        measurementRecorder.start(String(file))
+    }
+
+    FileDialog {
+        id: recordDialog
+        objectName: "recordDialog"
+        title: qsTr("Record the measurements to a file")
+        selectExisting: false
+        defaultSuffix: "csv"
+        nameFilters: ["CSV (*.csv)"]
+        onAccepted: page.startRecording(fileUrl)
+    }
 
     // A value row: the title, then the elements of `values` at `indexes`.
     function row(title, values, indexes) {
@@ -191,6 +219,36 @@ VScrollContent {
             objectName: "measurementTemperature"
             label: qsTr("Temperature Measurement")
             txtValue: backend.temperatureMeasurement
+        }
+
+        VSeparator {}
+
+        // One row per round of measurements; the date goes into the chosen name, a file a day.
+        VLineButton {
+            objectName: "recordRow"
+            label: qsTr("Write every round of measurements to a CSV file")
+            buttonValue: measurementRecorder.recording ? qsTr("Stop recording") : qsTr("Record")
+            btn.enabled: measurementRecorder.recording || backend.connectionState
+            btn.onClick: function() { page.toggleRecording() }
+        }
+
+        Text {
+            objectName: "recordStatus"
+            width: parent.width
+            visible: measurementRecorder.recording
+            text: qsTr("Recording to %1, rows written: %2").arg(measurementRecorder.fileName)
+                                                            .arg(measurementRecorder.rows)
+            color: Theme.text
+            // Paths have no spaces to break at.
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+            font.pixelSize: textFontSize
+        }
+
+        VErrorText {
+            objectName: "recordError"
+            width: parent.width
+            shown: true
+            text: measurementRecorder.error
         }
     }
 }

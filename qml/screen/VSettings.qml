@@ -4,8 +4,9 @@ import "../view"
 import "../popup"
 import "../theme"
 
-// The language choice, which takes effect at once, and the module's settings
-// kept in a file: saved, compared with the module, written back to it.
+// The language choice, which takes effect at once, the module's settings
+// kept in a file (saved, compared with the module, written back to it) and
+// the way to the bus monitor.
 VScrollContent {
     id: page
 
@@ -162,6 +163,15 @@ VScrollContent {
                     onClick: function() {}
                 }
             }
+        }
+
+        VSeparator {}
+
+        VLineButton {
+            objectName: "busMonitorRow"
+            label: qsTr("Every request on the line and its answer, with the link's counters")
+            buttonValue: qsTr("Bus monitor")
+            btn.onClick: function() { popupBusMonitor.open() }
         }
     }
 }

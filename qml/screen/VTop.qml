@@ -2,7 +2,7 @@ import QtQuick 2.15
 import "../view"
 import "../theme"
 
-// Refresh and Apply of the pages that read and write the module.
+// Refresh and Apply of the pages that read and write the module, and the bus monitor.
 Rectangle {
     id: root
 
@@ -57,6 +57,17 @@ Rectangle {
         default:
             break
         }
+    }
+
+    // On every page, connected or not: the monitor also shows a connect's probe.
+    VButton {
+        objectName: "busMonitorButton"
+        anchors.left: parent.left
+        anchors.leftMargin: 20
+        anchors.verticalCenter: parent.verticalCenter
+        width: 130
+        l_text: qsTr("Bus monitor")
+        onClick: function() { popupBusMonitor.open() }
     }
 
     Row {

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlarmHistory</name>
+    <message>
+        <source>Module status</source>
+        <translation>Modulstatus</translation>
+    </message>
+    <message>
+        <source>Fuse L1</source>
+        <translation>Sicherung L1</translation>
+    </message>
+    <message>
+        <source>Fuse L2</source>
+        <translation>Sicherung L2</translation>
+    </message>
+    <message>
+        <source>Fuse L3</source>
+        <translation>Sicherung L3</translation>
+    </message>
+    <message>
+        <source>Temperature alarm</source>
+        <translation>Temperaturalarm</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>blown</source>
+        <translation>ausgelöst</translation>
+    </message>
+    <message>
+        <source>No file chosen for the alarm history.</source>
+        <translation>Keine Datei für den Alarmverlauf gewählt.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>In %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Backend</name>
     <message>
         <source>no answer</source>
@@ -206,6 +261,103 @@
     <message>
         <source>No port selected.</source>
         <translation>Kein Anschluss ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>BusMonitor</name>
+    <message>
+        <source>, sent %1 times</source>
+        <translation>, %1-mal gesendet</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>illegal function</source>
+        <translation>unzulässige Funktion</translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation>unzulässige Datenadresse</translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation>unzulässiger Datenwert</translation>
+    </message>
+    <message>
+        <source>server device failure</source>
+        <translation>Gerätefehler im Slave</translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation>Bestätigung, Bearbeitung läuft</translation>
+    </message>
+    <message>
+        <source>server device busy</source>
+        <translation>Slave beschäftigt</translation>
+    </message>
+    <message>
+        <source>unknown exception</source>
+        <translation>unbekannte Ausnahme</translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation>beantwortet</translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>garbled answer (wrong CRC)</source>
+        <translation>verstümmelte Antwort (falsche CRC)</translation>
+    </message>
+    <message>
+        <source>exception %1 (%2)</source>
+        <translation>Ausnahme %1 (%2)</translation>
+    </message>
+    <message>
+        <source>wrong length or another request&apos;s answer</source>
+        <translation>falsche Länge oder Antwort auf eine andere Anfrage</translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>not sent: no link</source>
+        <translation>nicht gesendet: keine Verbindung</translation>
+    </message>
+    <message>
+        <source>late answer discarded</source>
+        <translation>verspätete Antwort verworfen</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementRecorder</name>
+    <message>
+        <source>Not connected: connect to the module before recording.</source>
+        <translation>Nicht verbunden: vor der Aufzeichnung mit dem Modul verbinden.</translation>
+    </message>
+    <message>
+        <source>No file chosen for the recording.</source>
+        <translation>Keine Datei für die Aufzeichnung gewählt.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation>In %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -472,6 +624,26 @@
     <message>
         <source>Temperature status</source>
         <translation>Temperaturstatus</translation>
+    </message>
+    <message>
+        <source>Save the alarm history</source>
+        <translation>Alarmverlauf speichern</translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation>Alarmverlauf</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>No alarm change seen yet.</source>
+        <translation>Noch keine Alarmänderung gesehen.</translation>
     </message>
 </context>
 <context>
@@ -892,6 +1064,26 @@
         <source>Odd</source>
         <translation>ungerade</translation>
     </message>
+    <message>
+        <source>not present</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>Adapters were plugged in or removed: click the refresh icon to update the list.</source>
+        <translation>Adapter wurden eingesteckt oder entfernt: Klicken Sie auf das Aktualisieren-Symbol, um die Liste zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -1154,6 +1346,26 @@
         <source>Temperature Measurement</source>
         <translation>Temperaturmessung</translation>
     </message>
+    <message>
+        <source>Record the measurements to a file</source>
+        <translation>Messwerte in eine Datei aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Write every round of measurements to a CSV file</source>
+        <translation>Jede Messrunde in eine CSV-Datei schreiben</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Aufzeichnung beenden</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Recording to %1, rows written: %2</source>
+        <translation>Aufzeichnung in %1, geschriebene Zeilen: %2</translation>
+    </message>
 </context>
 <context>
     <name>VMenu</name>
@@ -1200,6 +1412,105 @@
     <message>
         <source>Disconnected</source>
         <translation>Getrennt</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupBusMonitor</name>
+    <message>
+        <source>Requests: %1</source>
+        <translation>Anfragen: %1</translation>
+    </message>
+    <message>
+        <source>time-outs: %1</source>
+        <translation>Zeitüberschreitungen: %1</translation>
+    </message>
+    <message>
+        <source>garbled: %1</source>
+        <translation>verstümmelt: %1</translation>
+    </message>
+    <message>
+        <source>exceptions: %1</source>
+        <translation>Ausnahmen: %1</translation>
+    </message>
+    <message>
+        <source>unfit answers: %1</source>
+        <translation>unpassende Antworten: %1</translation>
+    </message>
+    <message>
+        <source>link lost: %1</source>
+        <translation>Verbindung verloren: %1</translation>
+    </message>
+    <message>
+        <source>late answers: %1</source>
+        <translation>verspätete Antworten: %1</translation>
+    </message>
+    <message>
+        <source>resends: %1</source>
+        <translation>Wiederholungen: %1</translation>
+    </message>
+    <message>
+        <source>round trip mean %1 ms, worst %2 ms</source>
+        <translation>Antwortzeit im Mittel %1 ms, höchstens %2 ms</translation>
+    </message>
+    <message>
+        <source>Save the bus monitor&apos;s list</source>
+        <translation>Liste des Busmonitors speichern</translation>
+    </message>
+    <message>
+        <source>JSON lines</source>
+        <translation>JSON-Zeilen</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Busmonitor</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Fn</source>
+        <translation>Fn</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation>Antwortzeit</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Raw words</source>
+        <translation>Rohwerte</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1262,6 +1573,37 @@
     <message>
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
         <translation>Die Firmware-Datei ist größer als der 1-MiB-Flash-Speicher des Moduls.</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSearch</name>
+    <message>
+        <source>Searching…</source>
+        <translation>Suche läuft…</translation>
+    </message>
+    <message>
+        <source>No module answered on this port.</source>
+        <translation>Kein Modul hat an diesem Port geantwortet.</translation>
+    </message>
+    <message>
+        <source>Search for modules</source>
+        <translation>Module suchen</translation>
+    </message>
+    <message>
+        <source>Settings tried: %1 of %2</source>
+        <translation>Einstellungen geprüft: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1679,14 @@
         <source>Also write the module&apos;s serial settings (parity, baud rate, slave address)</source>
         <translation>Auch die seriellen Einstellungen des Moduls schreiben (Parität, Baudrate, Slave-Adresse)</translation>
     </message>
+    <message>
+        <source>Every request on the line and its answer, with the link&apos;s counters</source>
+        <translation>Jede Anfrage auf der Leitung und ihre Antwort, mit den Zählern der Verbindung</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Busmonitor</translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -1347,6 +1697,10 @@
     <message>
         <source>Apply</source>
         <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation>Busmonitor</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AlarmHistory</name>
+    <message>
+        <source>Module status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuse L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuse L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuse L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file chosen for the alarm history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Backend</name>
     <message>
         <source>no answer</source>
@@ -205,6 +260,103 @@
     </message>
     <message>
         <source>No port selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BusMonitor</name>
+    <message>
+        <source>, sent %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Exchange</name>
+    <message>
+        <source>illegal function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illegal data address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>illegal data value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>server device failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>acknowledge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>server device busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown exception</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time-out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>garbled answer (wrong CRC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exception %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrong length or another request&apos;s answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not sent: no link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>late answer discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementRecorder</name>
+    <message>
+        <source>Not connected: connect to the module before recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file chosen for the recording.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -471,6 +623,26 @@
     </message>
     <message>
         <source>Temperature status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the alarm history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarm change seen yet.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -892,6 +1064,26 @@
         <source>Odd</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>not present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adapters were plugged in or removed: click the refresh icon to update the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -1154,6 +1346,26 @@
         <source>Temperature Measurement</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Record the measurements to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write every round of measurements to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording to %1, rows written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VMenu</name>
@@ -1199,6 +1411,105 @@
     </message>
     <message>
         <source>Disconnected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupBusMonitor</name>
+    <message>
+        <source>Requests: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time-outs: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>garbled: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exceptions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unfit answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>late answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resends: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round trip mean %1 ms, worst %2 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the bus monitor&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round trip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raw words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1261,6 +1572,37 @@
     </message>
     <message>
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSearch</name>
+    <message>
+        <source>Searching…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module answered on this port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings tried: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1337,6 +1679,14 @@
         <source>Also write the module&apos;s serial settings (parity, baud rate, slave address)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Every request on the line and its answer, with the link&apos;s counters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -1346,6 +1696,10 @@
     </message>
     <message>
         <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus monitor</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

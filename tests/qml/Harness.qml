@@ -24,6 +24,7 @@ Item {
     property alias chartsPage: chartsPage
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
+    property alias popupBusMonitor: popupBusMonitor
 
     width: 1024
     height: 768
@@ -64,4 +65,5 @@ Item {
 
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
+    VPopupBusMonitor { id: popupBusMonitor }
 }

@@ -21,6 +21,7 @@ Item {
     property alias communicationPage: communicationPage
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
+    property alias popupBusMonitor: popupBusMonitor
     property alias popupFirmwareUpdate: popupFirmwareUpdate
 
     width: 1024
@@ -62,5 +63,6 @@ Item {
 
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
+    VPopupBusMonitor { id: popupBusMonitor }
     VPopupFirmwareUpdate { id: popupFirmwareUpdate }
 }

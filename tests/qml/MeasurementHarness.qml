@@ -20,6 +20,7 @@ Item {
     property alias alarmPage: alarmPage
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
+    property alias popupBusMonitor: popupBusMonitor
 
     width: 1024
     height: 768
@@ -60,4 +61,5 @@ Item {
 
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
+    VPopupBusMonitor { id: popupBusMonitor }
 }

@@ -4,11 +4,14 @@
 #include "support/virtualline.h"
 
 #include "app/translate.h"
+#include "backend/alarmhistory.h"
 #include "backend/backend.h"
+#include "backend/busmonitor.h"
+#include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
-#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -23,19 +26,32 @@ class ModuleLine : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int portNumber READ portNumber CONSTANT)
+    Q_PROPERTY(QString portPath READ portPath CONSTANT)
     Q_PROPERTY(int missingPortNumber READ missingPortNumber CONSTANT)
+    Q_PROPERTY(QString missingPortPath READ missingPortPath CONSTANT)
 
 public:
-    explicit ModuleLine(VirtualLine *line) : line(line) {}
+    ModuleLine(VirtualLine *line, const QString &missingPath) : line(line), missingPath(missingPath) {}
 
     int portNumber() const { return line->portNumber(); }
+    QString portPath() const { return line->toolPath(); }
     // Listed, but no device behind it: opening it fails.
     int missingPortNumber() const { return 190; }
+    QString missingPortPath() const { return missingPath; }
 
     Q_INVOKABLE QString command(const QString &text) { return line->command(text); }
 
+    // Something appears at the missing port's path, or goes again: to the
+    // port watch, an adapter plugged in or pulled.
+    Q_INVOKABLE bool setMissingPortPresent(bool present)
+    {
+        QFile file(missingPath);
+        return present ? file.open(QIODevice::WriteOnly) : (!file.exists() || file.remove());
+    }
+
 private:
     VirtualLine *line;
+    QString missingPath;
 };
 
 // The default locale, as on a machine set up in another language. Only what
@@ -65,6 +81,15 @@ public:
     // A path in the folder; the file itself is not made.
     Q_INVOKABLE QString path(const QString &name) const { return dir.filePath(name); }
 
+    // The lines of a file, none when it cannot be read.
+    Q_INVOKABLE QStringList lines(const QString &path) const
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
 private:
     QTemporaryDir dir;
 };
@@ -83,9 +108,10 @@ public slots:
         line = std::make_unique<VirtualLine>();
         if (!line->start())
             qFatal("the virtual module did not start");
-        const QString missing = QDir::temp().filePath(QStringLiteral("orvalis-no-such-line"));
+        // In a folder of this run's own: a test makes it appear.
+        const QString missing = missingDir.filePath(QStringLiteral("orvalis-no-such-line"));
         qputenv("ORVALIS_SERIAL_PORTS", qgetenv("ORVALIS_SERIAL_PORTS") + ";190=" + missing.toLocal8Bit());
-        moduleLine = std::make_unique<ModuleLine>(line.get());
+        moduleLine = std::make_unique<ModuleLine>(line.get(), missing);
         worker = std::make_unique<TModbus>();
     }
 
@@ -97,6 +123,11 @@ public slots:
         auto *firmwareUpdate = new FirmwareUpdate(engine);
         auto *backend = new Backend(worker.get(), translate, firmwareUpdate, engine);
         engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend);
+        // As the program has them, owned by the Backend they watch.
+        engine->rootContext()->setContextProperty(QStringLiteral("measurementRecorder"),
+                                                  new MeasurementRecorder(backend, backend));
+        engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
+        engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
@@ -110,6 +141,7 @@ public slots:
     }
 
 private:
+    QTemporaryDir missingDir;
     std::unique_ptr<VirtualLine> line;
     std::unique_ptr<ModuleLine> moduleLine;
     std::unique_ptr<TModbus> worker;

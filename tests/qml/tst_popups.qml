@@ -51,6 +51,23 @@ Item {
             compare(popupAlert.y, Math.round((root.height - popupAlert.height) / 2))
         }
 
+        function test_alertDetailBelowItsMessage() {
+            popupAlert.showWithParams("Title", "Message")
+            tryCompare(popupAlert, "opened", true)
+            var plain = popupAlert.height
+            var detail = findChild(popupAlert.contentItem, "detailText")
+            verify(!detail.visible)
+            popupAlert.showWithParams("Title", "Message", "Why, first line\nand a second")
+            compare(popupAlert.detail, "Why, first line\nand a second")
+            verify(detail.visible)
+            verify(popupAlert.height > plain)
+            // The next alert without one shows none, at the plain height.
+            popupAlert.showWithParams("Title", "Message")
+            compare(popupAlert.detail, "")
+            verify(!detail.visible)
+            compare(popupAlert.height, plain)
+        }
+
         function test_alertClosesOnOkAndOnItsIcon() {
             popupAlert.showWithParams("Title", "Message")
             tryCompare(popupAlert, "opened", true)

@@ -1,0 +1,353 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3
+import "../view"
+import "../theme"
+
+// Every exchange on the line, newest at the bottom, with the link's counters.
+// The monitor listens only while this is open: closed, it costs nothing.
+VPopupBase {
+    id: popup
+
+    readonly property alias list: list
+    readonly property alias saveDialog: saveDialog
+    // Set by a save from this popup, so an old failure does not show on opening.
+    property bool saveFailed: false
+
+    readonly property int lineFontSize: textFontSize - 2
+    readonly property int valuesFontSize: textErrorFontSize + 1
+
+    // The counters as one line: the errors only by the kinds that happened.
+    function statisticsText(s) {
+        if (!s || s.requests === undefined)
+            return ""
+        var parts = [qsTr("Requests: %1").arg(s.requests)]
+        var kinds = [["timeouts", qsTr("time-outs: %1")],
+                     ["garbled", qsTr("garbled: %1")],
+                     ["exceptions", qsTr("exceptions: %1")],
+                     ["unfit", qsTr("unfit answers: %1")],
+                     ["linkLost", qsTr("link lost: %1")],
+                     ["lateAnswers", qsTr("late answers: %1")]]
+        for (var i = 0; i < kinds.length; ++i) {
+            if (s[kinds[i][0]] > 0)
+                parts.push(kinds[i][1].arg(s[kinds[i][0]]))
+        }
+        parts.push(qsTr("resends: %1").arg(s.resends))
+        parts.push(qsTr("round trip mean %1 ms, worst %2 ms").arg(Number(s.meanMs).toFixed(1))
+                                                              .arg(Number(s.worstMs).toFixed(1)))
+        return parts.join("  ·  ")
+    }
+
+    function chooseFile() {
+        // Always from the home folder, not where the last choice was made.
+        saveDialog.folder = saveDialog.shortcuts.home
+        saveDialog.open()
+    }
+
+    // `file` is a path or a file: URL. The monitor writes CSV for a .csv name and
+    // JSON lines otherwise, so a bare name takes the ending of the chosen filter.
+    function saveTo(file, filter) {
+        var name = String(file)
+        if (!/\.(csv|jsonl)$/i.test(name))
+            name += String(filter).indexOf("*.csv") >= 0 ? ".csv" : ".jsonl"
+        saveFailed = !busMonitor.save(name)
+        return name
+    }
+
+    function toEnd() {
+        list.follow = true
+        list.positionViewAtEnd()
+    }
+
+    width: parent ? Math.min(parent.width - 40, 1000) : 760
+    height: parent ? parent.height - 40 : 560
+
+    onVisibleChanged: busMonitor.active = visible
+    onAboutToShow: {
+        saveFailed = false
+        toEnd()
+    }
+
+    FileDialog {
+        id: saveDialog
+        objectName: "busMonitorFileDialog"
+        title: qsTr("Save the bus monitor's list")
+        selectExisting: false
+        nameFilters: [qsTr("JSON lines") + " (*.jsonl)", "CSV (*.csv)"]
+        onAccepted: popup.saveTo(fileUrl, selectedNameFilter)
+    }
+
+    contentItem: Item {
+        focus: true
+
+        VPopupBand {
+            id: band
+            text: qsTr("Bus monitor")
+        }
+
+        Text {
+            id: statistics
+            objectName: "statistics"
+            anchors.top: band.bottom
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.margins: 20
+            anchors.topMargin: 10
+            text: popup.statisticsText(busMonitor.statistics)
+            color: Theme.text
+            wrapMode: Text.WordWrap
+            font.pixelSize: popup.lineFontSize
+        }
+
+        // The columns of the first line of every row.
+        Item {
+            id: heads
+            anchors.top: statistics.bottom
+            anchors.topMargin: 10
+            anchors.left: list.left
+            width: list.width - 15
+            height: headTime.implicitHeight
+
+            Text {
+                id: headTime
+                width: list.timeWidth
+                text: qsTr("Time")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: list.timeWidth
+                width: list.functionWidth
+                text: qsTr("Fn")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: list.timeWidth + list.functionWidth
+                width: list.nameWidth
+                text: qsTr("Block")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: list.timeWidth + list.functionWidth + list.nameWidth
+                width: list.addressWidth
+                text: qsTr("Address")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: parent.width - list.outcomeWidth - list.roundTripWidth
+                width: list.roundTripWidth
+                text: qsTr("Round trip")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: parent.width - list.outcomeWidth
+                width: list.outcomeWidth
+                text: qsTr("Outcome")
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "busMonitorList"
+
+            // Follows the newest row until the operator scrolls up, again once back at the end.
+            property bool follow: true
+            readonly property real timeWidth: 100
+            readonly property real functionWidth: 35
+            readonly property real addressWidth: 95
+            readonly property real roundTripWidth: 85
+            readonly property real outcomeWidth: 180
+            readonly property real nameWidth: Math.max(width - 15 - timeWidth - functionWidth - addressWidth
+                                                       - roundTripWidth - outcomeWidth, 60)
+
+            anchors.top: heads.bottom
+            anchors.topMargin: 4
+            anchors.bottom: errorText.top
+            anchors.bottomMargin: 5
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            reuseItems: true
+            model: busMonitor
+
+            function keepAtEnd() {
+                if (follow && !moving && !scrollBar.pressed)
+                    positionViewAtEnd()
+            }
+
+            onMovementEnded: follow = atYEnd
+            onCountChanged: {
+                if (count === 0)
+                    follow = true
+                keepAtEnd()
+            }
+            // A new row's wrapped values take their height once laid out.
+            onContentHeightChanged: keepAtEnd()
+
+            delegate: Item {
+                width: list.width - 15
+                height: values.y + values.implicitHeight + 5
+
+                Text {
+                    id: head
+                    objectName: "time"
+                    width: list.timeWidth
+                    text: model.time
+                    color: Theme.text
+                    font.pixelSize: popup.lineFontSize
+                }
+                Text {
+                    objectName: "function"
+                    x: list.timeWidth
+                    width: list.functionWidth
+                    text: model["function"] === undefined ? "" : model["function"]
+                    color: Theme.text
+                    font.pixelSize: popup.lineFontSize
+                }
+                Text {
+                    objectName: "name"
+                    x: list.timeWidth + list.functionWidth
+                    width: list.nameWidth - 5
+                    text: model.name
+                    color: Theme.text
+                    elide: Text.ElideRight
+                    font.pixelSize: popup.lineFontSize
+                }
+                Text {
+                    objectName: "address"
+                    x: list.timeWidth + list.functionWidth + list.nameWidth
+                    width: list.addressWidth
+                    text: model.address
+                    color: Theme.text
+                    font.pixelSize: popup.lineFontSize
+                }
+                Text {
+                    objectName: "roundTrip"
+                    x: parent.width - list.outcomeWidth - list.roundTripWidth
+                    width: list.roundTripWidth
+                    text: model.roundTrip
+                    color: Theme.text
+                    font.pixelSize: popup.lineFontSize
+                }
+                // Failures are what the operator looks for: their text stays whole.
+                Text {
+                    id: outcome
+                    objectName: "outcome"
+                    x: parent.width - list.outcomeWidth
+                    width: list.outcomeWidth
+                    text: model.outcome
+                    color: model.failed ? Theme.error : Theme.text
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: popup.lineFontSize
+                }
+                Text {
+                    id: values
+                    objectName: "values"
+                    y: Math.max(head.height, outcome.height) + 1
+                    x: list.timeWidth
+                    width: parent.width - list.timeWidth
+                    text: rawWords.isSelect ? model.raw : model.values
+                    color: Theme.faintText
+                    // Raw words have no spaces to spare.
+                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                    font.pixelSize: popup.valuesFontSize
+                }
+            }
+
+            ScrollBar.vertical: ScrollBar {
+                id: scrollBar
+                policy: list.contentHeight > list.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                onPressedChanged: {
+                    if (!pressed)
+                        list.follow = list.atYEnd
+                }
+                contentItem: Rectangle {
+                    implicitWidth: 10
+                    implicitHeight: 100
+                    radius: width / 2
+                    color: Theme.scrollHandle
+                }
+            }
+        }
+
+        VErrorText {
+            id: errorText
+            objectName: "saveError"
+            anchors.bottom: buttons.top
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            shown: popup.saveFailed
+            text: busMonitor.error
+        }
+
+        Item {
+            id: buttons
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 60
+
+            Row {
+                anchors.left: parent.left
+                anchors.leftMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 8
+
+                VCheckBox {
+                    id: rawWords
+                    objectName: "rawWords"
+                    onClick: function() {}
+                }
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("Raw words")
+                    color: Theme.text
+                    font.pixelSize: textFontSize
+                }
+            }
+
+            Row {
+                anchors.right: parent.right
+                anchors.rightMargin: 20
+                anchors.verticalCenter: parent.verticalCenter
+                spacing: 10
+
+                VButton {
+                    objectName: "pauseButton"
+                    width: 120
+                    l_text: busMonitor.paused ? qsTr("Resume") : qsTr("Pause")
+                    onClick: function() { busMonitor.paused = !busMonitor.paused }
+                }
+                VButton {
+                    objectName: "clearButton"
+                    width: 120
+                    l_text: qsTr("Clear")
+                    onClick: function() { busMonitor.clear() }
+                }
+                VButton {
+                    objectName: "saveButton"
+                    width: 120
+                    l_text: qsTr("Save")
+                    onClick: function() { popup.chooseFile() }
+                }
+                VButton {
+                    objectName: "closeButton"
+                    width: 120
+                    l_text: qsTr("Close")
+                    onClick: function() { popup.close() }
+                }
+            }
+        }
+    }
+}
