@@ -313,6 +313,12 @@ void cpuStates(QQuickWindow *window, QObject *backend)
     measureCpu(QStringLiteral("connected-idle"), cpuSeconds);
     openPage(window, QStringLiteral("entryMeasurement"));
     measureCpu(QStringLiteral("measurement"), cpuSeconds);
+    // The same with the bus monitor open over it, listing every exchange.
+    click(window, QStringLiteral("busMonitorButton"));
+    settle(500);
+    measureCpu(QStringLiteral("measurement+monitor"), cpuSeconds);
+    click(window, QStringLiteral("closeButton"));
+    settle(500);
     startTwelveCharts(window);
     measureCpu(QStringLiteral("charts-12"), cpuSeconds);
 }
@@ -515,7 +521,7 @@ bool cpu(int seconds)
 {
     say(QStringLiteral("CPU, share of one core (user+system, all threads) over %1 s per state:").arg(seconds));
     const Child c = runChild(QStringLiteral("cpu"), {QStringLiteral("--seconds"), QString::number(seconds)},
-                             (4 * (seconds + 10) + 60) * 1000);
+                             (5 * (seconds + 10) + 60) * 1000);
     for (const QStringList &l : c.lines) {
         if (l.value(0) == QLatin1String("cpu"))
             say(QStringLiteral("  %1 %2 %  (over %3 s; quarters %4; threads %5)")

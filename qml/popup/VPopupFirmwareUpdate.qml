@@ -81,6 +81,7 @@ VPopupBase {
 
     FileDialog {
         id: fileDialog
+        objectName: "firmwareFileDialog"
         title: qsTr("Select the firmware version to apply.")
         folder: shortcuts.home
         nameFilters: [qsTr("Binary files") + "(*.bin)"]
@@ -104,7 +105,11 @@ VPopupBase {
             visible: !popup.isInUpdate
             label: qsTr("File selection:")
             buttonValue: qsTr("Open")
-            btn.onClick: function() { fileDialog.open() }
+            // From the home folder each time: the dialog keeps where the last choice was made.
+            btn.onClick: function() {
+                fileDialog.folder = fileDialog.shortcuts.home
+                fileDialog.open()
+            }
         }
 
         Text {

@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import QtQuick.Window 2.15
 import "qrc:/popup"
 
 Item {
@@ -99,6 +100,20 @@ Item {
             compare(popupAlert.title, "No file")
             compare(popupAlert.message, "Please select binary firmware update.")
             verify(!firmware.isInUpdate)
+        }
+
+        function test_firmwareDialogOpensAtHome() {
+            firmware.open()
+            tryCompare(firmware, "opened", true)
+            var dialog = findChild(firmware, "firmwareFileDialog")
+            dialog.folder = Qt.resolvedUrl(".")
+            mouseClick(findChild(firmware.contentItem, "fileRow").btn)
+            tryCompare(dialog, "visible", true)
+            compare(dialog.folder, dialog.shortcuts.home)
+            dialog.close()
+            // The dialog's own window had the keyboard: the test's window takes it back.
+            root.Window.window.requestActivate()
+            tryVerify(function() { return root.Window.contentItem.activeFocus })
         }
 
         function test_firmwareUpdateFailsOnAMissingFile() {
