@@ -52,7 +52,12 @@ QString answerKey(const Exchange &e)
 
 } // namespace
 
-BusMonitor::BusMonitor(Modbus *client, QObject *parent) : QAbstractListModel(parent), client(client) {}
+BusMonitor::BusMonitor(Modbus *client, QObject *parent) : QAbstractListModel(parent), client(client)
+{
+    batch.setSingleShot(true);
+    batch.setInterval(batchMs);
+    connect(&batch, &QTimer::timeout, this, &BusMonitor::flush);
+}
 
 void BusMonitor::setActive(bool on)
 {
@@ -85,39 +90,51 @@ int BusMonitor::rowCount(const QModelIndex &parent) const
 
 const Exchange &BusMonitor::at(int row) const
 {
-    return list[(first + row) % list.size()];
+    return list[row];
 }
 
 void BusMonitor::add(const Exchange &exchange)
 {
-    emit statisticsChanged();
-    if (isPaused)
-        return;
-    if (list.size() < capacity) {
-        beginInsertRows(QModelIndex(), rows, rows);
-        list.append(exchange);
-        ++rows;
-        endInsertRows();
-        emit countChanged();
+    if (isPaused) {
+        if (!batch.isActive())
+            batch.start(); // the counters still move
         return;
     }
-    // Full: the oldest goes, the newest takes its place in the ring.
-    beginRemoveRows(QModelIndex(), 0, 0);
-    const int oldest = first;
-    first = (first + 1) % capacity;
-    --rows;
-    endRemoveRows();
-    beginInsertRows(QModelIndex(), rows, rows);
-    list[oldest] = exchange;
-    ++rows;
+    pending.append(exchange);
+    if (!batch.isActive())
+        batch.start();
+}
+
+void BusMonitor::flush()
+{
+    batch.stop();
+    emit statisticsChanged();
+    if (pending.isEmpty())
+        return;
+    // More than the ring holds: only the newest count.
+    if (pending.size() > capacity)
+        pending.remove(0, pending.size() - capacity);
+    const int overflow = rows + pending.size() - capacity;
+    if (overflow > 0) {
+        // The oldest go together.
+        beginRemoveRows(QModelIndex(), 0, overflow - 1);
+        list.remove(0, overflow);
+        rows = list.size();
+        endRemoveRows();
+    }
+    beginInsertRows(QModelIndex(), rows, rows + pending.size() - 1);
+    list += pending;
+    rows = list.size();
     endInsertRows();
+    pending.clear();
+    emit countChanged();
 }
 
 void BusMonitor::clear()
 {
     beginResetModel();
+    pending.clear();
     list.clear();
-    first = 0;
     rows = 0;
     endResetModel();
     emit countChanged();

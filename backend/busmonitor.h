@@ -4,6 +4,7 @@
 #include "link/exchange.h"
 
 #include <QAbstractListModel>
+#include <QTimer>
 #include <QVariantMap>
 #include <QVector>
 
@@ -56,6 +57,12 @@ public:
     // CSV when the name ends in .csv, otherwise JSON lines; a path or a file: URL.
     Q_INVOKABLE bool save(const QString &file);
 
+    // Exchanges come in bursts (a poll is ten requests): they join the list
+    // together, so a view redraws once per burst rather than once per request.
+    static const int batchMs = 250;
+    // What has come in joins the list now (tests; the timer does it otherwise).
+    void flush();
+
     // Row `row`, oldest first.
     const Exchange &exchangeAt(int row) const { return at(row); }
     void add(const Exchange &exchange);
@@ -75,8 +82,10 @@ signals:
 private:
     Modbus *client;
     QVector<Exchange> list;
-    int first = 0; // the ring's oldest entry once full
-    int rows = 0;
+    QVector<Exchange> pending;
+    QTimer batch;
+    int rows = 0; // what the view has been told of
+
     bool isActive = false;
     bool isPaused = false;
     QString lastError;

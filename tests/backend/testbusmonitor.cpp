@@ -72,6 +72,7 @@ void TestBusMonitor::refreshMatchesTheModuleLog()
     rig.backend.refreshHomePage();
     QVERIFY(end.wait(10000));
     rig.quiet();
+    rig.monitor.flush();
 
     QStringList logged, monitored;
     for (const QJsonObject &r : rig.line.requests())
@@ -108,6 +109,7 @@ void TestBusMonitor::errorsByName()
     QSignalSpy end(&rig.backend, &Backend::refreshEnd);
     rig.backend.refreshHomePage();
     QVERIFY(end.wait(10000));
+    rig.monitor.flush();
     QStringList outcomes;
     for (int i = 0; i < rig.monitor.rowCount(); ++i)
         outcomes << rig.monitor.index(i).data(BusMonitor::OutcomeRole).toString();
@@ -119,6 +121,7 @@ void TestBusMonitor::errorsByName()
     QSignalSpy lost(&rig.backend, &Backend::connectionError);
     rig.backend.refreshCommunicationPage();
     QVERIFY(lost.wait(20000));
+    rig.monitor.flush();
     const Exchange &e = rig.monitor.exchangeAt(0);
     QCOMPARE(int(e.outcome), int(Exchange::Timeout));
     QVERIFY2(e.sends > 1, qPrintable(QString::number(e.sends)));
@@ -129,8 +132,14 @@ void TestBusMonitor::errorsByName()
 void TestBusMonitor::boundedPausedAndClosed()
 {
     BusMonitor monitor(nullptr);
-    for (int i = 0; i < BusMonitor::capacity + 150; ++i)
+    for (int i = 0; i < 100; ++i)
         monitor.add(answered(i));
+    // A burst joins the list at once, after a short wait.
+    QCOMPARE(monitor.rowCount(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(monitor.rowCount(), 100, 2 * BusMonitor::batchMs + 100);
+    for (int i = 100; i < BusMonitor::capacity + 150; ++i)
+        monitor.add(answered(i));
+    monitor.flush();
     QCOMPARE(monitor.rowCount(), int(BusMonitor::capacity));
     QCOMPARE(monitor.exchangeAt(0).address, 150);
     QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
@@ -139,6 +148,7 @@ void TestBusMonitor::boundedPausedAndClosed()
 
     monitor.setPaused(true);
     monitor.add(answered(1));
+    monitor.flush();
     QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
     monitor.clear();
     QCOMPARE(monitor.rowCount(), 0);
@@ -163,6 +173,7 @@ void TestBusMonitor::savedFiles()
     refused.values.clear();
     monitor.add(answered(50573));
     monitor.add(refused);
+    monitor.flush();
 
     const QString jsonl = dir.filePath("bus.jsonl");
     QVERIFY(monitor.save(QUrl::fromLocalFile(jsonl).toString()));
