@@ -26,10 +26,12 @@ bool VirtualLine::start()
 {
     if (!dir.isValid())
         return false;
-    // Qt locks a port by its base name, so each line gets a name of its own.
+    // Qt locks a port by its base name in one folder for the whole machine, so
+    // each line gets a name of its own, here and in tests running alongside.
     number = nextNumber++;
-    const QString moduleEnd = dir.filePath(QStringLiteral("module%1").arg(number));
-    toolEnd = dir.filePath(QStringLiteral("tool%1").arg(number));
+    const qint64 pid = QCoreApplication::applicationPid();
+    const QString moduleEnd = dir.filePath(QStringLiteral("module%1-%2").arg(number).arg(pid));
+    toolEnd = dir.filePath(QStringLiteral("tool%1-%2").arg(number).arg(pid));
 
     socat.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     socat.start(QStringLiteral("socat"),
@@ -94,12 +96,20 @@ QString VirtualLine::command(const QString &line, int timeoutMs)
     module.waitForBytesWritten(timeoutMs);
     QElapsedTimer clock;
     clock.start();
-    while (!module.canReadLine()) {
-        const int left = timeoutMs - int(clock.elapsed());
-        if (left <= 0 || !module.waitForReadyRead(left))
-            return QString();
+    forever {
+        while (!module.canReadLine()) {
+            const int left = timeoutMs - int(clock.elapsed());
+            if (left <= 0 || !module.waitForReadyRead(left)) {
+                // Its answer comes later and must not pass for the next one's.
+                ++unanswered;
+                return QString();
+            }
+        }
+        const QString answer = QString::fromUtf8(module.readLine()).trimmed();
+        if (unanswered == 0)
+            return answer;
+        --unanswered;
     }
-    return QString::fromUtf8(module.readLine()).trimmed();
 }
 
 QList<QJsonObject> VirtualLine::requests() const

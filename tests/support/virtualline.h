@@ -40,6 +40,7 @@ public:
 
 private:
     QStringList args;
+    int unanswered = 0; // commands whose answer did not come in time
     LineCheck lineCheck;
     QTemporaryDir dir;
     QProcess socat;
