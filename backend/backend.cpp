@@ -61,6 +61,11 @@ QString Backend::ctRatioText(int code)
     return WordCodec::ctRatioText(code);
 }
 
+QString Backend::parityText(int parity)
+{
+    return parity <= 0 ? tr("none") : parity == 1 ? tr("even") : tr("odd");
+}
+
 void Backend::refreshSerialPortList()
 {
     // Numbered by the port directory, so that names other than "COM" and a

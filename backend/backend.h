@@ -279,6 +279,8 @@ public:
     void setClock(std::function<QDateTime()> now) { clock = std::move(now); }
 
     static QString ctRatioText(int code);
+    // "none", "even" or "odd" in the interface language; 2 and above are odd, as on the line.
+    static QString parityText(int parity);
 
 signals:
     void updateFail();

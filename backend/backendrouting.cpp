@@ -98,11 +98,10 @@ void Backend::setConnectionFailReason(const ModbusCommand &connect)
     if (connect.getConnectResult() == PortNotOpened && client) {
         reason = openFailureText(client->openFailure(), path, client->openErrorText());
     } else if (connect.getConnectResult() == ProbeFailed && v.size() >= 4) {
-        const QStringList parities{tr("none"), tr("even"), tr("odd")};
         reason = tr("No answer from slave address %1 at %2 baud, parity %3.")
                      .arg(v[1])
                      .arg(Modbus::baudRateForIndex(v[2]))
-                     .arg(parities.value(qMin(int(v[3]), 2)))
+                     .arg(parityText(v[3]))
                  + QLatin1Char('\n') + tr("Search looks for the module at every address, baud rate and parity.");
     }
     update(m_connectionFailReason, reason, &Backend::connectionFailReasonChanged);

@@ -38,9 +38,8 @@ QVariantList Backend::scanResults() const
     QVariantList list;
     if (!scanner)
         return list;
-    const QStringList parities{tr("none"), tr("even"), tr("odd")};
     for (const LineScanner::Found &f : scanner->found()) {
-        const QString parity = parities.value(f.setting.parity);
+        const QString parity = parityText(f.setting.parity);
         QString text = tr("Slave address %1, %2 baud, parity %3")
                            .arg(f.setting.address)
                            .arg(f.setting.baudRate)
