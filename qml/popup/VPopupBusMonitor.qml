@@ -193,6 +193,8 @@ VPopupBase {
             // A new row's wrapped values take their height once laid out.
             onContentHeightChanged: keepAtEnd()
 
+            // Glyphs from the font's own bitmaps: far cheaper to draw than distance
+            // fields when a software renderer redraws the list at every poll.
             delegate: Item {
                 width: list.width - 15
                 height: values.y + values.implicitHeight + 5
@@ -204,6 +206,7 @@ VPopupBase {
                     text: model.time
                     color: Theme.text
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 Text {
                     objectName: "function"
@@ -212,6 +215,7 @@ VPopupBase {
                     text: model["function"] === undefined ? "" : model["function"]
                     color: Theme.text
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 Text {
                     objectName: "name"
@@ -221,6 +225,7 @@ VPopupBase {
                     color: Theme.text
                     elide: Text.ElideRight
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 Text {
                     objectName: "address"
@@ -229,6 +234,7 @@ VPopupBase {
                     text: model.address
                     color: Theme.text
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 Text {
                     objectName: "roundTrip"
@@ -237,6 +243,7 @@ VPopupBase {
                     text: model.roundTrip
                     color: Theme.text
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 // Failures are what the operator looks for: their text stays whole.
                 Text {
@@ -248,6 +255,7 @@ VPopupBase {
                     color: model.failed ? Theme.error : Theme.text
                     wrapMode: Text.WordWrap
                     font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
                 }
                 Text {
                     id: values
@@ -260,6 +268,7 @@ VPopupBase {
                     // Raw words have no spaces to spare.
                     wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                     font.pixelSize: popup.valuesFontSize
+                    renderType: Text.NativeRendering
                 }
             }
 
