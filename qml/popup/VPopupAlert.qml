@@ -21,7 +21,14 @@ VPopupBase {
     width: 600
     height: 50 + messageText.implicitHeight + (detailText.visible ? detailText.implicitHeight : 0) + 60
 
+    // Return or Space takes the OK button, which the keyboard is on.
+    onOpened: okButton.keyTarget.forceActiveFocus(Qt.TabFocusReason)
+
     contentItem: Column {
+        Keys.onReturnPressed: popup.close()
+        Keys.onEnterPressed: popup.close()
+        Keys.onSpacePressed: popup.close()
+
         VPopupBand {
             id: band
 
@@ -79,6 +86,7 @@ VPopupBase {
             height: 60
 
             VButton {
+                id: okButton
                 objectName: "okButton"
                 anchors.centerIn: parent
                 l_text: "OK"

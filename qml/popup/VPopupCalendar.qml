@@ -25,7 +25,17 @@ VPopupBase {
     width: 350
     height: 350
 
+    function confirm() {
+        popup.onDateSelect(Qt.formatDate(cal.selectedDate, "dd/MM/yyyy"))
+    }
+
+    // The arrows move through the days; Return takes the selected one.
+    onOpened: cal.forceActiveFocus()
+
     contentItem: Item {
+        Keys.onReturnPressed: popup.confirm()
+        Keys.onEnterPressed: popup.confirm()
+
         VPopupBand {
             id: band
             text: qsTr("Select a date")
@@ -49,7 +59,7 @@ VPopupBase {
                 objectName: "updateButton"
                 anchors.centerIn: parent
                 l_text: qsTr("Update")
-                onClick: function() { popup.onDateSelect(Qt.formatDate(cal.selectedDate, "dd/MM/yyyy")) }
+                onClick: function() { popup.confirm() }
             }
         }
     }

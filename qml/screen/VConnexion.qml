@@ -140,6 +140,9 @@ VScrollContent {
 
     content: VPanel {
         spacing: 15
+        // Return in a field or on a closed choice connects, as the button would.
+        Keys.onReturnPressed: page.connectClicked()
+        Keys.onEnterPressed: page.connectClicked()
 
         Item {
             width: parent.width
@@ -173,6 +176,12 @@ VScrollContent {
                 source: refreshMouse.pressed ? "../images/icons/contents/refresh_press.png"
                                              : "../images/icons/contents/refresh.png"
                 fillMode: Image.PreserveAspectFit
+
+                VKeyTarget {
+                    objectName: "key"
+                    frameRadius: 5
+                    onActivated: page.reloadLstPort()
+                }
 
                 MouseArea {
                     id: refreshMouse

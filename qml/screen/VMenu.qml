@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Controls 2.15
 import "../view"
 import "../theme"
 
@@ -119,13 +120,55 @@ Rectangle {
         return true
     }
 
+    // Ctrl+1 to Ctrl+7 choose the entries from the top, as if released on;
+    // the charts entry only once revealed. Blocked while a popup is open.
+    function activateEntry(n) {
+        var entry = entries.children[n]
+        if (entry && entry.visible)
+            entry.activate()
+    }
+    Shortcut { sequence: "Ctrl+1"; onActivated: root.activateEntry(0) }
+    Shortcut { sequence: "Ctrl+2"; onActivated: root.activateEntry(1) }
+    Shortcut { sequence: "Ctrl+3"; onActivated: root.activateEntry(2) }
+    Shortcut { sequence: "Ctrl+4"; onActivated: root.activateEntry(3) }
+    Shortcut { sequence: "Ctrl+5"; onActivated: root.activateEntry(4) }
+    Shortcut { sequence: "Ctrl+6"; onActivated: root.activateEntry(5) }
+    Shortcut { sequence: "Ctrl+7"; onActivated: root.activateEntry(6) }
+
+    VFollowFocus {
+        flickable: flick
+    }
+
     // Scrolls only when the window is too low for every entry.
     Flickable {
+        id: flick
+        objectName: "menuFlick"
         anchors.fill: parent
         contentWidth: width
         contentHeight: indicator.y + indicator.height + 10
         boundsBehavior: Flickable.StopAtBounds
         interactive: contentHeight > height
+
+        // A window made taller again shows the top of the menu, not an old scroll.
+        function clamp() {
+            contentY = Math.max(0, Math.min(contentY, contentHeight - height))
+        }
+        onHeightChanged: clamp()
+        onContentHeightChanged: clamp()
+
+        // Says that there is more below (or above) while the menu does not fit.
+        ScrollIndicator.vertical: ScrollIndicator {
+            objectName: "menuScrollIndicator"
+            active: flick.interactive
+            contentItem: Rectangle {
+                implicitWidth: 4
+                implicitHeight: 40
+                radius: 2
+                color: root.menuTextColor
+                opacity: 0.6
+                visible: flick.interactive
+            }
+        }
 
         Image {
             id: logo

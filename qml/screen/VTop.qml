@@ -59,6 +59,18 @@ Rectangle {
         }
     }
 
+    // Only where the buttons show; blocked while a popup is open.
+    Shortcut {
+        sequence: "F5"
+        enabled: btnRefresh.visible
+        onActivated: root.refresh()
+    }
+    Shortcut {
+        sequence: "Ctrl+S"
+        enabled: btnApply.visible
+        onActivated: root.apply()
+    }
+
     // On every page, connected or not: the monitor also shows a connect's probe.
     VButton {
         objectName: "busMonitorButton"

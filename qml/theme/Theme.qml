@@ -36,6 +36,8 @@ QtObject {
     readonly property color barSelected: "black"
     readonly property color barText: "white"
     readonly property color accent: "#0B96D3"
+    // The frame of the control the keyboard is on.
+    readonly property color focus: "#0B96D3"
 
     // Chart.js takes CSS colour texts.
     readonly property string chartFill: "rgba(0,0,0,0.10)"

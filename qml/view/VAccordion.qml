@@ -63,6 +63,13 @@ Rectangle {
                 rotation: root.isOpen ? 180 : 0
             }
 
+            VKeyTarget {
+                objectName: "key"
+                inset: 2
+                frameRadius: 0
+                onActivated: root.isOpen = !root.isOpen
+            }
+
             MouseArea {
                 anchors.fill: parent
                 onClicked: root.isOpen = !root.isOpen

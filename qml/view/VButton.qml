@@ -8,15 +8,23 @@ Rectangle {
     property var onClick
     property string screenName
     property bool isSelect
+    // What the keyboard focuses: the owner may put the focus there.
+    readonly property alias keyTarget: key
 
     width: 150
     height: 30
     radius: Theme.controlRadius
     border.width: 1
     border.color: Theme.border
-    color: mouse.pressed ? Theme.controlPressed : Theme.control
+    color: mouse.pressed || key.down ? Theme.controlPressed : Theme.control
     // Faded while it cannot be pressed, as the radio buttons are.
     opacity: enabled ? 1.0 : 0.3
+
+    VKeyTarget {
+        id: key
+        objectName: "key"
+        onActivated: root.onClick()
+    }
 
     Text {
         id: caption

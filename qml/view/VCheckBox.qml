@@ -20,7 +20,12 @@ Item {
         font.pixelSize: textFontSize
         onToggled: root.onClick()
 
-        background: Item {}
+        background: Rectangle {
+            color: "transparent"
+            border.width: 2
+            border.color: Theme.focus
+            visible: box.visualFocus
+        }
 
         indicator: Rectangle {
             anchors.centerIn: parent

@@ -16,8 +16,8 @@ ComboBox {
         implicitHeight: 40
         color: Theme.control
         radius: Theme.controlRadius
-        border.width: 1
-        border.color: control.isError ? Theme.error : Theme.border
+        border.width: control.visualFocus ? 2 : 1
+        border.color: control.isError ? Theme.error : (control.visualFocus ? Theme.focus : Theme.border)
     }
 
     contentItem: Text {

@@ -37,6 +37,10 @@ Column {
             text: root.inputValue
             readOnly: true
             isError: root.isError
+            // The field only shows the date: from the keyboard it opens the calendar.
+            Keys.onReturnPressed: root.openCalendar()
+            Keys.onEnterPressed: root.openCalendar()
+            Keys.onSpacePressed: root.openCalendar()
 
             Image {
                 id: icon
@@ -51,14 +55,16 @@ Column {
 
                 MouseArea {
                     anchors.fill: parent
-                    onClicked: {
-                        if (field.text !== "")
-                            popup.setInitDate(field.text)
-                        popup.open()
-                    }
+                    onClicked: root.openCalendar()
                 }
             }
         }
+    }
+
+    function openCalendar() {
+        if (field.text !== "")
+            popup.setInitDate(field.text)
+        popup.open()
     }
 
     VErrorText {

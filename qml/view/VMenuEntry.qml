@@ -30,6 +30,16 @@ Rectangle {
         isSelect = false
     }
 
+    // The release of a press, from the mouse or the keyboard.
+    function activate() {
+        if (isSelect)
+            return
+        if (menu_item_press(screenName))
+            select()
+        else
+            unselect()
+    }
+
     function preSelect() {
         color = menuBackgroundSelectColor
         bar.color = menuBackgroundSelectColor
@@ -47,18 +57,23 @@ Rectangle {
         color: menuBackgroundColor
     }
 
+    VKeyTarget {
+        objectName: "key"
+        inset: 2
+        frameRadius: 0
+        onActivated: root.activate()
+    }
+
     MouseArea {
         anchors.fill: parent
         onPressed: {
             if (!root.isSelect)
                 root.preSelect()
         }
-        onReleased: {
-            if (root.isSelect)
-                return
-            if (root.menu_item_press(root.screenName))
-                root.select()
-            else
+        onReleased: root.activate()
+        // The menu scrolled away with the press: the entry looks as before it.
+        onCanceled: {
+            if (!root.isSelect)
                 root.unselect()
         }
     }

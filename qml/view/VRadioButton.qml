@@ -22,7 +22,13 @@ RadioButton {
         checked = Qt.binding(function() { return control.isSelect })
     }
 
-    background: Item {}
+    background: Rectangle {
+        color: "transparent"
+        radius: Theme.controlRadius
+        border.width: 2
+        border.color: Theme.focus
+        visible: control.visualFocus
+    }
 
     indicator: Rectangle {
         x: control.leftPadding

@@ -20,6 +20,10 @@ Rectangle {
         }
     }
 
+    VFollowFocus {
+        flickable: flick
+    }
+
     Text {
         id: title
         anchors.top: parent.top

@@ -25,8 +25,8 @@ TextField {
     background: Rectangle {
         color: Theme.control
         radius: Theme.controlRadius
-        border.width: 1
-        border.color: field.isError ? Theme.error : Theme.border
+        border.width: field.activeFocus ? 2 : 1
+        border.color: field.isError ? Theme.error : (field.activeFocus ? Theme.focus : Theme.border)
     }
 
     cursorDelegate: Rectangle {

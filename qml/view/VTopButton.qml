@@ -15,7 +15,13 @@ Rectangle {
     width: 150
     height: 35
     radius: Theme.controlRadius
-    color: mouse.pressed ? Theme.controlPressed : Theme.control
+    color: mouse.pressed || key.down ? Theme.controlPressed : Theme.control
+
+    VKeyTarget {
+        id: key
+        objectName: "key"
+        onActivated: root.onClick()
+    }
 
     Image {
         id: icon

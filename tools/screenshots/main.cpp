@@ -162,6 +162,15 @@ void walk()
         shoot(window, tag + QStringLiteral("-01-connection"));
         click(window, QStringLiteral("connectionParameters"));
         shoot(window, tag + QStringLiteral("-02-connection-parameters"));
+        // The keyboard's place: Tab from the menu to the Connection button.
+        for (int i = 0; i < 20; ++i) {
+            QQuickItem *focus = window->activeFocusItem();
+            if (focus && focus->parentItem()
+                && focus->parentItem()->objectName() == QLatin1String("connectButton"))
+                break;
+            QTest::keyClick(window, Qt::Key_Tab);
+        }
+        shoot(window, tag + QStringLiteral("-02-keyboard-focus"));
         click(window, QStringLiteral("connectionParameters"));
         click(window, QStringLiteral("entryMain"));
         shoot(window, tag + QStringLiteral("-03-main-disconnected"));
