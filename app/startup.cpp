@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/terminationwatch.h"
 #include "app/translate.h"
 #include "backend/alarmhistory.h"
 #include "backend/busmonitor.h"
@@ -59,6 +60,8 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
 
     if (engine->rootObjects().isEmpty())
         return -1;
+    // SIGTERM, SIGINT and SIGHUP end the event loop, so the shutdown below runs.
+    TerminationWatch termination([update = firmwareUpdate.get()] { return update->isRunning(); });
     const int result = QGuiApplication::exec();
 
     // An orderly end: the interface goes first, then what it used; the worker

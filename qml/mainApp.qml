@@ -21,6 +21,9 @@ ApplicationWindow {
     minimumHeight: 600
     title: qsTr("Orvalis Software")
 
+    // Closing during a firmware update would leave the module in its bootloader: asked first.
+    onClosing: function(close) { close.accepted = popupCloseUpdate.mayClose() }
+
     VMenu {
         id: menu
         anchors.left: parent.left
@@ -103,6 +106,13 @@ ApplicationWindow {
     VPopupFirmwareUpdate {
         id: popupFirmwareUpdate
         objectName: "popupFirmwareUpdate"
+    }
+
+    VPopupCloseUpdate {
+        id: popupCloseUpdate
+        objectName: "popupCloseUpdate"
+        updateRunning: popupFirmwareUpdate.isInUpdate
+        onCloseAnyway: app.close()
     }
 
     VPopupBusMonitor {

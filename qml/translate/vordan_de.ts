@@ -1525,6 +1525,25 @@
     </message>
 </context>
 <context>
+    <name>VPopupCloseUpdate</name>
+    <message>
+        <source>Firmware update running</source>
+        <translation>Firmware-Update läuft</translation>
+    </message>
+    <message>
+        <source>An update is running; closing now leaves the module in its bootloader</source>
+        <translation>Ein Update läuft; wird jetzt geschlossen, bleibt das Modul in seinem Bootloader</translation>
+    </message>
+    <message>
+        <source>Keep updating</source>
+        <translation>Update fortsetzen</translation>
+    </message>
+    <message>
+        <source>Close anyway</source>
+        <translation>Trotzdem schließen</translation>
+    </message>
+</context>
+<context>
     <name>VPopupFirmwareUpdate</name>
     <message>
         <source>No file</source>

@@ -1525,6 +1525,25 @@
     </message>
 </context>
 <context>
+    <name>VPopupCloseUpdate</name>
+    <message>
+        <source>Firmware update running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An update is running; closing now leaves the module in its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep updating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VPopupFirmwareUpdate</name>
     <message>
         <source>No file</source>

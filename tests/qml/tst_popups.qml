@@ -92,6 +92,18 @@ Item {
             tryCompare(popupWaiting, "visible", false)
         }
 
+        function test_waitingSpinnerStepsOnlyWhileShown() {
+            var spinner = popupWaiting.contentItem
+            popupWaiting.open()
+            var head = spinner.head
+            tryVerify(function() { return spinner.head !== head }, 1000)
+            popupWaiting.close()
+            tryCompare(popupWaiting, "visible", false)
+            head = spinner.head
+            wait(600)
+            compare(spinner.head, head)
+        }
+
         function test_firmwareUpdateWithoutFile() {
             firmware.open()
             tryCompare(firmware, "opened", true)
