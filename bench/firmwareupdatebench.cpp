@@ -1,7 +1,11 @@
 // Time of a firmware update of a 64 KiB image through the program's own
 // classes to the virtual module, next to the floor the protocol allows: the
 // mandated waits and pauses plus one round trip per command, with the round
-// trips measured in the same run over the same line.
+// trips measured in the same run over the same line. By default the virtual
+// module times its line as a real one at 19200 baud; --line-baud 0 leaves the
+// pseudo-terminal untimed.
+//
+//   bench_firmware_update [--line-baud B] [BYTES]
 
 #include "link/tmodbus.h"
 #include "support/virtualline.h"
@@ -36,9 +40,18 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     qputenv("QT_LOGGING_RULES", qgetenv("BENCH_LOG").isEmpty() ? "*.debug=false" : "");
-    const int size = argc > 1 ? QByteArray(argv[1]).toInt() : 64 * 1024;
+    int size = 64 * 1024;
+    int baud = 19200;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--line-baud"))
+            baud = args.value(++i).toInt();
+        else
+            size = args[i].toInt();
+    }
 
-    VirtualLine line;
+    // The connect below asks for 19200 baud, even parity, the module's own.
+    VirtualLine line(baud > 0 ? QStringList{QStringLiteral("--line-baud"), QString::number(baud)} : QStringList{});
     if (!line.start())
         return 1;
     TModbus worker;
@@ -97,6 +110,8 @@ int main(int argc, char *argv[])
     const double floor = waits + rttSingle /* reset */ + 2 * rttRead /* status checks */
                          + 4 * rttSingle /* checksum and length */
                          + rttBlock * (blocks - pauses + (size % 2048 ? 1 : 0));
+    out << "line: " << (baud > 0 ? QStringLiteral("timed at %1 baud").arg(baud) : QStringLiteral("untimed"))
+        << "\n";
     out << "image: " << size << " bytes, " << blocks << " blocks, " << pauses << " pauses\n";
     out << "result: " << (ok ? "success" : "FAILED") << ", received "
         << (identical ? "byte for byte" : "DIFFERENT") << "\n";

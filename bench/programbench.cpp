@@ -4,8 +4,10 @@
 // plainly it starts the virtual module and launches itself, as the program
 // with a driver hooked in (the same runApplication, resource tree and QML),
 // once per figure. Needs a display: bench/run-program-bench gives it Xvfb.
+// The reference is the same binary showing a minimal window with the same Qt
+// modules and the Material style: what any such program costs here.
 //
-//   bench_program [--runs N] [--seconds S] [startup] [memory] [cpu]
+//   bench_program [--runs N] [--seconds S] [startup] [memory] [parts] [cpu]
 
 #include "app/startup.h"
 #include "support/virtualline.h"
@@ -20,7 +22,9 @@
 #include <QGuiApplication>
 #include <QMap>
 #include <QProcess>
+#include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRandomGenerator>
@@ -32,6 +36,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <malloc.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -51,7 +56,7 @@ void say(const QString &line)
 
 // ---------------------------------------------------------------- the child
 
-enum class Role { Parent, Startup, Memory, Cpu };
+enum class Role { Parent, Startup, Memory, Cpu, Reference, Parts };
 Role role = Role::Parent;
 int cpuSeconds = 60;
 qint64 mainEntryNs = 0;
@@ -108,6 +113,52 @@ void reportMemory(const QString &label)
     say(QStringLiteral("mem %1 %2 %3 %4 %5").arg(label).arg(status.value(QStringLiteral("VmHWM")))
             .arg(status.value(QStringLiteral("VmRSS"))).arg(status.value(QStringLiteral("RssAnon")))
             .arg(status.value(QStringLiteral("RssFile"))));
+}
+
+// Where the resident memory is: mappings by kind from /proc/self/smaps, the
+// largest files, and what malloc holds (kB).
+void reportBreakdown()
+{
+    QFile file(QStringLiteral("/proc/self/smaps"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QMap<QString, qint64> kinds, files;
+    QString kind;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() >= 5 && words[0].contains('-') && !words[0].endsWith(':')) {
+            const QString path = words.size() >= 6 ? QString::fromLocal8Bit(words[5]) : QString();
+            if (path.startsWith(QLatin1Char('/')))
+                kind = QStringLiteral("file:") + path.section(QLatin1Char('/'), -1);
+            else if (path.isEmpty())
+                kind = QStringLiteral("anon");
+            else
+                kind = path; // [heap], [stack], [vvar] ...
+        } else if (words.value(0) == "Rss:") {
+            const qint64 kb = words.value(1).toLongLong();
+            if (kind.startsWith(QLatin1String("file:")))
+                files[kind.mid(5)] += kb;
+            else
+                kinds[kind] += kb;
+        }
+    }
+    qint64 fileTotal = 0;
+    for (qint64 kb : files)
+        fileTotal += kb;
+    kinds[QStringLiteral("files")] = fileTotal;
+    for (auto it = kinds.begin(); it != kinds.end(); ++it)
+        if (it.value() > 0)
+            say(QStringLiteral("map %1 %2").arg(it.key()).arg(it.value()));
+    QList<QPair<qint64, QString>> largest;
+    for (auto it = files.begin(); it != files.end(); ++it)
+        largest << qMakePair(it.value(), it.key());
+    std::sort(largest.begin(), largest.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (int i = 0; i < qMin(12, largest.size()); ++i)
+        say(QStringLiteral("file %1 %2").arg(largest[i].second).arg(largest[i].first));
+    const struct mallinfo2 info = mallinfo2();
+    say(QStringLiteral("malloc in-use %1 free %2 mmapped %3 threads %4")
+            .arg(qint64(info.uordblks / 1024)).arg(qint64(info.fordblks / 1024)).arg(qint64(info.hblkhd / 1024))
+            .arg(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()));
 }
 
 // CPU time of every thread, by name, in clock ticks.
@@ -308,6 +359,7 @@ void memoryRound(QQuickWindow *window, QObject *backend)
     openPage(window, QStringLiteral("entryConnection"));
     settle(3000);
     reportMemory(QStringLiteral("end"));
+    reportBreakdown();
 }
 
 void cpuStates(QQuickWindow *window, QObject *backend)
@@ -336,13 +388,61 @@ void cpuStates(QQuickWindow *window, QObject *backend)
     measureCpu(QStringLiteral("charts-12"), cpuSeconds);
 }
 
+// What each part of the main window holds while hidden: the malloc'd memory
+// and the resident size that go when it is deleted, the file dialogs first.
+void partsOfWindow(QQuickWindow *window)
+{
+    settle(2000);
+    QQmlEngine *engine = qmlEngine(window);
+    auto measure = [engine] {
+        engine->collectGarbage();
+        settle(300);
+        malloc_trim(0);
+        return qMakePair(qint64(mallinfo2().uordblks / 1024), procStatus().value(QStringLiteral("VmRSS")));
+    };
+    auto drop = [&](const QString &label, const QList<QObject *> &objects) {
+        const auto before = measure();
+        for (QObject *o : objects)
+            delete o;
+        const auto after = measure();
+        say(QStringLiteral("part %1 %2 %3").arg(label).arg(before.first - after.first).arg(before.second - after.second));
+    };
+    const auto start = measure();
+    say(QStringLiteral("part whole-start %1 %2").arg(start.first).arg(start.second));
+    QList<QObject *> dialogs;
+    for (QObject *o : window->findChildren<QObject *>())
+        if (QByteArray(o->metaObject()->className()).contains("FileDialog"))
+            dialogs << o;
+    // Only the outermost of nested dialog objects.
+    QList<QObject *> outer;
+    for (QObject *d : dialogs) {
+        bool nested = false;
+        for (QObject *p = d->parent(); p; p = p->parent())
+            nested = nested || dialogs.contains(p);
+        if (!nested)
+            outer << d;
+    }
+    drop(QStringLiteral("file-dialogs(%1)").arg(outer.size()), outer);
+    for (const char *name : {"popupBusMonitor", "popupFirmwareUpdate", "popupAlert", "popupWaiting",
+                             "chartsPage", "settingsPage", "alarmPage", "measurementPage",
+                             "communicationPage", "mainPage"}) {
+        QObject *o = window->findChild<QObject *>(QLatin1String(name));
+        if (o)
+            drop(QLatin1String(name), {o});
+    }
+    const auto end = measure();
+    say(QStringLiteral("part whole-end %1 %2").arg(end.first).arg(end.second));
+}
+
 void drive()
 {
     QQuickWindow *window = nullptr;
     if (!waitUntil([&] { return windowFrameNs.load() != 0 && (window = mainWindow()) != nullptr; }, 20000))
         fail(QStringLiteral("the main window did not show"));
     QObject *backend = backendOf(window);
-    if (role == Role::Memory)
+    if (role == Role::Parts)
+        partsOfWindow(window);
+    else if (role == Role::Memory)
         memoryRound(window, backend);
     else
         cpuStates(window, backend);
@@ -385,12 +485,74 @@ public:
     QList<QObject *> seen;
 };
 
+// The reference: every module the program imports, the Material style from
+// the same resource tree; a splash of the same size for a second, then a
+// window of the same size with a label and a button.
+const char referenceQml[] = R"(
+import QtQml 2.15
+import QtQuick 2.15
+import QtQuick.Window 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Dialogs 1.3
+import QtQuick.Controls 1.4 as C1
+Window {
+    id: splash
+    flags: Qt.SplashScreen
+    width: 500
+    height: 190
+    visible: true
+    Text { anchors.centerIn: parent; text: "Reference" }
+    Timer {
+        interval: 1000
+        running: true
+        onTriggered: { splash.close(); main.show() }
+    }
+    ApplicationWindow {
+        id: main
+        width: 1024
+        height: 768
+        title: "Reference"
+        ColumnLayout {
+            anchors.centerIn: parent
+            Label { text: "Reference window" }
+            Button { text: "Button" }
+        }
+    }
+}
+)";
+
+int runReference(int &argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QQmlApplicationEngine engine;
+    engine.loadData(referenceQml, QUrl(QStringLiteral("qrc:/reference.qml")));
+    return engine.rootObjects().isEmpty() ? 1 : QGuiApplication::exec();
+}
+
 void hookChild()
 {
     if (role == Role::Parent)
         return;
     qApp->installEventFilter(new FrameWatch);
-    if (role == Role::Startup) {
+    if (role == Role::Reference) {
+        auto *poll = new QTimer(qApp);
+        QObject::connect(poll, &QTimer::timeout, [poll] {
+            if (splashFrameNs.load() == 0 || windowFrameNs.load() == 0)
+                return;
+            poll->stop();
+            say(QStringLiteral("t main %1").arg(mainEntryNs));
+            say(QStringLiteral("t splash %1").arg(splashFrameNs.load()));
+            say(QStringLiteral("t surface %1").arg(windowSurfaceNs));
+            say(QStringLiteral("t window %1").arg(windowFrameNs.load()));
+            reportMemory(QStringLiteral("shown"));
+            settle(3000);
+            reportMemory(QStringLiteral("end"));
+            reportBreakdown();
+            QCoreApplication::exit(0);
+        });
+        poll->start(2);
+    } else if (role == Role::Startup) {
         // Reported from the main thread as soon as both frames are out.
         auto *poll = new QTimer(qApp);
         QObject::connect(poll, &QTimer::timeout, [poll] {
@@ -434,7 +596,13 @@ Child runChild(const QString &mode, const QStringList &extra, int timeoutMs)
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QStringList args{QStringLiteral("--child"), mode};
     child.launchNs = monotonicNs();
-    process.start(QCoreApplication::applicationFilePath(), args + extra);
+    // BENCH_CHILD_WRAPPER runs each child under a tool, e.g. "heaptrack -o /tmp/ht".
+    QStringList wrapper = qEnvironmentVariable("BENCH_CHILD_WRAPPER").split(' ', Qt::SkipEmptyParts);
+    if (!wrapper.isEmpty())
+        process.start(wrapper.takeFirst(), wrapper + QStringList{QCoreApplication::applicationFilePath()} + args
+                                               + extra);
+    else
+        process.start(QCoreApplication::applicationFilePath(), args + extra);
     if (!process.waitForStarted(10000))
         return child;
     QByteArray out;
@@ -512,7 +680,60 @@ bool startup(int runs)
     say(QStringLiteral("    of which the 1000 ms, the window built and show() called: ") + spread(built));
     say(QStringLiteral("    of which show() to its first frame:                       ") + spread(firstFrame));
     say(QStringLiteral("  to the main window:           ") + spread(toWindow));
+
+    // The same launches of the minimal splash and window: what a second
+    // window's first frame costs here.
+    QList<double> refToWindow, refFirstFrame, refLate;
+    for (int i = 0; i < runs; ++i) {
+        const Child c = runChild(QStringLiteral("reference"), {}, 30000);
+        if (!c.ok || !c.times.contains(QStringLiteral("window"))) {
+            say(QStringLiteral("  reference launch %1 failed").arg(i + 1));
+            return false;
+        }
+        auto at = [&](const char *name) { return (c.times[QLatin1String(name)] - c.launchNs) / 1e6; };
+        refToWindow << at("window");
+        refFirstFrame << at("window") - at("surface");
+        refLate << at("window") - at("splash") - 1000;
+    }
+    say(QStringLiteral("  reference (minimal splash, then window), to the window: ") + spread(refToWindow));
+    say(QStringLiteral("    of which its show() to its first frame:                 ") + spread(refFirstFrame));
+    const double late = median(splashToWindow) - 1000;
+    say(QStringLiteral("  main window after the splash's 1000 ms: %1 ms (median), goal 60; "
+                       "the reference's window after its splash's 1000 ms: %2 ms; ratio %3")
+            .arg(late, 0, 'f', 1).arg(median(refLate), 0, 'f', 1)
+            .arg(late / median(refLate), 0, 'f', 2));
     return true;
+}
+
+void printBreakdown(const Child &c, const QString &whose)
+{
+    QStringList kinds, files;
+    for (const QStringList &l : c.lines) {
+        if (l.value(0) == QLatin1String("map"))
+            kinds << l.value(1) + QLatin1Char(' ') + l.value(2);
+        else if (l.value(0) == QLatin1String("file"))
+            files << l.value(1) + QLatin1Char(' ') + l.value(2);
+        else if (l.value(0) == QLatin1String("malloc"))
+            say(QStringLiteral("  %1, malloc (kB): %2").arg(whose, l.mid(1).join(' ')));
+    }
+    say(QStringLiteral("  %1, resident by mapping (kB): %2").arg(whose, kinds.join(", ")));
+    say(QStringLiteral("  %1, largest files (kB): %2").arg(whose, files.join(", ")));
+}
+
+// The minimal window's peak, shown and after three seconds, in kB.
+qint64 referencePeak()
+{
+    const Child c = runChild(QStringLiteral("reference"), {}, 30000);
+    qint64 peak = 0;
+    for (const QStringList &l : c.lines) {
+        if (l.value(0) == QLatin1String("mem")) {
+            say(QStringLiteral("  %1 %2 %3 %4 %5").arg(QStringLiteral("reference ") + l.value(1), -14)
+                    .arg(l.value(2), 8).arg(l.value(3), 8).arg(l.value(4), 8).arg(l.value(5), 8));
+            peak = qMax(peak, l.value(2).toLongLong());
+        }
+    }
+    printBreakdown(c, QStringLiteral("reference"));
+    return c.ok ? peak : 0;
 }
 
 bool memory()
@@ -520,16 +741,36 @@ bool memory()
     say(QStringLiteral("memory over a round of use (kB: VmHWM peak, then VmRSS now = RssAnon + RssFile + RssShmem):"));
     say(QStringLiteral("  %1 %2 %3 %4 %5").arg(QStringLiteral("after"), -14).arg(QStringLiteral("VmHWM"), 8)
             .arg(QStringLiteral("VmRSS"), 8).arg(QStringLiteral("RssAnon"), 8).arg(QStringLiteral("RssFile"), 8));
+    const qint64 reference = referencePeak();
     const Child c = runChild(QStringLiteral("memory"), {}, 300000);
+    qint64 peak = 0;
     for (const QStringList &l : c.lines) {
-        if (l.value(0) == QLatin1String("mem"))
+        if (l.value(0) == QLatin1String("mem")) {
             say(QStringLiteral("  %1 %2 %3 %4 %5").arg(l.value(1), -14).arg(l.value(2), 8).arg(l.value(3), 8)
                     .arg(l.value(4), 8).arg(l.value(5), 8));
-        else if (l.value(0) == QLatin1String("update") || l.value(0) == QLatin1String("note"))
+            peak = qMax(peak, l.value(2).toLongLong());
+        } else if (l.value(0) == QLatin1String("update") || l.value(0) == QLatin1String("note")) {
             say(QStringLiteral("  ") + l.join(' '));
+        }
     }
+    printBreakdown(c, QStringLiteral("the program at the end"));
     if (!c.ok)
         say(QStringLiteral("  the round did not finish"));
+    const qint64 reference2 = referencePeak(); // again, to see the spread
+    if (reference > 0 && reference2 > 0 && peak > 0)
+        say(QStringLiteral("peak after the round %1 kB, minimal window %2 and %3 kB: ratio %4")
+                .arg(peak).arg(reference).arg(reference2)
+                .arg(double(peak) / qMax(reference, reference2), 0, 'f', 3));
+    return c.ok && reference > 0;
+}
+
+bool windowParts()
+{
+    say(QStringLiteral("what the main window's parts hold once shown (kB: malloc'd, resident) that goes with them:"));
+    const Child c = runChild(QStringLiteral("parts"), {}, 60000);
+    for (const QStringList &l : c.lines)
+        if (l.value(0) == QLatin1String("part"))
+            say(QStringLiteral("  %1 %2 %3").arg(l.value(1), -24).arg(l.value(2), 8).arg(l.value(3), 8));
     return c.ok;
 }
 
@@ -564,10 +805,16 @@ int main(int argc, char *argv[])
     mainEntryNs = monotonicNs();
     if (argc >= 3 && qstrcmp(argv[1], "--child") == 0) {
         const QByteArray mode = argv[2];
-        role = mode == "startup" ? Role::Startup : mode == "memory" ? Role::Memory : Role::Cpu;
+        role = mode == "startup"     ? Role::Startup
+               : mode == "memory"    ? Role::Memory
+               : mode == "reference" ? Role::Reference
+               : mode == "parts"     ? Role::Parts
+                                     : Role::Cpu;
         if (argc >= 5 && qstrcmp(argv[3], "--seconds") == 0)
             cpuSeconds = QByteArray(argv[4]).toInt();
         int qtArgc = 1;
+        if (role == Role::Reference)
+            return runReference(qtArgc, argv);
         return runApplication(qtArgc, argv, QUrl(QStringLiteral("qrc:/screen/VSplashScreen.qml")));
     }
 
@@ -606,6 +853,8 @@ int main(int argc, char *argv[])
             ok = startup(runs) && ok;
         else if (part == QLatin1String("memory"))
             ok = memory() && ok;
+        else if (part == QLatin1String("parts"))
+            ok = windowParts() && ok;
         else if (part == QLatin1String("cpu"))
             ok = cpu(seconds) && ok;
         else

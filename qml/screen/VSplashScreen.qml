@@ -2,7 +2,9 @@ import QtQuick 2.15
 import QtQuick.Window 2.15
 import "../theme"
 
-// Shown for a second, then brings up the main window.
+// Shown for a second, then brings up the main window. The main window is
+// built while the splash shows, in slices between its frames, so that it is
+// ready when the second is up instead of being built only then.
 Window {
     id: splash
 
@@ -14,11 +16,74 @@ Window {
     x: (Screen.width - width) / 2
     y: (Screen.height - height) / 2
 
+    // The main window, once shown.
     property var mainWindow: null
+
+    // Held here, so that the collector leaves them alone while they work.
+    property var component: null
+    property var incubator: null
+    property bool building: false
+    property bool timeUp: false
 
     Component.onCompleted: {
         visible = true
         timer.start()
+    }
+
+    // Not before the splash is on screen: it must not wait for the build.
+    onFrameSwapped: build()
+
+    function build() {
+        if (building)
+            return
+        building = true
+        component = Qt.createComponent("../mainApp.qml", Component.Asynchronous)
+        if (component.status === Component.Loading)
+            component.statusChanged.connect(incubate)
+        else
+            incubate()
+    }
+
+    function incubate() {
+        if (incubator || component.status === Component.Loading)
+            return
+        if (component.status !== Component.Ready) {
+            console.log(component.errorString())
+            return
+        }
+        incubator = component.incubateObject(splash, {}, Qt.Asynchronous)
+        incubator.onStatusChanged = function(status) {
+            if (status === Component.Error)
+                failed()
+            else
+                showWhenReady()
+        }
+        if (incubator.status === Component.Error)
+            failed()
+        else
+            showWhenReady()
+    }
+
+    // Created again in one go, which says what went wrong.
+    function failed() {
+        incubator = null
+        component.createObject(splash)
+    }
+
+    function showWhenReady() {
+        if (!timeUp || mainWindow || !incubator)
+            return
+        if (incubator.status === Component.Loading) {
+            incubator.forceCompletion() // finished now rather than a slice per frame
+            if (mainWindow || !incubator)
+                return
+        }
+        if (incubator.status !== Component.Ready)
+            return
+        mainWindow = incubator.object
+        splash.close()
+        splash.releaseResources()
+        mainWindow.show()
     }
 
     Rectangle {
@@ -33,6 +98,8 @@ Window {
             id: logo
             width: 500
             height: width * sourceSize.height / Math.max(1, sourceSize.width)
+            // Decoded at the size shown: the file is almost three times as wide.
+            sourceSize.width: width
             source: "../images/icons/logo/english_logo.png"
             fillMode: Image.PreserveAspectFit
         }
@@ -51,14 +118,9 @@ Window {
         id: timer
         interval: 1000
         onTriggered: {
-            var component = Qt.createComponent("../mainApp.qml")
-            if (component.status !== Component.Ready) {
-                console.log(component.errorString())
-                return
-            }
-            splash.mainWindow = component.createObject(splash)
-            splash.close()
-            splash.mainWindow.show()
+            splash.timeUp = true
+            splash.build() // in case no frame came before
+            splash.showWhenReady()
         }
     }
 }
