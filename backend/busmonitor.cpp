@@ -105,10 +105,21 @@ void BusMonitor::add(const Exchange &exchange)
         batch.start();
 }
 
+void BusMonitor::flushPending()
+{
+    if (!pending.isEmpty())
+        flush();
+}
+
 void BusMonitor::flush()
 {
     batch.stop();
-    emit statisticsChanged();
+    // The counters' line redraws only when they moved.
+    const QVariantMap now = statistics();
+    if (now != shownStatistics) {
+        shownStatistics = now;
+        emit statisticsChanged();
+    }
     if (pending.isEmpty())
         return;
     // More than the ring holds: only the newest count.

@@ -62,6 +62,10 @@ public:
     static const int batchMs = 250;
     // What has come in joins the list now (tests; the timer does it otherwise).
     void flush();
+    // The same, only when something came in. Called as a round of the page's
+    // values is published, so that its rows join the frame the page redraws
+    // for them rather than costing a frame of their own.
+    void flushPending();
 
     // Row `row`, oldest first.
     const Exchange &exchangeAt(int row) const { return at(row); }
@@ -84,6 +88,7 @@ private:
     QVector<Exchange> list;
     QVector<Exchange> pending;
     QTimer batch;
+    QVariantMap shownStatistics; // as last announced
     int rows = 0; // what the view has been told of
 
     bool isActive = false;

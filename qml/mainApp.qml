@@ -56,6 +56,9 @@ ApplicationWindow {
         anchors.top: top_bar.bottom
         anchors.bottom: bottom_bar.top
         currentIndex: 0
+        // Under the bus monitor, which covers it, the page is not drawn: a
+        // software renderer would redraw it at every poll for nothing.
+        visible: !popupBusMonitor.visible
 
         VConnexion {
             id: connexionPage

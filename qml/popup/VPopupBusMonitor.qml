@@ -168,7 +168,7 @@ VPopupBase {
 
             anchors.top: heads.bottom
             anchors.topMargin: 4
-            anchors.bottom: errorText.top
+            anchors.bottom: details.top
             anchors.bottomMargin: 5
             anchors.left: parent.left
             anchors.leftMargin: 20
@@ -178,6 +178,16 @@ VPopupBase {
             boundsBehavior: Flickable.StopAtBounds
             reuseItems: true
             model: busMonitor
+            // Up and Down pick a row, as a click does; its whole text shows below.
+            activeFocusOnTab: true
+            currentIndex: -1
+            highlightMoveDuration: 0
+            highlightFollowsCurrentItem: true
+            highlight: Rectangle {
+                color: Theme.panel
+                border.width: list.activeFocus ? 2 : 0
+                border.color: Theme.focus
+            }
 
             function keepAtEnd() {
                 if (follow && !moving && !scrollBar.pressed)
@@ -190,14 +200,25 @@ VPopupBase {
                     follow = true
                 keepAtEnd()
             }
-            // A new row's wrapped values take their height once laid out.
+            // A failure's wrapped outcome takes its height once laid out.
             onContentHeightChanged: keepAtEnd()
 
             // Glyphs from the font's own bitmaps: far cheaper to draw than distance
             // fields when a software renderer redraws the list at every poll.
             delegate: Item {
+                // What the row below the list shows of the picked exchange.
+                readonly property string wholeText: model.name + ": " + values.text
+
                 width: list.width - 15
                 height: values.y + values.implicitHeight + 5
+
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        list.currentIndex = index
+                        list.forceActiveFocus()
+                    }
+                }
 
                 Text {
                     id: head
@@ -265,8 +286,9 @@ VPopupBase {
                     width: parent.width - list.timeWidth
                     text: rawWords.isSelect ? model.raw : model.values
                     color: Theme.faintText
-                    // Raw words have no spaces to spare.
-                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                    // One line a row keeps the list light to draw; the picked
+                    // row's whole text shows below the list.
+                    elide: Text.ElideRight
                     font.pixelSize: popup.valuesFontSize
                     renderType: Text.NativeRendering
                 }
@@ -286,6 +308,28 @@ VPopupBase {
                     color: Theme.scrollHandle
                 }
             }
+        }
+
+        // The picked exchange in full, selectable to copy.
+        TextEdit {
+            id: details
+            objectName: "details"
+            anchors.bottom: errorText.top
+            anchors.bottomMargin: text !== "" ? 5 : 0
+            anchors.left: parent.left
+            anchors.leftMargin: 20
+            anchors.right: parent.right
+            anchors.rightMargin: 20
+            height: text !== "" ? Math.min(implicitHeight, 4 * popup.valuesFontSize * 1.4) : 0
+            clip: true
+            readOnly: true
+            selectByMouse: true
+            wrapMode: TextEdit.WrapAtWordBoundaryOrAnywhere
+            text: list.currentItem ? list.currentItem.wholeText : ""
+            color: Theme.text
+            selectionColor: Theme.selection
+            selectedTextColor: Theme.textOnDark
+            font.pixelSize: popup.valuesFontSize
         }
 
         VErrorText {

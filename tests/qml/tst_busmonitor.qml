@@ -85,6 +85,28 @@ Item {
             verify(findChild(popup.contentItem, "statistics").text.indexOf("Requests: ") === 0)
         }
 
+        // A row shows one line of values; the picked one shows whole below the
+        // list, and Up picks the one before.
+        function test_pickedRowShowsWhole() {
+            connectToModule()
+            openFromTopBar()
+            backend.refreshMeasurementPage()
+            tryVerify(function() { return row("Minimum and maximum values") !== null }, 5000)
+            mouseClick(button("pauseButton"))
+            var extremes = row("Minimum and maximum values")
+            var details = findChild(popup.contentItem, "details")
+            compare(details.text, "")
+            mouseClick(extremes)
+            var values = findChild(extremes, "values")
+            verify(values.truncated, values.text)
+            compare(details.text, "Minimum and maximum values: " + values.text)
+            var picked = list.currentIndex
+            verify(picked > 0)
+            keyClick(Qt.Key_Up)
+            compare(list.currentIndex, picked - 1)
+            verify(details.text.indexOf(findChild(list.currentItem, "name").text + ": ") === 0, details.text)
+        }
+
         function test_rawWordsInsteadOfValues() {
             connectToModule()
             openFromTopBar()
