@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../view"
 import "../theme"
 
@@ -40,8 +39,7 @@ VPopupBase {
 
     function chooseFile() {
         // Always from the home folder, not where the last choice was made.
-        saveDialog.folder = saveDialog.shortcuts.home
-        saveDialog.open()
+        saveDialog.openAtHome()
     }
 
     // `file` is a path or a file: URL. The monitor writes CSV for a .csv name and
@@ -68,7 +66,7 @@ VPopupBase {
         toEnd()
     }
 
-    FileDialog {
+    VFileDialog {
         id: saveDialog
         objectName: "busMonitorFileDialog"
         title: qsTr("Save the bus monitor's list")

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../view"
 import "../theme"
 
@@ -79,11 +78,10 @@ VPopupBase {
         }
     }
 
-    FileDialog {
+    VFileDialog {
         id: fileDialog
         objectName: "firmwareFileDialog"
         title: qsTr("Select the firmware version to apply.")
-        folder: shortcuts.home
         nameFilters: [qsTr("Binary files") + "(*.bin)"]
         onAccepted: popup.filename = popup.localPath(fileUrl)
         onRejected: popup.filename = ""
@@ -107,8 +105,7 @@ VPopupBase {
             buttonValue: qsTr("Open")
             // From the home folder each time: the dialog keeps where the last choice was made.
             btn.onClick: function() {
-                fileDialog.folder = fileDialog.shortcuts.home
-                fileDialog.open()
+                fileDialog.openAtHome()
             }
         }
 

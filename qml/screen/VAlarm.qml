@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import QtQuick.Dialogs 1.3
 import "../view"
 import "../theme"
 
@@ -14,8 +13,7 @@ VScrollContent {
 
     function chooseHistoryFile() {
         // Always from the home folder, not where the last choice was made.
-        historyDialog.folder = historyDialog.shortcuts.home
-        historyDialog.open()
+        historyDialog.openAtHome()
     }
 
     // `file` is a path or a file: URL, as the dialog gives it.
@@ -23,7 +21,7 @@ VScrollContent {
         alarmHistory.save(String(file))
     }
 
-    FileDialog {
+    VFileDialog {
         id: historyDialog
         objectName: "historyDialog"
         title: qsTr("Save the alarm history")

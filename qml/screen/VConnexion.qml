@@ -285,6 +285,8 @@ VScrollContent {
         Image {
             width: parent.width
             height: width * 518 / 1360
+            // Decoded at the size shown, not at the file's 1360 pixels.
+            sourceSize.width: width
             source: "../images/icons/logo/english_logo.png"
             fillMode: Image.PreserveAspectFit
         }

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3
 import "../view"
 import "../theme"
 
@@ -16,8 +15,7 @@ VScrollContent {
             return
         }
         // Always from the home folder, not where the last choice was made.
-        recordDialog.folder = recordDialog.shortcuts.home
-        recordDialog.open()
+        recordDialog.openAtHome()
     }
 
     // `file` is a path or a file: URL, as the dialog gives it; the recorder
@@ -26,7 +24,7 @@ VScrollContent {
         measurementRecorder.start(String(file))
     }
 
-    FileDialog {
+    VFileDialog {
         id: recordDialog
         objectName: "recordDialog"
         title: qsTr("Record the measurements to a file")

@@ -176,6 +176,8 @@ Rectangle {
             anchors.top: parent.top
             width: parent.width
             height: width * 518 / 1360
+            // Decoded at the size shown, not at the file's 1360 pixels.
+            sourceSize.width: width
             source: "../images/icons/logo/english_logo.png"
             fillMode: Image.PreserveAspectFit
 

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import QtQuick.Dialogs 1.3
 import "../view"
 import "../popup"
 import "../theme"
@@ -46,8 +45,7 @@ VScrollContent {
         // asks before that file is replaced.
         fileDialog.defaultSuffix = operation === "save" ? "json" : ""
         // Always from the home folder, not where the last choice was made.
-        fileDialog.folder = fileDialog.shortcuts.home
-        fileDialog.open()
+        fileDialog.openAtHome()
     }
 
     // `file` is a path or a file: URL, as the dialog gives it. Backend ends a
@@ -77,7 +75,7 @@ VScrollContent {
         }
     }
 
-    FileDialog {
+    VFileDialog {
         id: fileDialog
         objectName: "settingsFileDialog"
         nameFilters: [qsTr("Settings files") + " (*.json)", qsTr("All files") + " (*)"]

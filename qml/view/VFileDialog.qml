@@ -1,0 +1,53 @@
+import QtQuick 2.15
+import QtQuick.Dialogs 1.3
+
+// A file dialog made when it is first opened, not with its page: each one is
+// a whole window of the classic controls, built at start and held for nothing.
+QtObject {
+    id: lazy
+
+    property string title
+    property bool selectExisting: true
+    property string defaultSuffix
+    property var nameFilters: []
+    property url folder
+    // The dialog once made.
+    property var dialog: null
+    readonly property bool visible: dialog ? dialog.visible : false
+    readonly property url fileUrl: dialog ? dialog.fileUrl : ""
+    readonly property string selectedNameFilter: dialog ? dialog.selectedNameFilter : ""
+    readonly property var shortcuts: dialog ? dialog.shortcuts : ({})
+
+    signal accepted()
+    signal rejected()
+
+    onFolderChanged: {
+        if (dialog && dialog.folder !== folder)
+            dialog.folder = folder
+    }
+
+    property Component maker: Component {
+        FileDialog {
+            title: lazy.title
+            selectExisting: lazy.selectExisting
+            defaultSuffix: lazy.defaultSuffix
+            nameFilters: lazy.nameFilters
+            onAccepted: lazy.accepted()
+            onRejected: lazy.rejected()
+        }
+    }
+
+    // Always from the home folder, not where the last choice was made.
+    function openAtHome() {
+        if (!dialog)
+            dialog = maker.createObject(lazy)
+        dialog.folder = dialog.shortcuts.home
+        folder = dialog.folder
+        dialog.open()
+    }
+
+    function close() {
+        if (dialog)
+            dialog.close()
+    }
+}
