@@ -18,6 +18,11 @@
 
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <QTimer>
+
 int runApplication(int &argc, char **argv, const QUrl &splash)
 {
     QGuiApplication app(argc, argv);
@@ -63,6 +68,13 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
         return -1;
     // SIGTERM, SIGINT and SIGHUP end the event loop, so the shutdown below runs.
     TerminationWatch termination([update = firmwareUpdate.get()] { return update->isRunning(); });
+#ifdef __GLIBC__
+    // Pages, popups and reads leave freed memory scattered in the heap; given
+    // back now and then, what stays resident is what is in use.
+    QTimer trim;
+    QObject::connect(&trim, &QTimer::timeout, [] { malloc_trim(0); });
+    trim.start(5000);
+#endif
     const int result = QGuiApplication::exec();
 
     // An orderly end: the interface goes first, then what it used; the worker

@@ -1,36 +1,46 @@
 import QtQuick 2.15
 import "../view"
 
-// Picks a date; the owner closes it once it has the date.
+// Picks a date; the owner closes it once it has the date. The calendar (of the
+// classic controls, a module of its own) is made when first needed.
 VPopupBase {
     id: popup
 
     property var onDateSelect
     property date _selectedDate
-    readonly property alias calendar: cal
+    readonly property alias calendar: calendarLoader.item
+
+    function ensureCalendar() {
+        calendarLoader.active = true
+    }
 
     function setInitDate(initDate) {
         if (String(initDate).indexOf("/") < 0)
             return
         var date = Date.fromLocaleString(Qt.locale(backend.language), initDate, "dd/MM/yyyy")
-        if (!isNaN(date.getTime()))
-            cal.selectedDate = date
+        if (!isNaN(date.getTime())) {
+            ensureCalendar()
+            calendar.selectedDate = date
+        }
+    }
+
+    function confirm() {
+        popup.onDateSelect(Qt.formatDate(calendar.selectedDate, "dd/MM/yyyy"))
     }
 
     on_SelectedDateChanged: {
-        if (!isNaN(_selectedDate.getTime()))
-            cal.selectedDate = _selectedDate
+        if (!isNaN(_selectedDate.getTime())) {
+            ensureCalendar()
+            calendar.selectedDate = _selectedDate
+        }
     }
 
     width: 350
     height: 350
 
-    function confirm() {
-        popup.onDateSelect(Qt.formatDate(cal.selectedDate, "dd/MM/yyyy"))
-    }
-
+    onAboutToShow: ensureCalendar()
     // The arrows move through the days; Return takes the selected one.
-    onOpened: cal.forceActiveFocus()
+    onOpened: calendar.forceActiveFocus()
 
     contentItem: Item {
         Keys.onReturnPressed: popup.confirm()
@@ -41,12 +51,14 @@ VPopupBase {
             text: qsTr("Select a date")
         }
 
-        VCalendar {
-            id: cal
+        Loader {
+            id: calendarLoader
             anchors.top: band.bottom
             anchors.bottom: buttons.top
             anchors.left: parent.left
             anchors.right: parent.right
+            active: false
+            sourceComponent: VCalendar {}
         }
 
         Item {
