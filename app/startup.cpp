@@ -15,13 +15,13 @@
 #include <QQmlContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+#include <QTimer>
 
 #include <memory>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <QTimer>
 
 int runApplication(int &argc, char **argv, const QUrl &splash)
 {
