@@ -50,9 +50,16 @@ Rectangle {
           legends: [qsTr("Phase U Reactive Power"), qsTr("Phase V Reactive Power"), qsTr("Phase W Reactive Power")] }
     ]
     readonly property var phaseTitles: [qsTr("Phase U"), qsTr("Phase V"), qsTr("Phase W")]
-    readonly property var chartRows: [rowVoltage, rowCurrent, rowActive, rowReactive]
     // The angle between the generated current and the measured voltage.
     readonly property real phaseAngle: 70 * Math.PI / 180
+    // Chart.js and the charts cost start-up time and memory while the page
+    // stays hidden until the logo gesture: they are made when the page is
+    // first shown and kept from then on.
+    property bool chartsWanted: false
+
+    onVisibleChanged: if (visible) chartsWanted = true
+    // Shown from the start (no stack around it hides it first).
+    Component.onCompleted: Qt.callLater(function() { if (root.visible) root.chartsWanted = true })
 
     function cleanData() {
         chartsArrayIndex = []
@@ -64,9 +71,10 @@ Rectangle {
         stackLayoutCharts.currentIndex = 0
     }
 
-    // Row r, phase p is chart 3 * r + p, counted from 0.
+    // Row r, phase p is chart 3 * r + p, counted from 0; null until the
+    // charts are made.
     function chartAt(i) {
-        return chartMaker.objectAt(i)
+        return chartGrid.item ? chartGrid.item.charts.objectAt(i) : null
     }
 
     function allSeries() {
@@ -150,8 +158,11 @@ Rectangle {
             append(activeSeries[k], u * currents[k] * Math.cos(phaseAngle))
             append(reactiveSeries[k], u * currents[k] * Math.sin(phaseAngle))
         }
-        for (var i = 0; i < 12; ++i)
-            chartAt(i).animateToNewData()
+        for (var i = 0; i < 12; ++i) {
+            var chart = chartAt(i)
+            if (chart)
+                chart.animateToNewData()
+        }
     }
 
     function onPressGraph(idGraph) {
@@ -171,7 +182,8 @@ Rectangle {
 
     function resizeME() {
         // The view resizes while the page is made, before its charts are.
-        if (chartMaker.count < 12)
+        var grid = chartGrid.item
+        if (!grid || grid.charts.count < 12)
             return
         var w = chartsView.width
         var h = chartsView.height
@@ -183,14 +195,14 @@ Rectangle {
                 n += chartsArrayIndex[3 * r + j] ? 1 : 0
             for (j = 0; j < 3; ++j)
                 chartAt(3 * r + j).calculedWidth = chartsArrayIndex[3 * r + j] ? (w - 20) / n : 0
-            chartRows[r].visible = n > 0
+            grid.rows[r].visible = n > 0
             if (n > 0)
                 ++visibleRows
         }
         var rowHeight = visibleRows > 0 ? (h - 50) / visibleRows : 0
         for (r = 0; r < 4; ++r) {
-            var height = chartRows[r].visible ? rowHeight : 0
-            chartRows[r].height = height
+            var height = grid.rows[r].visible ? rowHeight : 0
+            grid.rows[r].height = height
             for (j = 0; j < 3; ++j)
                 chartAt(3 * r + j).calculedHeigth = height
         }
@@ -338,59 +350,65 @@ Rectangle {
                 }
             }
 
-            Column {
-                id: chartArea
-                objectName: "chartArea"
+            Loader {
+                id: chartGrid
                 anchors.top: closeStrip.bottom
                 anchors.horizontalCenter: parent.horizontalCenter
+                active: root.chartsWanted
+                onLoaded: root.resizeME()
 
-                Row {
-                    id: rowVoltage
-                    anchors.horizontalCenter: parent.horizontalCenter
-                }
+                sourceComponent: Column {
+                    id: chartArea
+                    objectName: "chartArea"
 
-                Row {
-                    id: rowCurrent
-                    anchors.horizontalCenter: parent.horizontalCenter
-                }
+                    readonly property var rows: [rowVoltage, rowCurrent, rowActive, rowReactive]
+                    readonly property alias charts: chartMaker
 
-                Row {
-                    id: rowActive
-                    anchors.horizontalCenter: parent.horizontalCenter
-                }
+                    Row {
+                        id: rowVoltage
+                        anchors.horizontalCenter: parent.horizontalCenter
+                    }
 
-                Row {
-                    id: rowReactive
-                    anchors.horizontalCenter: parent.horizontalCenter
-                }
+                    Row {
+                        id: rowCurrent
+                        anchors.horizontalCenter: parent.horizontalCenter
+                    }
 
-                // Each chart goes into the row of its quantity. An Instantiator,
-                // not a Repeater: what it makes are its own children, so the
-                // window finds the charts by name (the screenshot walk does).
-                Instantiator {
-                    id: chartMaker
-                    // A count, not the table: a new model would make the charts anew.
-                    model: 12
+                    Row {
+                        id: rowActive
+                        anchors.horizontalCenter: parent.horizontalCenter
+                    }
 
-                    // Sized as soon as they are made: hidden until Start.
-                    Component.onCompleted: root.resizeME()
+                    Row {
+                        id: rowReactive
+                        anchors.horizontalCenter: parent.horizontalCenter
+                    }
 
-                    VChart {
-                        readonly property int row: Math.floor(index / 3)
+                    // Each chart goes into the row of its quantity. An Instantiator,
+                    // not a Repeater: what it makes are its own children, so the
+                    // window finds the charts by name (the screenshot walk does).
+                    Instantiator {
+                        id: chartMaker
+                        // A count, not the table: a new model would make the charts anew.
+                        model: 12
 
-                        parent: root.chartRows[row]
-                        objectName: "chart" + idGraph
-                        idGraph: index + 1
-                        // Each sample draws at once.
-                        animationDuration: 0
-                        chart_labels: root.chartsYAxeLabel
-                        chart_datas: root.allSeries()[index]
-                        chart_title: root.phaseTitles[index % 3]
-                        chart_legend: root.chartTable[row].legends[index % 3]
-                        chart_unitX: qsTr("Second")
-                        chart_unitY: root.chartTable[row].unit
-                        suggestedMax: root.chartTable[row].suggestedMax
-                        onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                        VChart {
+                            readonly property int row: Math.floor(index / 3)
+
+                            parent: chartArea.rows[row]
+                            objectName: "chart" + idGraph
+                            idGraph: index + 1
+                            // Each sample draws at once.
+                            animationDuration: 0
+                            chart_labels: root.chartsYAxeLabel
+                            chart_datas: root.allSeries()[index]
+                            chart_title: root.phaseTitles[index % 3]
+                            chart_legend: root.chartTable[row].legends[index % 3]
+                            chart_unitX: qsTr("Second")
+                            chart_unitY: root.chartTable[row].unit
+                            suggestedMax: root.chartTable[row].suggestedMax
+                            onClick: function(idGraph) { root.onPressGraph(idGraph) }
+                        }
                     }
                 }
             }

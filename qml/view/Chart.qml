@@ -17,6 +17,8 @@ Canvas {
     // (milliseconds); read by tests and the benchmark.
     readonly property int drawCount: priv.drawCount
     readonly property real paintMilliseconds: priv.paintMilliseconds
+    // Where the last draw put the plot inside the axes (Chart.js' chartArea).
+    readonly property rect plotArea: priv.plotArea
 
     // Not named update(): that would shadow the item's own slot, which the
     // canvas' texture calls after every paint.
@@ -35,6 +37,7 @@ Canvas {
         property bool flushOnly: false
         property int drawCount: 0
         property real paintMilliseconds: 0
+        property rect plotArea
 
         function renew() {
             if (chart) {
@@ -66,7 +69,9 @@ Canvas {
             }
             if (!priv.chart) {
                 priv.chart = Adaptor.create(canvas, chartType, chartData, chartOptions,
-                                            chartAnimationDuration, function() {
+                                            chartAnimationDuration, function(area) {
+                                                priv.plotArea = Qt.rect(area.left, area.top, area.right - area.left,
+                                                                        area.bottom - area.top)
                                                 priv.drawCount++
                                                 // A draw from an animation frame
                                                 // shows at the next paint.

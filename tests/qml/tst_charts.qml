@@ -1,15 +1,47 @@
 import QtQuick 2.15
+import QtQuick.Layouts 1.15
 import QtTest 1.2
+import "qrc:/screen"
 
 // The charts page in the window's frame, with a real Backend: selection, the
 // samples taken on every end of a read, the one-chart view and the layout.
 Item {
+    id: frame
+
     width: 1024
     height: 768
 
     ChartsHarness {
         id: h
         anchors.fill: parent
+    }
+
+    // A charts page in a frame of its own that nobody has shown yet.
+    Component {
+        id: unshownFrame
+
+        Item {
+            property int textFontSize: 16
+            property int textErrorFontSize: 11
+            property int titleFontSize: 25
+            property int titlePopupFontSize: 19
+            property alias page: page
+            property alias pages: pages
+
+            // Beside the menu, which cleanup() clicks.
+            x: 200
+            width: 824
+            height: 768
+
+            StackLayout {
+                id: pages
+                anchors.fill: parent
+                currentIndex: 0
+
+                Item {}
+                VCharts { id: page }
+            }
+        }
     }
 
     SignalSpy {
@@ -94,6 +126,8 @@ Item {
                 tryCompare(alert, "visible", false)
             }
             page.refreshTimelaps = 1000
+            frame.width = 1024
+            frame.height = 768
             if (backend.connectionState) {
                 leave()
                 mouseClick(findChild(h.connexionPage, "connectButton"))
@@ -306,6 +340,72 @@ Item {
             tryVerify(function() { return chart1.drawCount > 0 })
             mouseClick(findChild(page, "closeCharts"))
             verify(!timer.running)
+        }
+
+        // However many rows share the window, each chart keeps at least half
+        // its height for the plot, as Chart.js laid it out.
+        function test_shortChartsKeepHalfForThePlot_data() {
+            var all = [0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11]
+            return [
+                { tag: "twelve at 800 x 600", width: 800, height: 600, flags: all },
+                { tag: "twelve at 1024 x 768", width: 1024, height: 768, flags: all },
+                { tag: "nine at 800 x 600", width: 800, height: 600, flags: all.slice(0, 9) },
+                { tag: "six at 800 x 600", width: 800, height: 600, flags: all.slice(0, 6) }
+            ]
+        }
+
+        function test_shortChartsKeepHalfForThePlot(data) {
+            frame.width = data.width
+            frame.height = data.height
+            select(data.flags)
+            start()
+            for (var i = 0; i < 21; ++i)
+                sample(["231.40", "229.85", "230.10"])
+            for (var k = 0; k < data.flags.length; ++k) {
+                var n = data.flags[k] + 1
+                var inner = findChild(chart(n), "chart")
+                verify(inner.height > 0, "chart " + n + " shown")
+                // Drawn at its size, with the last sample.
+                tryVerify(function() { return inner.drawCount > 0 && inner.plotArea.width > 0 })
+                var draws = inner.drawCount
+                sample()
+                tryVerify(function() { return inner.drawCount > draws })
+                verify(inner.plotArea.height >= inner.height / 2,
+                       "chart " + n + ": plot " + inner.plotArea.height + " of " + inner.height)
+            }
+        }
+
+        // Nothing of the charts or of Chart.js exists before the page is
+        // first shown; calls the menu makes on the page still work.
+        function test_chartsMadeWhenThePageIsFirstShown() {
+            var holder = createTemporaryObject(unshownFrame, frame)
+            var fresh = holder.page
+            wait(50)
+            verify(!fresh.visible)
+            compare(findChild(fresh, "chart1"), null)
+            compare(findChild(fresh, "chartArea"), null)
+            fresh.cleanData()
+            fresh.addSample()
+            verify(findChild(fresh, "stackLayoutCharts") !== null)
+            verify(findChild(fresh, "closeCharts") !== null)
+
+            holder.pages.currentIndex = 1
+            verify(fresh.visible)
+            var first = findChild(fresh, "chart1")
+            verify(first !== null)
+            // Kept while hidden again.
+            holder.pages.currentIndex = 0
+            holder.pages.currentIndex = 1
+            compare(findChild(fresh, "chart1"), first)
+
+            var boxLine = findChild(fresh, "lineVoltage")
+            mouseClick(boxLine.children[0].children[1].children[0].children[0])
+            mouseClick(findChild(fresh, "startButton"))
+            compare(findChild(fresh, "stackLayoutCharts").currentIndex, 1)
+            sample(["230.00", "230.00", "230.00"])
+            var inner = findChild(first, "chart")
+            tryVerify(function() { return inner.drawCount > 0 && inner.plotArea.height > 0 })
+            compare(fresh.chartsVoltageL1, ["230.00"])
         }
 
         function switchLanguage(index) {
