@@ -340,6 +340,15 @@ Rectangle {
                         fillMode: Image.PreserveAspectFit
                     }
 
+                    VKeyTarget {
+                        objectName: "key"
+                        frameRadius: 2
+                        onActivated: {
+                            stackLayoutCharts.currentIndex = 0
+                            root.resizeME()
+                        }
+                    }
+
                     MouseArea {
                         anchors.fill: parent
                         onClicked: {

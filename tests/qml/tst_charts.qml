@@ -141,6 +141,29 @@ Item {
                 box(Math.floor(i / 3), i % 3).checked = false
         }
 
+        // By keyboard alone: Tab through the boxes, Space ticks, Return starts;
+        // the close mark is reached and pressed the same way.
+        function test_keyboard() {
+            select([])
+            box(0, 0).forceActiveFocus()
+            keyClick(Qt.Key_Space)
+            verify(box(0, 0).checked)
+            keyClick(Qt.Key_Tab)
+            verify(box(0, 1).activeFocus)
+            keyClick(Qt.Key_Space)
+            verify(box(0, 1).checked)
+            for (var i = 0; i < 12 && !findChild(page, "startButton").keyTarget.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Return)
+            compare(views.currentIndex, 1)
+            var close = findChild(findChild(page, "closeCharts"), "key")
+            for (i = 0; i < 20 && !close.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            verify(close.visualFocus)
+            keyClick(Qt.Key_Space)
+            compare(views.currentIndex, 0)
+        }
+
         function test_startWithoutABoxIsRefused() {
             select([])
             start()
