@@ -130,6 +130,178 @@ function rememberFont(ctx) {
     }
 }
 
+// Each fillText() makes the glyphs' outlines anew, hinting included, which
+// costs more than the rest of a text's drawing. Most texts come back at the
+// same place from draw to draw (title, axis names, vertical tick labels), so
+// a text met again in the next draw is drawn once more as usual and its pixels
+// are taken from the canvas; from then on they are copied in. They are taken
+// only where the canvas was still empty before the text, so the copy lands on
+// the same empty pixels and leaves the others as they are: the same picture.
+// A text under a transform this does not follow is always drawn.
+function reuseTexts(ctx) {
+    var proto = Object.getPrototypeOf(ctx)
+    var names = ["save", "restore", "translate", "rotate", "scale", "setTransform", "resetTransform",
+                 "transform", "fillText", "measureText"]
+    var raw = {}
+    names.forEach(function(name) { raw[name] = ctx[name] })
+    var rawSave = proto.save
+    var rawRestore = proto.restore
+    var matrix = [1, 0, 0, 1, 0, 0]    // a b c d e f as in setTransform(), null when unknown
+    var stack = []
+    var texts = {}                     // key: { used: draw, image, x, y } or { used, never }
+    var draw = 0
+
+    function wrap(name, value) {
+        Object.defineProperty(ctx, name, { configurable: true, value: value })
+    }
+    wrap("save", function() {
+        stack.push(matrix && matrix.slice())
+        raw.save.call(ctx)
+    })
+    wrap("restore", function() {
+        raw.restore.call(ctx)
+        if (stack.length > 0)
+            matrix = stack.pop()
+    })
+    wrap("translate", function(x, y) {
+        raw.translate.call(ctx, x, y)
+        if (matrix) {
+            matrix[4] += matrix[0] * x + matrix[2] * y
+            matrix[5] += matrix[1] * x + matrix[3] * y
+        }
+    })
+    wrap("rotate", function(angle) {
+        raw.rotate.call(ctx, angle)
+        if (matrix && angle !== 0) {
+            var cos = Math.cos(angle)
+            var sin = Math.sin(angle)
+            var m = matrix
+            matrix = [m[0] * cos + m[2] * sin, m[1] * cos + m[3] * sin,
+                      m[2] * cos - m[0] * sin, m[3] * cos - m[1] * sin, m[4], m[5]]
+        }
+    })
+    wrap("scale", function(x, y) {
+        raw.scale.call(ctx, x, y)
+        if (matrix)
+            matrix = [matrix[0] * x, matrix[1] * x, matrix[2] * y, matrix[3] * y, matrix[4], matrix[5]]
+    })
+    wrap("setTransform", function(a, b, c, d, e, f) {
+        raw.setTransform.apply(ctx, arguments)
+        matrix = [a, b, c, d, e, f]
+    })
+    wrap("resetTransform", function() {
+        raw.resetTransform.call(ctx)
+        matrix = [1, 0, 0, 1, 0, 0]
+    })
+    wrap("transform", function() {
+        raw.transform.apply(ctx, arguments)
+        matrix = null
+    })
+
+    // The canvas' pixels that may take ink from the text: its advance and a
+    // font size around it whatever the alignment, in the canvas' own pixels.
+    function inkBox(text, x, y) {
+        var size = /(\d+(?:\.\d+)?)px/.exec(ctx.font)
+        if (!size)
+            return null
+        size = Number(size[1])
+        var width = raw.measureText.call(ctx, text).width
+        var xs = [x - width - size, x + width + size]
+        var ys = [y - 2 * size, y + 2 * size]
+        var left = Infinity, top = Infinity, right = -Infinity, bottom = -Infinity
+        for (var i = 0; i < 2; ++i) {
+            for (var j = 0; j < 2; ++j) {
+                var px = matrix[0] * xs[i] + matrix[2] * ys[j] + matrix[4]
+                var py = matrix[1] * xs[i] + matrix[3] * ys[j] + matrix[5]
+                left = Math.min(left, px)
+                right = Math.max(right, px)
+                top = Math.min(top, py)
+                bottom = Math.max(bottom, py)
+            }
+        }
+        left = Math.max(0, Math.floor(left))
+        top = Math.max(0, Math.floor(top))
+        right = Math.min(Math.floor(ctx.canvas.width), Math.ceil(right))
+        bottom = Math.min(Math.floor(ctx.canvas.height), Math.ceil(bottom))
+        if (right <= left || bottom <= top)
+            return null
+        return { x: left, y: top, width: right - left, height: bottom - top }
+    }
+
+    // Draws the text and keeps its pixels, or returns false where the text
+    // touched what was drawn before it.
+    function take(entry, text, x, y, args) {
+        var box = inkBox(text, x, y)
+        if (!box) {
+            raw.fillText.apply(ctx, args)
+            return false
+        }
+        var before = ctx.getImageData(box.x, box.y, box.width, box.height).data
+        raw.fillText.apply(ctx, args)
+        var after = ctx.getImageData(box.x, box.y, box.width, box.height)
+        var data = after.data
+        var inked = false
+        for (var i = 0; i < data.length; i += 4) {
+            if (before[i + 3] === 0 && before[i] === 0 && before[i + 1] === 0 && before[i + 2] === 0) {
+                inked = inked || data[i + 3] !== 0
+                continue
+            }
+            if (data[i] !== before[i] || data[i + 1] !== before[i + 1] || data[i + 2] !== before[i + 2]
+                    || data[i + 3] !== before[i + 3])
+                return false
+            data[i] = data[i + 1] = data[i + 2] = data[i + 3] = 0
+        }
+        if (!inked)
+            return false
+        entry.image = after
+        entry.x = box.x
+        entry.y = box.y
+        return true
+    }
+
+    wrap("fillText", function(text, x, y, maxWidth) {
+        var style = ctx.fillStyle
+        if (!matrix || typeof style !== "string")
+            return raw.fillText.apply(ctx, arguments)
+        var key = [text, x, y, maxWidth, ctx.font, style, ctx.globalAlpha, ctx.textAlign, ctx.textBaseline,
+                   matrix.join(" ")].join("\n")
+        var entry = texts[key]
+        if (!entry) {
+            texts[key] = { used: draw }
+            return raw.fillText.apply(ctx, arguments)
+        }
+        var seenBefore = entry.used < draw
+        entry.used = draw
+        if (entry.image) {
+            rawSave.call(ctx)
+            raw.setTransform.call(ctx, 1, 0, 0, 1, 0, 0)
+            ctx.drawImage(entry.image, entry.x, entry.y)
+            rawRestore.call(ctx)
+            return
+        }
+        if (entry.never || !seenBefore)
+            return raw.fillText.apply(ctx, arguments)
+        // Drawn by take() either way.
+        entry.never = !take(entry, String(text), x, y, arguments)
+    })
+
+    // Each draw starts from the untransformed context; texts not met lately
+    // go, all of them for a new chart.
+    return function(anew) {
+        if (anew)
+            texts = {}
+        ++draw
+        matrix = [1, 0, 0, 1, 0, 0]
+        stack = []
+        if (draw % 16 === 0) {
+            Object.keys(texts).forEach(function(key) {
+                if (texts[key].used < draw - 2)
+                    delete texts[key]
+            })
+        }
+    }
+}
+
 // Chart.js' default font family is a list of four, and the Context2D looks
 // each one up in the font database at every assignment. The family the
 // context settles on is named instead, which draws the same and parses faster.
@@ -173,9 +345,16 @@ function create(item, type, data, options, duration, afterDraw) {
     var ctx = item.getContext("2d")
     var forget = ctx._forgetFont
     if (!forget) {
-        forget = rememberFont(ctx)
+        var fonts = rememberFont(ctx)
+        var texts = reuseTexts(ctx)
+        forget = function(anew) {
+            fonts()
+            texts(anew)
+        }
         Object.defineProperty(ctx, "_forgetFont", { value: forget })
     }
+    // Texts taken under an earlier chart may have had other pixels around them.
+    forget(true)
     if (!familySettled) {
         settleFontFamily(ctx)
         familySettled = true
@@ -249,12 +428,17 @@ function dataRange(up) {
     return range.join()
 }
 
+function labelCount(chart) {
+    return chart.data.labels ? chart.data.labels.length : -1
+}
+
 function keepLayout(chart, watched) {
     var across = watched.across
     watched.kept = {
         width: chart.width,
         height: chart.height,
         range: dataRange(watched.up),
+        count: labelCount(chart),
         labels: labelSizes(across),
         place: [across.left, across.top, across.right, across.bottom, across.width, across.height]
     }
@@ -264,7 +448,9 @@ function layoutKept(chart, watched) {
     var kept = watched && watched.kept
     if (!kept || kept.width !== chart.width || kept.height !== chart.height)
         return false
-    if (dataRange(watched.up) !== kept.range)
+    // With another number of labels it is laid out anew without trying the
+    // axis first: while the charts fill, every sample adds one.
+    if (labelCount(chart) !== kept.count || dataRange(watched.up) !== kept.range)
         return false
     var across = watched.across
     across.update.apply(across, watched.lastUpdate)

@@ -50,6 +50,19 @@ Item {
         height: 300
     }
 
+    // The same texts drawn with and without the adaptor's reuse of them.
+    Canvas {
+        id: reused
+        width: 120
+        height: 60
+    }
+    Canvas {
+        id: direct
+        y: 60
+        width: 120
+        height: 60
+    }
+
     // Starts with no size, as a chart the page's layout hides.
     Chart {
         id: hidden
@@ -277,6 +290,44 @@ Item {
             reference.destroy()
             chart.chartData = oldData
             chart.chartOptions = oldOptions
+        }
+
+        // A text met again is copied from the pixels it left the draw before:
+        // turned, at fractions of a pixel, and drawn as usual over ink.
+        function test_reusedTextsDrawAsTexts() {
+            var ours = reused.getContext("2d")
+            var fonts = Adaptor.rememberFont(ours)
+            var texts = Adaptor.reuseTexts(ours)
+            var theirs = direct.getContext("2d")
+            var scene = function(ctx, label) {
+                ctx.clearRect(0, 0, 120, 60)
+                ctx.fillStyle = "rgba(64,64,64,0.5)"
+                ctx.fillRect(0, 32, 120, 28)
+                ctx.font = "12px sans-serif"
+                ctx.textAlign = "center"
+                ctx.textBaseline = "middle"
+                ctx.fillStyle = "#666"
+                ctx.save()
+                ctx.translate(30.3, 15.6)
+                ctx.rotate(-0.5)
+                ctx.fillText("Volts", 0, 0)
+                ctx.restore()
+                ctx.fillText("Over", 60.5, 40.25)
+                ctx.fillText(label, 90.7, 12.2)
+            }
+            for (var i = 0; i < 4; ++i) {
+                fonts()
+                texts()
+                scene(ours, "n" + i)
+                scene(theirs, "n" + i)
+                reused.requestPaint()
+                direct.requestPaint()
+                wait(20)
+                var a = ours.getImageData(0, 0, 120, 60)
+                var b = theirs.getImageData(0, 0, 120, 60)
+                verify(inked({ data: a.data, at: function(x, y) { return 4 * (y * 120 + x) } }, 0, 0, 60, 30) > 50)
+                compare(differences(a, b), 0, "draw " + i)
+            }
         }
 
         function test_waitsWhileItHasNoSize() {
