@@ -58,7 +58,6 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), alarmHistory);
     // Listens to the link only while its view is open.
     auto *busMonitor = new BusMonitor(worker->client(), backend.get());
-    QObject::connect(backend.get(), &Backend::measurementsRead, busMonitor, &BusMonitor::flushPending);
     engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), busMonitor);
     engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
     engine->load(splash);

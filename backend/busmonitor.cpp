@@ -1,5 +1,6 @@
 #include "backend/busmonitor.h"
 
+#include "backend/backend.h"
 #include "backend/csvtext.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
@@ -52,8 +53,10 @@ QString answerKey(const Exchange &e)
 
 } // namespace
 
-BusMonitor::BusMonitor(Modbus *client, QObject *parent) : QAbstractListModel(parent), client(client)
+BusMonitor::BusMonitor(Modbus *client, Backend *backend) : QAbstractListModel(backend), client(client)
 {
+    if (backend)
+        connect(backend, &Backend::measurementsRead, this, &BusMonitor::flushPending);
     batch.setSingleShot(true);
     batch.setInterval(batchMs);
     connect(&batch, &QTimer::timeout, this, &BusMonitor::flush);

@@ -8,6 +8,7 @@
 #include <QVariantMap>
 #include <QVector>
 
+class Backend;
 class Modbus;
 
 // The bus monitor's list: every request on the link and how it ended, its
@@ -40,7 +41,9 @@ public:
 
     static const int capacity = 2000;
 
-    explicit BusMonitor(Modbus *client, QObject *parent = nullptr);
+    // Listens to `client`. `backend`, when given, owns the monitor, and each
+    // round of measurements it publishes brings in the rows that came with it.
+    explicit BusMonitor(Modbus *client, Backend *backend = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;

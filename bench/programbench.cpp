@@ -535,24 +535,7 @@ void hookChild()
     if (role == Role::Parent)
         return;
     qApp->installEventFilter(new FrameWatch);
-    if (role == Role::Reference) {
-        auto *poll = new QTimer(qApp);
-        QObject::connect(poll, &QTimer::timeout, [poll] {
-            if (splashFrameNs.load() == 0 || windowFrameNs.load() == 0)
-                return;
-            poll->stop();
-            say(QStringLiteral("t main %1").arg(mainEntryNs));
-            say(QStringLiteral("t splash %1").arg(splashFrameNs.load()));
-            say(QStringLiteral("t surface %1").arg(windowSurfaceNs));
-            say(QStringLiteral("t window %1").arg(windowFrameNs.load()));
-            reportMemory(QStringLiteral("shown"));
-            settle(3000);
-            reportMemory(QStringLiteral("end"));
-            reportBreakdown();
-            QCoreApplication::exit(0);
-        });
-        poll->start(2);
-    } else if (role == Role::Startup) {
+    if (role == Role::Reference || role == Role::Startup) {
         // Reported from the main thread as soon as both frames are out.
         auto *poll = new QTimer(qApp);
         QObject::connect(poll, &QTimer::timeout, [poll] {
@@ -565,6 +548,11 @@ void hookChild()
             say(QStringLiteral("t expose %1").arg(windowExposeNs));
             say(QStringLiteral("t window %1").arg(windowFrameNs.load()));
             reportMemory(QStringLiteral("shown"));
+            if (role == Role::Reference) {
+                settle(3000);
+                reportMemory(QStringLiteral("end"));
+                reportBreakdown();
+            }
             QCoreApplication::exit(0);
         });
         poll->start(2);

@@ -1,8 +1,7 @@
 import QtQuick 2.15
-import QtQuick.Window 2.15
 
 // Scrolls a flickable so that the item the keyboard moves to inside it shows.
-Item {
+VWindowFocus {
     id: follow
 
     property Flickable flickable: null
@@ -35,11 +34,5 @@ Item {
         flickable.contentY = Math.max(0, Math.min(y, flickable.contentHeight - flickable.height))
     }
 
-    width: 0
-    height: 0
-
-    Connections {
-        target: follow.Window.window
-        function onActiveFocusItemChanged() { follow.reveal(follow.Window.window.activeFocusItem) }
-    }
+    onCurrentChanged: reveal(current)
 }

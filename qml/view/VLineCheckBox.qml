@@ -41,50 +41,17 @@ Item {
             Item {
                 width: root.cellWidth
                 height: root.cellHeight
-                C1.CheckBox { id: box0; anchors.centerIn: parent }
-                Rectangle {
-                    x: box0.x - 3
-                    y: box0.y - 3
-                    width: box0.width + 6
-                    height: box0.height + 6
-                    color: "transparent"
-                    radius: 3
-                    border.width: 2
-                    border.color: Theme.focus
-                    visible: box0.activeFocus
-                }
+                C1.CheckBox { anchors.centerIn: parent; VFocusFrame {} }
             }
             Item {
                 width: root.cellWidth
                 height: root.cellHeight
-                C1.CheckBox { id: box1; anchors.centerIn: parent }
-                Rectangle {
-                    x: box1.x - 3
-                    y: box1.y - 3
-                    width: box1.width + 6
-                    height: box1.height + 6
-                    color: "transparent"
-                    radius: 3
-                    border.width: 2
-                    border.color: Theme.focus
-                    visible: box1.activeFocus
-                }
+                C1.CheckBox { anchors.centerIn: parent; VFocusFrame {} }
             }
             Item {
                 width: root.cellWidth
                 height: root.cellHeight
-                C1.CheckBox { id: box2; anchors.centerIn: parent }
-                Rectangle {
-                    x: box2.x - 3
-                    y: box2.y - 3
-                    width: box2.width + 6
-                    height: box2.height + 6
-                    color: "transparent"
-                    radius: 3
-                    border.width: 2
-                    border.color: Theme.focus
-                    visible: box2.activeFocus
-                }
+                C1.CheckBox { anchors.centerIn: parent; VFocusFrame {} }
             }
         }
     }
