@@ -41,9 +41,19 @@ void TModbus::addCommand(ModbusCommand cmd)
     queueMutex.lock();
     TSAN_ACQUIRE(&queueMutex); // QMutex waits on a futex the sanitizer cannot see
     queue.append(cmd);
+    ++queuedTotal;
     TSAN_RELEASE(&queueMutex);
     queueMutex.unlock();
     pending.release();
+}
+
+void TModbus::cancelQueued()
+{
+    queueMutex.lock();
+    TSAN_ACQUIRE(&queueMutex); // QMutex waits on a futex the sanitizer cannot see
+    cancelledUpTo = queuedTotal;
+    TSAN_RELEASE(&queueMutex);
+    queueMutex.unlock();
 }
 
 void TModbus::onNextStepAvailable()
@@ -119,6 +129,7 @@ void TModbus::work()
         queueMutex.lock();
         TSAN_ACQUIRE(&queueMutex);
         ModbusCommand cmd = queue.takeFirst();
+        const bool cancelled = ++takenTotal <= cancelledUpTo;
         TSAN_RELEASE(&queueMutex);
         queueMutex.unlock();
 
@@ -154,6 +165,10 @@ void TModbus::work()
         case Request:
         case LastRequest:
         case Firmware: {
+            if (cancelled) {
+                cmd.setError(QModbusDevice::ReplyAbortedError);
+                break;
+            }
             if (!step([&] { emit sendRequest(&cmd); }))
                 return;
             const int error = cmd.getError();

@@ -22,6 +22,10 @@ public:
     ~TModbus() override;
 
     void addCommand(ModbusCommand cmd);
+    // Every record queued so far and not yet taken ends at once with
+    // ReplyAbortedError and puts nothing on the line; the one in flight ends
+    // as it will. Consumers still get each record back, in order.
+    void cancelQueued();
 
     Modbus *client() { return &modbus; }
     // Records queued and not yet taken by the worker.
@@ -51,6 +55,10 @@ private:
     QSemaphore stepGate{0};
     QSemaphore pending{0};
     QList<ModbusCommand> queue;
+    // Under queueMutex: records ever queued, and the last of them cancelled.
+    quint64 queuedTotal = 0;
+    quint64 cancelledUpTo = 0;
+    quint64 takenTotal = 0; // the worker's own
     Modbus modbus;
     QMutex deliveryMutex; // held while the worker emits a step
     std::atomic<bool> stepExpected{false};

@@ -47,6 +47,33 @@ void TestWorker::backToBackCommandsRunInOrder()
     QCOMPARE(recorder.finished[2].error, 0);
 }
 
+void TestWorker::cancelledRecordsComeBackUnsent()
+{
+    TModbus worker;
+    Recorder recorder(worker);
+    // Cancelled as the first ends: the rest were queued by then. A record
+    // queued afterwards runs as usual.
+    recorder.onFinish = [&](ModbusCommand *cmd) {
+        if (cmd->getAddress() == 1)
+            worker.cancelQueued();
+        if (cmd->getAddress() == 3)
+            worker.addCommand(read(Request, 4));
+    };
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Modbus bad connection state"));
+    worker.addCommand(read(Request, 1));
+    worker.addCommand(read(Request, 2));
+    worker.addCommand(ModbusCommand(RefreshEnd, 0, 0, 0, 0));
+    worker.addCommand(read(LastRequest, 3));
+    QVERIFY(recorder.waitFor(5));
+    const QList<int> errors = {recorder.finished[1].error, recorder.finished[2].error, recorder.finished[3].error};
+    QCOMPARE(errors, (QList<int>{QModbusDevice::ReplyAbortedError, 0, QModbusDevice::ReplyAbortedError}));
+    QCOMPARE(recorder.finished[4].address, 4);
+    QCOMPARE(recorder.finished[4].error, int(QModbusDevice::UnknownError));
+    // Only the first and the last reached the client.
+    QCOMPARE(recorder.steps.count(QStringLiteral("request")), 2);
+}
+
 void TestWorker::markerWaitsForEverythingBeforeIt()
 {
     TModbus worker;

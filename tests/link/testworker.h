@@ -9,6 +9,7 @@ class TestWorker : public QObject
     Q_OBJECT
 private slots:
     void backToBackCommandsRunInOrder();
+    void cancelledRecordsComeBackUnsent();
     void markerWaitsForEverythingBeforeIt();
     void followUpsRunAfterWhatIsQueued();
     void unknownKindsAreDropped();
