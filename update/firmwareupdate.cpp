@@ -71,6 +71,7 @@ bool FirmwareUpdate::readImage(const QString &fileName, QByteArray *image, FailR
     // A FIFO or a device would block this thread on open or read.
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
         qDebug() << "ERROR : open file fail";
+        *why = FailReason::Unreadable;
         return false;
     }
     // An empty image passes the bootloader's length and CRC checks, yet is no application.
@@ -88,6 +89,7 @@ bool FirmwareUpdate::readImage(const QString &fileName, QByteArray *image, FailR
     *image = file.read(size);
     if (image->size() != size) {
         qDebug() << "ERROR : read file fail";
+        *why = FailReason::Unreadable;
         return false;
     }
     return true;
@@ -110,6 +112,9 @@ void FirmwareUpdate::start(const QString &name, const QByteArray &data, FailReas
     qDebug() << "start";
     reason = FailReason::NoReason;
     sentBytes = 0;
+    acknowledged = 0;
+    appLength = 0;
+    resetTaken = false;
     endSent = false;
     paused = false;
     running = true;
@@ -137,6 +142,12 @@ void FirmwareUpdate::postStatusCheck()
 {
     const RegisterTable::Block *b = RegisterTable::read(M_REG_STATUS);
     worker->addCommand(ModbusCommand(Firmware, M_REG_STATUS, b->count, b->type, 0));
+}
+
+void FirmwareUpdate::cancel()
+{
+    if (running)
+        fail(FailReason::Cancelled);
 }
 
 // Nothing more goes to the module once an update has failed.
@@ -171,6 +182,15 @@ void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
     const int address = cmd->getAddress();
     const int status = cmd->getValues().isEmpty() ? -1 : cmd->getValues().first();
 
+    // What the module took counts even when it ends after a cancel.
+    if (error == QModbusDevice::NoError) {
+        if (address == M_REG_RESET)
+            resetTaken = true;
+        else if (address == M_REG_APP_DATA && cmd->getValues().size() >= 2)
+            acknowledged = qMin(appLength, (quint32(cmd->getValues()[0]) << 16 | cmd->getValues()[1])
+                                               + quint32(blockBytes));
+    }
+
     if (!running) {
         // A command still in the queue when the update failed.
         qDebug() << "FirmwareUpdate: completion after the update ended ignored";
@@ -181,7 +201,9 @@ void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
     if (error != QModbusDevice::NoError) {
         qDebug() << "FirmwareUpdate::commandFinish - CMD FINISH with error"
                  << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
-        fail();
+        fail(error == QModbusDevice::ProtocolError      ? FailReason::ModuleRefused
+             : error == QModbusDevice::ReplyAbortedError ? FailReason::Cancelled
+                                                         : FailReason::LinkLost);
         emit processCmdEnd();
         return;
     }
@@ -198,14 +220,14 @@ void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
                 post(M_REG_CHECKSUM_MSB, {quint16(checksum >> 16)});
             } else {
                 qDebug() << "Error state bootloader";
-                finish(false);
+                fail(FailReason::NoBootloader);
             }
         } else if (status == 0) {
             qDebug() << "Success update";
             finish(true);
         } else {
             qDebug() << "Error state application";
-            finish(false);
+            fail(FailReason::ImageRejected);
         }
         break;
     case M_REG_CHECKSUM_MSB:

@@ -16,7 +16,18 @@ class FirmwareUpdate : public QObject
     Q_OBJECT
 public:
     // Why the last update failed, where the operator can act on it.
-    enum class FailReason { NoReason, EmptyImage, ImageTooLarge };
+    enum class FailReason {
+        NoReason,
+        EmptyImage,
+        ImageTooLarge,
+        Unreadable,      // the image file could not be read
+        LinkLost,        // no answer, or the line went, during the update
+        ModuleRefused,   // the module answered a step with an exception
+        NoBootloader,    // the module did not report its bootloader after the reset
+        ImageRejected,   // the bootloader did not start the new application
+        Cancelled,       // stopped by the operator
+        NoBackup         // the settings could not be kept, so nothing was sent
+    };
     Q_ENUM(FailReason)
 
     explicit FirmwareUpdate(QObject *parent = nullptr);
@@ -26,7 +37,14 @@ public:
     // With the image already read by readImage(); an empty one fails with `why`.
     void start(const QString &fileName, const QByteArray &image, FailReason why);
     void commandFinish(ModbusCommand *cmd);
+    // Stops posting: what is in flight ends as it will and is still counted.
+    void cancel();
     bool isRunning() const { return running; }
+    // The module took the reset: until an update ends well, it is in its bootloader.
+    bool bootloaderEntered() const { return resetTaken; }
+    // Image bytes the module acknowledged, and the image's size.
+    quint32 confirmedBytes() const { return acknowledged; }
+    quint32 imageBytes() const { return appLength; }
     // Set before updateFail, back to NoReason when an update starts.
     FailReason failReason() const { return reason; }
 
@@ -59,6 +77,8 @@ private:
     quint32 checksum = 0;
     quint32 sentBytes = 0;
     QByteArray image;
+    quint32 acknowledged = 0;
+    bool resetTaken = false;
     bool endSent = false;
     bool paused = false;
     bool running = false;

@@ -231,6 +231,8 @@ void TestFirmwareUpdate::linkDownFailsBeforeAnyImageByte()
                          "FirmwareUpdate::commandFinish - CMD FINISH with error UnknownError");
     QVERIFY(rig.run(randomImage(40), 3000));
     QCOMPARE(rig.outcome, QStringLiteral("fail"));
+    QCOMPARE(rig.update.failReason(), FirmwareUpdate::FailReason::LinkLost);
+    QVERIFY(!rig.update.bootloaderEntered());
     QVERIFY(rig.progress.isEmpty());
     QVERIFY(!rig.update.isRunning());
     QTest::qWait(1300); // longer than the reset wait: nothing else is tried
@@ -278,6 +280,9 @@ void TestFirmwareUpdate::failureOfThePausingBlockStopsTalking()
     const QList<Block> blocks = rig.blocks();
     QCOMPARE(blocks.size(), 128);
     QCOMPARE(blocks.last().offset, 2032u);
+    // The refused block is not counted as taken; the module is left in its bootloader.
+    QCOMPARE(rig.update.confirmedBytes(), 2032u);
+    QVERIFY(rig.update.bootloaderEntered());
     QCOMPARE(rig.line.requests().last()["addr"].toInt(), 50527);
     QCOMPARE(rig.progress.size(), 128);
 
@@ -290,6 +295,23 @@ void TestFirmwareUpdate::failureOfThePausingBlockStopsTalking()
     QVERIFY(rig.run(image));
     QCOMPARE(rig.outcome, QStringLiteral("success"));
     QCOMPARE(rig.received(), image);
+}
+
+void TestFirmwareUpdate::cancelLetsTheBlockInFlightEnd()
+{
+    Rig rig;
+    QVERIFY(rig.connect());
+    QObject::connect(&rig.update, &FirmwareUpdate::updateProgress, &rig.update, [&] {
+        if (rig.progress.size() == 5) // the fifth block is posted, not yet answered
+            rig.update.cancel();
+    });
+    QVERIFY(rig.run(randomImage(3000)));
+    QCOMPARE(rig.outcome, QStringLiteral("fail"));
+    QCOMPARE(rig.update.failReason(), FirmwareUpdate::FailReason::Cancelled);
+    QTest::qWait(600);
+    QCOMPARE(rig.blocks().size(), 5);
+    QCOMPARE(rig.update.confirmedBytes(), 5u * 16);
+    QVERIFY(rig.update.bootloaderEntered());
 }
 
 void TestFirmwareUpdate::otherKindsAreNotClaimed()
@@ -356,9 +378,10 @@ void TestFirmwareUpdate::imageSizeLimits_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("refusal"); // the log line; none when the image is taken
     QTest::addColumn<Reason>("reason");
+    // A taken image ends at the block the module refuses.
     QTest::newRow("empty") << 0 << "ERROR : empty image" << Reason::EmptyImage;
-    QTest::newRow("one byte") << 1 << QString() << Reason::NoReason;
-    QTest::newRow("1 MiB") << 1048576 << QString() << Reason::NoReason;
+    QTest::newRow("one byte") << 1 << QString() << Reason::ModuleRefused;
+    QTest::newRow("1 MiB") << 1048576 << QString() << Reason::ModuleRefused;
     QTest::newRow("1 MiB + 1") << 1048577 << "ERROR : image too large 1048577" << Reason::ImageTooLarge;
 }
 
@@ -382,10 +405,10 @@ void TestFirmwareUpdate::imageSizeLimits()
     if (!refusal.isEmpty()) {
         QTest::qWait(300);
         QVERIFY(rig.line.requests().isEmpty());
-        // A later failure of another kind gives no reason.
+        // A later failure of another kind gives its own reason.
         QTest::ignoreMessage(QtDebugMsg, "ERROR : open file fail");
         rig.update.start(rig.dir.filePath("missing.bin"));
-        QCOMPARE(rig.update.failReason(), FirmwareUpdate::FailReason::NoReason);
+        QCOMPARE(rig.update.failReason(), FirmwareUpdate::FailReason::Unreadable);
         return;
     }
     // The length's high and low words, each written once.

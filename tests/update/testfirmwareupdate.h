@@ -16,6 +16,7 @@ private slots:
     void linkDownFailsBeforeAnyImageByte();
     void failureInTheMiddleStopsTalking();
     void failureOfThePausingBlockStopsTalking();
+    void cancelLetsTheBlockInFlightEnd();
     void otherKindsAreNotClaimed();
     void secondStartIsRefused();
     void unreadableOrHugeFileFailsAtOnce();
