@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 
+#include "app/terminationwatch.h"
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/modulesettings.h"
@@ -13,11 +14,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QModbusDevice>
 #include <QUrl>
 
+#include <algorithm>
+
+#include <csignal>
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -37,6 +42,50 @@ const QStringList parities = {"none", "even", "odd"};
 
 // How long to wait for disconnectionEnd before leaving anyway.
 const int disconnectWaitMs = 5000;
+// Above the client's 11 s watchdog: the request in flight has ended by then.
+const int giveUpWaitMs = 15000;
+
+// Text from a file or a module as it may go to a terminal: control characters
+// (escape sequences, a newline that would forge a line of its own) escaped.
+QString printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u == '\n')
+            shown += QLatin1String("\\n");
+        else if (u == '\r')
+            shown += QLatin1String("\\r");
+        else if (u == '\t')
+            shown += QLatin1String("\\t");
+        else if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0x2028 || u == 0x2029)
+            shown += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QString signalName(int number)
+{
+    switch (number) {
+#ifdef SIGTERM
+    case SIGTERM:
+        return QStringLiteral("SIGTERM");
+#endif
+#ifdef SIGINT
+    case SIGINT:
+        return QStringLiteral("SIGINT");
+#endif
+#ifdef SIGHUP
+    case SIGHUP:
+        return QStringLiteral("SIGHUP");
+#endif
+    default:
+        return QStringLiteral("signal %1").arg(number);
+    }
+}
 
 bool stderrIsTerminal()
 {
@@ -68,6 +117,8 @@ QString errorText(int error)
         return QStringLiteral("no answer");
     case QModbusDevice::ProtocolError:
         return QStringLiteral("refused by the module or answered wrongly");
+    case QModbusDevice::ReplyAbortedError:
+        return QStringLiteral("given up before it was sent");
     default:
         return QStringLiteral("the link failed");
     }
@@ -104,11 +155,18 @@ CommandLine::CommandLine(QObject *parent) : QObject(parent), out(stdout), err(st
     connect(&guard, &QTimer::timeout, this, &CommandLine::onGuardTimeout);
     disconnectWait.setSingleShot(true);
     connect(&disconnectWait, &QTimer::timeout, this, &CommandLine::disconnected);
+    giveUpWait.setSingleShot(true);
+    connect(&giveUpWait, &QTimer::timeout, this, [this] {
+        err << "The operation gave no account of its end.\n";
+        err.flush();
+        finish(Failure);
+    });
 }
 
 // The worker thread is stopped before the objects it talks to: Backend first.
 CommandLine::~CommandLine()
 {
+    termination.reset();
     backend.reset();
     translate.reset();
     worker.reset();
@@ -126,7 +184,9 @@ QString CommandLine::usage()
         "                                    own parity, baud rate and address only when asked\n"
         "  read PAGE                         print the values of a page: home, communication,\n"
         "                                    measurement or alarms\n"
-        "  update IMAGE.bin                  send a firmware image (the settings are kept first)\n"
+        "  update IMAGE.bin [--no-backup]    send a firmware image; the settings are kept first,\n"
+        "                                    and without that copy nothing is sent unless\n"
+        "                                    --no-backup is given\n"
         "  scan [--first]                    look for modules on the port at every address, baud\n"
         "                                    rate and parity, the options' settings first, and\n"
         "                                    print each with its options; --first stops at the\n"
@@ -140,10 +200,13 @@ QString CommandLine::usage()
         "  --timeout S   give up after S seconds (120; an update: by the image's size)\n"
         "  --verbose     the link's log on standard error\n"
         "  --help        this text\n"
+        "  --            the arguments after it are not options (a file named \"-x\")\n"
         "\n"
         "Results go to standard output, messages to standard error. Exit status:\n"
         "0 done (compare: no differences; scan: a module found), 1 compare found\n"
-        "differences, 2 failed (scan: nothing found), 3 usage error.\n");
+        "differences, 2 failed (scan: nothing found), 3 usage error.\n"
+        "SIGTERM, SIGINT and SIGHUP give up as --timeout does: what is queued is not\n"
+        "sent, the request in flight ends, and what the module took is said.\n");
 }
 
 bool CommandLine::parse(const QStringList &arguments, Options *out, QString *error)
@@ -151,8 +214,17 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
     Options o;
     QStringList positional;
     bool portGiven = false;
+    bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
         QString name = arguments[i];
+        if (optionsEnded) {
+            positional << name;
+            continue;
+        }
+        if (name == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
         QString value;
         bool hasValue = false;
         const int eq = name.indexOf(QLatin1Char('='));
@@ -172,14 +244,18 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
             return true;
         };
 
-        if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
-            o.help = true;
-        } else if (name == QLatin1String("--verbose")) {
-            o.verbose = true;
-        } else if (name == QLatin1String("--serial-settings")) {
-            o.includeSerial = true;
-        } else if (name == QLatin1String("--first")) {
-            o.first = true;
+        // A flag given a value ("--serial-settings=no") is refused, not taken as set.
+        const QList<QPair<QString, bool *>> flags = {
+            {QStringLiteral("--help"), &o.help},          {QStringLiteral("-h"), &o.help},
+            {QStringLiteral("--verbose"), &o.verbose},    {QStringLiteral("--serial-settings"), &o.includeSerial},
+            {QStringLiteral("--first"), &o.first},        {QStringLiteral("--no-backup"), &o.noBackup}};
+        const auto flag = std::find_if(flags.begin(), flags.end(), [&](const auto &f) { return f.first == name; });
+        if (flag != flags.end()) {
+            if (hasValue) {
+                *error = name + QStringLiteral(" takes no value");
+                return false;
+            }
+            *flag->second = true;
         } else if (name == QLatin1String("--port")) {
             if (!takeValue())
                 return false;
@@ -259,6 +335,10 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         *error = QStringLiteral("--first goes with scan only");
         return false;
     }
+    if (o.noBackup && o.command != QLatin1String("update")) {
+        *error = QStringLiteral("--no-backup goes with update only");
+        return false;
+    }
     if (!portGiven) {
         *error = QStringLiteral("--port is required");
         return false;
@@ -288,8 +368,9 @@ int CommandLine::run(const QStringList &arguments)
     }
     // Backend and the link log every step; an operator asks for that with --verbose
     // (QT_LOGGING_RULES still wins).
+    // Qt's Modbus client warns of every bad CRC on its own: part of the link's log too.
     if (!options.verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\nqt.modbus*=false"));
 
     if (!checkBeforeConnecting())
         return Failure;
@@ -298,6 +379,10 @@ int CommandLine::run(const QStringList &arguments)
     worker = std::make_unique<TModbus>();
     translate = std::make_unique<Translate>(nullptr, nullptr, 0);
     backend = std::make_unique<Backend>(worker.get(), translate.get(), firmwareUpdate.get());
+    // The command line promises the copy before an update.
+    backend->setUpdateNeedsBackup(!options.noBackup);
+    termination = std::make_unique<TerminationWatch>(nullptr);
+    termination->setHandler([this](int number) { onTerminationSignal(number); });
 
     Backend *b = backend.get();
     connect(b, &Backend::connectionEnd, this, &CommandLine::onConnectionEnd);
@@ -369,13 +454,35 @@ bool CommandLine::checkBeforeConnecting()
             err << (options.command == QLatin1String("restore")
                         ? "The file was refused; nothing was written to the module.\n"
                         : "The file was refused.\n")
-                << "  " << error << "\n";
+                << "  " << printable(error) << "\n";
             err.flush();
             return false;
         }
     }
-    if (options.command == QLatin1String("update") && !QFileInfo(path).isFile()) {
-        err << "No firmware image at " << path << ".\n";
+    if (options.command == QLatin1String("update")) {
+        // Refused before the line is opened, so nothing is sent and no copy is kept.
+        QByteArray image;
+        FirmwareUpdate::FailReason why;
+        if (!QFileInfo::exists(path)) {
+            err << "No firmware image at " << printable(path) << ".\n";
+        } else if (!FirmwareUpdate::readImage(path, &image, &why)) {
+            err << "The firmware update was refused: ";
+            if (why == FirmwareUpdate::FailReason::EmptyImage) {
+                err << "the image is empty.\n";
+            } else if (why == FirmwareUpdate::FailReason::ImageTooLarge) {
+                err << "the image is larger than 1 MiB (1048576 bytes), the most the module takes.\n";
+            } else {
+                QFile file(path);
+                err << printable(path) << " cannot be read ("
+                    << (!QFileInfo(path).isFile() ? QStringLiteral("not a plain file")
+                        : file.open(QIODevice::ReadOnly) ? QStringLiteral("read error")
+                                                         : file.errorString())
+                    << ").\n";
+            }
+            err << "Nothing was sent to the module.\n";
+        } else {
+            return true;
+        }
         err.flush();
         return false;
     }
@@ -498,7 +605,6 @@ void CommandLine::startCommand()
             pageRefreshDone = true;
     } else {
         progressOnTerminal = stderrIsTerminal();
-        updateStarted = QDateTime::currentDateTime();
         err << "Keeping the module's settings, then sending " << argument << " ("
             << QFileInfo(localPath(argument)).size() << " bytes).\n";
         err.flush();
@@ -508,17 +614,22 @@ void CommandLine::startCommand()
 
 void CommandLine::onSettingsEnd(int outcome, const QString &message, const QStringList &details)
 {
-    if (stage != Stage::Running)
+    if (stage != Stage::Running && stage != Stage::GivingUp)
         return;
-    err << message << "\n";
+    giveUpWait.stop();
+    err << printable(message) << "\n";
     // A comparison's lines are its result; anything else explains the message.
     const bool result = options.command == QLatin1String("compare") && outcome != Backend::SettingsFailed;
     for (const QString &line : details) {
         if (result)
-            out << line << "\n";
+            out << printable(line) << "\n";
         else
-            err << "  " << line << "\n";
+            err << "  " << printable(line) << "\n";
     }
+    if (options.command == QLatin1String("restore") && !options.includeSerial
+        && std::any_of(details.begin(), details.end(),
+                       [](const QString &l) { return l == Backend::tr("Serial settings left out (file → module):"); }))
+        err << "Add --serial-settings to write them too.\n";
     out.flush();
     err.flush();
     finish(outcome == Backend::SettingsDone     ? Success
@@ -547,7 +658,8 @@ void CommandLine::checkPageDone()
 void CommandLine::printPage()
 {
     for (const auto &value : pageValues())
-        out << value.first << ":" << (value.second.isEmpty() ? QString() : QLatin1Char(' ') + value.second) << "\n";
+        out << value.first << ":" << (value.second.isEmpty() ? QString() : QLatin1Char(' ') + printable(value.second))
+            << "\n";
     out.flush();
 }
 
@@ -691,8 +803,8 @@ void CommandLine::printFoundModules()
         const QString slave = m.value(QStringLiteral("slaveAddress")).toString();
         const QString baud = m.value(QStringLiteral("baudrate")).toString();
         const QString parity = parities.value(m.value(QStringLiteral("parity")).toInt());
-        const QString serial = m.value(QStringLiteral("serialNumber")).toString();
-        const QString firmware = m.value(QStringLiteral("firmwareVersion")).toString();
+        const QString serial = printable(m.value(QStringLiteral("serialNumber")).toString());
+        const QString firmware = printable(m.value(QStringLiteral("firmwareVersion")).toString());
         out << "slave " << slave << ", " << baud << " baud, parity " << parity << ", serial number "
             << (serial.isEmpty() ? QStringLiteral("?") : serial) << ", firmware "
             << (firmware.isEmpty() ? QStringLiteral("?") : firmware) << "; options: --slave " << slave
@@ -728,38 +840,73 @@ void CommandLine::onScanEnd(bool cancelled, const QString &error)
 
 void CommandLine::onUpdateEnd(bool success)
 {
+    // A stopped update is told once the request in flight is over.
     if (stage != Stage::Running)
         return;
-    if (progressLineOpen)
-        err << "\n";
+    endProgressLine();
+    using Reason = FirmwareUpdate::FailReason;
+    const Reason why = firmwareUpdate->failReason();
     if (success) {
         err << "The firmware update is done.\n";
+    } else if (why == Reason::NoBackup) {
+        err << "The module's settings could not be kept, so the update was not started; nothing was sent to "
+               "the bootloader.\n  "
+            << printable(backend->updateBackupError())
+            << "\nTo update without keeping them, add --no-backup.\n";
+        err.flush();
+        finish(Failure);
+        return;
     } else {
-        const QString reason = backend->updateFailReason();
-        if (reason == QLatin1String("EmptyImage"))
-            err << "The firmware update was refused: the image is empty.\n";
-        else if (reason == QLatin1String("ImageTooLarge"))
-            err << "The firmware update was refused: the image is larger than 1 MiB (1048576 bytes), "
-                   "the most the module takes.\n";
-        else
-            err << "The firmware update failed.\n";
+        err << "The firmware update failed: ";
+        switch (why) {
+        case Reason::LinkLost:
+            err << "the link to the module was lost (no answer)";
+            break;
+        case Reason::ModuleRefused:
+            err << "the module refused a step of it";
+            break;
+        case Reason::NoBootloader:
+            err << "the module did not start its bootloader";
+            break;
+        case Reason::ImageRejected:
+            err << "the bootloader did not start the new firmware";
+            break;
+        default:
+            err << "the image could not be sent";
+            break;
+        }
+        err << " after " << firmwareUpdate->confirmedBytes() << " of " << firmwareUpdate->imageBytes()
+            << " bytes.\n";
+        if (firmwareUpdate->bootloaderEntered())
+            err << "The module is left in its bootloader: run the update again.\n";
     }
     reportBackup();
     err.flush();
     finish(success ? Success : Failure);
 }
 
-// Backend keeps the settings by itself and says nothing of it but in its log:
-// the newest file of the folder tells.
 void CommandLine::reportBackup()
 {
-    const QFileInfoList files = QDir(Backend::updateBackupFolder())
-                                    .entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Time);
-    // Some file systems keep whole seconds only.
-    if (!files.isEmpty() && files.first().lastModified() >= updateStarted.addSecs(-1))
-        err << "The module's settings were kept in " << files.first().filePath() << " before the update.\n";
+    if (!backend->updateBackupPath().isEmpty())
+        err << "The module's settings were kept in " << backend->updateBackupPath() << " before the update.\n";
     else
-        err << "The module's settings could not be kept before the update.\n";
+        err << "The module's settings could not be kept before the update: "
+            << printable(backend->updateBackupError()) << "\n";
+}
+
+// Told once the request that was in flight has ended, when the disconnect
+// queued behind it is through.
+void CommandLine::reportStoppedUpdate()
+{
+    if (!firmwareUpdate->bootloaderEntered()) {
+        err << "The update was stopped before the bootloader was started; the module runs its firmware as before.\n";
+    } else {
+        err << "The update was stopped after " << firmwareUpdate->confirmedBytes() << " of "
+            << firmwareUpdate->imageBytes() << " bytes were taken.\n"
+            << "The module is left in its bootloader: run the update again.\n";
+    }
+    if (!backend->updateBackupPath().isEmpty())
+        err << "The module's settings were kept in " << backend->updateBackupPath() << ".\n";
 }
 
 void CommandLine::onGuardTimeout()
@@ -768,8 +915,26 @@ void CommandLine::onGuardTimeout()
         disconnected();
         return;
     }
+    if (stage == Stage::GivingUp)
+        return;
     endProgressLine();
     err << "No end after " << guard.interval() / 1000 << " s: giving up.\n";
+    giveUp();
+}
+
+void CommandLine::onTerminationSignal(int number)
+{
+    if (stage == Stage::GivingUp || stage == Stage::Disconnecting || stage == Stage::Done)
+        return;
+    endProgressLine();
+    err << "Stopped by " << signalName(number) << ": giving up.\n";
+    giveUp();
+}
+
+// Nothing queued is sent after this; what is in flight ends, and the account
+// says what the module took.
+void CommandLine::giveUp()
+{
     if (stage == Stage::Scanning) {
         err << backend->scanDone() << " of " << backend->scanTotal() << " settings tried, "
             << (modulesPrinted > 0 ? "the search was not complete.\n" : "nothing found.\n");
@@ -779,6 +944,23 @@ void CommandLine::onGuardTimeout()
         backend->cancelScan();
         return;
     }
+    const Stage was = stage;
+    // Before the Backend hears of it: a cancelled update ends at once, and its
+    // account waits for the block in flight.
+    stage = Stage::GivingUp;
+    updateGivenUp = was == Stage::Running && options.command == QLatin1String("update");
+    if (backend)
+        backend->giveUp();
+    if (was == Stage::Running && options.command != QLatin1String("read") && !updateGivenUp) {
+        // The settings operation ends with its own account.
+        giveUpWait.start(giveUpWaitMs);
+        err.flush();
+        return;
+    }
+    if (was == Stage::SettingClock)
+        err << "The module's clock may or may not have been set; nothing else was written.\n";
+    else if (!updateGivenUp && (was == Stage::Running || was == Stage::Connecting))
+        err << "Nothing was written to the module.\n";
     err.flush();
     finish(Failure);
 }
@@ -787,6 +969,7 @@ void CommandLine::finish(int code)
 {
     if (stage == Stage::Disconnecting || stage == Stage::Done)
         return;
+    giveUpWait.stop();
     exitCode = code;
     if (connected) {
         stage = Stage::Disconnecting;
@@ -808,6 +991,9 @@ void CommandLine::disconnected()
     }
     disconnectWait.stop();
     guard.stop();
+    if (updateGivenUp)
+        reportStoppedUpdate();
+    err.flush();
     stage = Stage::Done;
     QCoreApplication::exit(exitCode);
 }

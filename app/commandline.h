@@ -12,6 +12,7 @@
 
 class Backend;
 class FirmwareUpdate;
+class TerminationWatch;
 class ModbusCommand;
 class TModbus;
 class Translate;
@@ -34,6 +35,7 @@ public:
         QString command;     // save, compare, restore, read, update or scan
         QString argument;    // its file, page or image
         bool includeSerial = false;
+        bool noBackup = false; // update: go ahead when the settings cannot be kept
         bool first = false;  // scan: stop at the first module found
         int timeoutSeconds = 0; // 0: chosen for the command
         bool verbose = false;
@@ -61,7 +63,7 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    enum class Stage { Connecting, SettingClock, Running, Scanning, Disconnecting, Done };
+    enum class Stage { Connecting, SettingClock, Running, Scanning, GivingUp, Disconnecting, Done };
 
     bool checkBeforeConnecting();
     void onConnectionEnd(bool connected);
@@ -81,6 +83,9 @@ private:
     void onUpdateEnd(bool success);
     void reportBackup();
     void onGuardTimeout();
+    void onTerminationSignal(int number);
+    void giveUp();
+    void reportStoppedUpdate();
     void finish(int code);
     void disconnected();
 
@@ -96,12 +101,17 @@ private:
     std::unique_ptr<TModbus> worker;
     std::unique_ptr<Translate> translate;
     std::unique_ptr<Backend> backend;
+    std::unique_ptr<TerminationWatch> termination;
 
     Stage stage = Stage::Connecting;
     int exitCode = Failure;
     bool connected = false;
     QTimer guard;
     QTimer disconnectWait;
+    // After giving up: the request in flight ends within the client's own
+    // time-out, and the operation's account follows.
+    QTimer giveUpWait;
+    bool updateGivenUp = false;
 
     // read PAGE
     bool pageRefreshDone = false;
@@ -115,7 +125,6 @@ private:
     int lastPercent = -1;
     bool progressOnTerminal = false;
     bool progressLineOpen = false;
-    QDateTime updateStarted;
 };
 
 #endif

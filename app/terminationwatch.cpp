@@ -68,6 +68,10 @@ void TerminationWatch::onSignal()
     char byte = 0;
     if (::read(pair[1], &byte, 1) != 1)
         return;
+    if (handler) {
+        handler(int(byte));
+        return;
+    }
     qDebug() << "TerminationWatch: signal" << int(byte) << "- quitting";
     if (updateRunning && updateRunning())
         qWarning("Terminated during a firmware update: the module stays in its bootloader "

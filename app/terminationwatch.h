@@ -23,10 +23,15 @@ public:
     // False where the signals could not be taken (or on a system without them).
     bool isWatching() const { return notifier != nullptr; }
 
+    // Called with the signal's number instead of quitting, for a program that
+    // winds down its own way. Each signal calls it again.
+    void setHandler(std::function<void(int)> handler) { this->handler = std::move(handler); }
+
 private:
     void onSignal();
 
     std::function<bool()> updateRunning;
+    std::function<void(int)> handler;
     QSocketNotifier *notifier = nullptr;
 };
 

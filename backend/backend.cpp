@@ -112,6 +112,8 @@ void Backend::startUpdate(QString filename)
     qDebug().noquote() << "StartUpdate " + filename;
     if (!firmwareUpdate)
         return;
+    backupPath.clear();
+    backupError.clear();
     // The module's settings are kept first, in case the new firmware resets them;
     // the update starts once they are read, whether or not that worked.
     // Read now, as an update that starts at once would: the file may change or

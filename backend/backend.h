@@ -272,6 +272,18 @@ public:
     static QString updateBackupFolder();
     // Tests only: another folder than updateBackupFolder().
     void setUpdateBackupFolder(const QString &folder) { backupFolder = folder; }
+    // The copy kept before the last update, empty when none was; then why.
+    QString updateBackupPath() const { return backupPath; }
+    QString updateBackupError() const { return backupError; }
+    // When set, an update whose settings could not be kept is not started
+    // (it fails with NoBackup); the window's update goes ahead regardless.
+    void setUpdateNeedsBackup(bool needed) { updateNeedsBackup = needed; }
+
+    // Stops the work under way without cutting a request short: records still
+    // queued end unsent, an update posts nothing more, the poll stops, and a
+    // settings operation ends with its account of what the module took.
+    // Until the next connect.
+    void giveUp();
 
     void commandFinish(ModbusCommand *cmd);
 
@@ -393,7 +405,7 @@ private:
     void settingsRecordFinished(ModbusCommand *cmd);
     void settingsStepDone();
     void finishSettingsJob(int outcome, const QString &message, const QStringList &details = {});
-    void saveBeforeUpdate(const ModuleSettings &module);
+    bool saveBeforeUpdate(const ModuleSettings &module);
     void backUpThenUpdate(const QString &fileName, const QByteArray &image);
 
     TModbus *worker = nullptr;
@@ -475,6 +487,10 @@ private:
 
     std::unique_ptr<SettingsJob> settingsJob;
     QString backupFolder;
+    QString backupPath;
+    QString backupError;
+    bool updateNeedsBackup = false;
+    bool givenUp = false;
 };
 
 #endif

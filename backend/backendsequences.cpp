@@ -2,6 +2,8 @@
 
 #include "backend/backend.h"
 
+#include "backend/settingsjob.h"
+
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
@@ -44,6 +46,7 @@ ModbusCommand marker(int kind)
 
 void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int parity)
 {
+    givenUp = false;
     setModuleStatus(true);
     setFuseBlowL1(false);
     setFuseBlowL2(false);
@@ -64,6 +67,18 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
     cmd.addValues({quint16(m_lstDevices[indexList]), quint16(slaveAddress), quint16(baudrate),
                    quint16(parity)});
     post(cmd);
+}
+
+void Backend::giveUp()
+{
+    qDebug() << "Backend::giveUp";
+    givenUp = true;
+    if (settingsJob)
+        settingsJob->givenUp = true;
+    if (firmwareUpdate)
+        firmwareUpdate->cancel();
+    if (worker)
+        worker->cancelQueued();
 }
 
 void Backend::disconnectDevice()
@@ -195,7 +210,7 @@ void Backend::setModuleTime()
 
 void Backend::onPollTimer()
 {
-    if (!m_connectionState || firmwareUpdate->isRunning())
+    if (!m_connectionState || firmwareUpdate->isRunning() || givenUp)
         return;
     // A slow module would otherwise see the queue grow by a poll every tick,
     // and refreshes and applies wait behind all of it.

@@ -19,6 +19,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 using namespace Registers;
 
 namespace {
@@ -44,6 +46,8 @@ QString errorText(int error)
         return Backend::tr("no answer");
     case QModbusDevice::ProtocolError:
         return Backend::tr("refused by the module or answered wrongly");
+    case QModbusDevice::ReplyAbortedError:
+        return Backend::tr("given up before it was sent");
     default:
         return Backend::tr("the link failed");
     }
@@ -86,6 +90,24 @@ QStringList comparisonLines(const ModuleSettings::Comparison &c, const ModuleSet
     return lines;
 }
 
+// The file's serial settings that differ from the module's, when a restore
+// leaves them out: the operator is told what stays as it is.
+QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &module, bool includeSerial)
+{
+    if (includeSerial)
+        return {};
+    QStringList lines;
+    const QVector<ModuleSettings::Setting> &all = ModuleSettings::settings();
+    for (const ModuleSettings::Difference &d : ModuleSettings::compare(file, module, true).differences) {
+        const auto s = std::find_if(all.begin(), all.end(), [&](const ModuleSettings::Setting &x) { return x.key == d.key; });
+        if (s != all.end() && s->serial)
+            lines << ModuleSettings::differenceText(d);
+    }
+    if (!lines.isEmpty())
+        lines.prepend(Backend::tr("Serial settings left out (file → module):"));
+    return lines;
+}
+
 const int backupsKept = 10;
 
 } // namespace
@@ -104,9 +126,9 @@ void Backend::saveModuleSettings(const QString &file)
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::Save;
     job->path = CsvText::localPath(file);
-    // A name chosen without an ending gets the usual one.
+    // A name chosen without an ending gets the usual one ("x." too, not "x..json").
     if (!job->path.isEmpty() && QFileInfo(job->path).suffix().isEmpty())
-        job->path += QStringLiteral(".json");
+        job->path += job->path.endsWith(QLatin1Char('.')) ? QStringLiteral("json") : QStringLiteral(".json");
     startSettingsJob(std::move(job));
 }
 
@@ -189,8 +211,14 @@ void Backend::settingsRecordFinished(ModbusCommand *cmd)
     SettingsJob &job = *settingsJob;
     const int error = cmd->getError();
     if (cmd->getIsWrite()) {
-        if (error != 0)
-            job.writeErrors << tr("%1: not written (%2).").arg(blockName(cmd->getAddress(), true), errorText(error));
+        const QString name = blockName(cmd->getAddress(), true);
+        if (error == 0)
+            job.written << tr("%1: written.").arg(name);
+        else if (error == QModbusDevice::TimeoutError)
+            // The request went out; whether the module took it, only a read can tell.
+            job.uncertain << tr("%1: no answer; the module may or may not have taken it.").arg(name);
+        else
+            job.writeErrors << tr("%1: not written (%2).").arg(name, errorText(error));
         return;
     }
     for (const ReadBlock &b : readBlocks) {
@@ -207,16 +235,36 @@ void Backend::settingsStepDone()
 {
     SettingsJob &job = *settingsJob;
     const bool restore = job.kind == SettingsJob::Kind::Restore;
-    if (!job.writeErrors.isEmpty()) {
-        finishSettingsJob(SettingsFailed, tr("The module did not take every setting."), job.writeErrors + job.unreadBlocks);
+    if (!job.writeErrors.isEmpty() || !job.uncertain.isEmpty()) {
+        // Each block once: taken, perhaps taken, or not written.
+        // Once given up, the read-back that was never sent tells nothing more.
+        const QStringList account = job.written + job.uncertain + job.writeErrors
+                                    + (job.givenUp ? QStringList() : job.unreadBlocks);
+        if (job.givenUp)
+            finishSettingsJob(SettingsFailed,
+                              tr("Given up: %1 of %2 blocks were written.").arg(job.written.size()).arg(job.writes),
+                              account);
+        else
+            finishSettingsJob(SettingsFailed, tr("The module did not take every setting."), account);
         return;
     }
     ModuleSettings module;
     QString error;
+    if (job.kind == SettingsJob::Kind::BeforeUpdate) {
+        backupPath.clear();
+        backupError = !job.unreadBlocks.isEmpty() ? job.unreadBlocks.join(QLatin1Char(' ')) : QString();
+    }
     if (!job.unreadBlocks.isEmpty()
         || !ModuleSettings::fromWords(job.words, clock().toUTC(), &module, &error)) {
         const QStringList why = job.unreadBlocks.isEmpty() ? QStringList{error} : job.unreadBlocks;
-        if (job.step == SettingsJob::Step::WritingAndReadingBack && job.serialWritten)
+        if (job.kind == SettingsJob::Kind::BeforeUpdate && backupError.isEmpty())
+            backupError = error;
+        if (job.step == SettingsJob::Step::WritingAndReadingBack && job.givenUp)
+            finishSettingsJob(SettingsFailed,
+                              tr("Given up: every block was written (%1); the module was not read back.")
+                                  .arg(job.writes),
+                              job.written);
+        else if (job.step == SettingsJob::Step::WritingAndReadingBack && job.serialWritten)
             // A module that takes its new line settings at once answers on them only.
             finishSettingsJob(SettingsFailed,
                               tr("The settings were written; the module no longer answers on this line's settings. "
@@ -224,9 +272,10 @@ void Backend::settingsStepDone()
                                   .arg(job.file.slaveAddress)
                                   .arg(job.file.baudRate)
                                   .arg(job.file.valueText(QStringLiteral("parity"))),
-                              why);
+                              job.written + why);
         else if (job.step == SettingsJob::Step::WritingAndReadingBack)
-            finishSettingsJob(SettingsFailed, tr("The settings were written but could not be read back."), why);
+            finishSettingsJob(SettingsFailed, tr("The settings were written but could not be read back."),
+                              job.written + why);
         else if (restore)
             finishSettingsJob(SettingsFailed, tr("The module could not be read; nothing was written to it."), why);
         else
@@ -236,8 +285,7 @@ void Backend::settingsStepDone()
 
     switch (job.kind) {
     case SettingsJob::Kind::BeforeUpdate:
-        saveBeforeUpdate(module);
-        finishSettingsJob(SettingsDone, {});
+        finishSettingsJob(saveBeforeUpdate(module) ? SettingsDone : SettingsFailed, {});
         return;
     case SettingsJob::Kind::Save:
         if (!module.save(job.path, &error))
@@ -262,9 +310,17 @@ void Backend::settingsStepDone()
     if (job.step == SettingsJob::Step::Reading) {
         const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
         if (writes.isEmpty()) {
-            finishSettingsJob(SettingsDone, tr("Nothing was written: the module already holds the file's settings."),
-                              comparisonLines(ModuleSettings::compare(job.file, module, job.includeSerial),
-                                              job.file, module));
+            const QStringList leftOut = serialLeftOut(job.file, module, job.includeSerial);
+            if (!leftOut.isEmpty())
+                finishSettingsJob(SettingsDone,
+                                  tr("Nothing was written: the module holds the file's settings except its serial "
+                                     "settings, which were left out as asked."),
+                                  leftOut);
+            else
+                finishSettingsJob(SettingsDone,
+                                  tr("Nothing was written: the module already holds the file's settings."),
+                                  comparisonLines(ModuleSettings::compare(job.file, module, job.includeSerial),
+                                                  job.file, module));
             return;
         }
         job.step = SettingsJob::Step::WritingAndReadingBack;
@@ -285,7 +341,7 @@ void Backend::settingsStepDone()
     if (c.differences.isEmpty())
         finishSettingsJob(SettingsDone, tr("The file's settings were written to the module and read back (blocks written: %1).")
                                     .arg(job.writes),
-                          comparisonLines(c, job.file, module));
+                          comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial));
     else
         finishSettingsJob(SettingsFailed, tr("The settings were written, but the module still differs."),
                           comparisonLines(c, job.file, module));
@@ -297,13 +353,20 @@ void Backend::finishSettingsJob(int outcome, const QString &message, const QStri
     emit settingsFileBusyChanged();
     qDebug().noquote() << "Backend::moduleSettings - end" << outcome << message << details.join(QStringLiteral(" | "));
     if (job->kind == SettingsJob::Kind::BeforeUpdate) {
-        firmwareUpdate->start(job->path, job->image, FirmwareUpdate::FailReason::NoReason);
+        // Nothing goes to the bootloader once the operator gave up, nor without
+        // the copy that was promised.
+        if (job->givenUp)
+            firmwareUpdate->start(job->path, {}, FirmwareUpdate::FailReason::Cancelled);
+        else if (outcome != SettingsDone && updateNeedsBackup)
+            firmwareUpdate->start(job->path, {}, FirmwareUpdate::FailReason::NoBackup);
+        else
+            firmwareUpdate->start(job->path, job->image, FirmwareUpdate::FailReason::NoReason);
         return;
     }
     emit moduleSettingsEnd(outcome, message, details);
 }
 
-void Backend::saveBeforeUpdate(const ModuleSettings &module)
+bool Backend::saveBeforeUpdate(const ModuleSettings &module)
 {
     const QString folder = backupFolder.isEmpty() ? updateBackupFolder() : backupFolder;
     // Characters a file name cannot hold on every system are left out.
@@ -314,11 +377,18 @@ void Backend::saveBeforeUpdate(const ModuleSettings &module)
     const QString name = QStringLiteral("%1-%2.json")
                              .arg(serial, module.readAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     QString error;
-    if (!QDir().mkpath(folder) || !module.save(folder + QLatin1Char('/') + name, &error)) {
-        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << folder << error;
-        return;
+    if (!QDir().mkpath(folder)) {
+        backupError = tr("The folder %1 cannot be made.").arg(folder);
+        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << backupError;
+        return false;
     }
-    qDebug().noquote() << "Backend::saveBeforeUpdate -" << folder + QLatin1Char('/') + name;
+    if (!module.save(folder + QLatin1Char('/') + name, &error)) {
+        backupError = error;
+        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << folder << error;
+        return false;
+    }
+    backupPath = folder + QLatin1Char('/') + name;
+    qDebug().noquote() << "Backend::saveBeforeUpdate -" << backupPath;
 
     // The names sort by time; the oldest of this module's go.
     QDir dir(folder);
@@ -326,4 +396,5 @@ void Backend::saveBeforeUpdate(const ModuleSettings &module)
         dir.entryList({serial + QStringLiteral("-*.json")}, QDir::Files, QDir::Name);
     for (int i = 0; i < mine.size() - backupsKept; ++i)
         dir.remove(mine[i]);
+    return true;
 }

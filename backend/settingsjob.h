@@ -23,8 +23,11 @@ struct Backend::SettingsJob {
     quint64 last = 0;
     ModuleSettings::ReadWords words;
     QStringList unreadBlocks;
-    QStringList writeErrors;
+    QStringList written;    // blocks the module acknowledged
+    QStringList writeErrors; // blocks not written
+    QStringList uncertain;  // blocks sent without an answer: taken or not, nobody knows
     int writes = 0;
+    bool givenUp = false;
     bool serialWritten = false; // the module's own line settings were among the writes
 };
 

@@ -10,6 +10,7 @@ import pty
 import re
 import runpy
 import select
+import signal
 import struct
 import subprocess
 import sys
@@ -82,6 +83,14 @@ class ArgumentTest(unittest.TestCase):
             (p + ["--timeout", "0", "save", "FILE"], 3),
             (["--port=4242", "--slave=247", "--baud", "115200", "--parity", "odd", "read", "alarms"], 2),
             (p + ["restore", "FILE", "--serial-settings", "--baud", "38400", "--parity", "none"], 2),
+            # A flag given a value is refused, never taken as set.
+            (p + ["restore", "FILE", "--serial-settings=no"], 3),
+            (p + ["--verbose=1", "save", "FILE"], 3),
+            (["--help=no"], 3),
+            (p + ["save", "FILE", "--no-backup"], 3),
+            # After "--" a name that starts with "-" is a file.
+            (p + ["save", "--", "-x.json"], 2),
+            (p + ["--", "save", "--slave"], 2),
         ]
         with tempfile.TemporaryDirectory() as tmp:
             valid = write_settings(os.path.join(tmp, "valid.json"), SETTINGS)
@@ -178,6 +187,9 @@ class SettingsTest(VirtualModuleTest):
                 result = self.cli("restore", path, *flags)
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertEqual([w for w in self.writes(before) if w[:2] != CLOCK_WRITE], written)
+                # What was left out is said, not "already holds the file's settings".
+                self.assertEqual("Slave address: 120 → 247" in result.stderr, not flags, result.stderr)
+                self.assertNotIn("already holds", result.stderr)
         self.assertEqual(self.get(31505, 4), serial[:3] + [120])
 
     def test_refused_files_put_nothing_on_the_bus(self):
@@ -195,6 +207,22 @@ class SettingsTest(VirtualModuleTest):
                     self.assertIn("The file was refused", result.stderr)
                     self.assertIn(why, result.stderr)
         self.assertEqual(len(self.m.log()), before)
+
+
+    def test_a_name_ending_in_a_dot_gets_json(self):
+        result = self.cli("save", self.path("x."))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(os.path.isfile(self.path("x.json")))
+
+    def test_text_from_a_file_cannot_drive_the_terminal(self):
+        document = self.saved()
+        document["module"]["serialNumber"] = "\x1b[2J\nOK: No differences"
+        path = self.edited(document, "forged.json")
+        result = self.cli("compare", path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("\\x1b[2J\\nOK: No differences", result.stdout)
+        self.assertNotIn("\x1b", result.stdout + result.stderr)
+        self.assertNotIn("\nOK: No differences\n", result.stdout)
 
 
 class ReadTest(VirtualModuleTest):
@@ -281,12 +309,33 @@ class UpdateTest(VirtualModuleTest):
                 break
         self.assertRegex(shown.decode(), r"(\rUpdating the firmware: \d+ %){2,}\r\nThe firmware update is done")
 
+    def test_refused_images_touch_no_line(self):
         open(self.path("empty.bin"), "wb").close()
-        for name, said in (("empty.bin", "the image is empty"), ("missing.bin", "No firmware image at")):
+        with open(self.path("huge.bin"), "wb") as f:
+            f.truncate(1048577)
+        before = len(self.m.log())
+        for name, said in (("empty.bin", "the image is empty"), ("missing.bin", "No firmware image at"),
+                           ("huge.bin", "larger than 1 MiB"), ("", "cannot be read (not a plain file)")):
             with self.subTest(image=name):
                 result = self.cli("update", self.path(name))
                 self.assertEqual(result.returncode, 2)
                 self.assertIn(said, result.stderr)
+                self.assertNotIn("Connected", result.stderr)
+                self.assertNotIn("could not be kept", result.stderr)
+        self.assertEqual(len(self.m.log()), before)
+
+    def test_no_update_without_the_copy_of_the_settings(self):
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(os.urandom(64))
+        self.assertEqual(self.m.control("set 50573 55"), "ok")  # a threshold no settings file takes
+        result = self.cli("update", self.path("image.bin"))
+        self.assertEqual(result.returncode, 2)
+        self.assertIn("could not be kept, so the update was not started", result.stderr)
+        self.assertIn("temperatureThreshold", result.stderr)
+        self.assertNotIn(50522, [r["addr"] for r in self.m.log() if r["fn"] in (6, 16)])
+        forced = self.cli("update", self.path("image.bin"), "--no-backup")
+        self.assertEqual(forced.returncode, 0, forced.stderr)
+        self.assertIn("The module's settings could not be kept before the update", forced.stderr)
 
 
 class SilentModuleTest(VirtualModuleTest):
@@ -345,7 +394,7 @@ class ScanTest(VirtualModuleTest):
 
 
 class SlowModuleTest(VirtualModuleTest):
-    module_args = ("--delay", "400")
+    module_args = ("--delay", "300")
 
     def test_guard_ends_a_run_that_takes_too_long(self):
         started = time.monotonic()
@@ -353,6 +402,76 @@ class SlowModuleTest(VirtualModuleTest):
         self.assertLess(time.monotonic() - started, 10)
         self.assertEqual(result.returncode, 2)
         self.assertIn("No end after 2 s: giving up.", result.stderr)
+
+    def start(self, *args):
+        return subprocess.Popen([CLI, "--port", PORT, *args], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                text=True, env=dict(os.environ, ORVALIS_SERIAL_PORTS=f"{PORT}={self.m.tool_end}",
+                                                    XDG_DATA_HOME=self.data.name))
+
+    def terminate_after(self, run, before, count, address=None):
+        """SIGTERM once `count` writes (to `address`, or any but the clock's) went out since `before`."""
+        deadline = time.monotonic() + 30
+        while len([w for w in self.writes(before) if w[:2] != CLOCK_WRITE
+                   and (address is None or w[1] == address)]) < count:
+            self.assertLess(time.monotonic(), deadline, "the writes never came")
+            time.sleep(0.02)
+        run.send_signal(signal.SIGTERM)
+        return run.communicate(timeout=20)
+
+    def restore_target(self):
+        # Every block of the file differs from the module, the serial settings too.
+        values = dict(temperatureThreshold=70, transformerRatio=1200, fsdId="ZZ9", installationDate="2020-01-02",
+                      meanDuration=45, voltageThreshold=250, frequency60Hz=True, baudRate=19200,
+                      slaveAddress=247, parity=1)
+        return self.edited(json.loads(json.dumps(self.saved())), "target.json", **values)
+
+    def test_a_restore_given_up_says_exactly_what_the_module_took(self):
+        target = self.restore_target()
+        for how in ("signal", "timeout"):
+            with self.subTest(how=how):
+                self.assertEqual(self.m.control("set 50573 75"), "ok")
+                before = len(self.m.log())
+                started = time.monotonic()
+                if how == "signal":
+                    # Given up after the restore's second write went out.
+                    run = self.start("restore", target, "--serial-settings")
+                    _, err = self.terminate_after(run, before, 2)
+                    code = run.returncode
+                    self.assertIn("Stopped by SIGTERM: giving up.", err)
+                else:
+                    result = self.cli("--timeout", "6", "restore", target, "--serial-settings")
+                    code, err = result.returncode, result.stderr
+                    self.assertIn("No end after 6 s: giving up.", err)
+                self.assertEqual(code, 2, err)
+                self.assertLess(time.monotonic() - started, 15)
+                written = [w for w in self.writes(before) if w[:2] != CLOCK_WRITE]
+                said = re.findall(r"^  (.*): written\.$", err, re.M)
+                not_sent = re.findall(r"^  (.*): not written \(given up before it was sent\)\.$", err, re.M)
+                # Each write on the bus is one said to be written, and no more.
+                self.assertEqual(len(said), len(written), err)
+                if not_sent:
+                    self.assertRegex(err, rf"Given up: {len(said)} of {len(said) + len(not_sent)} blocks were "
+                                          r"written\.")
+                elif said:
+                    self.assertIn(f"Given up: every block was written ({len(said)})", err)
+                if how == "signal":
+                    self.assertEqual(len(said), 2, err)
+                    self.assertGreater(len(not_sent), 0, err)
+                time.sleep(1)  # nothing goes out after the run ended
+                self.assertEqual(len([w for w in self.writes(before) if w[:2] != CLOCK_WRITE]), len(written))
+
+    def test_an_update_given_up_says_how_far_it_went(self):
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(os.urandom(4000))
+        run = self.start("update", self.path("image.bin"))
+        _, err = self.terminate_after(run, 0, 3, address=50527)
+        self.assertEqual(run.returncode, 2, err)
+        blocks = [r for r in self.m.log() if r["addr"] == 50527 and r["fn"] == 16]
+        self.assertRegex(err, rf"The update was stopped after {16 * len(blocks)} of 4000 bytes were taken\.\n"
+                              r"The module is left in its bootloader: run the update again\.")
+        self.assertIn("The module's settings were kept in ", err)
+        time.sleep(1)
+        self.assertEqual(len([r for r in self.m.log() if r["addr"] == 50527]), len(blocks))
 
 
 class IndependentSlaveTest(unittest.TestCase):
