@@ -21,7 +21,9 @@ using namespace Registers;
 namespace {
 
 const char *const formatName = "orvalis-module-settings";
-const int formatVersion = 1;
+// Version 1 held one transformer ratio, the one of phase 1.
+const int formatVersion = 2;
+const int oneRatioVersion = 1;
 
 enum class Kind { Number, Flag, Text, Date };
 
@@ -70,12 +72,20 @@ Descriptor flag(const char *key, const char *field, bool ModuleSettings::*member
 
 using S = ModuleSettings;
 
+// 10 is the home page's empty choice.
+Descriptor ratio(const char *key, const char *field, int ModuleSettings::*member)
+{
+    return number(key, "ctRatio", field, member, 1, 0, QVector<int>{10} + WordCodec::ctRatioCodes());
+}
+
 const QVector<Descriptor> &descriptors()
 {
     static const QVector<Descriptor> all = {
         plain("fsdId", Kind::Text, "fsdIdWrite", "FSD ID"),
         plain("installationDate", Kind::Date, "installationDate", nullptr),
-        number("transformerRatio", "ctRatio", nullptr, &S::transformerRatio, 1, 0, {10, 800, 1200, 4000, 6000}),
+        ratio("transformerRatioL1", "CT ratio phase 1", &S::transformerRatioL1),
+        ratio("transformerRatioL2", "CT ratio phase 2", &S::transformerRatioL2),
+        ratio("transformerRatioL3", "CT ratio phase 3", &S::transformerRatioL3),
         number("temperatureThreshold", "temperatureThreshold", "temperature threshold", &S::temperatureThreshold,
                60, 90),
         number("meanDuration", "meanDuration", "time duration for means", &S::meanDuration, 1, 60),
@@ -98,11 +108,36 @@ const QVector<Descriptor> &descriptors()
     return all;
 }
 
+bool isRatio(const Descriptor &d)
+{
+    return d.number == &S::transformerRatioL1 || d.number == &S::transformerRatioL2
+           || d.number == &S::transformerRatioL3;
+}
+
+// The entries a file of `version` holds: version 1 had one ratio in place of
+// the three, and restore wrote it to every phase, so it is read as all three.
+const QVector<Descriptor> &descriptorsOf(int version)
+{
+    static const QVector<Descriptor> oneRatio = [] {
+        QVector<Descriptor> list;
+        for (const Descriptor &d : descriptors()) {
+            if (d.number == &S::transformerRatioL1)
+                list.append(ratio("transformerRatio", nullptr, &S::transformerRatioL1));
+            else if (!isRatio(d))
+                list.append(d);
+        }
+        return list;
+    }();
+    return version == oneRatioVersion ? oneRatio : descriptors();
+}
+
 // The names settings() takes from the register table, for the catalogue.
 const char *const translatedNames[] = {
     QT_TRANSLATE_NOOP("ModuleSettings", "FSD ID"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Installation date"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Transformer ratios"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 1"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 2"),
+    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 3"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Temperature threshold"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Time duration for means"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Active power on the fundamental"),
@@ -249,7 +284,7 @@ QVector<quint16> blockWords(const QString &block, const ModuleSettings &s)
         return {quint16(d.year()), quint16(d.month()), quint16(d.day())};
     }
     if (block == QLatin1String("ctRatio"))
-        return WordCodec::ctRatioWords(s.transformerRatio);
+        return WordCodec::ctRatioWords(s.transformerRatioL1, s.transformerRatioL2, s.transformerRatioL3);
     if (block == QLatin1String("fsdIdWrite"))
         return WordCodec::fsdIdWords(s.fsdId);
     if (block == QLatin1String("temperatureThreshold"))
@@ -317,7 +352,9 @@ bool ModuleSettings::fromWords(const ReadWords &w, const QDateTime &readAt, Modu
     s.installationDate = QDate(home[8], home[9], home[10]);
 
     const QVector<quint16> &ct = w.ctRatioAndThresholds;
-    s.transformerRatio = ct[0];
+    s.transformerRatioL1 = ct[0];
+    s.transformerRatioL2 = ct[2];
+    s.transformerRatioL3 = ct[4];
     s.voltageThreshold = ct[6];
     s.voltageThresholdDuration = ct[7];
     s.currentThreshold = ct[8];
@@ -409,7 +446,8 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         return fail(missing("version"));
     if (!root["version"].isDouble())
         return fail(wrongType("version", QT_TRANSLATE_NOOP("ModuleSettings", "a number")));
-    if (root["version"].toDouble() != formatVersion)
+    const double version = root["version"].toDouble();
+    if (version != formatVersion && version != oneRatioVersion)
         return fail(ModuleSettings::tr("Field \"version\": version %1 is not supported (this tool reads version %2).")
                         .arg(root["version"].toDouble())
                         .arg(formatVersion));
@@ -443,6 +481,7 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
     if (!root["settings"].isArray())
         return fail(wrongType("settings", QT_TRANSLATE_NOOP("ModuleSettings", "a list")));
     const QJsonArray list = root["settings"].toArray();
+    const QVector<Descriptor> &expected = descriptorsOf(int(version));
     QSet<QString> seen;
     for (int i = 0; i < list.size(); ++i) {
         const QString place = QStringLiteral("settings[%1]").arg(i);
@@ -452,9 +491,9 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         if (!entry["key"].isString())
             return fail(ModuleSettings::tr("Field \"%1.key\" is missing or not text.").arg(place));
         const QString key = entry["key"].toString();
-        const auto &all = descriptors();
-        const auto d = std::find_if(all.begin(), all.end(), [&](const Descriptor &x) { return key == x.key; });
-        if (d == all.end())
+        const auto d = std::find_if(expected.begin(), expected.end(),
+                                    [&](const Descriptor &x) { return key == x.key; });
+        if (d == expected.end())
             return fail(ModuleSettings::tr("Field \"%1\": unknown setting \"%2\".").arg(place, key));
         if (seen.contains(key))
             return fail(ModuleSettings::tr("Setting \"%1\" appears more than once.").arg(key));
@@ -467,10 +506,12 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         if (!e.isEmpty())
             return fail(e);
     }
-    for (const Descriptor &d : descriptors()) {
+    for (const Descriptor &d : expected) {
         if (!seen.contains(QLatin1String(d.key)))
             return fail(ModuleSettings::tr("Setting \"%1\" is missing.").arg(d.key));
     }
+    if (version == oneRatioVersion)
+        s.transformerRatioL2 = s.transformerRatioL3 = s.transformerRatioL1;
     *out = s;
     return true;
 }
@@ -532,7 +573,7 @@ QString ModuleSettings::valueText(const QString &key) const
         switch (d.kind) {
         case Kind::Number: {
             const int v = this->*d.number;
-            if (d.number == &S::transformerRatio)
+            if (isRatio(d))
                 return WordCodec::ctRatioText(v);
             if (d.number == &S::parity && v >= 0 && v <= 2)
                 return QStringList{ModuleSettings::tr("none"), ModuleSettings::tr("even"), ModuleSettings::tr("odd")}[v];

@@ -15,7 +15,7 @@
 //
 //   {
 //       "format": "orvalis-module-settings",
-//       "version": 1,
+//       "version": 2,
 //       "readAt": "2024-05-02T09:30:00.000Z",      ISO 8601, in UTC
 //       "module": {                                as read, never written back
 //           "serialNumber": "070123450012",
@@ -34,8 +34,9 @@
 // "unit" are there for the reader and are not read back. Values:
 //
 //   temperatureThreshold        whole number, °C, 60 to 90
-//   transformerRatio            one of 10 (none chosen), 800 (400/5A),
-//                               1200 (600/5A), 4000 (400/1A), 6000 (600/1A)
+//   transformerRatioL1          one of 10 (none chosen), 800 (400/5A),
+//   transformerRatioL2          1200 (600/5A), 4000 (400/1A), 6000 (600/1A);
+//   transformerRatioL3          phases 1, 2 and 3
 //   fsdId                       text, 0 to 5 letters (A-Z, a-z) and digits
 //   installationDate            "yyyy-MM-dd", a real date
 //   meanDuration                whole number, min, 1 to 60
@@ -51,6 +52,10 @@
 //   baudRate                    19200, 38400, 57600 or 115200
 //   slaveAddress                110 to 149, or 247
 //
+// Version 1 files are read too: they hold "transformerRatio" in place of the
+// three phases' ratios, and that one ratio is taken for all three (a restore
+// wrote it to every phase).
+//
 // A file with another format name, another version, a missing, unknown or
 // repeated entry, or a value of the wrong type or out of range is refused
 // as a whole. Files larger than 64 KiB are not read.
@@ -64,7 +69,9 @@ class ModuleSettings
 public:
     // Values a module never takes: an unset object names them as out of range.
     int temperatureThreshold = -1;
-    int transformerRatio = -1;
+    int transformerRatioL1 = -1;
+    int transformerRatioL2 = -1;
+    int transformerRatioL3 = -1;
     QString fsdId;
     QDate installationDate;
     int meanDuration = -1;

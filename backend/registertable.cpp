@@ -48,9 +48,11 @@ QVector<RegisterTable::Block> makeTable()
         {"minimum time between messages", 4, 1, "s", 1},
         {"call monitoring time", 5, 1, "s", 10},
     };
-    const QVector<Field> ctRead = QVector<Field>{{"transformer ratio L1", 0, 2, "", 1},
-                                                 {"transformer ratio L2", 2, 2, "", 1},
-                                                 {"transformer ratio L3", 4, 2, "", 1}}
+    // Named as the communication page shows them; each code is followed by a
+    // word that is always 0, so it is one word, not a 32-bit number.
+    const QVector<Field> ctRead = QVector<Field>{{"CT ratio phase 1", 0, 1, "", 1},
+                                                 {"CT ratio phase 2", 2, 1, "", 1},
+                                                 {"CT ratio phase 3", 4, 1, "", 1}}
                                   + shifted(thresholds, 6);
     const QVector<Field> measurements =
         floats({"current L1", "current L2", "current L3", "current N"}, "A")

@@ -133,10 +133,22 @@ int WordCodec::ctRatioCode(const QString &text)
     return -1;
 }
 
+QVector<int> WordCodec::ctRatioCodes()
+{
+    QVector<int> codes;
+    for (const auto &r : ratios)
+        codes.append(r.code);
+    return codes;
+}
+
 QVector<quint16> WordCodec::ctRatioWords(int code)
 {
-    const quint16 r = quint16(code);
-    return {r, 0, r, 0, r, 0};
+    return ctRatioWords(code, code, code);
+}
+
+QVector<quint16> WordCodec::ctRatioWords(int phase1, int phase2, int phase3)
+{
+    return {quint16(phase1), 0, quint16(phase2), 0, quint16(phase3), 0};
 }
 
 QVector<quint16> WordCodec::thresholdWords(int voltage, int voltageDuration, int current, int currentDuration,

@@ -49,10 +49,12 @@ public:
     // Transformer ratio codes and their texts; -1 for a text that names none.
     static QString ctRatioText(int code);
     static int ctRatioCode(const QString &text);
+    static QVector<int> ctRatioCodes(); // every code that names a ratio
 
     // The words of the written blocks that hold more than one setting, as the
     // applies post them and a restore writes them.
     static QVector<quint16> ctRatioWords(int code); // the same ratio for the three phases
+    static QVector<quint16> ctRatioWords(int phase1, int phase2, int phase3);
     static QVector<quint16> thresholdWords(int voltage, int voltageDuration, int current, int currentDuration,
                                            int minimumTimeMessage, int callMonitoringSeconds);
     static QVector<quint16> serialSettingsWords(int parity, int baudRate, int slaveAddress);

@@ -1,6 +1,7 @@
 #include "link/portdirectory.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -20,6 +21,14 @@ const Family families[] = {
     {"ttyXRUSB", 400},
     {"rfcomm", 500},
 };
+
+// The serial port takes a name without a leading "/" for one under /dev, so a
+// relative path of ORVALIS_SERIAL_PORTS is made absolute while the working
+// directory is the one it was given for.
+QString extraPortPath(const QString &path)
+{
+    return path.isEmpty() ? path : QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
 
 } // namespace
 
@@ -101,7 +110,7 @@ QList<int> PortDirectory::update(const QList<Port> &systemPorts, const QString &
         const int eq = entry.indexOf(QLatin1Char('='));
         bool ok = false;
         const int n = eq > 0 ? entry.left(eq).trimmed().toInt(&ok) : 0;
-        const QString path = eq > 0 ? entry.mid(eq + 1).trimmed() : QString();
+        const QString path = eq > 0 ? extraPortPath(entry.mid(eq + 1).trimmed()) : QString();
         if (!ok || n < 1 || n > lastNumber || path.isEmpty()) {
             qDebug() << "PortDirectory: skipped malformed ORVALIS_SERIAL_PORTS entry" << entry;
             continue;
@@ -200,7 +209,7 @@ QStringList PortDirectory::presentDevices()
 #ifndef Q_OS_WIN
     const QStringList entries = qEnvironmentVariable("ORVALIS_SERIAL_PORTS").split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &entry : entries) {
-        const QString path = entry.mid(entry.indexOf(QLatin1Char('=')) + 1).trimmed();
+        const QString path = extraPortPath(entry.mid(entry.indexOf(QLatin1Char('=')) + 1).trimmed());
         if (!path.isEmpty() && QFileInfo::exists(path))
             devices.append(path);
     }

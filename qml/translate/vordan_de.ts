@@ -371,10 +371,6 @@
         <translation>Installationsdatum</translation>
     </message>
     <message>
-        <source>Transformer ratios</source>
-        <translation>Stromwandler Bemessungsübersetzung</translation>
-    </message>
-    <message>
         <source>Temperature threshold</source>
         <translation>Schwellenwert Temperatur</translation>
     </message>
@@ -597,6 +593,18 @@
     <message>
         <source>(none)</source>
         <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 1</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 1</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 2</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 2</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 3</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 3</translation>
     </message>
 </context>
 <context>

@@ -371,10 +371,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transformer ratios</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Temperature threshold</source>
         <translation type="unfinished"></translation>
     </message>
@@ -596,6 +592,18 @@
     </message>
     <message>
         <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

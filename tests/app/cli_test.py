@@ -37,16 +37,17 @@ def floats(*values):
 
 
 # A file as an operator could write it by hand.
-SETTINGS = {"temperatureThreshold": 80, "transformerRatio": 800, "fsdId": "AB1C",
+SETTINGS = {"temperatureThreshold": 80, "transformerRatioL1": 800, "transformerRatioL2": 4000,
+            "transformerRatioL3": 6000, "fsdId": "AB1C",
             "installationDate": "2023-11-20", "meanDuration": 30, "activePowerOnFundamental": False,
             "frequency60Hz": True, "voltageThreshold": 240, "voltageThresholdDuration": 3,
             "currentThreshold": 40, "currentThresholdDuration": 9, "minimumTimeBetweenMessages": 5,
             "callMonitoringTime": 600, "parity": 1, "baudRate": 115200, "slaveAddress": 247}
 
 
-def write_settings(path, settings):
+def write_settings(path, settings, version=2):
     with open(path, "w") as f:
-        json.dump({"format": "orvalis-module-settings", "version": 1, "readAt": "2024-05-02T09:30:00.000Z",
+        json.dump({"format": "orvalis-module-settings", "version": version, "readAt": "2024-05-02T09:30:00.000Z",
                    "module": {"serialNumber": "070123450012", "firmwareVersion": "112",
                               "hardwareVersion": "3", "lastBoot": "03/07/24 14:05"},
                    "settings": [{"key": k, "value": v} for k, v in settings.items()]}, f)
@@ -177,6 +178,29 @@ class SettingsTest(VirtualModuleTest):
         self.assertEqual(written[1][2], thresholds)
         self.assertEqual(self.get(50507, 6), thresholds)
         self.assertEqual(self.cli("compare", self.path("saved.json")).returncode, 0)
+
+    def test_transformer_ratios(self):
+        # 600/5A, 400/1A, 600/1A; then another module at 600/5A on every phase.
+        self.assertEqual(self.m.control("set 50501 1200 0 4000 0 6000 0"), "ok")
+        value = {s["key"]: s["value"] for s in self.saved()["settings"]}
+        self.assertEqual([value[f"transformerRatioL{n}"] for n in (1, 2, 3)], [1200, 4000, 6000])
+        # The same as a file of the first version, with one ratio.
+        old = {k: v for k, v in value.items() if not k.startswith("transformerRatio")}
+        old_file = write_settings(self.path("old.json"), dict(old, transformerRatio=4000), version=1)
+        self.assertEqual(self.m.control("set 50501 1200 0 1200 0 1200 0"), "ok")
+        differ = self.cli("compare", self.path("saved.json"))
+        self.assertEqual((differ.returncode, differ.stdout),
+                         (1, "CT ratio phase 2: 400/1A → 600/5A\nCT ratio phase 3: 600/1A → 600/5A\n"), differ.stderr)
+
+        # The old file's one ratio goes to every phase.
+        for path, words in ((self.path("saved.json"), [1200, 0, 4000, 0, 6000, 0]), (old_file, [4000, 0] * 3)):
+            with self.subTest(file=os.path.basename(path)):
+                before = len(self.m.log())
+                restored = self.cli("restore", path)
+                self.assertEqual(restored.returncode, 0, restored.stderr)
+                self.assertEqual([w for w in self.writes(before) if w[:2] != CLOCK_WRITE], [(16, 50501, words)])
+                self.assertEqual(self.get(50501, 6), words)
+                self.assertEqual(self.cli("compare", path).returncode, 0)
 
     def test_serial_settings_only_when_asked(self):
         serial = self.get(31505, 4)
@@ -478,11 +502,12 @@ class IndependentSlaveTest(unittest.TestCase):
     """The acceptance check: a file restored to a slave that is not ours."""
 
     # The words the slave must hold after SETTINGS (address: words); the
-    # transformer ratio, FSD ID and serial settings are the slave's already.
+    # ratio of phase 1, FSD ID and serial settings are the slave's already.
     HOLDING = {50573: [80], 50581: [2023, 11, 20], 31504: [30], 50507: [240, 3, 40, 9, 5, 6000],
-               50501: [800], 50589: [0x4142, 0x3100, 0x4300], 31505: [1, 1, 49664, 247]}
+               50501: [800, 0, 4000, 0, 6000, 0], 50589: [0x4142, 0x3100, 0x4300], 31505: [1, 1, 49664, 247]}
     COILS = {50000: [0, 1]}
-    WRITES = ["write holding 50581 2023 11 20", "write holding 50573 80", "write holding 31504 30",
+    WRITES = ["write holding 50581 2023 11 20", "write holding 50501 800 0 4000 0 6000 0",
+              "write holding 50573 80", "write holding 31504 30",
               "write coils 50000 0 1", "write holding 50507 240 3 40 9 5 6000"]
 
     def test_restore(self):

@@ -201,3 +201,17 @@ void TestBusMonitor::savedFiles()
     QVERIFY(!monitor.save(dir.filePath("no/such/folder/bus.csv")));
     QVERIFY(!monitor.error().isEmpty());
 }
+
+void TestBusMonitor::ratiosDecoded()
+{
+    // Each phase's code, not the code and its zero word taken as one number.
+    Exchange e;
+    e.function = 16;
+    e.write = true;
+    e.address = 50501;
+    e.count = 6;
+    e.registerType = 4;
+    e.values = {1200, 0, 4000, 0, 6000, 0};
+    QCOMPARE(BusMonitor::valuesText(e),
+             QStringLiteral("CT ratio phase 1: 1200, CT ratio phase 2: 4000, CT ratio phase 3: 6000"));
+}

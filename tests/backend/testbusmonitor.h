@@ -15,6 +15,7 @@ private slots:
     void errorsByName();
     void boundedPausedAndClosed();
     void savedFiles();
+    void ratiosDecoded();
 
 private:
     QTemporaryDir dir;

@@ -22,7 +22,9 @@ ModuleSettings sample()
 {
     ModuleSettings s;
     s.temperatureThreshold = 70;
-    s.transformerRatio = 800;
+    s.transformerRatioL1 = 800;
+    s.transformerRatioL2 = 4000;
+    s.transformerRatioL3 = 6000;
     s.fsdId = "AB12";
     s.installationDate = QDate(2021, 6, 9);
     s.meanDuration = 15;
@@ -118,7 +120,7 @@ void TestModuleSettings::fromWords()
     ModuleSettings::ReadWords w;
     w.homeSettings = {70, 0, 45, 7, 1, 23, 45, 12, 2021, 6, 9};
     // Call monitoring in tenths of a second: 6005 is 600 s.
-    w.ctRatioAndThresholds = {800, 0, 800, 0, 800, 0, 230, 10, 100, 20, 60, 6005};
+    w.ctRatioAndThresholds = {800, 0, 4000, 0, 6000, 0, 230, 10, 100, 20, 60, 6005};
     w.fsdId = {0x4142, 0x3132, 0x0000};
     w.moduleTime = {0, 0x0E05, 0x0123, 24, 15, 1, 0, 19200, 120};
     w.powerCalculation = {1, 0};
@@ -150,7 +152,9 @@ void TestModuleSettings::namesAndUnits()
     QCOMPARE(lines, (QStringList{
                         "fsdId|FSD ID|",
                         "installationDate|Installation date|",
-                        "transformerRatio|Transformer ratios|",
+                        "transformerRatioL1|CT ratio phase 1|",
+                        "transformerRatioL2|CT ratio phase 2|",
+                        "transformerRatioL3|CT ratio phase 3|",
                         "temperatureThreshold|Temperature threshold|°C",
                         "meanDuration|Time duration for means|min",
                         "activePowerOnFundamental|Active power on the fundamental|",
@@ -194,8 +198,9 @@ void TestModuleSettings::edges_data()
         {"slaveAddress", 248, false},        {"baudRate", 9600, false},
         {"baudRate", 115200, true},          {"parity", 0, true},
         {"parity", 2, true},                 {"parity", 3, false},
-        {"transformerRatio", 700, false},    {"transformerRatio", 10, true},
-        {"transformerRatio", 6000, true},    {"fsdId", "", true},
+        {"transformerRatioL1", 700, false},  {"transformerRatioL1", 10, true},
+        {"transformerRatioL2", 6000, true},  {"transformerRatioL3", 0, false},
+        {"transformerRatioL3", 800, true},   {"fsdId", "", true},
         {"fsdId", "aZ09x", true},            {"fsdId", "ABCDEF", false},
         {"fsdId", "A-B", false},             {"fsdId", "Ä1", false},
         {"installationDate", "2024-02-29", true}, {"installationDate", "2021-02-30", false},
@@ -231,7 +236,10 @@ void TestModuleSettings::refused_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("error");
-    QTest::newRow("version 2") << withField("version", 2) << "version 2 is not supported";
+    QTest::newRow("version 3") << withField("version", 3) << "version 3 is not supported";
+    QTest::newRow("version 0") << withField("version", 0) << "version 0 is not supported";
+    // Version 1 knew one ratio only.
+    QTest::newRow("version 1, three ratios") << withField("version", 1) << "unknown setting \"transformerRatioL1\"";
     QTest::newRow("version as text") << withField("version", "1") << "\"version\" must be a number";
     QTest::newRow("other format") << withField("format", "orvalis-log") << "not a module settings file";
     QTest::newRow("no format") << withField("format", QJsonValue::Undefined) << "\"format\" is missing";
@@ -324,7 +332,8 @@ void TestModuleSettings::differences()
     ModuleSettings module = sample();
     module.voltageThreshold = 240;
     module.fsdId = "";
-    module.transformerRatio = 1200;
+    module.transformerRatioL1 = 1200;
+    module.transformerRatioL3 = 10;
     module.activePowerOnFundamental = false;
     module.parity = 2;
     module.readAt = QDateTime::currentDateTimeUtc();
@@ -333,21 +342,22 @@ void TestModuleSettings::differences()
     QStringList texts;
     for (const ModuleSettings::Difference &d : withoutSerial.differences)
         texts << ModuleSettings::differenceText(d);
-    QCOMPARE(texts, (QStringList{"FSD ID: AB12 → (empty)", "Transformer ratios: 400/5A → 600/5A",
-                                 "Active power on the fundamental: yes → no", "Voltage threshold: 230 V → 240 V"}));
+    QCOMPARE(texts, (QStringList{"FSD ID: AB12 → (empty)", "CT ratio phase 1: 400/5A → 600/5A",
+                                 "CT ratio phase 3: 600/1A → -", "Active power on the fundamental: yes → no",
+                                 "Voltage threshold: 230 V → 240 V"}));
     QVERIFY(!withoutSerial.otherModule);
-    const ModuleSettings::Difference &voltage = withoutSerial.differences[3];
+    const ModuleSettings::Difference &voltage = withoutSerial.differences[4];
     QCOMPARE(QStringList({voltage.key, voltage.name, voltage.unit, voltage.fileValue, voltage.moduleValue}),
              (QStringList{"voltageThreshold", "Voltage threshold", "V", "230", "240"}));
 
     module.serialNumber = "070123450013";
     const auto withSerial = ModuleSettings::compare(sample(), module, true);
-    QCOMPARE(withSerial.differences.size(), 5);
+    QCOMPARE(withSerial.differences.size(), 6);
     QCOMPARE(ModuleSettings::differenceText(withSerial.differences.last()), QStringLiteral("Parity: even → odd"));
     QVERIFY(withSerial.otherModule);
 
     // Identity and time of reading alone are no difference of settings.
-    QVERIFY(ModuleSettings::compare(sample(), module, false).differences.size() == 4);
+    QVERIFY(ModuleSettings::compare(sample(), module, false).differences.size() == 5);
     module = sample();
     module.firmwareVersion = "13";
     module.readAt = QDateTime();
@@ -367,8 +377,11 @@ void TestModuleSettings::restoreWrites_data()
     QTest::newRow("all equal") << "parity" << QJsonValue(1) << true << Writes{};
     QTest::newRow("date") << "installationDate" << QJsonValue("2020-01-01") << false
                           << Writes{{M_REG_INSTALLATION_DATE, HoldingRegisters, {2021, 6, 9}}};
-    QTest::newRow("ratio") << "transformerRatio" << QJsonValue(10) << false
-                           << Writes{{M_REG_CT_RATIO, HoldingRegisters, {800, 0, 800, 0, 800, 0}}};
+    // Each phase's ratio is the file's, whichever phase differs.
+    const Writes ratios{{M_REG_CT_RATIO, HoldingRegisters, {800, 0, 4000, 0, 6000, 0}}};
+    QTest::newRow("ratio L1") << "transformerRatioL1" << QJsonValue(10) << false << ratios;
+    QTest::newRow("ratio L2") << "transformerRatioL2" << QJsonValue(800) << false << ratios;
+    QTest::newRow("ratio L3") << "transformerRatioL3" << QJsonValue(4000) << false << ratios;
     QTest::newRow("FSD ID") << "fsdId" << QJsonValue("X") << false
                             << Writes{{M_REG_FSD_ID, HoldingRegisters, {0x4142, 0x3132, 0}}};
     QTest::newRow("temperature") << "temperatureThreshold" << QJsonValue(80) << false
@@ -410,6 +423,45 @@ void TestModuleSettings::restoreOrder()
                                       M_REG_TEMPERATURE_THRESHOLD, M_REG_MEAN_DURATION, M_COIL_ACTIVE_POWER_CALC,
                                       M_REG_VOLTAGE_THRESHOLD, M_REG_PARITY}));
     QCOMPARE(ModuleSettings::restoreWrites(file, module, true).last().values, (Words{1, 1, 49664, 120}));
+}
+
+void TestModuleSettings::oneRatioFile()
+{
+    // A file of version 1, with the one ratio it held.
+    auto oldFile = [](const QJsonValue &ratio) {
+        QJsonObject root = sampleJson();
+        root["version"] = 1;
+        QJsonArray list;
+        for (const QJsonValue &e : root["settings"].toArray()) {
+            if (!e["key"].toString().startsWith("transformerRatio"))
+                list.append(e);
+        }
+        if (!ratio.isUndefined())
+            list.append(QJsonObject{{"key", "transformerRatio"}, {"value", ratio}});
+        root["settings"] = list;
+        return QJsonDocument(root).toJson();
+    };
+    ModuleSettings s;
+    QString error;
+    QVERIFY2(ModuleSettings::fromJson(oldFile(1200), &s, &error), qPrintable(error));
+    QCOMPARE((QVector<int>{s.transformerRatioL1, s.transformerRatioL2, s.transformerRatioL3}),
+             (QVector<int>{1200, 1200, 1200}));
+    ModuleSettings rest = s;
+    rest.transformerRatioL1 = 800;
+    rest.transformerRatioL2 = 4000;
+    rest.transformerRatioL3 = 6000;
+    QVERIFY(rest == sample());
+    // Written to a module as before: the one ratio on every phase.
+    QCOMPARE(ModuleSettings::restoreWrites(s, sample(), false),
+             (Writes{{Registers::M_REG_CT_RATIO, Registers::HoldingRegisters, {1200, 0, 1200, 0, 1200, 0}}}));
+    // Saved again, it is a file of this version.
+    QVERIFY(s.toJson().contains("\"version\": 2"));
+    QVERIFY(s.toJson().contains("\"transformerRatioL3\""));
+
+    QVERIFY(!ModuleSettings::fromJson(oldFile(700), &s, &error));
+    QVERIFY2(error.startsWith("Setting \"transformerRatio\": 700 is not allowed"), qPrintable(error));
+    QVERIFY(!ModuleSettings::fromJson(oldFile(QJsonValue::Undefined), &s, &error));
+    QCOMPARE(error, QStringLiteral("Setting \"transformerRatio\" is missing."));
 }
 
 void TestModuleSettings::atomicSave()

@@ -21,6 +21,7 @@ private slots:
     void restoreWrites_data();
     void restoreWrites();
     void restoreOrder();
+    void oneRatioFile();
     void atomicSave();
 };
 

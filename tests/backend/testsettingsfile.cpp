@@ -121,6 +121,39 @@ void TestSettingsFile::saveCompareRestore()
     QVERIFY(writesIn(rig->line.requests()).isEmpty());
 }
 
+void TestSettingsFile::transformerRatiosRoundTrip()
+{
+    Backend &b = rig->backend;
+    // 600/5A, 400/1A, 600/1A.
+    QVERIFY(rig->set(QStringLiteral("set 50501 1200 0 4000 0 6000 0")));
+    const QString path = dir.filePath(QStringLiteral("ratios.json"));
+    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    ModuleSettings file;
+    QString error;
+    QVERIFY2(ModuleSettings::load(path, &file, &error), qPrintable(error));
+    QCOMPARE((QVector<int>{file.transformerRatioL1, file.transformerRatioL2, file.transformerRatioL3}),
+             (QVector<int>{1200, 4000, 6000}));
+    QCOMPARE(rig->run([&] { b.compareModuleSettings(path); }).details, QStringList{"No differences"});
+
+    // Another module, at 600/5A on every phase.
+    QVERIFY(rig->set(QStringLiteral("set 50501 1200 0 1200 0 1200 0")));
+    const Outcome differ = rig->run([&] { b.compareModuleSettings(path); });
+    QCOMPARE(differ.outcome, int(Backend::SettingsDiffer));
+    QCOMPARE(differ.details, (QStringList{"CT ratio phase 2: 400/1A → 600/5A", "CT ratio phase 3: 600/1A → 600/5A"}));
+
+    rig->line.mark();
+    const Outcome restored = rig->run([&] { b.restoreModuleSettings(path, false); });
+    QCOMPARE(restored.outcome, int(Backend::SettingsDone));
+    QCOMPARE(restored.details, QStringList{"No differences"});
+    const QList<QJsonObject> requests = rig->line.requests();
+    QCOMPARE(writesIn(requests), QStringList{"50501 6"});
+    for (const QJsonObject &r : requests) {
+        if (r[QStringLiteral("fn")].toInt() == 16)
+            QCOMPARE(r[QStringLiteral("values")].toArray(), (QJsonArray{1200, 0, 4000, 0, 6000, 0}));
+    }
+    QVERIFY(rig->set(QStringLiteral("set 50501 1200 0 1200 0 1200 0")));
+}
+
 void TestSettingsFile::refusedFilesPutNothingOnTheBus_data()
 {
     QTest::addColumn<QByteArray>("content"); // empty with a name: that kind of entry
@@ -138,11 +171,11 @@ void TestSettingsFile::refusedFilesPutNothingOnTheBus_data()
     outOfRange.replace(QByteArray("\"value\": ") + QByteArray::number(valid.temperatureThreshold),
                        "\"value\": 91");
     QByteArray otherVersion = json;
-    otherVersion.replace("\"version\": 1", "\"version\": 2");
+    otherVersion.replace("\"version\": 2", "\"version\": 3");
 
     QTest::newRow("out of range") << outOfRange << "file" << "91 is not allowed";
     QTest::newRow("truncated") << json.left(json.size() / 2) << "file" << "Not valid JSON";
-    QTest::newRow("other version") << otherVersion << "file" << "version 2 is not supported";
+    QTest::newRow("other version") << otherVersion << "file" << "version 3 is not supported";
     QTest::newRow("empty") << QByteArray() << "file" << "The file is empty.";
     QTest::newRow("folder") << QByteArray() << "folder" << "is a folder";
     QTest::newRow("missing") << QByteArray() << "none" << "no such file";

@@ -20,6 +20,7 @@ private slots:
     void cleanupTestCase();
 
     void saveCompareRestore();
+    void transformerRatiosRoundTrip();
     void refusedFilesPutNothingOnTheBus_data();
     void refusedFilesPutNothingOnTheBus();
     void serialSettingsOnlyWhenAsked();

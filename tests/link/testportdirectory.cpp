@@ -117,6 +117,41 @@ void TestPortDirectory::repeatedEnvironmentEntryIsListedOnce()
     QCOMPARE(directory.portName(95), QStringLiteral("/tmp/ok"));
 }
 
+void TestPortDirectory::relativePathsAreResolved_data()
+{
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QList<int>>("numbers");
+    QTest::addColumn<QString>("path"); // of port 90; a relative one is under the working directory
+    QTest::addColumn<QString>("skipped");
+    QTest::newRow("relative") << "90=line/tool" << QList<int>{90} << "line/tool" << "";
+    QTest::newRow("dot and dot-dot") << "90=./a/../line/tool" << QList<int>{90} << "line/tool" << "";
+    // One device written two ways is one path.
+    QTest::newRow("same path twice") << "90=line;91=./line" << QList<int>{90} << "line"
+                                     << "skipped.*91=./line.*already listed";
+    QTest::newRow("absolute kept") << "90=/tmp/line" << QList<int>{90} << "/tmp/line" << "";
+}
+
+void TestPortDirectory::relativePathsAreResolved()
+{
+    QFETCH(QString, entries);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QString, path);
+    QFETCH(QString, skipped);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const QString cwd = QDir::currentPath();
+    PortDirectory directory;
+    if (!skipped.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(skipped));
+    const QList<int> listed = directory.update({}, entries);
+    // Opened later from another working directory, it is still the line meant.
+    QVERIFY(QDir::setCurrent(before));
+    QCOMPARE(listed, numbers);
+    QCOMPARE(directory.portName(90), path.startsWith('/') ? path : cwd + '/' + path);
+}
+
 void TestPortDirectory::unknownNumberFallsBackToComName()
 {
     qunsetenv("ORVALIS_SERIAL_PORTS");

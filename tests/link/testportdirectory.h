@@ -15,6 +15,8 @@ private slots:
     void environmentAddsVirtualLines();
     void malformedEnvironmentEntriesAreSkipped();
     void repeatedEnvironmentEntryIsListedOnce();
+    void relativePathsAreResolved_data();
+    void relativePathsAreResolved();
     void unknownNumberFallsBackToComName();
 };
 
