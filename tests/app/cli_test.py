@@ -444,7 +444,7 @@ class SlowModuleTest(VirtualModuleTest):
 
     def restore_target(self):
         # Every block of the file differs from the module, the serial settings too.
-        values = dict(temperatureThreshold=70, transformerRatio=1200, fsdId="ZZ9", installationDate="2020-01-02",
+        values = dict(temperatureThreshold=70, transformerRatioL2=800, fsdId="ZZ9", installationDate="2020-01-02",
                       meanDuration=45, voltageThreshold=250, frequency60Hz=True, baudRate=19200,
                       slaveAddress=247, parity=1)
         return self.edited(json.loads(json.dumps(self.saved())), "target.json", **values)
