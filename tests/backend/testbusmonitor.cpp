@@ -6,6 +6,7 @@
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
 #include "link/tmodbus.h"
+#include "support/fullfolder.h"
 #include "support/virtualline.h"
 #include "tools/drive/eventwait.h"
 #include "update/firmwareupdate.h"
@@ -200,4 +201,17 @@ void TestBusMonitor::savedFiles()
 
     QVERIFY(!monitor.save(dir.filePath("no/such/folder/bus.csv")));
     QVERIFY(!monitor.error().isEmpty());
+}
+
+void TestBusMonitor::fullDiskKeepsTheOldFile()
+{
+    FullFolder full("bus.csv", "time,function\n");
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    BusMonitor monitor(nullptr);
+    monitor.add(answered(50573));
+    monitor.flush();
+    QVERIFY(!monitor.save(full.filePath("bus.csv")));
+    QVERIFY2(monitor.error().endsWith("cannot be written: No space left on device"), qPrintable(monitor.error()));
+    QCOMPARE(full.changed(), QString());
 }

@@ -15,6 +15,7 @@ private slots:
     void errorsByName();
     void boundedPausedAndClosed();
     void savedFiles();
+    void fullDiskKeepsTheOldFile();
 
 private:
     QTemporaryDir dir;

@@ -1,5 +1,7 @@
 #include "testmodulesettings.h"
 
+#include "support/fullfolder.h"
+
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 
@@ -435,4 +437,29 @@ void TestModuleSettings::atomicSave()
     QVERIFY(!wrong.save(path, &error));
     QVERIFY2(error.contains("\"meanDuration\": 0"), qPrintable(error));
     QCOMPARE(readAll(path), sample().toJson());
+
+    // A replaced file keeps its permissions; through a link, the linked file is replaced.
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QFile::Permissions mode = QFile::permissions(path);
+    const QString link = dir.filePath("link.json");
+    QVERIFY(QFile::link(path, link));
+    ModuleSettings other = sample();
+    other.meanDuration = 30;
+    QVERIFY2(other.save(link, &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readAll(path), other.toJson());
+    QCOMPARE(QFile::permissions(path), mode);
+}
+
+void TestModuleSettings::fullDiskKeepsTheOldFile()
+{
+    FullFolder full("module.json", sample().toJson());
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    ModuleSettings other = sample();
+    other.meanDuration = 30;
+    QString error;
+    QVERIFY(!other.save(full.filePath("module.json"), &error));
+    QVERIFY2(error.endsWith(": cannot be written: No space left on device"), qPrintable(error));
+    QCOMPARE(full.changed(), QString());
 }

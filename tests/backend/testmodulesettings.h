@@ -22,6 +22,7 @@ private slots:
     void restoreWrites();
     void restoreOrder();
     void atomicSave();
+    void fullDiskKeepsTheOldFile();
 };
 
 #endif

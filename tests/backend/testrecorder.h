@@ -27,6 +27,8 @@ private slots:
     void dailyFileNames();
     void newFileAtMidnight();
     void fullDiskStopsRecording();
+    void fullDiskLeavesWholeRows();
+    void removedFolderStopsRecording();
     void historyFromProperties();
     void historyIsCapped();
     void historySavedAsCsv();
