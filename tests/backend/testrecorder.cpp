@@ -356,8 +356,18 @@ void TestRecorder::fullDiskLeavesWholeRows()
     QCOMPARE(lines.last().size(), header().size());
 }
 
-void TestRecorder::removedFolderStopsRecording()
+void TestRecorder::lostFileStopsRecording_data()
 {
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder removed") << false << "No such file or directory";
+    QTest::newRow("file replaced") << true << "Replaced by another file";
+}
+
+void TestRecorder::lostFileStopsRecording()
+{
+    QFETCH(bool, replaced);
+    QFETCH(QString, reason);
     OffBus o;
     MeasurementRecorder recorder(&o.backend);
     recorder.setClock([&] { return o.now; });
@@ -365,10 +375,14 @@ void TestRecorder::removedFolderStopsRecording()
     QVERIFY(recorder.start(o.folder.filePath("run/m.csv")));
     for (int i = 0; i < 3; ++i)
         emit o.backend.measurementsRead();
-    QVERIFY(QDir(o.folder.filePath("run")).removeRecursively());
+    const QString day = o.folder.filePath("run/m-2026-12-07.csv");
+    if (replaced)
+        QVERIFY(QFile::remove(day) && QFile(day).open(QIODevice::WriteOnly));
+    else
+        QVERIFY(QDir(o.folder.filePath("run")).removeRecursively());
     emit o.backend.measurementsRead();
     QVERIFY(!recorder.recording());
-    QVERIFY2(recorder.error().endsWith("m-2026-12-07.csv: No such file or directory"), qPrintable(recorder.error()));
+    QVERIFY2(recorder.error().endsWith("m-2026-12-07.csv: " + reason), qPrintable(recorder.error()));
     QCOMPARE(recorder.rows(), 3);
 }
 

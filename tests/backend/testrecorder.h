@@ -28,7 +28,8 @@ private slots:
     void newFileAtMidnight();
     void fullDiskStopsRecording();
     void fullDiskLeavesWholeRows();
-    void removedFolderStopsRecording();
+    void lostFileStopsRecording_data();
+    void lostFileStopsRecording();
     void historyFromProperties();
     void historyIsCapped();
     void historySavedAsCsv();
