@@ -749,8 +749,8 @@ void CommandLine::onUpdateEnd(bool success)
     finish(success ? Success : Failure);
 }
 
-// Backend keeps the settings by itself and says nothing of it but in its log:
-// the newest file of the folder tells.
+// Backend keeps the settings by itself: the newest file of the folder tells
+// where, Backend why it could not.
 void CommandLine::reportBackup()
 {
     const QFileInfoList files = QDir(Backend::updateBackupFolder())
@@ -760,6 +760,8 @@ void CommandLine::reportBackup()
         err << "The module's settings were kept in " << files.first().filePath() << " before the update.\n";
     else
         err << "The module's settings could not be kept before the update.\n";
+    if (!backend->updateBackupError().isEmpty())
+        err << "  " << backend->updateBackupError() << "\n";
 }
 
 void CommandLine::onGuardTimeout()

@@ -272,6 +272,8 @@ public:
     static QString updateBackupFolder();
     // Tests only: another folder than updateBackupFolder().
     void setUpdateBackupFolder(const QString &folder) { backupFolder = folder; }
+    // Why the settings could not be kept before the last update; empty when they were.
+    QString updateBackupError() const { return backupError; }
 
     void commandFinish(ModbusCommand *cmd);
 
@@ -475,6 +477,7 @@ private:
 
     std::unique_ptr<SettingsJob> settingsJob;
     QString backupFolder;
+    QString backupError;
 };
 
 #endif

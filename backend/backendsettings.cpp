@@ -131,6 +131,7 @@ void Backend::backUpThenUpdate(const QString &fileName, const QByteArray &image)
 {
     auto job = std::make_unique<SettingsJob>();
     job->kind = SettingsJob::Kind::BeforeUpdate;
+    backupError.clear();
     job->path = fileName;
     job->image = image;
     startSettingsJob(std::move(job));
@@ -313,14 +314,17 @@ void Backend::saveBeforeUpdate(const ModuleSettings &module)
         serial = QStringLiteral("unknown");
     const QString name = QStringLiteral("%1-%2.json")
                              .arg(serial, module.readAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    QString error;
-    if (!QDir().mkpath(folder) || !module.save(folder + QLatin1Char('/') + name, &error)) {
-        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << folder << error;
+    // A folder that cannot be made fails the save, which tells why.
+    QDir().mkpath(folder);
+    if (!module.save(folder + QLatin1Char('/') + name, &backupError)) {
+        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << backupError;
         return;
     }
+    backupError.clear();
     qDebug().noquote() << "Backend::saveBeforeUpdate -" << folder + QLatin1Char('/') + name;
 
-    // The names sort by time; the oldest of this module's go.
+    // The names sort by time; the oldest of this module's go, only once the
+    // new one is in place.
     QDir dir(folder);
     const QStringList mine =
         dir.entryList({serial + QStringLiteral("-*.json")}, QDir::Files, QDir::Name);

@@ -24,6 +24,7 @@ private slots:
     void refusedFilesPutNothingOnTheBus();
     void serialSettingsOnlyWhenAsked();
     void savedBeforeAnUpdate();
+    void fullDiskKeepsTheBackups();
     void refusedWhileDisconnected();
 
 private:

@@ -17,7 +17,7 @@ FullFolder::FullFolder()
         return;
     }
     QProcess mount;
-    mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=16k", "tmpfs", dir.path()});
+    mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir.path()});
     if (!dir.isValid() || !mount.waitForFinished(10000) || mount.exitStatus() != QProcess::NormalExit
         || mount.exitCode() != 0) {
         m_problem = QStringLiteral("no tmpfs mounted: ") + QString::fromLocal8Bit(mount.readAllStandardError());
@@ -42,8 +42,7 @@ FullFolder::~FullFolder()
 bool FullFolder::put(const QString &name, const QByteArray &bytes)
 {
     QFile file(filePath(name));
-    keptName = name;
-    kept = bytes;
+    kept.insert(name, bytes);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
@@ -63,12 +62,14 @@ QString FullFolder::changed() const
 {
     QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     names.removeOne(QLatin1String(filler));
-    if (!keptName.isEmpty() && !names.removeOne(keptName))
-        return keptName + QStringLiteral(" is gone");
+    for (auto k = kept.begin(); k != kept.end(); ++k) {
+        QFile file(filePath(k.key()));
+        if (!names.removeOne(k.key()))
+            return k.key() + QStringLiteral(" is gone");
+        if (!file.open(QIODevice::ReadOnly) || file.readAll() != k.value())
+            return k.key() + QStringLiteral(" changed");
+    }
     if (!names.isEmpty())
         return QStringLiteral("files left: ") + names.join(QStringLiteral(", "));
-    QFile file(filePath(keptName));
-    if (!keptName.isEmpty() && (!file.open(QIODevice::ReadOnly) || file.readAll() != kept))
-        return keptName + QStringLiteral(" changed");
     return QString();
 }

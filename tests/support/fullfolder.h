@@ -2,10 +2,11 @@
 #define FULLFOLDER_H
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
-// A folder on a disk with no room left: a tmpfs of 16 KiB mounted on a
+// A folder on a disk with no room left: a tmpfs of 64 KiB mounted on a
 // temporary folder, its space taken by a file of its own. Mounting needs
 // root; problem() says why the folder could not be made, for QSKIP.
 class FullFolder
@@ -22,7 +23,7 @@ public:
     QString problem() const { return m_problem; }
     QString filePath(const QString &name) const { return dir.filePath(name); }
 
-    // A file whose bytes must outlive every failed write.
+    // A file whose bytes must outlive every failed write (one of several).
     bool put(const QString &name, const QByteArray &bytes);
     // Takes all the room that is left.
     bool fill();
@@ -34,8 +35,7 @@ private:
     QTemporaryDir dir;
     QString m_problem;
     bool mounted = false;
-    QString keptName;
-    QByteArray kept;
+    QMap<QString, QByteArray> kept;
 };
 
 #endif
