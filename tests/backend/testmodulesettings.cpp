@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 using Words = QVector<quint16>;
 using Writes = QVector<ModuleSettings::Write>;
@@ -449,6 +450,13 @@ void TestModuleSettings::atomicSave()
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readAll(path), other.toJson());
     QCOMPARE(QFile::permissions(path), mode);
+
+    // A pipe (or a device) is not replaced by a file.
+    const QString pipe = dir.filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!sample().save(pipe, &error));
+    QVERIFY2(error.endsWith(": Not a plain file"), qPrintable(error));
+    QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo::exists(pipe));
 }
 
 void TestModuleSettings::fullDiskKeepsTheOldFile()
