@@ -890,7 +890,7 @@ void CommandLine::reportBackup()
     if (!backend->updateBackupPath().isEmpty())
         err << "The module's settings were kept in " << backend->updateBackupPath() << " before the update.\n";
     else
-        err << "The module's settings could not be kept before the update: "
+        err << "The module's settings could not be kept before the update.\n  "
             << printable(backend->updateBackupError()) << "\n";
 }
 

@@ -2,9 +2,9 @@
 
 #include "backend/backend.h"
 #include "backend/csvtext.h"
+#include "backend/filewrite.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 AlarmHistory::AlarmHistory(Backend *backend, QObject *parent)
     : QAbstractListModel(parent), backend(backend)
@@ -159,19 +159,14 @@ bool AlarmHistory::save(const QString &path)
         setError(tr("No file chosen for the alarm history."));
         return false;
     }
-    // Written aside and put in place at the end: a failed save leaves an older file whole.
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
-        return false;
-    }
     QByteArray text = "Time,What,State\n";
     for (const Entry &e : entries)
         text += (CsvText::timeStamp(e.time) + QLatin1Char(',') + CsvText::field(whatText(e.alarm))
                  + QLatin1Char(',') + CsvText::field(stateText(e.alarm, e.state)) + QLatin1Char('\n'))
                     .toUtf8();
-    if (file.write(text) != text.size() || !file.commit()) {
-        setError(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
+    QString reason;
+    if (!FileWrite::whole(name, text, &reason)) {
+        setError(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(name), reason));
         return false;
     }
     setError(QString());

@@ -376,21 +376,18 @@ bool Backend::saveBeforeUpdate(const ModuleSettings &module)
         serial = QStringLiteral("unknown");
     const QString name = QStringLiteral("%1-%2.json")
                              .arg(serial, module.readAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    QString error;
-    if (!QDir().mkpath(folder)) {
-        backupError = tr("The folder %1 cannot be made.").arg(folder);
+    // A folder that cannot be made fails the save, which tells why.
+    QDir().mkpath(folder);
+    if (!module.save(folder + QLatin1Char('/') + name, &backupError)) {
         qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << backupError;
         return false;
     }
-    if (!module.save(folder + QLatin1Char('/') + name, &error)) {
-        backupError = error;
-        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << folder << error;
-        return false;
-    }
+    backupError.clear();
     backupPath = folder + QLatin1Char('/') + name;
     qDebug().noquote() << "Backend::saveBeforeUpdate -" << backupPath;
 
-    // The names sort by time; the oldest of this module's go.
+    // The names sort by time; the oldest of this module's go, only once the
+    // new one is in place.
     QDir dir(folder);
     const QStringList mine =
         dir.entryList({serial + QStringLiteral("-*.json")}, QDir::Files, QDir::Name);

@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 #include "backend/csvtext.h"
+#include "backend/filewrite.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbus.h"
@@ -10,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace {
 
@@ -275,10 +275,9 @@ bool BusMonitor::save(const QString &file)
             CsvText::field(Exchange::outcomeText(e.outcome, e.exceptionCode))};
         text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    QSaveFile out(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        lastError = tr("%1 cannot be written: %2").arg(path, out.errorString());
+    QString reason;
+    if (!FileWrite::whole(path, text.toUtf8(), &reason)) {
+        lastError = tr("%1 cannot be written: %2").arg(path, reason);
         emit errorChanged();
         return false;
     }

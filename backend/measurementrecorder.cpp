@@ -4,6 +4,7 @@
 #include "backend/csvtext.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <array>
@@ -158,10 +159,9 @@ bool MeasurementRecorder::openDay(const QDate &date)
         if (before.open(QIODevice::ReadOnly) && before.size() > 0 && before.seek(before.size() - 1))
             endLine = before.read(1) != "\n";
     }
-    file.setFileName(name);
-    // Unbuffered: every row reaches the system as it is written.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        fail(tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
+    QString reason;
+    if (!file.open(name, &reason)) {
+        fail(tr("Cannot open %1: %2").arg(QDir::toNativeSeparators(name), reason));
         return false;
     }
     day = date;
@@ -172,9 +172,9 @@ bool MeasurementRecorder::openDay(const QDate &date)
     QStringList header;
     for (const QString &column : columnNames())
         header.append(CsvText::field(column));
-    if ((endLine && !writeText(QStringLiteral("\n")))
-        || (file.size() == 0 && !writeText(header.join(QLatin1Char(',')) + QLatin1Char('\n')))) {
-        fail(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(name), file.errorString()));
+    if ((endLine && !writeText(QStringLiteral("\n"), &reason))
+        || (file.size() == 0 && !writeText(header.join(QLatin1Char(',')) + QLatin1Char('\n'), &reason))) {
+        fail(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(name), reason));
         return false;
     }
     return true;
@@ -190,18 +190,18 @@ void MeasurementRecorder::writeRow()
     QStringList cells{CsvText::timeStamp(now)};
     for (const QString &value : values())
         cells.append(CsvText::field(value));
-    if (!writeText(cells.join(QLatin1Char(',')) + QLatin1Char('\n'))) {
-        fail(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(m_fileName), file.errorString()));
+    QString reason;
+    if (!writeText(cells.join(QLatin1Char(',')) + QLatin1Char('\n'), &reason)) {
+        fail(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(m_fileName), reason));
         return;
     }
     ++m_rows;
     emit rowsChanged();
 }
 
-bool MeasurementRecorder::writeText(const QString &text)
+bool MeasurementRecorder::writeText(const QString &text, QString *reason)
 {
-    const QByteArray bytes = text.toUtf8();
-    return file.write(bytes) == bytes.size();
+    return file.append(text.toUtf8(), reason);
 }
 
 void MeasurementRecorder::fail(const QString &reason)

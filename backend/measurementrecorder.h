@@ -3,10 +3,11 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QFile>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include "backend/filewrite.h"
 
 #include <functional>
 
@@ -27,9 +28,11 @@ class Backend;
 // name without one gets ".csv" after the date. The switch happens with the
 // first row after midnight.
 //
-// Each row goes to the system as one write, so a crash loses at most that row.
+// Each row goes to the system as soon as it is made, whole or not at all, so
+// a crash loses at most that row and a full disk leaves no row cut short.
 // Recording stops when the link drops or is disconnected (error stays empty),
-// or when a write fails (error says why).
+// or when a write fails or the file is no longer where it was written (it or
+// its folder was removed, moved or replaced): error says why.
 class MeasurementRecorder : public QObject
 {
     Q_OBJECT
@@ -72,14 +75,14 @@ signals:
 private:
     void writeRow();
     bool openDay(const QDate &day);
-    bool writeText(const QString &text);
+    bool writeText(const QString &text, QString *reason);
     QStringList values() const;
     void fail(const QString &reason);
     void setError(const QString &text);
 
     Backend *backend;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
-    QFile file;
+    AppendFile file;
     QString chosen; // the path as given, before the date goes in
     QDate day;      // of the open file
     bool m_recording = false;

@@ -1,5 +1,6 @@
 #include "backend/modulesettings.h"
 
+#include "backend/filewrite.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <algorithm>
@@ -523,12 +523,9 @@ bool ModuleSettings::save(const QString &path, QString *error) const
         *error = ModuleSettings::tr("%1: not saved: %2").arg(path, wrong);
         return false;
     }
-    // A file cut short by a full disk or a crash would not load: the old one
-    // stays until the new one is complete.
-    QSaveFile file(path);
-    const QByteArray json = toJson();
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-        *error = ModuleSettings::tr("%1: cannot be written: %2").arg(path, file.errorString());
+    QString reason;
+    if (!FileWrite::whole(path, toJson(), &reason)) {
+        *error = ModuleSettings::tr("%1: cannot be written: %2").arg(path, reason);
         return false;
     }
     return true;

@@ -48,10 +48,6 @@
         <translation>Keine Datei für den Alarmverlauf gewählt.</translation>
     </message>
     <message>
-        <source>Cannot open %1: %2</source>
-        <translation>%1 kann nicht geöffnet werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot write to %1: %2</source>
         <translation>In %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -339,6 +335,17 @@
     <message>
         <source>late answer discarded</source>
         <translation>verspätete Antwort verworfen</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Not a plain file</source>
+        <translation>Keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Replaced by another file</source>
+        <translation>Durch eine andere Datei ersetzt</translation>
     </message>
 </context>
 <context>

@@ -48,10 +48,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot open %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cannot write to %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -338,6 +334,17 @@
     </message>
     <message>
         <source>late answer discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>Not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaced by another file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

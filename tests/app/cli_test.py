@@ -54,6 +54,37 @@ def write_settings(path, settings, version=2):
     return path
 
 
+class FullFolder:
+    """A tmpfs of 64 KiB on a temporary folder, its room taken by a filler: a
+    full disk. Needs root; `problem` says why there is none."""
+
+    def __init__(self):
+        self.problem = None
+        self.dir = tempfile.TemporaryDirectory()
+        self.path = self.dir.name
+        if os.geteuid() != 0:
+            self.problem = "mounting a tmpfs needs root"
+            return
+        mount = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", self.path],
+                               capture_output=True, text=True)
+        if mount.returncode != 0:
+            self.problem = "no tmpfs mounted: " + mount.stderr
+
+    def fill(self):
+        with open(os.path.join(self.path, "filler"), "wb", buffering=0) as f:
+            for chunk in (4096, 1):
+                try:
+                    while True:
+                        f.write(b"x" * chunk)
+                except OSError:
+                    pass
+
+    def close(self):
+        if self.problem is None:
+            subprocess.run(["umount", "-l", self.path])
+        self.dir.cleanup()
+
+
 class ArgumentTest(unittest.TestCase):
     def test_arguments(self):
         # Port 4242 is in no list: valid arguments get as far as the port (2),
@@ -247,6 +278,39 @@ class SettingsTest(VirtualModuleTest):
         self.assertIn("\\x1b[2J\\nOK: No differences", result.stdout)
         self.assertNotIn("\x1b", result.stdout + result.stderr)
         self.assertNotIn("\nOK: No differences\n", result.stdout)
+
+    def test_a_full_disk_keeps_the_old_files(self):
+        full = FullFolder()
+        self.addCleanup(full.close)
+        if full.problem:
+            self.skipTest(full.problem)
+        old = json.dumps(self.saved())
+        with open(os.path.join(full.path, "old.json"), "w") as f:
+            f.write(old)
+        backups = os.path.join(full.path, "orvalis", "settings-before-update")
+        os.makedirs(backups)
+        full.fill()
+
+        result = self.cli("save", os.path.join(full.path, "old.json"))
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertIn("The settings were not saved.\n", result.stderr)
+        self.assertIn("old.json: cannot be written: No space left on device\n", result.stderr)
+
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(os.urandom(300))
+        result = run_cli("--port", PORT, "update", self.path("image.bin"), ports=f"{PORT}={self.m.tool_end}",
+                         env={"XDG_DATA_HOME": full.path})
+        # No copy, no update: nothing goes to the bootloader.
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertRegex(result.stderr, r"The module's settings could not be kept, so the update was not started; "
+                                        r"nothing was sent to the bootloader\.\n"
+                                        r"  .*\.json: cannot be written: No space left on device\n")
+        self.assertNotIn(50522, [r["addr"] for r in self.m.log() if r["fn"] in (6, 16)])
+
+        self.assertEqual(sorted(os.listdir(full.path)), ["filler", "old.json", "orvalis"])
+        self.assertEqual(os.listdir(backups), [])
+        with open(os.path.join(full.path, "old.json")) as f:
+            self.assertEqual(f.read(), old)
 
 
 class ReadTest(VirtualModuleTest):

@@ -6,6 +6,7 @@
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
 #include "link/tmodbus.h"
+#include "support/fullfolder.h"
 #include "support/virtualline.h"
 #include "tools/drive/eventwait.h"
 #include "update/firmwareupdate.h"
@@ -214,4 +215,17 @@ void TestBusMonitor::ratiosDecoded()
     e.values = {1200, 0, 4000, 0, 6000, 0};
     QCOMPARE(BusMonitor::valuesText(e),
              QStringLiteral("CT ratio phase 1: 1200, CT ratio phase 2: 4000, CT ratio phase 3: 6000"));
+}
+
+void TestBusMonitor::fullDiskKeepsTheOldFile()
+{
+    FullFolder full("bus.csv", "time,function\n");
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    BusMonitor monitor(nullptr);
+    monitor.add(answered(50573));
+    monitor.flush();
+    QVERIFY(!monitor.save(full.filePath("bus.csv")));
+    QVERIFY2(monitor.error().endsWith("cannot be written: No space left on device"), qPrintable(monitor.error()));
+    QCOMPARE(full.changed(), QString());
 }

@@ -16,6 +16,7 @@ private slots:
     void boundedPausedAndClosed();
     void savedFiles();
     void ratiosDecoded();
+    void fullDiskKeepsTheOldFile();
 
 private:
     QTemporaryDir dir;

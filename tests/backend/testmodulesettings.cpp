@@ -1,5 +1,7 @@
 #include "testmodulesettings.h"
 
+#include "support/fullfolder.h"
+
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 
@@ -11,6 +13,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 using Words = QVector<quint16>;
 using Writes = QVector<ModuleSettings::Write>;
@@ -487,4 +490,36 @@ void TestModuleSettings::atomicSave()
     QVERIFY(!wrong.save(path, &error));
     QVERIFY2(error.contains("\"meanDuration\": 0"), qPrintable(error));
     QCOMPARE(readAll(path), sample().toJson());
+
+    // A replaced file keeps its permissions; through a link, the linked file is replaced.
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    const QFile::Permissions mode = QFile::permissions(path);
+    const QString link = dir.filePath("link.json");
+    QVERIFY(QFile::link(path, link));
+    ModuleSettings other = sample();
+    other.meanDuration = 30;
+    QVERIFY2(other.save(link, &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readAll(path), other.toJson());
+    QCOMPARE(QFile::permissions(path), mode);
+
+    // A pipe (or a device) is not replaced by a file.
+    const QString pipe = dir.filePath("pipe");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!sample().save(pipe, &error));
+    QVERIFY2(error.endsWith(": Not a plain file"), qPrintable(error));
+    QVERIFY(!QFileInfo(pipe).isFile() && QFileInfo::exists(pipe));
+}
+
+void TestModuleSettings::fullDiskKeepsTheOldFile()
+{
+    FullFolder full("module.json", sample().toJson());
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    ModuleSettings other = sample();
+    other.meanDuration = 30;
+    QString error;
+    QVERIFY(!other.save(full.filePath("module.json"), &error));
+    QVERIFY2(error.endsWith(": cannot be written: No space left on device"), qPrintable(error));
+    QCOMPARE(full.changed(), QString());
 }

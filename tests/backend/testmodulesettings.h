@@ -23,6 +23,7 @@ private slots:
     void restoreOrder();
     void oneRatioFile();
     void atomicSave();
+    void fullDiskKeepsTheOldFile();
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "backend/backend.h"
 #include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
+#include "support/fullfolder.h"
 #include "support/virtualline.h"
 #include "tools/drive/eventwait.h"
 #include "update/firmwareupdate.h"
@@ -330,9 +331,59 @@ void TestRecorder::fullDiskStopsRecording()
     o.now = o.now.addSecs(2);
     emit o.backend.measurementsRead();
     QVERIFY(!recorder.recording());
-    QVERIFY2(recorder.error().contains("m-2026-12-08.csv"), qPrintable(recorder.error()));
+    QVERIFY2(recorder.error().contains("m-2026-12-08.csv: No space left on device"), qPrintable(recorder.error()));
     QCOMPARE(recorder.rows(), 1);
     QCOMPARE(readCsv(o.folder.filePath("m-2026-12-07.csv")).size(), 2);
+}
+
+void TestRecorder::fullDiskLeavesWholeRows()
+{
+    FullFolder full;
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    OffBus o;
+    MeasurementRecorder recorder(&o.backend);
+    recorder.setClock([&] { return o.now; });
+    QVERIFY(recorder.start(full.filePath("m.csv")));
+    QVERIFY(full.fill());
+    // Rows fill what is left of the file's last page, the last of them cut short.
+    for (int i = 0; i < 100 && recorder.recording(); ++i)
+        emit o.backend.measurementsRead();
+    QVERIFY(!recorder.recording());
+    QVERIFY2(recorder.error().endsWith("m-2026-12-07.csv: No space left on device"), qPrintable(recorder.error()));
+    const QList<QStringList> lines = readCsv(recorder.fileName());
+    QCOMPARE(lines.size(), recorder.rows() + 1);
+    QCOMPARE(lines.last().size(), header().size());
+}
+
+void TestRecorder::lostFileStopsRecording_data()
+{
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder removed") << false << "No such file or directory";
+    QTest::newRow("file replaced") << true << "Replaced by another file";
+}
+
+void TestRecorder::lostFileStopsRecording()
+{
+    QFETCH(bool, replaced);
+    QFETCH(QString, reason);
+    OffBus o;
+    MeasurementRecorder recorder(&o.backend);
+    recorder.setClock([&] { return o.now; });
+    QVERIFY(QDir(o.folder.path()).mkdir("run"));
+    QVERIFY(recorder.start(o.folder.filePath("run/m.csv")));
+    for (int i = 0; i < 3; ++i)
+        emit o.backend.measurementsRead();
+    const QString day = o.folder.filePath("run/m-2026-12-07.csv");
+    if (replaced)
+        QVERIFY(QFile::remove(day) && QFile(day).open(QIODevice::WriteOnly));
+    else
+        QVERIFY(QDir(o.folder.filePath("run")).removeRecursively());
+    emit o.backend.measurementsRead();
+    QVERIFY(!recorder.recording());
+    QVERIFY2(recorder.error().endsWith("m-2026-12-07.csv: " + reason), qPrintable(recorder.error()));
+    QCOMPARE(recorder.rows(), 3);
 }
 
 void TestRecorder::historyFromProperties()
@@ -422,6 +473,13 @@ void TestRecorder::historySavedAsCsv()
     QVERIFY(!history.error().isEmpty());
     QVERIFY(history.save(path));
     QVERIFY(history.error().isEmpty());
+
+    FullFolder full("alarms.csv", "Time,What,State\n");
+    if (full.problem().isEmpty()) {
+        QVERIFY(!history.save(full.filePath("alarms.csv")));
+        QVERIFY2(history.error().endsWith("alarms.csv: No space left on device"), qPrintable(history.error()));
+        QCOMPARE(full.changed(), QString());
+    }
     history.clear();
     QCOMPARE(history.count(), 0);
 }

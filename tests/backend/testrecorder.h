@@ -27,6 +27,9 @@ private slots:
     void dailyFileNames();
     void newFileAtMidnight();
     void fullDiskStopsRecording();
+    void fullDiskLeavesWholeRows();
+    void lostFileStopsRecording_data();
+    void lostFileStopsRecording();
     void historyFromProperties();
     void historyIsCapped();
     void historySavedAsCsv();

@@ -6,6 +6,7 @@
 #include "backend/backend.h"
 #include "backend/modulesettings.h"
 #include "link/tmodbus.h"
+#include "support/fullfolder.h"
 #include "support/virtualline.h"
 #include "tools/drive/eventwait.h"
 #include "update/firmwareupdate.h"
@@ -261,11 +262,14 @@ void TestSettingsFile::savedBeforeAnUpdate()
     image.write(QByteArray(600, '\x5a'));
     image.close();
     bool ended = false, succeeded = false;
-    connect(&b, &Backend::updateSuccess, this, [&] { ended = succeeded = true; });
-    connect(&b, &Backend::updateFail, this, [&] { ended = true; });
+    // Gone with this function, like the flags the handlers set.
+    QObject context;
+    connect(&b, &Backend::updateSuccess, &context, [&] { ended = succeeded = true; });
+    connect(&b, &Backend::updateFail, &context, [&] { ended = true; });
     b.startUpdate(image.fileName());
     QVERIFY(waitUntil([&] { return ended; }, 60000));
     QVERIFY(succeeded);
+    QCOMPARE(b.updateBackupError(), QString());
 
     const QStringList kept = QDir(folder).entryList({serial + "-*.json"}, QDir::Files, QDir::Name);
     QCOMPARE(kept.size(), 10);
@@ -276,6 +280,38 @@ void TestSettingsFile::savedBeforeAnUpdate()
     QVERIFY2(ModuleSettings::load(folder + "/" + kept.last(), &backup, &error), qPrintable(error));
     QVERIFY(ModuleSettings::compare(module, backup, true).differences.isEmpty());
     QCOMPARE(backup.serialNumber, serial);
+}
+
+void TestSettingsFile::fullDiskKeepsTheBackups()
+{
+    FullFolder full;
+    if (!full.problem().isEmpty())
+        QSKIP(qPrintable(full.problem()));
+    Backend &b = rig->backend;
+    const QString path = dir.filePath(QStringLiteral("now.json"));
+    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    ModuleSettings module;
+    QString error;
+    QVERIFY(ModuleSettings::load(path, &module, &error));
+    // Ten copies already: the oldest would go to make room for a new one.
+    for (int day = 10; day < 20; ++day)
+        QVERIFY(full.put(QStringLiteral("%1-200001%2-120000.json").arg(module.serialNumber).arg(day), module.toJson()));
+    QVERIFY(full.fill());
+    b.setUpdateBackupFolder(full.filePath(QString()));
+
+    QFile image(dir.filePath(QStringLiteral("image.bin")));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(600, '\x5a'));
+    image.close();
+    bool ended = false;
+    QObject context;
+    connect(&b, &Backend::updateSuccess, &context, [&] { ended = true; });
+    connect(&b, &Backend::updateFail, &context, [&] { ended = true; });
+    b.startUpdate(image.fileName());
+    QVERIFY(waitUntil([&] { return ended; }, 60000));
+    QVERIFY2(b.updateBackupError().endsWith(": cannot be written: No space left on device"),
+             qPrintable(b.updateBackupError()));
+    QCOMPARE(full.changed(), QString());
 }
 
 void TestSettingsFile::refusedWhileDisconnected()

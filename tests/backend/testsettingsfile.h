@@ -25,6 +25,7 @@ private slots:
     void refusedFilesPutNothingOnTheBus();
     void serialSettingsOnlyWhenAsked();
     void savedBeforeAnUpdate();
+    void fullDiskKeepsTheBackups();
     void refusedWhileDisconnected();
 
 private:
