@@ -14,9 +14,13 @@ QtObject {
     // The dialog once made.
     property var dialog: null
     readonly property bool visible: dialog ? dialog.visible : false
-    readonly property url fileUrl: dialog ? dialog.fileUrl : ""
-    readonly property string selectedNameFilter: dialog ? dialog.selectedNameFilter : ""
     readonly property var shortcuts: dialog ? dialog.shortcuts : ({})
+    // The file and the file type of the last choice, set from the dialog
+    // itself as it is accepted, before accepted() is emitted. Not bound to
+    // the dialog's: its accepted() comes before fileUrl says it changed, so a
+    // binding would still hold the choice before this one.
+    property url fileUrl
+    property string selectedNameFilter
 
     signal accepted()
     signal rejected()
@@ -32,7 +36,11 @@ QtObject {
             selectExisting: lazy.selectExisting
             defaultSuffix: lazy.defaultSuffix
             nameFilters: lazy.nameFilters
-            onAccepted: lazy.accepted()
+            onAccepted: {
+                lazy.fileUrl = fileUrl
+                lazy.selectedNameFilter = selectedNameFilter
+                lazy.accepted()
+            }
             onRejected: lazy.rejected()
         }
     }

@@ -11,12 +11,17 @@
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
+#include <QDebug>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtQuickTest>
 
 #include <memory>
@@ -81,6 +86,17 @@ public:
     // A path in the folder; the file itself is not made.
     Q_INVOKABLE QString path(const QString &name) const { return dir.filePath(name); }
 
+    // A file of `bytes` bytes in the folder; its path, empty when it could not be written.
+    Q_INVOKABLE QString makeFile(const QString &name, int bytes) const
+    {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(bytes, '\x5a')) != bytes)
+            return {};
+        return file.fileName();
+    }
+
+    Q_INVOKABLE bool exists(const QString &path) const { return QFile::exists(path); }
+
     // The lines of a file, none when it cannot be read.
     Q_INVOKABLE QStringList lines(const QString &path) const
     {
@@ -92,6 +108,118 @@ public:
 
 private:
     QTemporaryDir dir;
+};
+
+// The file dialog Qt shows where the platform has none (QtQuick.Dialogs'
+// DefaultFileDialog.qml, as offscreen and on a desktop without a platform
+// dialog), driven as the operator drives it: a path typed into its path field,
+// perhaps another file type chosen, then Return.
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // How many file dialogs are shown.
+    Q_INVOKABLE int shownCount() const { return shownPathFields().size(); }
+
+    // Chooses `path` in the one file dialog shown, with its file type
+    // `filterIndex` unless that is -1. False when not exactly one is shown.
+    Q_INVOKABLE bool choose(const QString &path, int filterIndex = -1) const
+    {
+        const QList<QQuickItem *> fields = shownPathFields();
+        if (fields.size() != 1) {
+            qWarning() << "TestDialogs: file dialogs shown:" << fields.size();
+            return false;
+        }
+        QQuickItem *field = fields.first();
+        QQuickWindow *window = field->window();
+        // The list of the folder is made after the dialog shows; it then sets
+        // the path field to the folder, over what was typed before.
+        const auto listed = [window] {
+            QQuickItem *view = itemWith(window->contentItem(), "sortIndicatorColumn", "model");
+            return view && view->property("model").value<QObject *>();
+        };
+        if (!QTest::qWaitFor(listed, 5000)) {
+            qWarning() << "TestDialogs: the dialog did not list its folder";
+            return false;
+        }
+        if (filterIndex >= 0) {
+            QQuickItem *filters = itemWith(window->contentItem(), "currentIndex", "currentText");
+            if (!filters || !filters->setProperty("currentIndex", filterIndex)) {
+                qWarning() << "TestDialogs: no file type" << filterIndex;
+                return false;
+            }
+        }
+        // As the operator's click into it: the dialog's window takes the keyboard.
+        window->requestActivate();
+        if (!QTest::qWaitForWindowActive(window, 5000)) {
+            qWarning() << "TestDialogs: the dialog's window does not take the keyboard";
+            return false;
+        }
+        field->forceActiveFocus();
+        if (!field->hasActiveFocus() || !field->setProperty("text", path)) {
+            qWarning() << "TestDialogs: the path field takes no text; focus:" << field->hasActiveFocus();
+            return false;
+        }
+        QTest::keyClick(window, Qt::Key_Return);
+        return true;
+    }
+
+private:
+    static bool isFileDialog(const QObject *object)
+    {
+        for (const QMetaObject *m = object->metaObject(); m; m = m->superClass()) {
+            if (qstrcmp(m->className(), "QQuickFileDialog") == 0)
+                return true;
+        }
+        return false;
+    }
+
+    // The first item under `item` that has both properties, or null.
+    static QQuickItem *itemWith(QQuickItem *item, const char *property, const char *other)
+    {
+        const QMetaObject *m = item->metaObject();
+        if (m->indexOfProperty(property) >= 0 && m->indexOfProperty(other) >= 0)
+            return item;
+        for (QQuickItem *child : item->childItems()) {
+            if (QQuickItem *found = itemWith(child, property, other))
+                return found;
+        }
+        return nullptr;
+    }
+
+    // The field whose Return accepts what it holds, doAccept() in the dialog's QML.
+    static QQuickItem *pathField(QQuickItem *item)
+    {
+        if (item->metaObject()->indexOfMethod("doAccept()") >= 0)
+            return item;
+        for (QQuickItem *child : item->childItems()) {
+            if (QQuickItem *found = pathField(child))
+                return found;
+        }
+        return nullptr;
+    }
+
+    // The path field of each shown file dialog: in a window of the dialog's
+    // own, part of a QQuickFileDialog.
+    static QList<QQuickItem *> shownPathFields()
+    {
+        QList<QQuickItem *> found;
+        for (QWindow *w : QGuiApplication::allWindows()) {
+            auto *window = qobject_cast<QQuickWindow *>(w);
+            if (!window || !window->isVisible())
+                continue;
+            QQuickItem *field = pathField(window->contentItem());
+            QObject *dialog = field;
+            while (dialog && !isFileDialog(dialog))
+                dialog = dialog->parent();
+            if (field && dialog && dialog->property("visible").toBool())
+                found << field;
+        }
+        return found;
+    }
 };
 
 class Setup : public QObject
@@ -132,6 +260,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("testFolder"), new TestFolder(engine));
+        engine->rootContext()->setContextProperty(QStringLiteral("testDialogs"), new TestDialogs(engine));
     }
 
     void cleanupTestCase()
