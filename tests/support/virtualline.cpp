@@ -8,8 +8,20 @@
 #include <QJsonDocument>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace {
 int nextNumber = 90;
+const pid_t testPid = getpid();
+}
+
+void TestChild::setupChildProcess()
+{
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != testPid) // the test was gone before the line above
+        _exit(1);
 }
 
 VirtualLine::VirtualLine(const QStringList &moduleArgs, LineCheck check)
