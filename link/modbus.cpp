@@ -4,12 +4,27 @@
 #include "link/portdirectory.h"
 #include "link/replycheck.h"
 
+#include <QDataStream>
 #include <QDateTime>
 #include <QDebug>
 #include <QModbusDataUnit>
 #include <QModbusReply>
 #include <QSerialPort>
 #include <QTimer>
+
+namespace {
+// The function code byte as it came on the line. Qt's serial client makes a
+// reply's code from a signed byte, so an exception answer holds a value that
+// QModbusPdu::FunctionCode cannot: Qt's own serialisation writes the byte,
+// our code never reads it through the enum.
+quint8 functionByte(const QModbusPdu &pdu)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << pdu;
+    return bytes.isEmpty() ? 0 : quint8(bytes.at(0));
+}
+}
 
 Modbus::Modbus(QObject *parent) : QObject(parent)
 {
@@ -313,9 +328,9 @@ void Modbus::onReplyFinished(QObject *from)
             outcome = Exchange::Unfit;
         else if (error == QModbusDevice::NoError)
             outcome = Exchange::Answered;
-        else if (error == QModbusDevice::ProtocolError && raw.isException()) {
+        else if (error == QModbusDevice::ProtocolError && (functionByte(raw) & QModbusPdu::ExceptionByte)) {
             outcome = Exchange::Exception;
-            exceptionCode = raw.exceptionCode();
+            exceptionCode = raw.data().isEmpty() ? int(QModbusPdu::ExtendedException) : quint8(raw.data().at(0));
         } else if (error == QModbusDevice::ProtocolError)
             outcome = Exchange::Unfit;
         else if (error == QModbusDevice::TimeoutError)

@@ -211,6 +211,9 @@ void TestClient::exceptionAnswerKeepsTheLink()
     QVERIFY(connectWorker(worker, recorder, line));
     QCOMPARE(line.command("exception 50540 4"), QStringLiteral("ok"));
     recorder.steps.clear();
+    QList<Exchange> exchanges; // the refusals and their codes, as the bus monitor shows them
+    worker.client()->setMonitoring(true);
+    QObject::connect(worker.client(), &Modbus::exchanged, [&exchanges](const Exchange &e) { exchanges << e; });
 
     worker.addCommand(readHolding(50540, 6));
     worker.addCommand(readHolding(40000, 1)); // no such register
@@ -226,6 +229,13 @@ void TestClient::exceptionAnswerKeepsTheLink()
     QCOMPARE(recorder.finished[3].error, 0);
     QCOMPARE(recorder.finished[3].values.size(), 6);
     QVERIFY(!recorder.steps.contains("disconnect"));
+    QCOMPARE(exchanges.size(), 3);
+    const QVector<std::pair<Exchange::Outcome, int>> outcomes{
+        {Exchange::Exception, 4}, {Exchange::Exception, 2}, {Exchange::Answered, 0}};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(int(exchanges[i].outcome), int(outcomes[i].first));
+        QCOMPARE(exchanges[i].exceptionCode, outcomes[i].second);
+    }
 }
 
 void TestClient::corruptedFrameIsRetried()

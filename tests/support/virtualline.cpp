@@ -1,4 +1,5 @@
 #include "virtualline.h"
+#include "testtime.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -8,8 +9,20 @@
 #include <QJsonDocument>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace {
 int nextNumber = 90;
+const pid_t testPid = getpid();
+}
+
+void TestChild::setupChildProcess()
+{
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != testPid) // the test was gone before the line above
+        _exit(1);
 }
 
 VirtualLine::VirtualLine(const QStringList &moduleArgs, LineCheck check)
@@ -37,14 +50,14 @@ bool VirtualLine::start()
     socat.start(QStringLiteral("socat"),
                 {QStringLiteral("pty,raw,echo=0,link=") + moduleEnd,
                  QStringLiteral("pty,raw,echo=0,link=") + toolEnd});
-    if (!socat.waitForStarted(3000)) {
+    if (!socat.waitForStarted(testTime(3000))) {
         qWarning() << "VirtualLine: socat did not start";
         return false;
     }
     QElapsedTimer clock;
     clock.start();
     while (!(QFileInfo::exists(moduleEnd) && QFileInfo::exists(toolEnd))) {
-        if (clock.elapsed() > 5000) {
+        if (clock.elapsed() > testTime(5000)) {
             qWarning() << "VirtualLine: socat made no pseudo-terminals";
             return false;
         }
@@ -58,12 +71,12 @@ bool VirtualLine::start()
         moduleArgs << QStringLiteral("--tool-end") << toolEnd;
     module.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     module.start(QStringLiteral(ORVALIS_VIRTUAL_MODULE), moduleArgs + args);
-    if (!module.waitForStarted(3000)) {
+    if (!module.waitForStarted(testTime(3000))) {
         qWarning() << "VirtualLine: the virtual module did not start";
         return false;
     }
     while (!module.canReadLine()) {
-        if (!module.waitForReadyRead(5000)) {
+        if (!module.waitForReadyRead(testTime(5000))) {
             qWarning() << "VirtualLine: the virtual module did not get ready";
             return false;
         }
@@ -92,6 +105,7 @@ void VirtualLine::stop()
 
 QString VirtualLine::command(const QString &line, int timeoutMs)
 {
+    timeoutMs = testTime(timeoutMs);
     module.write(line.toUtf8() + '\n');
     module.waitForBytesWritten(timeoutMs);
     QElapsedTimer clock;

@@ -7,6 +7,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+// A child of the test that ends with it: socat and the module write to the
+// test's standard error, which CTest reads to its end, so a test killed by a
+// sanitizer would otherwise wait for its time limit.
+class TestChild : public QProcess
+{
+protected:
+    void setupChildProcess() override;
+};
+
 // A pseudo-terminal pair made by socat with the virtual module on one end.
 // The other end is registered in ORVALIS_SERIAL_PORTS under a number of its own.
 class VirtualLine
@@ -43,8 +52,8 @@ private:
     int unanswered = 0; // commands whose answer did not come in time
     LineCheck lineCheck;
     QTemporaryDir dir;
-    QProcess socat;
-    QProcess module;
+    TestChild socat;
+    TestChild module;
     QString toolEnd;
     int number = 0;
     int logOffset = 0;
