@@ -502,13 +502,13 @@ class SlowModuleTest(VirtualModuleTest):
 
     def terminate_after(self, run, before, count, address=None):
         """SIGTERM once `count` writes (to `address`, or any but the clock's) went out since `before`."""
-        deadline = time.monotonic() + 30
+        deadline = time.monotonic() + 30 * TIME_FACTOR
         while len([w for w in self.writes(before) if w[:2] != CLOCK_WRITE
                    and (address is None or w[1] == address)]) < count:
             self.assertLess(time.monotonic(), deadline, "the writes never came")
             time.sleep(0.02)
         run.send_signal(signal.SIGTERM)
-        return run.communicate(timeout=20)
+        return run.communicate(timeout=20 * TIME_FACTOR)
 
     def restore_target(self):
         # Every block of the file differs from the module, the serial settings too.
@@ -535,7 +535,7 @@ class SlowModuleTest(VirtualModuleTest):
                     code, err = result.returncode, result.stderr
                     self.assertIn("No end after 6 s: giving up.", err)
                 self.assertEqual(code, 2, err)
-                self.assertLess(time.monotonic() - started, 15)
+                self.assertLess(time.monotonic() - started, 15 * TIME_FACTOR)
                 written = [w for w in self.writes(before) if w[:2] != CLOCK_WRITE]
                 said = re.findall(r"^  (.*): written\.$", err, re.M)
                 not_sent = re.findall(r"^  (.*): not written \(given up before it was sent\)\.$", err, re.M)
