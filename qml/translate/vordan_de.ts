@@ -258,6 +258,34 @@
         <source>No port selected.</source>
         <translation>Kein Anschluss ausgewählt.</translation>
     </message>
+    <message>
+        <source>given up before it was sent</source>
+        <translation>aufgegeben, bevor es gesendet wurde</translation>
+    </message>
+    <message>
+        <source>Serial settings left out (file → module):</source>
+        <translation>Ausgelassene serielle Einstellungen (Datei → Modul):</translation>
+    </message>
+    <message>
+        <source>%1: written.</source>
+        <translation>%1: geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: no answer; the module may or may not have taken it.</source>
+        <translation>%1: keine Antwort; das Modul hat es vielleicht übernommen, vielleicht nicht.</translation>
+    </message>
+    <message>
+        <source>Given up: %1 of %2 blocks were written.</source>
+        <translation>Aufgegeben: %1 von %2 Blöcken wurden geschrieben.</translation>
+    </message>
+    <message>
+        <source>Given up: every block was written (%1); the module was not read back.</source>
+        <translation>Aufgegeben: Alle Blöcke wurden geschrieben (%1); das Modul wurde nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
+        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen mit der Datei überein, außer seinen seriellen Einstellungen, die wie gewünscht ausgelassen wurden.</translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>

@@ -258,6 +258,34 @@
         <source>No port selected.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>given up before it was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial settings left out (file → module):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no answer; the module may or may not have taken it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1 of %2 blocks were written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: every block was written (%1); the module was not read back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
