@@ -552,6 +552,26 @@ class SlowModuleTest(VirtualModuleTest):
                 time.sleep(1)  # nothing goes out after the run ended
                 self.assertEqual(len([w for w in self.writes(before) if w[:2] != CLOCK_WRITE]), len(written))
 
+    def test_a_write_without_an_answer_may_have_been_taken(self):
+        target = self.edited(self.saved(), "target.json", fsdId="ZZ9", voltageThreshold=250)
+        before = len(self.m.log())
+        run = self.start("restore", target)
+        # The module goes on taking requests but answers too late after the restore's first write.
+        deadline = time.monotonic() + 30 * TIME_FACTOR
+        while len([w for w in self.writes(before) if w[:2] != CLOCK_WRITE]) < 1:
+            self.assertLess(time.monotonic(), deadline, "the write never came")
+            time.sleep(0.02)
+        self.assertEqual(self.m.control("delay 30000"), "ok")
+        _, err = run.communicate(timeout=40 * TIME_FACTOR)
+        self.assertEqual(run.returncode, 2, err)
+        # The second block went out (Qt's client sends it again and again), its answer never came.
+        self.assertEqual(len({w[1] for w in self.writes(before) if w[:2] != CLOCK_WRITE}), 2, err)
+        self.assertEqual(len(re.findall(r"^  [^\n]+: written\.$", err, re.M)), 1, err)
+        self.assertEqual(len(re.findall(r"^  [^\n]+: no answer; the module may or may not have taken it\.$",
+                                        err, re.M)), 1, err)
+        self.assertNotIn("not written (no answer)", err)
+        self.assertEqual(self.m.control("delay 0"), "ok")
+
     def test_an_update_given_up_says_how_far_it_went(self):
         with open(self.path("image.bin"), "wb") as f:
             f.write(os.urandom(4000))
