@@ -14,6 +14,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -163,7 +164,12 @@ public:
             qWarning() << "TestDialogs: the path field takes no text; focus:" << field->hasActiveFocus();
             return false;
         }
-        QTest::keyClick(window, Qt::Key_Return);
+        // Sent as the window system would: QTest's key functions take this
+        // QGuiApplication for a QApplication when the widgets module is linked.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QGuiApplication::sendEvent(window, &press);
+        QGuiApplication::sendEvent(window, &release);
         return true;
     }
 
