@@ -128,13 +128,13 @@ Item {
             verify(serial !== "")
             var pulled = new Date()
             moduleLine.pullAdapter()
-            var detail = lossAlert(3000)
-            verify(new Date() - pulled < 3000)
+            var detail = lossAlert(5000)
+            verify(new Date() - pulled < 5000)
             verify(detail.indexOf("The adapter is gone: " + moduleLine.portPath) === 0, detail)
             verify(!backend.connectionState)
 
             var read = linkState.lastReadAt
-            verify(pulled - read >= 0 && pulled - read < 3000, read)
+            verify(pulled - read >= 0 && pulled - read < 5000, read)
             var expected = "Not live: last read at " + Qt.formatDateTime(read, "dd/MM/yyyy HH:mm:ss")
                     + ". The link to the module was lost (the adapter is gone)."
             var stale = [true, expected, true]
@@ -160,10 +160,10 @@ Item {
         // the watchdog sooner here; silence takes the client's own resends.
         function test_answersTellTheCause_data() {
             return [
-                {tag: "garbled", command: "corrupt on", watchdog: 1500, within: 4000,
+                {tag: "garbled", command: "corrupt on", watchdog: 1500, within: 8000,
                  detail: "Garbled answers: the module answered, but never with a frame whose checksum (CRC) was right.",
                  cause: "garbled answers"},
-                {tag: "silent", command: "silent on", watchdog: 11000, within: 14000,
+                {tag: "silent", command: "silent on", watchdog: 11000, within: 16000,
                  detail: "No answer: the module stopped answering, even to the repeated requests.",
                  cause: "no answer"}
             ]
