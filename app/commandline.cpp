@@ -507,6 +507,13 @@ QString CommandLine::openFailureText() const
     }
 }
 
+// " (garbled answers)" after "the link was lost": the cause as the window names it.
+QString CommandLine::linkLossCause() const
+{
+    const QString cause = LinkLoss::causeText(worker->client()->lossCause());
+    return cause.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(cause);
+}
+
 QString CommandLine::portText() const
 {
     return QStringLiteral("port %1 (%2)").arg(options.port).arg(PortDirectory::shared().portName(options.port));
@@ -536,7 +543,7 @@ void CommandLine::onConnectionError()
 {
     if (stage != Stage::SettingClock && stage != Stage::Running)
         return;
-    err << "The link to the module was lost (no answer).\n";
+    err << "The link to the module was lost" << linkLossCause() << ".\n";
     err.flush();
     // A settings operation and an update still end with their own account.
     if (stage == Stage::SettingClock || options.command == QLatin1String("read"))
@@ -860,7 +867,7 @@ void CommandLine::onUpdateEnd(bool success)
         err << "The firmware update failed: ";
         switch (why) {
         case Reason::LinkLost:
-            err << "the link to the module was lost (no answer)";
+            err << "the link to the module was lost" << linkLossCause();
             break;
         case Reason::ModuleRefused:
             err << "the module refused a step of it";

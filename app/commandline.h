@@ -92,6 +92,7 @@ private:
     QList<QPair<QString, QString>> pageValues() const;
     QString portText() const;
     QString openFailureText() const;
+    QString linkLossCause() const;
 
     Options options;
     QTextStream out;

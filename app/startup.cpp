@@ -4,6 +4,7 @@
 #include "app/translate.h"
 #include "backend/alarmhistory.h"
 #include "backend/busmonitor.h"
+#include "backend/linkstate.h"
 #include "backend/backend.h"
 #include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
@@ -59,6 +60,8 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     // Listens to the link only while its view is open.
     auto *busMonitor = new BusMonitor(worker->client(), backend.get());
     engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), busMonitor);
+    engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
+                                              new LinkState(backend.get(), worker->client(), backend.get()));
     engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
     engine->load(splash);
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icons/contents/V.PNG")));

@@ -46,6 +46,7 @@ struct LinkStatistics {
     int resends = 0;
     double totalMs = 0; // of answered requests
     double worstMs = 0;
+    qint64 lastReadAt = 0; // ms since the epoch of the last read answered, 0: none
     double meanMs() const { return answered ? totalMs / answered : 0; }
 };
 

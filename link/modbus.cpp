@@ -100,6 +100,7 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
         guard.linkOpened();
         replyJustFinished = false;
         stats = LinkStatistics();
+        loss = LinkLoss::None;
         lastOpenFailure = OpenFailure::None;
         lastOpenError.clear();
     } else {
@@ -245,6 +246,8 @@ void Modbus::record(Exchange::Outcome outcome, const QVector<quint16> &readValue
     stats.resends += qMax(0, sends - 1);
     if (outcome == Exchange::Answered) {
         ++stats.answered;
+        if (cmd->getIsWrite() == 0)
+            stats.lastReadAt = QDateTime::currentMSecsSinceEpoch();
         stats.totalMs += ms;
         stats.worstMs = qMax(stats.worstMs, ms);
     } else {
@@ -335,6 +338,8 @@ void Modbus::onReplyFinished(QObject *from)
             outcome = Exchange::Unfit;
         else if (error == QModbusDevice::TimeoutError)
             outcome = heardDuringRequest ? Exchange::Garbled : Exchange::Timeout;
+        if (error == QModbusDevice::TimeoutError)
+            noteLoss(unanswered());
         if (error == QModbusDevice::NoError)
             readValues = finished->result().values();
         finished->disconnect(this);
@@ -355,6 +360,7 @@ void Modbus::onReplyFinished(QObject *from)
 void Modbus::onRequestTimeout()
 {
     qDebug() << "Modbus timeout";
+    noteLoss(unanswered());
     abandonRequest(QModbusDevice::ConnectionError);
 }
 
@@ -365,6 +371,7 @@ void Modbus::onLineError(QModbusDevice::Error error)
     if (master.state() != QModbusDevice::ConnectedState)
         return;
     qDebug() << "Modbus line lost:" << error << master.errorString();
+    noteLoss(LinkLoss::AdapterGone);
     if (reply || (currentCommand && quietTimer.isActive()))
         abandonRequest(QModbusDevice::ConnectionError);
     master.disconnectDevice();
@@ -388,6 +395,19 @@ void Modbus::abandonRequest(int error)
         record(Exchange::LinkLost);
     currentCommand = nullptr;
     emit onRequestEnd();
+}
+
+void Modbus::noteLoss(LinkLoss::Cause cause)
+{
+    if (loss == LinkLoss::None)
+        loss = cause;
+}
+
+// A request that got no frame it could take: silence, or bytes that never
+// made a frame with a right CRC (Qt's client drops those without a word).
+LinkLoss::Cause Modbus::unanswered() const
+{
+    return heardDuringRequest ? LinkLoss::Garbled : LinkLoss::NoAnswer;
 }
 
 void Modbus::stopWatchdog()

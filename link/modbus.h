@@ -3,6 +3,7 @@
 
 #include "link/exchange.h"
 #include "link/lineguard.h"
+#include "link/linkloss.h"
 #include "link/openfailure.h"
 
 #include <QModbusRtuSerialMaster>
@@ -44,6 +45,11 @@ public:
     bool isMonitoring() const { return monitoring; }
     const LinkStatistics &statistics() const { return stats; }
 
+    // Why the link opened last went down, from what its last request met on
+    // the line; None while it holds. The first cause seen counts: a pulled
+    // adapter also ends the request in flight.
+    LinkLoss::Cause lossCause() const { return loss; }
+
     // The longest a request waits for the line to fall silent.
     static constexpr int LongestQuietWait = 11000;
 
@@ -75,6 +81,8 @@ private:
     void onQuietCheck();
     qint64 quietWaitLeft() const;
     void afterRequest(int error, bool refused);
+    void noteLoss(LinkLoss::Cause cause);
+    LinkLoss::Cause unanswered() const;
     void record(Exchange::Outcome outcome, const QVector<quint16> &readValues = {}, int exceptionCode = 0);
 
     int slaveAddress = 0;
@@ -97,6 +105,7 @@ private:
     QElapsedTimer requestClock;   // since the request in hand first went out
     qint64 requestStartedAt = 0;  // ms since the epoch
     bool heardDuringRequest = false;
+    LinkLoss::Cause loss = LinkLoss::None;
 
     OpenFailure::Kind lastOpenFailure = OpenFailure::None;
     QString lastOpenError;

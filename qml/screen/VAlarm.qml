@@ -10,6 +10,7 @@ VScrollContent {
     id: page
 
     label: qsTr("Alarms")
+    showsModuleValues: true
 
     function chooseHistoryFile() {
         // Always from the home folder, not where the last choice was made.

@@ -9,6 +9,7 @@ VScrollContent {
     id: page
 
     label: qsTr("Module & communication settings")
+    showsModuleValues: true
 
     // A code the module should not hold selects nothing rather than a
     // parity it does not have.

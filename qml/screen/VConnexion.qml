@@ -114,7 +114,8 @@ VScrollContent {
             console.log("onConnectionError")
             popupWaiting.close()
             popupAlert.showWithParams(qsTr("Communication error"),
-                                      qsTr("Error during the communication with the module. Please check wires connection."))
+                                      qsTr("Error during the communication with the module. Please check wires connection."),
+                                      linkState.explanation)
         }
         function onLoadRegisterFinish() {
             popupWaiting.close()

@@ -11,6 +11,7 @@ VScrollContent {
     readonly property var ctValues: [10, 4000, 800, 6000, 1200]
 
     label: qsTr("Main page")
+    showsModuleValues: true
 
     function ctIndex(value) {
         var index = ctValues.indexOf(value)

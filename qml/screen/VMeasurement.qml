@@ -8,6 +8,7 @@ VScrollContent {
     id: page
 
     label: qsTr("Measurement")
+    showsModuleValues: true
 
     function toggleRecording() {
         if (measurementRecorder.recording) {

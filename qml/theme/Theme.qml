@@ -30,6 +30,8 @@ QtObject {
     readonly property color progressTrack: "#e6e6e6"
     readonly property color lampOff: "white"
     readonly property color lampBorder: "#808080"
+    // Laid over a page's values while they are not live: they show through greyed.
+    readonly property color staleVeil: "#80F0F0F0"
 
     // The side menu and the top bar.
     readonly property color bar: "#242424"

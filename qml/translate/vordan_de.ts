@@ -377,6 +377,33 @@
     </message>
 </context>
 <context>
+    <name>LinkLoss</name>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>garbled answers</source>
+        <translation>verstümmelte Antworten</translation>
+    </message>
+    <message>
+        <source>the adapter is gone</source>
+        <translation>der Adapter ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>No answer: the module stopped answering, even to the repeated requests.</source>
+        <translation>Keine Antwort: Das Modul antwortet nicht mehr, auch nicht auf die wiederholten Anfragen.</translation>
+    </message>
+    <message>
+        <source>Garbled answers: the module answered, but never with a frame whose checksum (CRC) was right. Look for a loose wire, a missing line termination or interference.</source>
+        <translation>Verstümmelte Antworten: Das Modul hat geantwortet, aber nie mit einem Rahmen mit richtiger Prüfsumme (CRC). Suchen Sie nach einem losen Draht, einem fehlenden Leitungsabschluss oder Störungen.</translation>
+    </message>
+    <message>
+        <source>The adapter is gone: %1 failed or was unplugged. Plug it in again and refresh the port list.</source>
+        <translation>Der Adapter ist nicht mehr vorhanden: %1 ist ausgefallen oder wurde abgezogen. Stecken Sie ihn wieder ein und aktualisieren Sie die Anschlussliste.</translation>
+    </message>
+</context>
+<context>
     <name>MeasurementRecorder</name>
     <message>
         <source>Not connected: connect to the module before recording.</source>
@@ -1681,6 +1708,17 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>VScrollContent</name>
+    <message>
+        <source>Not live: last read at %1. The link to the module was lost (%2).</source>
+        <translation>Nicht aktuell: zuletzt gelesen am %1. Die Verbindung zum Modul ging verloren (%2).</translation>
+    </message>
+    <message>
+        <source>Not live: last read at %1. Not connected.</source>
+        <translation>Nicht aktuell: zuletzt gelesen am %1. Nicht verbunden.</translation>
     </message>
 </context>
 <context>

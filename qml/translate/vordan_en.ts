@@ -377,6 +377,33 @@
     </message>
 </context>
 <context>
+    <name>LinkLoss</name>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>garbled answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the adapter is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer: the module stopped answering, even to the repeated requests.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garbled answers: the module answered, but never with a frame whose checksum (CRC) was right. Look for a loose wire, a missing line termination or interference.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The adapter is gone: %1 failed or was unplugged. Plug it in again and refresh the port list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MeasurementRecorder</name>
     <message>
         <source>Not connected: connect to the module before recording.</source>
@@ -1680,6 +1707,17 @@
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VScrollContent</name>
+    <message>
+        <source>Not live: last read at %1. The link to the module was lost (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not live: last read at %1. Not connected.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

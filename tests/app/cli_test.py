@@ -401,6 +401,23 @@ class UpdateTest(VirtualModuleTest):
                 break
         self.assertRegex(shown.decode(), r"(\rUpdating the firmware: \d+ %){2,}\r\nThe firmware update is done")
 
+    def test_an_adapter_pulled_during_an_update_is_named(self):
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(os.urandom(4000))
+        run = subprocess.Popen([CLI, "--port", PORT, "update", self.path("image.bin")], stdout=subprocess.DEVNULL,
+                               stderr=subprocess.PIPE, text=True,
+                               env=dict(os.environ, ORVALIS_SERIAL_PORTS=f"{PORT}={self.m.tool_end}",
+                                        XDG_DATA_HOME=self.data.name))
+        deadline = time.monotonic() + 30 * TIME_FACTOR
+        while len([r for r in self.m.log() if r["addr"] == 50527]) < 3:
+            self.assertLess(time.monotonic(), deadline, "the blocks never came")
+            time.sleep(0.02)
+        self.m.socat.kill()
+        _, err = run.communicate(timeout=20 * TIME_FACTOR)
+        self.assertEqual(run.returncode, 2, err)
+        self.assertRegex(err, r"The firmware update failed: the link to the module was lost \(the adapter is "
+                              r"gone\) after \d+ of 4000 bytes\.")
+
     def test_refused_images_touch_no_line(self):
         open(self.path("empty.bin"), "wb").close()
         with open(self.path("huge.bin"), "wb") as f:

@@ -7,6 +7,7 @@
 #include "backend/alarmhistory.h"
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
+#include "backend/linkstate.h"
 #include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
@@ -37,7 +38,10 @@ class ModuleLine : public QObject
     Q_PROPERTY(QString missingPortPath READ missingPortPath CONSTANT)
 
 public:
-    ModuleLine(VirtualLine *line, const QString &missingPath) : line(line), missingPath(missingPath) {}
+    ModuleLine(VirtualLine *line, const QString &missingPath, Modbus *client)
+        : line(line), missingPath(missingPath), client(client)
+    {
+    }
 
     int portNumber() const { return line->portNumber(); }
     QString portPath() const { return line->toolPath(); }
@@ -46,6 +50,14 @@ public:
     QString missingPortPath() const { return missingPath; }
 
     Q_INVOKABLE QString command(const QString &text) { return line->command(text); }
+
+    // The adapter pulled out while connected, and plugged in again.
+    Q_INVOKABLE void pullAdapter() { line->killLine(); }
+    Q_INVOKABLE bool plugAdapter() { return line->restoreLine(); }
+
+    // The client's watchdog, shortened to reach a lost link without the
+    // client's 10.5 s of resends; 11000 puts it back.
+    Q_INVOKABLE void setWatchdogInterval(int ms) { client->setWatchdogInterval(ms); }
 
     // Something appears at the missing port's path, or goes again: to the
     // port watch, an adapter plugged in or pulled.
@@ -58,6 +70,7 @@ public:
 private:
     VirtualLine *line;
     QString missingPath;
+    Modbus *client;
 };
 
 // The default locale, as on a machine set up in another language. Only what
@@ -245,8 +258,8 @@ public slots:
         // In a folder of this run's own: a test makes it appear.
         const QString missing = missingDir.filePath(QStringLiteral("orvalis-no-such-line"));
         qputenv("ORVALIS_SERIAL_PORTS", qgetenv("ORVALIS_SERIAL_PORTS") + ";190=" + missing.toLocal8Bit());
-        moduleLine = std::make_unique<ModuleLine>(line.get(), missing);
         worker = std::make_unique<TModbus>();
+        moduleLine = std::make_unique<ModuleLine>(line.get(), missing, worker->client());
     }
 
     // One engine per test file: a Backend of its own, gone with the engine,
@@ -262,6 +275,8 @@ public slots:
                                                   new MeasurementRecorder(backend, backend));
         engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
         engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
+        engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
+                                                  new LinkState(backend, worker->client(), backend));
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));

@@ -43,26 +43,10 @@ bool VirtualLine::start()
     // each line gets a name of its own, here and in tests running alongside.
     number = nextNumber++;
     const qint64 pid = QCoreApplication::applicationPid();
-    const QString moduleEnd = dir.filePath(QStringLiteral("module%1-%2").arg(number).arg(pid));
+    moduleEnd = dir.filePath(QStringLiteral("module%1-%2").arg(number).arg(pid));
     toolEnd = dir.filePath(QStringLiteral("tool%1-%2").arg(number).arg(pid));
-
-    socat.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    socat.start(QStringLiteral("socat"),
-                {QStringLiteral("pty,raw,echo=0,link=") + moduleEnd,
-                 QStringLiteral("pty,raw,echo=0,link=") + toolEnd});
-    if (!socat.waitForStarted(testTime(3000))) {
-        qWarning() << "VirtualLine: socat did not start";
+    if (!startSocat())
         return false;
-    }
-    QElapsedTimer clock;
-    clock.start();
-    while (!(QFileInfo::exists(moduleEnd) && QFileInfo::exists(toolEnd))) {
-        if (clock.elapsed() > testTime(5000)) {
-            qWarning() << "VirtualLine: socat made no pseudo-terminals";
-            return false;
-        }
-        QThread::msleep(10);
-    }
 
     QStringList moduleArgs{QStringLiteral("--port"), moduleEnd, QStringLiteral("--log"),
                            dir.filePath(QStringLiteral("requests.jsonl")),
@@ -87,6 +71,29 @@ bool VirtualLine::start()
         return false;
     }
     qputenv("ORVALIS_SERIAL_PORTS", QStringLiteral("%1=%2").arg(number).arg(toolEnd).toLocal8Bit());
+    return true;
+}
+
+bool VirtualLine::startSocat()
+{
+    socat.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    socat.start(QStringLiteral("socat"),
+                {QStringLiteral("pty,raw,echo=0,link=") + moduleEnd,
+                 QStringLiteral("pty,raw,echo=0,link=") + toolEnd});
+    if (!socat.waitForStarted(testTime(3000))) {
+        qWarning() << "VirtualLine: socat did not start";
+        return false;
+    }
+    // A killed socat leaves its links behind, pointing nowhere.
+    QElapsedTimer clock;
+    clock.start();
+    while (!(QFileInfo::exists(moduleEnd) && QFileInfo::exists(toolEnd))) {
+        if (clock.elapsed() > testTime(5000)) {
+            qWarning() << "VirtualLine: socat made no pseudo-terminals";
+            return false;
+        }
+        QThread::msleep(10);
+    }
     return true;
 }
 
@@ -151,4 +158,12 @@ void VirtualLine::killLine()
 {
     socat.kill();
     socat.waitForFinished(3000);
+}
+
+bool VirtualLine::restoreLine()
+{
+    if (socat.state() != QProcess::NotRunning)
+        return true;
+    return startSocat() && command(QStringLiteral("drop")) == QLatin1String("ok")
+           && command(QStringLiteral("plug")) == QLatin1String("ok");
 }

@@ -46,14 +46,20 @@ public:
 
     // Kills socat: both ends of the line vanish.
     void killLine();
+    // After killLine: the line comes back at the same paths, as an adapter
+    // plugged in again, and the module opens its end anew.
+    bool restoreLine();
 
 private:
+    bool startSocat();
+
     QStringList args;
     int unanswered = 0; // commands whose answer did not come in time
     LineCheck lineCheck;
     QTemporaryDir dir;
     TestChild socat;
     TestChild module;
+    QString moduleEnd;
     QString toolEnd;
     int number = 0;
     int logOffset = 0;
