@@ -68,6 +68,9 @@ Item {
             compare(item("communicationPage").label, "Modul- und Kommunikations-Parameter")
             compare(findChild(item("communicationPage"), "callMonitoringTime").labelError,
                     "Zulässiger Wert zwischen 1 und 6000.")
+            // Qt's own dialogs follow: the file dialog's texts come from Qt's catalogues.
+            compare(qsTranslate("DefaultFileDialog", "Cancel"), "Abbrechen")
+            compare(qsTranslate("QStandardPaths", "Home"), "Benutzerverzeichnis")
 
             choose(0)
             compare(menuText("entryConnection"), "Connection")
@@ -75,6 +78,7 @@ Item {
             compare(pageTitle(item("mainPage")), "Main page")
             compare(item("temperatureThresholdValue").labelError, "Value must be between 60 and 90 °C")
             compare(thresholdErrors()[3], "Value must be between 0 and 65535.")
+            compare(qsTranslate("DefaultFileDialog", "Cancel"), "Cancel")
         }
     }
 }
