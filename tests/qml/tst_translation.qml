@@ -48,6 +48,21 @@ Item {
                 .map(function(name) { return item(name).labelError })
         }
 
+        // The side bar's folder names of Qt's file dialog, in the language of its opening.
+        function test_fileDialogFollowsTheLanguage() {
+            var files = findChild(item("settingsPage"), "settingsFileDialog")
+            var names = []
+            for (var code = 0; code < 2; ++code) {
+                choose(code)
+                files.openAtHome()
+                tryVerify(function() { return files.visible })
+                names.push(files.dialog.__shortcuts.map(function(s) { return s.name }).indexOf(code === 0 ? "Home" : "Benutzerverzeichnis") >= 0)
+                files.close()
+                tryVerify(function() { return !files.visible })
+            }
+            compare(names, [true, true])
+        }
+
         function test_germanAndBack() {
             choose(1)
             compare(window.title, "Orvalis Software")
