@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QQmlEngine>
 #include <QStandardPaths>
@@ -23,6 +24,11 @@ bool validCode(int code)
 {
     return code == 0 || code == 1;
 }
+
+// Qt's catalogues the interface shows texts of: the standard folder names
+// and button texts (qtbase), the file and message dialogs of Qt Quick Dialogs
+// (qtquickcontrols), the declarative engine's and the serial port's messages.
+const char *const qtCatalogues[] = {"qtbase", "qtdeclarative", "qtquickcontrols", "qtserialport"};
 
 // A valid choice is five characters; more than this is never held or logged.
 const int longestContentRead = 1024;
@@ -44,8 +50,19 @@ Translate::Translate(QQmlEngine *engine, QObject *parent, int code)
 
 Translate::~Translate()
 {
-    QCoreApplication::removeTranslator(translator);
+    removeCatalogues();
     delete translator;
+}
+
+void Translate::removeCatalogues()
+{
+    if (!translator->isEmpty())
+        QCoreApplication::removeTranslator(translator);
+    for (QTranslator *qt : qtTranslators) {
+        QCoreApplication::removeTranslator(qt);
+        delete qt;
+    }
+    qtTranslators.clear();
 }
 
 int Translate::readLanguageFile()
@@ -86,9 +103,22 @@ void Translate::setLanguageCode(int newCode)
 
 void Translate::applyLanguage()
 {
-    if (!translator->isEmpty())
-        QCoreApplication::removeTranslator(translator);
+    removeCatalogues();
 
+    // English is Qt's own language: its catalogues are only for German. A
+    // missing one (qttranslations5-l10n not installed) leaves Qt's texts English.
+    if (code == 1) {
+        const QString dir = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        for (const char *name : qtCatalogues) {
+            auto *qt = new QTranslator;
+            if (qt->load(QLatin1String(name) + QLatin1String("_de"), dir) && QCoreApplication::installTranslator(qt))
+                qtTranslators.append(qt);
+            else
+                delete qt;
+        }
+    }
+
+    // Ours last: the translator installed last is asked first.
     if (!validCode(code)) {
         qDebug() << "Invalid language";
         // Leave no catalogue of the previous language behind.

@@ -151,6 +151,8 @@ const char *const translatedNames[] = {
     QT_TRANSLATE_NOOP("ModuleSettings", "Parity"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Baud rate"),
     QT_TRANSLATE_NOOP("ModuleSettings", "Slave address"),
+    // The one ratio of a file of the first version.
+    QT_TRANSLATE_NOOP("ModuleSettings", "Transformer ratios"),
 };
 
 // The write blocks in the order Backend's applies post them.
@@ -200,9 +202,16 @@ bool fsdIdAllowed(const QString &text)
     return true;
 }
 
+// The setting as the operator knows it, then its key for whoever edits the file by hand.
+QString settingLabel(const Descriptor &d)
+{
+    return ModuleSettings::tr("\"%1\" (%2)")
+        .arg(ModuleSettings::tr(describe(d).name.toUtf8().constData()), QLatin1String(d.key));
+}
+
 QString settingError(const Descriptor &d, const QString &what)
 {
-    return ModuleSettings::tr("Setting \"%1\": %2.").arg(QLatin1String(d.key), what);
+    return ModuleSettings::tr("Setting %1: %2.").arg(settingLabel(d), what);
 }
 
 // Empty when the value is one the module takes.
@@ -496,10 +505,10 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         if (d == expected.end())
             return fail(ModuleSettings::tr("Field \"%1\": unknown setting \"%2\".").arg(place, key));
         if (seen.contains(key))
-            return fail(ModuleSettings::tr("Setting \"%1\" appears more than once.").arg(key));
+            return fail(ModuleSettings::tr("Setting %1 appears more than once.").arg(settingLabel(*d)));
         seen.insert(key);
         if (!entry.contains("value"))
-            return fail(ModuleSettings::tr("Setting \"%1\": field \"value\" is missing.").arg(key));
+            return fail(ModuleSettings::tr("Setting %1: field \"value\" is missing.").arg(settingLabel(*d)));
         QString e = takeJsonValue(*d, entry["value"], &s);
         if (e.isEmpty())
             e = check(*d, s);
@@ -508,7 +517,7 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
     }
     for (const Descriptor &d : expected) {
         if (!seen.contains(QLatin1String(d.key)))
-            return fail(ModuleSettings::tr("Setting \"%1\" is missing.").arg(d.key));
+            return fail(ModuleSettings::tr("Setting %1 is missing.").arg(settingLabel(d)));
     }
     if (version == oneRatioVersion)
         s.transformerRatioL2 = s.transformerRatioL3 = s.transformerRatioL1;

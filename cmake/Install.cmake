@@ -72,7 +72,8 @@ add_custom_target(orvalis-package-data ALL DEPENDS ${orvalis_data_files})
 
 # The Debian package. Shared libraries are found by dpkg-shlibdeps; the QML
 # modules the interface imports are loaded by name and must be listed here
-# (the package test checks this list against the imports in qml/).
+# (the package test checks this list against the imports in qml/), and so
+# are Qt's own German catalogues (qttranslations5-l10n).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvalis)
 set(CPACK_PACKAGE_VENDOR VORDAN)
@@ -95,7 +96,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qml-module-qtqml, qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtquick-controls, qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qtquick-dialogs")
+  "qml-module-qtqml, qml-module-qtquick2, qml-module-qtquick-window2, qml-module-qtquick-layouts, qml-module-qtquick-controls, qml-module-qtquick-controls2, qml-module-qtquick-templates2, qml-module-qtquick-dialogs, qttranslations5-l10n")
 # The virtual module serves a serial device; trainees make one with socat.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS socat)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -21,8 +21,25 @@ ApplicationWindow {
     minimumHeight: 600
     title: qsTr("Orvalis Software")
 
-    // Closing during a firmware update would leave the module in its bootloader: asked first.
-    onClosing: function(close) { close.accepted = popupCloseUpdate.mayClose() }
+    // Closing during a firmware update would leave the module in its
+    // bootloader, closing with changes not applied would lose them: asked
+    // first, once.
+    onClosing: function(close) {
+        if (popupCloseUpdate.leaving || popupCloseEdits.leaving) {
+            close.accepted = true
+            return
+        }
+        popupCloseEdits.pages = pagesWithEdits()
+        close.accepted = popupCloseUpdate.mayClose() && popupCloseEdits.mayClose()
+    }
+
+    // As the menu, which lets a page with changes be left only when disconnected.
+    function pagesWithEdits() {
+        if (!backend.connectionState)
+            return []
+        return [mainPage, communicationPage].filter(function(page) { return page.checkFieldChanged() })
+                                            .map(function(page) { return page.label })
+    }
 
     VMenu {
         id: menu
@@ -115,6 +132,12 @@ ApplicationWindow {
         id: popupCloseUpdate
         objectName: "popupCloseUpdate"
         updateRunning: popupFirmwareUpdate.isInUpdate
+        onCloseAnyway: app.close()
+    }
+
+    VPopupCloseEdits {
+        id: popupCloseEdits
+        objectName: "popupCloseEdits"
         onCloseAnyway: app.close()
     }
 

@@ -56,6 +56,9 @@ Rectangle {
     // stays hidden until the logo gesture: they are made when the page is
     // first shown and kept from then on.
     property bool chartsWanted: false
+    // Only the voltages are measured: the operator must not take the rest for readings.
+    readonly property string generatedNote: qsTr("Currents are generated here, not measured; powers are computed from them and the measured voltages.")
+    readonly property bool showsGenerated: chartsArrayIndex.slice(3).indexOf(true) >= 0
 
     onVisibleChanged: if (visible) chartsWanted = true
     // Shown from the start (no stack around it hides it first).
@@ -308,6 +311,16 @@ Rectangle {
                         onClick: function() { root.start() }
                     }
                 }
+
+                Text {
+                    objectName: "generatedNote"
+                    width: parent.width
+                    topPadding: 10
+                    text: root.generatedNote
+                    color: Theme.text
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: textFontSize
+                }
             }
         }
 
@@ -324,6 +337,23 @@ Rectangle {
                 id: closeStrip
                 width: parent.width
                 height: 50
+
+                Text {
+                    objectName: "chartsGeneratedNote"
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.leftMargin: 10
+                    anchors.rightMargin: 40
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: root.showsGenerated
+                    text: root.generatedNote
+                    color: Theme.text
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
+                    // A side note in the strip above the charts, smaller than the page's text.
+                    font.pixelSize: textErrorFontSize + 2
+                }
 
                 Rectangle {
                     objectName: "closeCharts"

@@ -17,8 +17,12 @@ VScrollContent {
         return value >= 0 && value <= 2 ? value : -1
     }
 
+    function sections() {
+        return [general, settings, ctPhases, thresholds, others]
+    }
+
     function rows() {
-        var sections = [general, settings, ctPhases, thresholds, others]
+        var sections = page.sections()
         var all = []
         for (var s = 0; s < sections.length; ++s) {
             var children = sections[s]._child.children
@@ -28,16 +32,23 @@ VScrollContent {
         return all
     }
 
+    // Every field in error is named with its section, which may be closed.
     function checkValidityField() {
-        var all = rows()
-        for (var i = 0; i < all.length; ++i) {
-            if (all[i].isError === true) {
-                popupAlert.showWithParams(qsTr("Data input error"),
-                                          qsTr("Please change input data errors before applying."))
-                return false
+        var sections = page.sections()
+        var wrong = []
+        for (var s = 0; s < sections.length; ++s) {
+            var children = sections[s]._child.children
+            for (var i = 0; i < children.length; ++i) {
+                if (children[i].isError === true)
+                    wrong.push({ label: children[i].label, section: sections[s]._text })
             }
         }
-        return true
+        if (wrong.length === 0)
+            return true
+        popupAlert.showWithParams(qsTr("Data input error"),
+                                  Form.inputErrorMessage(qsTr("Please change input data errors before applying."),
+                                                         wrong))
+        return false
     }
 
     function checkFieldChanged() {

@@ -24,7 +24,9 @@ VScrollContent {
 
     function checkValidityField() {
         if (temperatureThresholdValue.isError) {
-            popupAlert.showWithParams(qsTr("Input error"), qsTr("Please change input data errors before applying."))
+            popupAlert.showWithParams(qsTr("Input error"),
+                                      Form.inputErrorMessage(qsTr("Please change input data errors before applying."),
+                                                             [{ label: temperatureThresholdValue.label }]))
             return false
         }
         return true

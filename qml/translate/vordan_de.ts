@@ -493,10 +493,6 @@
         <translation> oder </translation>
     </message>
     <message>
-        <source>Setting &quot;%1&quot;: %2.</source>
-        <translation>Einstellung &quot;%1&quot;: %2.</translation>
-    </message>
-    <message>
         <source>%1 is not allowed (allowed: %2)</source>
         <translation>%1 ist nicht zulässig (zulässig: %2)</translation>
     </message>
@@ -589,18 +585,6 @@
         <translation>Feld &quot;%1&quot;: unbekannte Einstellung &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>Setting &quot;%1&quot; appears more than once.</source>
-        <translation>Einstellung &quot;%1&quot; kommt mehrfach vor.</translation>
-    </message>
-    <message>
-        <source>Setting &quot;%1&quot;: field &quot;value&quot; is missing.</source>
-        <translation>Einstellung &quot;%1&quot;: Feld &quot;value&quot; fehlt.</translation>
-    </message>
-    <message>
-        <source>Setting &quot;%1&quot; is missing.</source>
-        <translation>Einstellung &quot;%1&quot; fehlt.</translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation>%1: nicht gespeichert: %2</translation>
     </message>
@@ -667,6 +651,30 @@
     <message>
         <source>CT ratio phase 3</source>
         <translation>Stromwandler Bemessungsübersetzung Phase 3</translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation>Stromwandler Bemessungsübersetzung</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>&quot;%1&quot; (%2)</translation>
+    </message>
+    <message>
+        <source>Setting %1: %2.</source>
+        <translation>Einstellung %1: %2.</translation>
+    </message>
+    <message>
+        <source>Setting %1 appears more than once.</source>
+        <translation>Einstellung %1 kommt mehrfach vor.</translation>
+    </message>
+    <message>
+        <source>Setting %1: field &quot;value&quot; is missing.</source>
+        <translation>Einstellung %1: Feld &quot;value&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Setting %1 is missing.</source>
+        <translation>Einstellung %1 fehlt.</translation>
     </message>
 </context>
 <context>
@@ -833,6 +841,10 @@
     <message>
         <source>Phase W Reactive Power</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents are generated here, not measured; powers are computed from them and the measured voltages.</source>
+        <translation>Ströme werden hier erzeugt, nicht gemessen; Leistungen werden aus ihnen und den gemessenen Spannungen berechnet.</translation>
     </message>
 </context>
 <context>
@@ -1592,6 +1604,25 @@
     <message>
         <source>Update</source>
         <translation>Update</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupCloseEdits</name>
+    <message>
+        <source>Changes not applied</source>
+        <translation>Änderungen nicht angewendet</translation>
+    </message>
+    <message>
+        <source>Changes have not been applied to the module; closing now loses them.</source>
+        <translation>Änderungen wurden nicht auf das Modul angewendet; beim Schließen gehen sie verloren.</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Close anyway</source>
+        <translation>Trotzdem schließen</translation>
     </message>
 </context>
 <context>

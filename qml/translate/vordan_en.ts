@@ -493,10 +493,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Setting &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not allowed (allowed: %2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -589,18 +585,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Setting &quot;%1&quot; appears more than once.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Setting &quot;%1&quot;: field &quot;value&quot; is missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Setting &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -666,6 +650,30 @@
     </message>
     <message>
         <source>CT ratio phase 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting %1 appears more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting %1: field &quot;value&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting %1 is missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -832,6 +840,10 @@
     </message>
     <message>
         <source>Phase W Reactive Power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currents are generated here, not measured; powers are computed from them and the measured voltages.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1591,6 +1603,25 @@
     </message>
     <message>
         <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupCloseEdits</name>
+    <message>
+        <source>Changes not applied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes have not been applied to the module; closing now loses them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close anyway</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

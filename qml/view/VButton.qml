@@ -11,7 +11,8 @@ Rectangle {
     // What the keyboard focuses: the owner may put the focus there.
     readonly property alias keyTarget: key
 
-    width: 150
+    // Wider than 150 only for a text that would not fit, as in German.
+    implicitWidth: Math.max(150, caption.implicitWidth + 20)
     height: 30
     radius: Theme.controlRadius
     border.width: 1

@@ -25,6 +25,18 @@ QtObject {
     signal accepted()
     signal rejected()
 
+    // The dialog names the folders of its side bar once, as it is made: after
+    // a change of language it is made anew on its next opening.
+    property Connections languageWatch: Connections {
+        target: backend
+        function onCurrentLanguageChanged() {
+            if (lazy.dialog && !lazy.dialog.visible) {
+                lazy.dialog.destroy()
+                lazy.dialog = null
+            }
+        }
+    }
+
     onFolderChanged: {
         if (dialog && dialog.folder !== folder)
             dialog.folder = folder

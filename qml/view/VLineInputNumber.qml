@@ -16,8 +16,9 @@ Column {
     property alias _text: field.text
     property var _checkError
     property var _txtChanged
-    // Digits the field takes, and nothing else; 0 leaves the text unfiltered.
-    // No sign or separator gets in: what shows is what is written.
+    // Digits the field takes; 0 leaves the text unfiltered. No sign or
+    // separator gets in: what shows is what is written. A longer number is
+    // kept as typed and is an error of the field, never cut to fit.
     property int maxDigits: 0
 
     width: parent ? parent.width : 0
@@ -50,6 +51,8 @@ Column {
         }
         if (_checkError)
             isError = _checkError(value)
+        if (maxDigits > 0 && text.length > maxDigits)
+            isError = true
         if (!isError)
             inputValue = value
         if (_txtChanged)
@@ -58,7 +61,7 @@ Column {
 
     RegularExpressionValidator {
         id: digitsOnly
-        regularExpression: new RegExp("[0-9]{0," + root.maxDigits + "}")
+        regularExpression: /[0-9]*/
     }
 
     Item {

@@ -33,3 +33,10 @@ function clearChanged(rows) {
             rows[i].hasChanged = false
     }
 }
+
+// The apply refusal's message with the labels of the fields in error under
+// it, one a line, each with its section when it has one ({label, section}).
+function inputErrorMessage(message, fields) {
+    var names = fields.map(function(f) { return f.section ? f.label + " (" + f.section + ")" : f.label })
+    return names.length === 0 ? message : message + "\n\n" + names.join("\n")
+}

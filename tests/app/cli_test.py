@@ -255,7 +255,7 @@ class SettingsTest(VirtualModuleTest):
         document = self.saved()
         before = len(self.m.log())
         files = [(self.edited(json.loads(json.dumps(document)), "hot.json", temperatureThreshold=95),
-                  '"temperatureThreshold": 95 is not allowed'),
+                  'Setting "Temperature threshold" (temperatureThreshold): 95 is not allowed'),
                  (self.edited(dict(document, format="something-else"), "format.json"), '"format"'),
                  (self.path("missing.json"), "no such file")]
         for path, why in files:

@@ -20,6 +20,15 @@ QString germanOnly()
     return QCoreApplication::translate("Probe", "Only German");
 }
 
+// Texts of Qt's own catalogues, as its file dialog shows them: a button of
+// Qt Quick Dialogs' dialog and the name of the home folder in its side bar.
+QStringList qtTexts()
+{
+    return {QCoreApplication::translate("DefaultFileDialog", "Cancel"),
+            QCoreApplication::translate("DefaultFileDialog", "Filename"),
+            QCoreApplication::translate("QStandardPaths", "Home")};
+}
+
 } // namespace
 
 int initLanguageChild()
@@ -140,11 +149,15 @@ void TestTranslate::switchingKeepsOneCatalogue()
     translate.setLanguageCode(1);
     QCOMPARE(probe(), QStringLiteral("Sprache"));
     QCOMPARE(germanOnly(), QStringLiteral("Nur Deutsch"));
+    QCOMPARE(qtTexts(), (QStringList{"Abbrechen", "Dateiname", "Benutzerverzeichnis"}));
     QCOMPARE(readConfig(), QStringLiteral("de-DE"));
+    // Switched twice, nothing is installed twice: one switch back clears all.
+    translate.setLanguageCode(1);
     translate.setLanguageCode(0);
     QCOMPARE(probe(), QStringLiteral("Language (en)"));
-    // Nothing of the German catalogue is left installed.
+    // Nothing of the German catalogues, ours or Qt's, is left installed.
     QCOMPARE(germanOnly(), QStringLiteral("Only German"));
+    QCOMPARE(qtTexts(), (QStringList{"Cancel", "Filename", "Home"}));
     QCOMPARE(readConfig(), QStringLiteral("en-EN"));
 }
 

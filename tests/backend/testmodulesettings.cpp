@@ -224,8 +224,11 @@ void TestModuleSettings::edges()
     QString error;
     QCOMPARE(ModuleSettings::fromJson(withSetting(key, value), &s, &error), accepted);
     if (!accepted) {
-        // The error names the setting.
-        QVERIFY2(error.startsWith("Setting \"" + key + "\": "), qPrintable(error));
+        // The error names the setting by its label, its key beside for the hand-editor.
+        const auto &all = ModuleSettings::settings();
+        const auto setting = std::find_if(all.begin(), all.end(), [&](const ModuleSettings::Setting &x) { return x.key == key; });
+        QVERIFY(setting != all.end());
+        QVERIFY2(error.startsWith("Setting \"" + setting->name + "\" (" + key + "): "), qPrintable(error));
         return;
     }
     // What was read is what is written again.
@@ -256,21 +259,21 @@ void TestModuleSettings::refused_data()
     QTest::newRow("no settings") << withField("settings", QJsonValue::Undefined) << "\"settings\" is missing";
     QTest::newRow("settings an object") << withField("settings", QJsonObject{}) << "\"settings\" must be a list";
     QTest::newRow("setting missing") << withSetting("slaveAddress", QJsonValue::Undefined)
-                                     << "Setting \"slaveAddress\" is missing";
+                                     << "Setting \"Slave address\" (slaveAddress) is missing";
     QTest::newRow("threshold as text") << withSetting("temperatureThreshold", "70") << "whole number";
     QTest::newRow("threshold 70.5") << withSetting("temperatureThreshold", 70.5) << "whole number";
-    QTest::newRow("flag as number") << withSetting("frequency60Hz", 1) << "\"frequency60Hz\": the value must be true";
-    QTest::newRow("date as number") << withSetting("installationDate", 20210609) << "\"installationDate\": the value";
+    QTest::newRow("flag as number") << withSetting("frequency60Hz", 1) << "\"60 Hz\" (frequency60Hz): the value must be true";
+    QTest::newRow("date as number") << withSetting("installationDate", 20210609) << "\"Installation date\" (installationDate): the value";
     QTest::newRow("slave 109") << withSetting("slaveAddress", 109) << "109 is not allowed (allowed: 110 to 149 or 247)";
     QTest::newRow("baud 9600") << withSetting("baudRate", 9600)
                                << "9600 is not allowed (allowed: 19200, 38400, 57600 or 115200)";
-    QTest::newRow("parity 3") << withSetting("parity", 3) << "\"parity\": 3 is not allowed (allowed: 0 to 2)";
-    QTest::newRow("30 February") << withSetting("installationDate", "2021-02-30") << "\"installationDate\": not a valid";
-    QTest::newRow("FSD ID six") << withSetting("fsdId", "ABCDEF") << "\"fsdId\": \"ABCDEF\" is not 0 to 5 letters";
+    QTest::newRow("parity 3") << withSetting("parity", 3) << "\"Parity\" (parity): 3 is not allowed (allowed: 0 to 2)";
+    QTest::newRow("30 February") << withSetting("installationDate", "2021-02-30") << "\"Installation date\" (installationDate): not a valid";
+    QTest::newRow("FSD ID six") << withSetting("fsdId", "ABCDEF") << "\"FSD ID\" (fsdId): \"ABCDEF\" is not 0 to 5 letters";
     QTest::newRow("unknown setting") << withSetting("parity", QJsonValue::Undefined).replace("\"baudRate\"", "\"speed\"")
                                      << "unknown setting \"speed\"";
     QTest::newRow("repeated setting") << withSetting("parity", QJsonValue::Undefined).replace("\"baudRate\"", "\"fsdId\"")
-                                      << "\"fsdId\" appears more than once";
+                                      << "\"FSD ID\" (fsdId) appears more than once";
     QTest::newRow("empty") << QByteArray() << "The file is empty.";
     QTest::newRow("blank") << QByteArray(" \n") << "The file is empty.";
     const QByteArray whole = sample().toJson();
@@ -462,9 +465,9 @@ void TestModuleSettings::oneRatioFile()
     QVERIFY(s.toJson().contains("\"transformerRatioL3\""));
 
     QVERIFY(!ModuleSettings::fromJson(oldFile(700), &s, &error));
-    QVERIFY2(error.startsWith("Setting \"transformerRatio\": 700 is not allowed"), qPrintable(error));
+    QVERIFY2(error.startsWith("Setting \"Transformer ratios\" (transformerRatio): 700 is not allowed"), qPrintable(error));
     QVERIFY(!ModuleSettings::fromJson(oldFile(QJsonValue::Undefined), &s, &error));
-    QCOMPARE(error, QStringLiteral("Setting \"transformerRatio\" is missing."));
+    QCOMPARE(error, QStringLiteral("Setting \"Transformer ratios\" (transformerRatio) is missing."));
 }
 
 void TestModuleSettings::atomicSave()
@@ -488,7 +491,7 @@ void TestModuleSettings::atomicSave()
     ModuleSettings wrong = sample();
     wrong.meanDuration = 0;
     QVERIFY(!wrong.save(path, &error));
-    QVERIFY2(error.contains("\"meanDuration\": 0"), qPrintable(error));
+    QVERIFY2(error.contains("Setting \"Time duration for means\" (meanDuration): 0 is not allowed"), qPrintable(error));
     QCOMPARE(readAll(path), sample().toJson());
 
     // A replaced file keeps its permissions; through a link, the linked file is replaced.

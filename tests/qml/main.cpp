@@ -111,6 +111,14 @@ public:
 
     Q_INVOKABLE bool exists(const QString &path) const { return QFile::exists(path); }
 
+    // Writes `text` as the whole of the file at `path`; false when it could not.
+    Q_INVOKABLE bool writeText(const QString &path, const QString &text) const
+    {
+        QFile file(path);
+        const QByteArray bytes = text.toUtf8();
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    }
+
     // The lines of a file, none when it cannot be read.
     Q_INVOKABLE QStringList lines(const QString &path) const
     {

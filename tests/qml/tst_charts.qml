@@ -464,6 +464,26 @@ Item {
             compare(findChild(page, "lineCurrent").children[0].children[0].text, "Current")
         }
 
+        // Beside the generated series the page says they are generated; the
+        // measured voltages alone need no such note.
+        function test_generatedSeriesAreSaid_data() {
+            return [
+                { tag: "voltages", flags: [0, 1, 2], said: false },
+                { tag: "a current", flags: [0, 4], said: true },
+                { tag: "a reactive power", flags: [11], said: true }
+            ]
+        }
+
+        function test_generatedSeriesAreSaid(data) {
+            select(data.flags)
+            start()
+            var note = findChild(page, "chartsGeneratedNote")
+            compare(note.visible, data.said)
+            compare(note.text, "Currents are generated here, not measured; powers are computed from them and the measured voltages.")
+            // The selection says it too.
+            compare(findChild(page, "generatedNote").text, note.text)
+        }
+
         // Against the virtual module: the voltages it measures, drawn.
         function test_plotsTheModulesVoltages() {
             leave()

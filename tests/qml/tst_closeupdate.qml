@@ -1,7 +1,8 @@
 import QtQuick 2.15
 import QtTest 1.2
 
-// Closing the main window while a firmware update runs asks first.
+// Closing the main window while a firmware update runs, or while connected
+// with changes not applied, asks first.
 TestCase {
     name: "CloseDuringUpdate"
     when: windowShown
@@ -9,6 +10,7 @@ TestCase {
     property var app: null
     property var firmware: null
     property var question: null
+    property var edits: null
 
     function initTestCase() {
         var component = Qt.createComponent("qrc:/mainApp.qml")
@@ -16,10 +18,16 @@ TestCase {
         app = component.createObject(null)
         firmware = findChild(app, "popupFirmwareUpdate")
         question = findChild(app, "popupCloseUpdate")
-        verify(firmware && question)
+        edits = findChild(app, "popupCloseEdits")
+        verify(firmware && question && edits)
     }
 
     function cleanupTestCase() {
+        if (backend.connectionState) {
+            mouseClick(findChild(app, "entryConnection"))
+            mouseClick(findChild(app, "connectButton"))
+            tryCompare(backend, "connectionState", false, 5000)
+        }
         app.destroy()
     }
 
@@ -32,6 +40,29 @@ TestCase {
     function cleanup() {
         firmware.isInUpdate = false
         tryCompare(question, "visible", false)
+        edits.close()
+        tryCompare(edits, "visible", false)
+        findChild(app, "mainPage").clearFieldChanged()
+    }
+
+    // Connected, on the main page, with a threshold typed and not applied.
+    function editWhileConnected() {
+        var waiting = findChild(app, "popupWaiting")
+        if (!backend.connectionState) {
+            var box = findChild(app, "portSelector")
+            box.currentIndex = backend.lstDevices.indexOf(moduleLine.portNumber)
+            mouseClick(findChild(app, "connectButton"))
+            tryCompare(backend, "connectionState", true, 5000)
+            tryCompare(waiting, "visible", false, 5000)
+            mouseClick(findChild(app, "entryMain"))
+            tryCompare(waiting, "visible", false, 5000)
+        }
+        var field = findChild(app, "temperatureThresholdValue")
+        field._txtField.forceActiveFocus()
+        field._txtField.selectAll()
+        keyClick("7")
+        keyClick("7")
+        verify(field.hasChanged)
     }
 
     // The state the window reads while the firmware popup runs an update.
@@ -102,5 +133,41 @@ TestCase {
         verify(app.visible)
         app.close()
         verify(!app.visible)
+    }
+
+    function test_closingWithEditsAsks_data() {
+        return [
+            { tag: "Escape", keys: [Qt.Key_Escape], closes: false },
+            { tag: "Return on the first focus", keys: [Qt.Key_Return], closes: false },
+            { tag: "Close anyway clicked", click: "closeAnywayButton", closes: true }
+        ]
+    }
+
+    function test_closingWithEditsAsks(data) {
+        editWhileConnected()
+        app.close()
+        tryCompare(edits, "opened", true)
+        verify(app.visible)
+        compare(edits.title, "Changes not applied")
+        // Names the page that holds them.
+        compare(edits.message, "Changes have not been applied to the module; closing now loses them.\n\nMain page")
+        verify(findChild(edits.contentItem, "keepButton").keyTarget.activeFocus)
+        for (var i = 0; data.keys && i < data.keys.length; ++i)
+            keyClick(data.keys[i])
+        if (data.click)
+            mouseClick(findChild(edits.contentItem, data.click))
+        tryCompare(edits, "visible", false)
+        compare(app.visible, !data.closes)
+        // The typed value stays for Apply.
+        compare(findChild(app, "temperatureThresholdValue")._text, "77")
+    }
+
+    // One answer is enough: the update's "Close anyway" closes with the edits too.
+    function test_updateAndEditsAskOnce() {
+        editWhileConnected()
+        askDuringUpdate()
+        mouseClick(button("closeAnywayButton"))
+        verify(!app.visible)
+        verify(!edits.visible)
     }
 }

@@ -25,6 +25,13 @@ Item {
             password: 0, timeDurationMeans: 5, slaveAddress: 247, limitVoltage: 1, limitVoltageDuration: 1,
             limitCurrent: 1, limitCurrentDuration: 1, callMonitoringTime: 10, minimumTimeMessage: 2
         })
+        // The section each field is in, as the apply refusal names it.
+        readonly property var sectionOf: ({
+            password: "General", timeDurationMeans: "General", slaveAddress: "Settings",
+            limitVoltage: "Voltage & current thresholds", limitVoltageDuration: "Voltage & current thresholds",
+            limitCurrent: "Voltage & current thresholds", limitCurrentDuration: "Voltage & current thresholds",
+            callMonitoringTime: "Others", minimumTimeMessage: "Others"
+        })
 
         function row(name) {
             var found = findChild(page, name)
@@ -210,13 +217,13 @@ Item {
         function test_fieldRules_data() {
             var rules = {
                 password: [["0", "0", 0, false], ["1", "1", 1, false], ["2", "2", 2, true], ["9", "9", 9, true],
-                           ["", "", -1, true], ["10", "1", 1, false], ["-1", "1", 1, false]],
+                           ["", "", -1, true], ["10", "10", 10, true], ["-1", "1", 1, false]],
                 timeDurationMeans: [["1", "1", 1, false], ["60", "60", 60, false], ["0", "0", 0, true],
-                                    ["61", "61", 61, true], ["", "", -1, true], ["100", "10", 10, false]],
+                                    ["61", "61", 61, true], ["", "", -1, true], ["100", "100", 100, true]],
                 callMonitoringTime: [["1", "1", 1, false], ["6000", "6000", 6000, false], ["6001", "6001", 6001, true],
-                                     ["0", "0", 0, true], ["", "", -1, true], ["12345", "1234", 1234, false]],
+                                     ["0", "0", 0, true], ["", "", -1, true], ["12345", "12345", 12345, true]],
                 minimumTimeMessage: [["1", "1", 1, false], ["3600", "3600", 3600, false], ["3601", "3601", 3601, true],
-                                     ["0", "0", 0, true], ["", "", -1, true], ["12345", "1234", 1234, false]],
+                                     ["0", "0", 0, true], ["", "", -1, true], ["12345", "12345", 12345, true]],
                 // No filter: text that is no whole number is refused and not written.
                 slaveAddress: [["110", "110", 110, false], ["149", "149", 149, false], ["247", "247", 247, false],
                                ["109", "109", 109, true], ["150", "150", 150, true], ["248", "248", 248, true],
@@ -225,7 +232,7 @@ Item {
             }
             var thresholdRules = [["0", "0", 0, false], ["65535", "65535", 65535, false],
                                   ["65536", "65536", 65536, true], ["99999", "99999", 99999, true],
-                                  ["123456", "12345", 12345, false], ["", "", -1, true], ["-5", "5", 5, false]]
+                                  ["123456", "123456", 123456, true], ["", "", -1, true], ["-5", "5", 5, false]]
             var thresholds = ["limitVoltage", "limitVoltageDuration", "limitCurrent", "limitCurrentDuration"]
             for (var t = 0; t < thresholds.length; ++t)
                 rules[thresholds[t]] = thresholdRules
@@ -254,7 +261,9 @@ Item {
             compare(h.popupAlert.visible, data.error)
             if (data.error) {
                 compare(h.popupAlert.title, "Data input error")
-                compare(h.popupAlert.message, "Please change input data errors before applying.")
+                // Named with its section, which may be closed.
+                compare(h.popupAlert.message, "Please change input data errors before applying.\n\n"
+                        + field.label + " (" + sectionOf[data.field] + ")")
                 closeAlert()
             }
             backend[data.field] = startValues[data.field]
@@ -473,6 +482,18 @@ Item {
             refreshEnd.wait(5000)
             tryCompare(h.popupWaiting, "visible", false)
             flick().contentY = 0
+        }
+
+        function test_applyNamesEveryFieldInError() {
+            type(row("minimumTimeMessage"), "0")
+            type(row("password"), "7")
+            verify(!page.checkValidityField())
+            compare(h.popupAlert.message.split("\n").slice(2), ["Password (General)", "Minimum time message (Others)"])
+            closeAlert()
+            backend.minimumTimeMessage = startValues.minimumTimeMessage
+            backend.password = startValues.password
+            verify(page.checkValidityField())
+            page.clearFieldChanged()
         }
 
         function test_slaveAddressTextNeverSent() {

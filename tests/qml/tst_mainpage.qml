@@ -170,7 +170,8 @@ Item {
                 { tag: "91", keys: "91", text: "91", value: 91, error: true },
                 { tag: "0 can be typed", keys: "0", text: "0", value: 0, error: true },
                 { tag: "empty", keys: "", text: "", value: -1, error: true },
-                { tag: "no third digit", keys: "755", text: "75", value: 75, error: false },
+                // Kept as typed and refused, never cut to "75".
+                { tag: "third digit", keys: "755", text: "755", value: 755, error: true },
                 { tag: "no minus", keys: "-7", text: "7", value: 7, error: true },
                 { tag: "no letter", keys: "6x5", text: "65", value: 65, error: false }
             ]
@@ -191,7 +192,9 @@ Item {
             compare(h.popupAlert.visible, data.error)
             if (data.error) {
                 compare(h.popupAlert.title, "Input error")
-                compare(h.popupAlert.message, "Please change input data errors before applying.")
+                // The field in error is named under the message.
+                compare(h.popupAlert.message, "Please change input data errors before applying.\n\n"
+                        + "Temperature threshold value")
                 closeAlert()
             }
             backend.temperatureThresholdValue = 60

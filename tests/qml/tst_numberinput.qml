@@ -79,7 +79,7 @@ Item {
                 { field: "limitVoltageDuration", typed: "6.5", text: "65" },
                 { field: "callMonitoringTime", typed: "1.000", text: "1000" },
                 { field: "limitVoltage", typed: "65,535", text: "65535" },
-                { field: "password", typed: "1,0", text: "1" },
+                { field: "password", typed: "1,", text: "1" },
                 { field: "timeDurationMeans", typed: "-7", text: "7" },
                 { field: "minimumTimeMessage", typed: "+5", text: "5" },
                 { field: "limitCurrent", typed: "42", pasted: "1 000", text: "42" },

@@ -215,6 +215,20 @@ Item {
             tryCompare(result, "visible", false)
         }
 
+        // A value out of range is named by the field's label, in the window's language.
+        function test_refusedValueNamesTheLabel() {
+            connectToModule()
+            var file = savedFile("hot.json")
+            var document = JSON.parse(testFolder.lines(file).join("\n"))
+            document.settings.forEach(function(s) { if (s.key === "temperatureThreshold") s.value = 95 })
+            verify(testFolder.writeText(file, JSON.stringify(document)))
+            chooseGerman()
+            run("compare", file)
+            compare(result.outcome, 2)
+            compare(result.details, [file + ": Einstellung \"Schwellenwert Temperatur\" (temperatureThreshold): "
+                                     + "95 ist nicht zulässig (zulässig: 60 bis 90)."])
+        }
+
         // A file chosen after the line was lost.
         function test_choiceWithoutAModuleSaysSo() {
             var file = testFolder.path("offline.json")

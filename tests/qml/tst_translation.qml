@@ -48,6 +48,21 @@ Item {
                 .map(function(name) { return item(name).labelError })
         }
 
+        // The side bar's folder names of Qt's file dialog, in the language of its opening.
+        function test_fileDialogFollowsTheLanguage() {
+            var files = findChild(item("settingsPage"), "settingsFileDialog")
+            var names = []
+            for (var code = 0; code < 2; ++code) {
+                choose(code)
+                files.openAtHome()
+                tryVerify(function() { return files.visible })
+                names.push(files.dialog.__shortcuts.map(function(s) { return s.name }).indexOf(code === 0 ? "Home" : "Benutzerverzeichnis") >= 0)
+                files.close()
+                tryVerify(function() { return !files.visible })
+            }
+            compare(names, [true, true])
+        }
+
         function test_germanAndBack() {
             choose(1)
             compare(window.title, "Orvalis Software")
@@ -68,6 +83,9 @@ Item {
             compare(item("communicationPage").label, "Modul- und Kommunikations-Parameter")
             compare(findChild(item("communicationPage"), "callMonitoringTime").labelError,
                     "Zulässiger Wert zwischen 1 und 6000.")
+            // Qt's own dialogs follow: the file dialog's texts come from Qt's catalogues.
+            compare(qsTranslate("DefaultFileDialog", "Cancel"), "Abbrechen")
+            compare(qsTranslate("QStandardPaths", "Home"), "Benutzerverzeichnis")
 
             choose(0)
             compare(menuText("entryConnection"), "Connection")
@@ -75,6 +93,7 @@ Item {
             compare(pageTitle(item("mainPage")), "Main page")
             compare(item("temperatureThresholdValue").labelError, "Value must be between 60 and 90 °C")
             compare(thresholdErrors()[3], "Value must be between 0 and 65535.")
+            compare(qsTranslate("DefaultFileDialog", "Cancel"), "Cancel")
         }
     }
 }

@@ -141,9 +141,9 @@ void walk()
     QObject *backend = qmlContext(window)->contextProperty(QStringLiteral("backend")).value<QObject *>();
     auto connected = [backend] { return backend->property("connectionState").toBool(); };
 
-    // English at both sizes, then German at the usual size.
+    // English at both sizes, then German at both (its longer texts must fit too).
     const QList<QPair<QSize, int>> passes{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
-                                          {QSize(1024, 768), 1}};
+                                          {QSize(1024, 768), 1}, {QSize(800, 600), 1}};
     for (const auto &pass : passes) {
         const QSize size = pass.first;
         if (backend->property("currentLanguage").toInt() != pass.second) {
@@ -242,10 +242,22 @@ void walk()
             if (shot.first.endsWith(QLatin1String("thresholds"))) {
                 QQuickItem *voltage = item(window, QStringLiteral("limitVoltage"));
                 QQuickItem *message = item(window, QStringLiteral("minimumTimeMessage"));
-                if (voltage && message) {
+                QQuickItem *monitoring = item(window, QStringLiteral("callMonitoringTime"));
+                if (voltage && message && monitoring) {
                     voltage->setProperty("_text", QStringLiteral("70000"));
                     message->setProperty("_text", QStringLiteral("0"));
+                    // Five digits in a field of four: kept, and in error.
+                    monitoring->setProperty("_text", QStringLiteral("12345"));
                     shoot(window, tag + QStringLiteral("-21-communication-errors"));
+                    // Apply names the fields in error.
+                    click(window, QStringLiteral("applyButton"));
+                    shoot(window, tag + QStringLiteral("-22-apply-names-the-fields"));
+                    click(window, QStringLiteral("okButton"));
+                    // Closing with the changes not applied asks; Escape keeps the window.
+                    window->close();
+                    shoot(window, tag + QStringLiteral("-23-close-with-changes"));
+                    QTest::keyClick(window, Qt::Key_Escape);
+                    QTest::qWait(300);
                     click(window, QStringLiteral("refreshButton"));
                     waitIdle(window, 15000);
                 }
@@ -255,6 +267,16 @@ void walk()
                     section->setProperty("isOpen", false);
         }
         waitIdle(window, 15000);
+        // Qt's own file dialog, in the interface's language.
+        click(window, QStringLiteral("entrySettings"));
+        if (QQuickItem *save = item(window, QStringLiteral("saveSettings"))) {
+            clickItem(window, save->property("btn").value<QQuickItem *>(), 1000);
+            QQuickWindow *dialog = findWindow([window](QQuickWindow *w) { return w != window; });
+            if (dialog)
+                shoot(dialog, tag + QStringLiteral("-24-file-dialog"));
+            if (QObject *lazy = window->findChild<QObject *>(QStringLiteral("settingsFileDialog")))
+                QMetaObject::invokeMethod(lazy, "close");
+        }
         shootCharts(window, tag);
 
         // The module falls silent: after the client's resends the alert says
