@@ -62,7 +62,7 @@ VPopupBase {
         list.positionViewAtEnd()
     }
 
-    width: parent ? Math.min(parent.width - 40, 1000) : 760
+    width: parent ? Math.min(parent.width - 40, 1400) : 760
     height: parent ? parent.height - 40 : 560
 
     onVisibleChanged: busMonitor.active = visible
@@ -174,7 +174,7 @@ VPopupBase {
             readonly property real addressWidth: columnWidth(heads[3], "50573 ×48")
             readonly property real roundTripWidth: columnWidth(heads[4], "10000.0 ms")
             readonly property real outcomeWidth: Math.max(columnWidth(heads[5], ""),
-                                                          Math.min(240, (width - 15) * 0.3))
+                                                          Math.min(240, (width - 15) * 0.22))
             readonly property real nameWidth: Math.max(width - 15 - timeWidth - functionWidth - addressWidth
                                                        - roundTripWidth - outcomeWidth, 60)
 
@@ -255,11 +255,14 @@ VPopupBase {
                     renderType: Text.NativeRendering
                 }
                 Text {
+                    id: name
                     objectName: "name"
                     x: list.timeWidth + list.functionWidth
                     width: list.nameWidth - 5
                     text: model.name
                     color: Theme.text
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                     font.pixelSize: popup.lineFontSize
                     renderType: Text.NativeRendering
@@ -297,7 +300,7 @@ VPopupBase {
                 Text {
                     id: values
                     objectName: "values"
-                    y: Math.max(head.height, outcome.height) + 1
+                    y: Math.max(head.height, name.height, outcome.height) + 1
                     x: list.timeWidth
                     width: parent.width - list.timeWidth
                     text: rawWords.isSelect ? model.raw : model.values
