@@ -159,7 +159,7 @@ bool AlarmHistory::save(const QString &path)
         setError(tr("No file chosen for the alarm history."));
         return false;
     }
-    QByteArray text = "Time,What,State\n";
+    QByteArray text = CsvText::byteOrderMark() + "Time,What,State\n";
     for (const Entry &e : entries)
         text += (CsvText::timeStamp(e.time) + QLatin1Char(',') + CsvText::field(whatText(e.alarm))
                  + QLatin1Char(',') + CsvText::field(stateText(e.alarm, e.state)) + QLatin1Char('\n'))

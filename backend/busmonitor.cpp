@@ -51,10 +51,23 @@ QString answerKey(const Exchange &e)
     return {};
 }
 
+const RegisterTable::Block *namedBlock(const Exchange &e)
+{
+    if (e.outcome == Exchange::LateAnswer)
+        return nullptr;
+    const RegisterTable::Block *b = e.write ? RegisterTable::write(e.address) : RegisterTable::read(e.address);
+    // A block the table holds at another size (the connect probe is one) still has its name.
+    return b && (b->count == e.count || !e.write) ? b : nullptr;
+}
+
 } // namespace
 
 BusMonitor::BusMonitor(Modbus *client, Backend *backend) : QAbstractListModel(backend), client(client)
 {
+    if (client) {
+        client->setMonitoring(true);
+        connect(client, &Modbus::exchanged, this, &BusMonitor::add);
+    }
     if (backend)
         connect(backend, &Backend::measurementsRead, this, &BusMonitor::flushPending);
     batch.setSingleShot(true);
@@ -67,12 +80,12 @@ void BusMonitor::setActive(bool on)
     if (isActive == on)
         return;
     isActive = on;
-    if (client) {
-        client->setMonitoring(on);
-        if (on)
-            connect(client, &Modbus::exchanged, this, &BusMonitor::add);
-        else
-            disconnect(client, &Modbus::exchanged, this, &BusMonitor::add);
+    if (on) {
+        flush(); // what came while closed joins in one go
+    } else {
+        batch.stop();
+        // Nothing is missed while nobody looks.
+        setPaused(false);
     }
     emit activeChanged();
     emit statisticsChanged();
@@ -104,13 +117,19 @@ void BusMonitor::add(const Exchange &exchange)
         return;
     }
     pending.append(exchange);
+    if (!isActive) {
+        // Closed: put aside, the oldest dropped a ring's worth at a time.
+        if (pending.size() >= 2 * capacity)
+            pending.remove(0, capacity);
+        return;
+    }
     if (!batch.isActive())
         batch.start();
 }
 
 void BusMonitor::flushPending()
 {
-    if (!pending.isEmpty())
+    if (isActive && !pending.isEmpty())
         flush();
 }
 
@@ -193,19 +212,22 @@ QVariant BusMonitor::data(const QModelIndex &index, int role) const
     }
 }
 
+QString BusMonitor::tableName(const Exchange &e)
+{
+    const RegisterTable::Block *b = namedBlock(e);
+    return b ? b->name : e.outcome == Exchange::LateAnswer ? QString() : QStringLiteral("Address %1").arg(e.address);
+}
+
 QString BusMonitor::blockName(const Exchange &e)
 {
-    if (e.outcome == Exchange::LateAnswer)
-        return {};
-    const RegisterTable::Block *b = e.write ? RegisterTable::write(e.address) : RegisterTable::read(e.address);
-    // A block the table holds at another size (the connect probe is one) still has its name.
-    if (b && (b->count == e.count || !e.write))
-        return b->name;
-    return tr("Address %1").arg(e.address);
+    const RegisterTable::Block *b = namedBlock(e);
+    return b ? RegisterTable::translated(b->name)
+             : e.outcome == Exchange::LateAnswer ? QString() : tr("Address %1").arg(e.address);
 }
 
 QString BusMonitor::valuesText(const Exchange &e)
 {
+    using Packing = RegisterTable::Packing;
     const RegisterTable::Block *b = e.write ? RegisterTable::write(e.address) : RegisterTable::read(e.address);
     if (!b || b->count != e.values.size())
         return rawText(e.values);
@@ -213,17 +235,40 @@ QString BusMonitor::valuesText(const Exchange &e)
     for (const RegisterTable::Field &f : b->fields) {
         if (f.name.isEmpty())
             continue;
+        const quint16 *w = e.values.constData() + f.offset;
         QString value;
-        if (f.isFloat && f.words == 2)
-            value = QString::number(double(WordCodec::toFloat(e.values[f.offset], e.values[f.offset + 1])), 'g', 6);
-        else if (f.words == 2)
-            value = QString::number(WordCodec::toUnsigned32(e.values[f.offset], e.values[f.offset + 1]));
-        else if (f.words == 1)
-            value = f.scale > 1 ? QString::number(double(e.values[f.offset]) / f.scale)
-                                : QString::number(e.values[f.offset]);
-        else
-            value = rawText(e.values.mid(f.offset, f.words));
-        parts.append(f.name + QStringLiteral(": ") + value + (f.unit.isEmpty() ? QString() : QLatin1Char(' ') + f.unit));
+        switch (f.packing) {
+        case Packing::ModuleTime:
+            value = WordCodec::dateTimeText(w[0], w[1], w[2]);
+            break;
+        case Packing::LastBoot:
+            value = WordCodec::lastBootText(w[0], w[1], w[2], w[3], w[4]);
+            break;
+        case Packing::InstallationDate:
+            value = WordCodec::installationDateText(w[0], w[1], w[2]);
+            break;
+        case Packing::FsdId:
+            value = WordCodec::fsdIdText(w[0], w[1], w[2]);
+            break;
+        case Packing::SerialNumber:
+            value = WordCodec::serialNumberText(e.values.mid(f.offset, f.words));
+            break;
+        case Packing::CtRatio:
+            value = WordCodec::ctRatioText(w[0]);
+            break;
+        case Packing::None:
+            if (f.isFloat && f.words == 2)
+                value = QString::number(double(WordCodec::toFloat(w[0], w[1])), 'g', 6);
+            else if (f.words == 2)
+                value = QString::number(WordCodec::toUnsigned32(w[0], w[1]));
+            else if (f.words == 1)
+                value = f.scale > 1 ? QString::number(double(w[0]) / f.scale) : QString::number(w[0]);
+            else
+                value = rawText(e.values.mid(f.offset, f.words));
+            break;
+        }
+        parts.append(RegisterTable::translated(f.name) + QStringLiteral(": ") + value
+                     + (f.unit.isEmpty() ? QString() : QLatin1Char(' ') + f.unit));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -241,7 +286,7 @@ QString BusMonitor::jsonLine(const Exchange &e)
         o.insert("addr", e.address);
         o.insert("count", e.count);
         o.insert("values", values);
-        o.insert("name", blockName(e));
+        o.insert("name", tableName(e));
         o.insert("ms", e.roundTripMs);
         o.insert("sends", e.sends);
     }
@@ -255,6 +300,7 @@ bool BusMonitor::save(const QString &file)
     QString text;
     if (csv)
         text = QStringLiteral("time,function,name,address,count,values,raw,round trip (ms),sends,outcome\n");
+    const QByteArray start = csv ? CsvText::byteOrderMark() : QByteArray();
     for (int row = 0; row < rows; ++row) {
         const Exchange &e = at(row);
         if (!csv) {
@@ -276,7 +322,7 @@ bool BusMonitor::save(const QString &file)
         text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     QString reason;
-    if (!FileWrite::whole(path, text.toUtf8(), &reason)) {
+    if (!FileWrite::whole(path, start + text.toUtf8(), &reason)) {
         lastError = tr("%1 cannot be written: %2").arg(path, reason);
         emit errorChanged();
         return false;

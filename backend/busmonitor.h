@@ -12,9 +12,11 @@ class Backend;
 class Modbus;
 
 // The bus monitor's list: every request on the link and how it ended, its
-// block named and its words decoded from the register table. It listens to
-// the client only while `active`, so a closed monitor costs nothing; the last
-// `capacity` exchanges are kept.
+// block named and its words decoded from the register table. It keeps the
+// last `capacity` exchanges from the start, shown or not, so that the traffic
+// around a fault is there when the monitor is opened after it; while it is
+// not `active` (shown), exchanges are only put aside, and the view hears of
+// them when it opens.
 class BusMonitor : public QAbstractListModel
 {
     Q_OBJECT
@@ -74,7 +76,7 @@ public:
     const Exchange &exchangeAt(int row) const { return at(row); }
     void add(const Exchange &exchange);
 
-    // What the list shows of one exchange.
+    // What the list shows of one exchange, in the catalogue's language.
     static QString blockName(const Exchange &e);
     static QString valuesText(const Exchange &e);
     static QString jsonLine(const Exchange &e);
@@ -97,6 +99,9 @@ private:
     bool isActive = false;
     bool isPaused = false;
     QString lastError;
+
+    // The block's name in the table's English, as the JSON lines keep it.
+    static QString tableName(const Exchange &e);
 
     const Exchange &at(int row) const;
 };

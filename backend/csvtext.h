@@ -30,6 +30,14 @@ inline QString timeStamp(const QDateTime &time)
            + QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
 }
 
+// Put before the first line of a file: spreadsheets on Windows read a CSV
+// file as UTF-8 only when it starts with the byte-order mark, otherwise "°C"
+// and the German texts come out garbled. Once, at the start of the file.
+inline QByteArray byteOrderMark()
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF");
+}
+
 // The pages hand over file: URLs from their dialogs.
 inline QString localPath(const QString &file)
 {

@@ -173,7 +173,9 @@ bool MeasurementRecorder::openDay(const QDate &date)
     for (const QString &column : columnNames())
         header.append(CsvText::field(column));
     if ((endLine && !writeText(QStringLiteral("\n"), &reason))
-        || (file.size() == 0 && !writeText(header.join(QLatin1Char(',')) + QLatin1Char('\n'), &reason))) {
+        || (file.size() == 0
+            && !file.append(CsvText::byteOrderMark() + (header.join(QLatin1Char(',')) + QLatin1Char('\n')).toUtf8(),
+                            &reason))) {
         fail(tr("Cannot write to %1: %2").arg(QDir::toNativeSeparators(name), reason));
         return false;
     }

@@ -15,7 +15,19 @@ class RegisterTable
 public:
     enum class Access { Read, Write };
 
+    // How a field's words make its value, where they are more than one number.
+    enum class Packing {
+        None,
+        ModuleTime,       // the module time's words 1 to 3: hour and minute, month and day, year
+        LastBoot,         // minute, hour, day, month, year
+        InstallationDate, // year, month, day
+        FsdId,            // five characters, two to a word
+        SerialNumber,     // five words read as one number
+        CtRatio           // a ratio's code
+    };
+
     // A value inside a block: its words, unit and scale (register value = value × scale).
+    // Block and field names are marked for the catalogue in the context "RegisterTable".
     struct Field {
         QString name;
         int offset;
@@ -23,6 +35,7 @@ public:
         QString unit;
         int scale;
         bool isFloat = false; // two words holding a float; otherwise whole numbers
+        Packing packing = Packing::None;
     };
 
     struct Block {
@@ -45,6 +58,8 @@ public:
     static const Block *byKey(const QString &key);
     // Words a read of the block at `address` brings; 0 for none.
     static int readCount(int address);
+    // A block's or field's name in the language of the catalogue installed.
+    static QString translated(const QString &name);
 };
 
 #endif

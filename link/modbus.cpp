@@ -260,9 +260,11 @@ void Modbus::record(Exchange::Outcome outcome, const QVector<quint16> &readValue
     e.write = cmd->getIsWrite() != 0;
     e.registerType = cmd->getRegisterType();
     e.address = cmd->getAddress();
-    e.count = e.write ? cmd->getValues().size() : cmd->getCount();
+    // An answered write has had the answer's words added to its own.
+    const QVector<quint16> written = cmd->getValues().mid(0, cmd->getValues().size() - readValues.size());
+    e.count = e.write ? written.size() : cmd->getCount();
     e.function = Exchange::functionCode(e.registerType, e.write, e.count);
-    e.values = e.write ? cmd->getValues() : readValues;
+    e.values = e.write ? written : readValues;
     e.roundTripMs = ms;
     e.sends = sends;
     e.outcome = outcome;

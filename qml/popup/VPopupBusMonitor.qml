@@ -4,7 +4,7 @@ import "../view"
 import "../theme"
 
 // Every exchange on the line, newest at the bottom, with the link's counters.
-// The monitor listens only while this is open: closed, it costs nothing.
+// The monitor keeps the exchanges while this is closed; opening shows them.
 VPopupBase {
     id: popup
 
@@ -15,6 +15,11 @@ VPopupBase {
 
     readonly property int lineFontSize: textFontSize - 2
     readonly property int valuesFontSize: textErrorFontSize + 1
+
+    FontMetrics {
+        id: metrics
+        font.pixelSize: popup.lineFontSize
+    }
 
     // The counters as one line: the errors only by the kinds that happened.
     function statisticsText(s) {
@@ -57,7 +62,7 @@ VPopupBase {
         list.positionViewAtEnd()
     }
 
-    width: parent ? Math.min(parent.width - 40, 1000) : 760
+    width: parent ? Math.min(parent.width - 40, 1400) : 760
     height: parent ? parent.height - 40 : 560
 
     onVisibleChanged: busMonitor.active = visible
@@ -100,6 +105,7 @@ VPopupBase {
         // The columns of the first line of every row.
         Item {
             id: heads
+            objectName: "heads"
             anchors.top: statistics.bottom
             anchors.topMargin: 10
             anchors.left: list.left
@@ -109,42 +115,42 @@ VPopupBase {
             Text {
                 id: headTime
                 width: list.timeWidth
-                text: qsTr("Time")
+                text: list.heads[0]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
                 x: list.timeWidth
                 width: list.functionWidth
-                text: qsTr("Fn")
+                text: list.heads[1]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
                 x: list.timeWidth + list.functionWidth
                 width: list.nameWidth
-                text: qsTr("Block")
+                text: list.heads[2]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
                 x: list.timeWidth + list.functionWidth + list.nameWidth
                 width: list.addressWidth
-                text: qsTr("Address")
+                text: list.heads[3]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
                 x: parent.width - list.outcomeWidth - list.roundTripWidth
                 width: list.roundTripWidth
-                text: qsTr("Round trip")
+                text: list.heads[4]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
                 x: parent.width - list.outcomeWidth
                 width: list.outcomeWidth
-                text: qsTr("Outcome")
+                text: list.heads[5]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
@@ -156,17 +162,25 @@ VPopupBase {
 
             // Follows the newest row until the operator scrolls up, again once back at the end.
             property bool follow: true
-            readonly property real timeWidth: 100
-            readonly property real functionWidth: 35
-            readonly property real addressWidth: 95
-            readonly property real roundTripWidth: 85
-            readonly property real outcomeWidth: 180
+            readonly property var heads: [qsTr("Time"), qsTr("Fn"), qsTr("Block"), qsTr("Address"),
+                                          qsTr("Round trip"), qsTr("Outcome")]
+            // Each column as wide as its head or its widest value, in the language shown;
+            // the outcome wraps, the block's name takes what is left.
+            function columnWidth(head, widest) {
+                return Math.ceil(Math.max(metrics.advanceWidth(head), metrics.advanceWidth(widest))) + 10
+            }
+            readonly property real timeWidth: columnWidth(heads[0], "00:00:00.000")
+            readonly property real functionWidth: columnWidth(heads[1], "16")
+            readonly property real addressWidth: columnWidth(heads[3], "50573 ×48")
+            readonly property real roundTripWidth: columnWidth(heads[4], "10000.0 ms")
+            readonly property real outcomeWidth: Math.max(columnWidth(heads[5], ""),
+                                                          Math.min(240, (width - 15) * 0.22))
             readonly property real nameWidth: Math.max(width - 15 - timeWidth - functionWidth - addressWidth
                                                        - roundTripWidth - outcomeWidth, 60)
 
             anchors.top: heads.bottom
             anchors.topMargin: 4
-            anchors.bottom: details.top
+            anchors.bottom: detailsView.top
             anchors.bottomMargin: 5
             anchors.left: parent.left
             anchors.leftMargin: 20
@@ -204,8 +218,12 @@ VPopupBase {
             // Glyphs from the font's own bitmaps: far cheaper to draw than distance
             // fields when a software renderer redraws the list at every poll.
             delegate: Item {
-                // What the row below the list shows of the picked exchange.
-                readonly property string wholeText: model.name + ": " + values.text
+                // What the row below the list shows of the picked exchange: all of it.
+                readonly property string wholeText: [model.time, model["function"] === undefined ? ""
+                                                                                                : model["function"],
+                                                     model.name, model.address, model.roundTrip, model.outcome]
+                                                    .filter(function(part) { return part !== "" }).join("  ·  ")
+                                                    + "\n" + values.text
 
                 width: list.width - 15
                 height: values.y + values.implicitHeight + 5
@@ -237,11 +255,14 @@ VPopupBase {
                     renderType: Text.NativeRendering
                 }
                 Text {
+                    id: name
                     objectName: "name"
                     x: list.timeWidth + list.functionWidth
                     width: list.nameWidth - 5
                     text: model.name
                     color: Theme.text
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 2
                     elide: Text.ElideRight
                     font.pixelSize: popup.lineFontSize
                     renderType: Text.NativeRendering
@@ -279,7 +300,7 @@ VPopupBase {
                 Text {
                     id: values
                     objectName: "values"
-                    y: Math.max(head.height, outcome.height) + 1
+                    y: Math.max(head.height, name.height, outcome.height) + 1
                     x: list.timeWidth
                     width: parent.width - list.timeWidth
                     text: rawWords.isSelect ? model.raw : model.values
@@ -308,26 +329,37 @@ VPopupBase {
             }
         }
 
-        // The picked exchange in full, selectable to copy.
-        TextEdit {
-            id: details
-            objectName: "details"
+        // The picked exchange in full, selectable to copy; it scrolls when it is
+        // longer than a quarter of the popup (the extremes are 24 values).
+        Flickable {
+            id: detailsView
             anchors.bottom: errorText.top
-            anchors.bottomMargin: text !== "" ? 5 : 0
+            anchors.bottomMargin: details.text !== "" ? 5 : 0
             anchors.left: parent.left
             anchors.leftMargin: 20
             anchors.right: parent.right
             anchors.rightMargin: 20
-            height: text !== "" ? Math.min(implicitHeight, 4 * popup.valuesFontSize * 1.4) : 0
+            height: details.text !== "" ? Math.min(details.implicitHeight, popup.height / 4) : 0
+            contentHeight: details.implicitHeight
             clip: true
-            readOnly: true
-            selectByMouse: true
-            wrapMode: TextEdit.WrapAtWordBoundaryOrAnywhere
-            text: list.currentItem ? list.currentItem.wholeText : ""
-            color: Theme.text
-            selectionColor: Theme.selection
-            selectedTextColor: Theme.textOnDark
-            font.pixelSize: popup.valuesFontSize
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {
+                policy: detailsView.contentHeight > detailsView.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
+
+            TextEdit {
+                id: details
+                objectName: "details"
+                width: detailsView.width - 15
+                readOnly: true
+                selectByMouse: true
+                wrapMode: TextEdit.WrapAtWordBoundaryOrAnywhere
+                text: list.currentItem ? list.currentItem.wholeText : ""
+                color: Theme.text
+                selectionColor: Theme.selection
+                selectedTextColor: Theme.textOnDark
+                font.pixelSize: popup.valuesFontSize
+            }
         }
 
         VErrorText {

@@ -678,6 +678,481 @@
     </message>
 </context>
 <context>
+    <name>RegisterTable</name>
+    <message>
+        <source>voltage threshold</source>
+        <translation>Schwellenwert Spannung</translation>
+    </message>
+    <message>
+        <source>voltage threshold duration</source>
+        <translation>Dauer des Schwellenwert Spannung</translation>
+    </message>
+    <message>
+        <source>current threshold</source>
+        <translation>Schwellenwert Strom</translation>
+    </message>
+    <message>
+        <source>current threshold duration</source>
+        <translation>Dauer des Schwellenwert Strom</translation>
+    </message>
+    <message>
+        <source>minimum time between messages</source>
+        <translation>Mindestzeit bei Wischermeldungen</translation>
+    </message>
+    <message>
+        <source>call monitoring time</source>
+        <translation>Aufrufüberwachungszeit</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 1</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 1</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 2</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 2</translation>
+    </message>
+    <message>
+        <source>CT ratio phase 3</source>
+        <translation>Stromwandler Bemessungsübersetzung Phase 3</translation>
+    </message>
+    <message>
+        <source>current L1</source>
+        <translation>Strom L1</translation>
+    </message>
+    <message>
+        <source>current L2</source>
+        <translation>Strom L2</translation>
+    </message>
+    <message>
+        <source>current L3</source>
+        <translation>Strom L3</translation>
+    </message>
+    <message>
+        <source>current N</source>
+        <translation>Strom N</translation>
+    </message>
+    <message>
+        <source>active power L1</source>
+        <translation>Wirkleistung L1</translation>
+    </message>
+    <message>
+        <source>active power L2</source>
+        <translation>Wirkleistung L2</translation>
+    </message>
+    <message>
+        <source>active power L3</source>
+        <translation>Wirkleistung L3</translation>
+    </message>
+    <message>
+        <source>active power total</source>
+        <translation>Wirkleistung gesamt</translation>
+    </message>
+    <message>
+        <source>reactive power L1</source>
+        <translation>Blindleistung L1</translation>
+    </message>
+    <message>
+        <source>reactive power L2</source>
+        <translation>Blindleistung L2</translation>
+    </message>
+    <message>
+        <source>reactive power L3</source>
+        <translation>Blindleistung L3</translation>
+    </message>
+    <message>
+        <source>reactive power total</source>
+        <translation>Blindleistung gesamt</translation>
+    </message>
+    <message>
+        <source>current min L1</source>
+        <translation>Strom min. L1</translation>
+    </message>
+    <message>
+        <source>current min L2</source>
+        <translation>Strom min. L2</translation>
+    </message>
+    <message>
+        <source>current min L3</source>
+        <translation>Strom min. L3</translation>
+    </message>
+    <message>
+        <source>current min N</source>
+        <translation>Strom min. N</translation>
+    </message>
+    <message>
+        <source>current max L1</source>
+        <translation>Strom max. L1</translation>
+    </message>
+    <message>
+        <source>current max L2</source>
+        <translation>Strom max. L2</translation>
+    </message>
+    <message>
+        <source>current max L3</source>
+        <translation>Strom max. L3</translation>
+    </message>
+    <message>
+        <source>current max N</source>
+        <translation>Strom max. N</translation>
+    </message>
+    <message>
+        <source>power 1</source>
+        <translation>Leistung 1</translation>
+    </message>
+    <message>
+        <source>power 2</source>
+        <translation>Leistung 2</translation>
+    </message>
+    <message>
+        <source>power 3</source>
+        <translation>Leistung 3</translation>
+    </message>
+    <message>
+        <source>power 4</source>
+        <translation>Leistung 4</translation>
+    </message>
+    <message>
+        <source>power 5</source>
+        <translation>Leistung 5</translation>
+    </message>
+    <message>
+        <source>power 6</source>
+        <translation>Leistung 6</translation>
+    </message>
+    <message>
+        <source>power 7</source>
+        <translation>Leistung 7</translation>
+    </message>
+    <message>
+        <source>power 8</source>
+        <translation>Leistung 8</translation>
+    </message>
+    <message>
+        <source>power 9</source>
+        <translation>Leistung 9</translation>
+    </message>
+    <message>
+        <source>power 10</source>
+        <translation>Leistung 10</translation>
+    </message>
+    <message>
+        <source>power 11</source>
+        <translation>Leistung 11</translation>
+    </message>
+    <message>
+        <source>power 12</source>
+        <translation>Leistung 12</translation>
+    </message>
+    <message>
+        <source>power 13</source>
+        <translation>Leistung 13</translation>
+    </message>
+    <message>
+        <source>power 14</source>
+        <translation>Leistung 14</translation>
+    </message>
+    <message>
+        <source>power 15</source>
+        <translation>Leistung 15</translation>
+    </message>
+    <message>
+        <source>power 16</source>
+        <translation>Leistung 16</translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Module status</source>
+        <translation>Modulstatus</translation>
+    </message>
+    <message>
+        <source>module status</source>
+        <translation>Modulstatus</translation>
+    </message>
+    <message>
+        <source>Clock synchronization</source>
+        <translation>Uhrzeitsynchronisation</translation>
+    </message>
+    <message>
+        <source>not synchronized</source>
+        <translation>nicht synchronisiert</translation>
+    </message>
+    <message>
+        <source>Password reset</source>
+        <translation>Passwort zurücksetzen</translation>
+    </message>
+    <message>
+        <source>password reset</source>
+        <translation>Passwort zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Last boot and versions</source>
+        <translation>Letzter Start und Versionen</translation>
+    </message>
+    <message>
+        <source>last boot</source>
+        <translation>letzter Neustart</translation>
+    </message>
+    <message>
+        <source>firmware version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>hardware version</source>
+        <translation>Hardwareversion</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation>Moduluhr</translation>
+    </message>
+    <message>
+        <source>Module time and serial settings</source>
+        <translation>Modulzeit und serielle Einstellungen</translation>
+    </message>
+    <message>
+        <source>time duration for means</source>
+        <translation>Mittelungszeit</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>Parität</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>slave address</source>
+        <translation>Slave-Adresse</translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation>Mittelungszeit</translation>
+    </message>
+    <message>
+        <source>Serial settings</source>
+        <translation>Serielle Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fuses</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>fuse L1 blown</source>
+        <translation>Sicherung L1 ausgelöst</translation>
+    </message>
+    <message>
+        <source>fuse L2 blown</source>
+        <translation>Sicherung L2 ausgelöst</translation>
+    </message>
+    <message>
+        <source>fuse L3 blown</source>
+        <translation>Sicherung L3 ausgelöst</translation>
+    </message>
+    <message>
+        <source>Instant values</source>
+        <translation>Momentanwerte</translation>
+    </message>
+    <message>
+        <source>Time of the means</source>
+        <translation>Zeitpunkt der Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation>Mittelwerte</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation>Minimal- und Maximalwerte</translation>
+    </message>
+    <message>
+        <source>Active power calculation and frequency</source>
+        <translation>Wirkleistungsberechnung und Frequenz</translation>
+    </message>
+    <message>
+        <source>active power on the fundamental</source>
+        <translation>Wirkleistung auf Basis der Grundwelle</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Transformer ratios and thresholds</source>
+        <translation>Stromwandler Bemessungsübersetzung und Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation>Stromwandler Bemessungsübersetzung</translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation>Schwellenwerte</translation>
+    </message>
+    <message>
+        <source>Bootloader status</source>
+        <translation>Bootloader-Status</translation>
+    </message>
+    <message>
+        <source>in bootloader</source>
+        <translation>im Bootloader</translation>
+    </message>
+    <message>
+        <source>Reset to the bootloader</source>
+        <translation>Neustart in den Bootloader</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Image length, high word</source>
+        <translation>Abbildlänge, oberes Wort</translation>
+    </message>
+    <message>
+        <source>image length bits 31 to 16</source>
+        <translation>Abbildlänge Bits 31 bis 16</translation>
+    </message>
+    <message>
+        <source>Image length, low word</source>
+        <translation>Abbildlänge, unteres Wort</translation>
+    </message>
+    <message>
+        <source>image length bits 15 to 0</source>
+        <translation>Abbildlänge Bits 15 bis 0</translation>
+    </message>
+    <message>
+        <source>Image CRC-32, high word</source>
+        <translation>CRC-32 des Abbilds, oberes Wort</translation>
+    </message>
+    <message>
+        <source>CRC-32 bits 31 to 16</source>
+        <translation>CRC-32 Bits 31 bis 16</translation>
+    </message>
+    <message>
+        <source>Image CRC-32, low word</source>
+        <translation>CRC-32 des Abbilds, unteres Wort</translation>
+    </message>
+    <message>
+        <source>CRC-32 bits 15 to 0</source>
+        <translation>CRC-32 Bits 15 bis 0</translation>
+    </message>
+    <message>
+        <source>Image block</source>
+        <translation>Abbildblock</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>Versatz</translation>
+    </message>
+    <message>
+        <source>16 image bytes</source>
+        <translation>16 Bytes des Abbilds</translation>
+    </message>
+    <message>
+        <source>Phase-to-neutral voltages</source>
+        <translation>Spannungen Leiter-Neutralleiter</translation>
+    </message>
+    <message>
+        <source>voltage L1-N</source>
+        <translation>Spannung L1-N</translation>
+    </message>
+    <message>
+        <source>voltage L2-N</source>
+        <translation>Spannung L2-N</translation>
+    </message>
+    <message>
+        <source>voltage L3-N</source>
+        <translation>Spannung L3-N</translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation>Leistungsfaktoren</translation>
+    </message>
+    <message>
+        <source>cos phi L1</source>
+        <translation>cos phi L1</translation>
+    </message>
+    <message>
+        <source>cos phi L2</source>
+        <translation>cos phi L2</translation>
+    </message>
+    <message>
+        <source>cos phi L3</source>
+        <translation>cos phi L3</translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages and temperature</source>
+        <translation>Spannungen Leiter-Leiter und Temperatur</translation>
+    </message>
+    <message>
+        <source>voltage L1-L2</source>
+        <translation>Spannung L1-L2</translation>
+    </message>
+    <message>
+        <source>voltage L2-L3</source>
+        <translation>Spannung L2-L3</translation>
+    </message>
+    <message>
+        <source>voltage L3-L1</source>
+        <translation>Spannung L3-L1</translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature threshold, serial number, installation date</source>
+        <translation>Schwellenwert Temperatur, Seriennummer, Installationsdatum</translation>
+    </message>
+    <message>
+        <source>temperature threshold</source>
+        <translation>Schwellenwert Temperatur</translation>
+    </message>
+    <message>
+        <source>temperature status</source>
+        <translation>Temperaturstatus</translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation>Schwellenwert Temperatur</translation>
+    </message>
+    <message>
+        <source>Temperature status</source>
+        <translation>Temperaturstatus</translation>
+    </message>
+    <message>
+        <source>temperature alarm</source>
+        <translation>Temperaturalarm</translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>

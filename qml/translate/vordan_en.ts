@@ -678,6 +678,481 @@
     </message>
 </context>
 <context>
+    <name>RegisterTable</name>
+    <message>
+        <source>voltage threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage threshold duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current threshold duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimum time between messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call monitoring time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CT ratio phase 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current min L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current min L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current min L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current min N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current max L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current max L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current max L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>current max N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 13</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 14</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 15</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>milliseconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>module status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not synchronized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>password reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last boot and versions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last boot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hardware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module time and serial settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time duration for means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slave address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time duration for means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuse L1 blown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuse L2 blown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fuse L3 blown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instant values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time of the means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum and maximum values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active power calculation and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power on the fundamental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios and thresholds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transformer ratios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thresholds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootloader status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset to the bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image length, high word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>image length bits 31 to 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image length, low word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>image length bits 15 to 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image CRC-32, high word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC-32 bits 31 to 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image CRC-32, low word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CRC-32 bits 15 to 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16 image bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase-to-neutral voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L1-N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L2-N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L3-N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power factors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cos phi L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cos phi L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cos phi L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase-to-phase voltages and temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L1-L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L2-L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>voltage L3-L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature threshold, serial number, installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>temperature threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>temperature status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>temperature alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>

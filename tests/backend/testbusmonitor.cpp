@@ -5,6 +5,7 @@
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
+#include "backend/csvtext.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
 #include "support/virtualline.h"
@@ -133,36 +134,60 @@ void TestBusMonitor::errorsByName()
 void TestBusMonitor::boundedPausedAndClosed()
 {
     BusMonitor monitor(nullptr);
+    monitor.setActive(true);
     for (int i = 0; i < 100; ++i)
         monitor.add(answered(i));
     // A burst joins the list at once, after a short wait.
     QCOMPARE(monitor.rowCount(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(monitor.rowCount(), 100, 2 * BusMonitor::batchMs + 100);
-    for (int i = 100; i < BusMonitor::capacity + 150; ++i)
+
+    // Closed, the newest are kept all the same, the view told of them on opening.
+    monitor.setActive(false);
+    const int last = 3 * BusMonitor::capacity + 149;
+    for (int i = 100; i <= last; ++i)
         monitor.add(answered(i));
-    monitor.flush();
+    QTest::qWait(2 * BusMonitor::batchMs);
+    QCOMPARE(monitor.rowCount(), 100);
+    monitor.setActive(true);
     QCOMPARE(monitor.rowCount(), int(BusMonitor::capacity));
-    QCOMPARE(monitor.exchangeAt(0).address, 150);
-    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
-    QCOMPARE(monitor.index(BusMonitor::capacity - 1).data(BusMonitor::RawRole).toString(),
-             QString::number(BusMonitor::capacity + 149));
+    QCOMPARE(monitor.exchangeAt(0).address, last + 1 - BusMonitor::capacity);
+    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, last);
+    QCOMPARE(monitor.index(BusMonitor::capacity - 1).data(BusMonitor::RawRole).toString(), QString::number(last));
 
     monitor.setPaused(true);
     monitor.add(answered(1));
     monitor.flush();
-    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, BusMonitor::capacity + 149);
+    QCOMPARE(monitor.exchangeAt(BusMonitor::capacity - 1).address, last);
     monitor.clear();
     QCOMPARE(monitor.rowCount(), 0);
+    // A pause ends with the closing: nothing is missed while nobody looks.
+    monitor.setActive(false);
+    QVERIFY(!monitor.paused());
+}
 
-    // Closed, it does not listen at all.
+void TestBusMonitor::openedAfterTheFactShowsThem()
+{
     Rig rig;
     QVERIFY(rig.connectModule());
-    QVERIFY(!rig.worker.client()->isMonitoring());
-    rig.backend.refreshHomePage();
+    QVERIFY(rig.worker.client()->isMonitoring());
+    while (rig.line.requests().size() < 100) {
+        QSignalSpy end(&rig.backend, &Backend::refreshEnd);
+        rig.backend.refreshHomePage();
+        QVERIFY(end.wait(10000));
+    }
     rig.quiet();
     QCOMPARE(rig.monitor.rowCount(), 0);
+
     rig.monitor.setActive(true);
-    QVERIFY(rig.worker.client()->isMonitoring());
+    QStringList logged, monitored;
+    for (const QJsonObject &r : rig.line.requests())
+        logged << key(r["fn"].toInt(), r["addr"].toInt(), r["count"].toInt());
+    for (int i = 0; i < rig.monitor.rowCount(); ++i) {
+        const Exchange &e = rig.monitor.exchangeAt(i);
+        monitored << key(e.function, e.address, e.count);
+    }
+    // From the connect on.
+    QCOMPARE(monitored, logged);
 }
 
 void TestBusMonitor::savedFiles()
@@ -181,6 +206,7 @@ void TestBusMonitor::savedFiles()
     QFile f(jsonl);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().trimmed().split('\n');
+    QVERIFY(lines[0].startsWith('{')); // no mark before JSON
     QCOMPARE(lines.size(), 2);
     const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
     QCOMPARE(second["fn"].toInt(), 3);
@@ -192,7 +218,9 @@ void TestBusMonitor::savedFiles()
     QVERIFY(monitor.save(csv));
     QFile c(csv);
     QVERIFY(c.open(QIODevice::ReadOnly));
-    const QStringList rows = QString::fromUtf8(c.readAll()).trimmed().split('\n');
+    QByteArray bytes = c.readAll();
+    QVERIFY(bytes.startsWith(CsvText::byteOrderMark()));
+    const QStringList rows = QString::fromUtf8(bytes.mid(CsvText::byteOrderMark().size())).trimmed().split('\n');
     QCOMPARE(rows.size(), 3);
     QVERIFY(rows[0].startsWith("time,function,name,address,count"));
     QVERIFY2(rows[1].contains(",\"Temperature threshold, serial number, installation date\",50573,1,"),
@@ -203,18 +231,40 @@ void TestBusMonitor::savedFiles()
     QVERIFY(!monitor.error().isEmpty());
 }
 
-void TestBusMonitor::ratiosDecoded()
+void TestBusMonitor::packedWordsDecoded_data()
 {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QVector<quint16>>("words");
+    QTest::addColumn<QString>("shown");
     // Each phase's code, not the code and its zero word taken as one number.
+    QTest::newRow("ratios") << true << 50501 << QVector<quint16>{1200, 0, 4000, 0, 6000, 0}
+                            << "CT ratio phase 1: 600/5A, CT ratio phase 2: 400/1A, CT ratio phase 3: 600/1A";
+    QTest::newRow("module time") << false << 31500
+                                 << QVector<quint16>{58250, 0x173B, 0x0CFF, 23, 15, 1, 0, 19200, 247}
+                                 << "milliseconds: 58250 ms, date and time: 31/12/23 23:59, time duration for "
+                                    "means: 15 min, parity: 1, baud rate: 19200 Bd, slave address: 247";
+    QTest::newRow("last boot") << false << 31000 << QVector<quint16>{0, 5, 14, 3, 7, 24, 112, 3}
+                               << "milliseconds: 0, last boot: 03/07/24 14:05, firmware version: 112, hardware "
+                                  "version: 3";
+    QTest::newRow("FSD ID") << false << 50589 << QVector<quint16>{0x4142, 0x3100, 0x4300} << "FSD ID: AB1C";
+    QTest::newRow("installation date") << true << 50581 << QVector<quint16>{2024, 7, 3}
+                                       << "installation date: 03/07/2024";
+}
+
+void TestBusMonitor::packedWordsDecoded()
+{
+    QFETCH(bool, write);
+    QFETCH(int, address);
+    QFETCH(QVector<quint16>, words);
+    QFETCH(QString, shown);
     Exchange e;
-    e.function = 16;
-    e.write = true;
-    e.address = 50501;
-    e.count = 6;
+    e.write = write;
+    e.address = address;
+    e.count = words.size();
     e.registerType = 4;
-    e.values = {1200, 0, 4000, 0, 6000, 0};
-    QCOMPARE(BusMonitor::valuesText(e),
-             QStringLiteral("CT ratio phase 1: 1200, CT ratio phase 2: 4000, CT ratio phase 3: 6000"));
+    e.values = words;
+    QCOMPARE(BusMonitor::valuesText(e), shown);
 }
 
 void TestBusMonitor::fullDiskKeepsTheOldFile()

@@ -15,7 +15,9 @@ private slots:
     void errorsByName();
     void boundedPausedAndClosed();
     void savedFiles();
-    void ratiosDecoded();
+    void openedAfterTheFactShowsThem();
+    void packedWordsDecoded_data();
+    void packedWordsDecoded();
     void fullDiskKeepsTheOldFile();
 
 private:

@@ -5,6 +5,7 @@
 #include "app/translate.h"
 #include "backend/alarmhistory.h"
 #include "backend/backend.h"
+#include "backend/csvtext.h"
 #include "backend/measurementrecorder.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
@@ -77,7 +78,14 @@ QList<QStringList> readCsv(const QString &path)
     QList<QStringList> lines;
     if (!file.open(QIODevice::ReadOnly))
         return lines;
-    const QString text = QString::fromUtf8(file.readAll());
+    QByteArray bytes = file.readAll();
+    // The byte-order mark once, at the start: a day's file opened again gets no second one.
+    const QByteArray mark = CsvText::byteOrderMark();
+    if (!bytes.startsWith(mark) || bytes.indexOf(mark, mark.size()) >= 0)
+        lines.append({QStringLiteral("<byte-order mark missing or repeated>")});
+    if (bytes.startsWith(mark))
+        bytes.remove(0, mark.size());
+    const QString text = QString::fromUtf8(bytes);
     if (!text.endsWith(QLatin1Char('\n')))
         lines.append({QStringLiteral("<cut short>")});
     for (const QString &line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))

@@ -72,10 +72,11 @@ Item {
         function test_openListensAndShowsARefresh() {
             connectToModule()
             verify(!busMonitor.active)
+            // What entering the measurement page reads, before the monitor is opened.
+            backend.refreshMeasurementPage()
+            wait(1500)
             openFromTopBar()
             verify(busMonitor.active)
-            // What entering the measurement page reads.
-            backend.refreshMeasurementPage()
             tryVerify(function() { return row("Minimum and maximum values") !== null }, 5000)
             var extremes = row("Minimum and maximum values")
             compare(findChild(extremes, "address").text, "36924 ×48")
@@ -99,12 +100,37 @@ Item {
             mouseClick(extremes)
             var values = findChild(extremes, "values")
             verify(values.truncated, values.text)
-            compare(details.text, "Minimum and maximum values: " + values.text)
+            var lines = details.text.split("\n")
+            compare(lines[1], values.text)
+            verify(/Minimum and maximum values  ·  36924 ×48  ·  .* ms  ·  answered$/.test(lines[0]), lines[0])
             var picked = list.currentIndex
             verify(picked > 0)
             keyClick(Qt.Key_Up)
             compare(list.currentIndex, picked - 1)
-            verify(details.text.indexOf(findChild(list.currentItem, "name").text + ": ") === 0, details.text)
+            verify(details.text.indexOf(findChild(list.currentItem, "name").text) > 0, details.text)
+        }
+
+        // At the smallest window the heads and the short columns show whole.
+        function test_columnsFitAt800x600() {
+            root.width = 800
+            root.height = 600
+            connectToModule()
+            openFromTopBar()
+            backend.refreshMeasurementPage()
+            tryVerify(function() { return row("Minimum and maximum values") !== null }, 5000)
+            mouseClick(button("pauseButton"))
+            compare(popup.width, 760)
+            var heads = findChild(popup.contentItem, "heads").children
+            for (var i = 0; i < heads.length; ++i)
+                verify(heads[i].implicitWidth <= heads[i].width, heads[i].text)
+            var cells = ["time", "function", "address", "roundTrip", "outcome"]
+            var extremes = row("Minimum and maximum values")
+            for (var c = 0; c < cells.length; ++c) {
+                var cell = findChild(extremes, cells[c])
+                verify(cell.implicitWidth <= cell.width, cell.text)
+            }
+            root.width = 1024
+            root.height = 768
         }
 
         function test_rawWordsInsteadOfValues() {

@@ -5,6 +5,7 @@
 #include "tools/drive/eventwait.h"
 #include "tools/drive/windowdriver.h"
 
+#include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -119,6 +120,34 @@ void shootCharts(QQuickWindow *window, const QString &tag)
     click(window, QStringLiteral("closeCharts"));
 }
 
+// The bus monitor over the measurement page, held still, the extremes' row
+// picked so that it shows whole below the list.
+void shootMonitor(QQuickWindow *window, const QString &tag)
+{
+    click(window, QStringLiteral("entryMeasurement"));
+    waitIdle(window, 15000);
+    click(window, QStringLiteral("busMonitorButton"));
+    QTest::qWait(2500); // a poll
+    click(window, QStringLiteral("pauseButton"));
+    auto *monitor = qobject_cast<QAbstractItemModel *>(
+        qmlContext(window)->contextProperty(QStringLiteral("busMonitor")).value<QObject *>());
+    QQuickItem *list = item(window, QStringLiteral("busMonitorList"));
+    if (monitor && list) {
+        const int address = monitor->roleNames().key("address");
+        for (int row = monitor->rowCount() - 1; row >= 0; --row) {
+            if (monitor->index(row, 0).data(address).toString().startsWith(QLatin1String("36924 "))) {
+                list->setProperty("currentIndex", row);
+                QMetaObject::invokeMethod(list, "positionViewAtIndex", Q_ARG(int, row), Q_ARG(int, 2));
+                break;
+            }
+        }
+    }
+    shoot(window, tag + QStringLiteral("-22-bus-monitor"));
+    click(window, QStringLiteral("pauseButton"));
+    click(window, QStringLiteral("closeButton"));
+    QTest::qWait(300);
+}
+
 void walk()
 {
     QQuickWindow *splash = nullptr;
@@ -142,8 +171,14 @@ void walk()
     auto connected = [backend] { return backend->property("connectionState").toBool(); };
 
     // English at both sizes, then German at both (its longer texts must fit too).
-    const QList<QPair<QSize, int>> passes{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
-                                          {QSize(1024, 768), 1}, {QSize(800, 600), 1}};
+    // ORVALIS_SHOTS=monitor: only the bus monitor, at the smallest and a large
+    // window in both languages.
+    const bool monitorOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("monitor");
+    const QList<QPair<QSize, int>> passes
+        = monitorOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1},
+                                                 {QSize(1920, 1080), 0}, {QSize(1920, 1080), 1}}
+                      : QList<QPair<QSize, int>>{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
+                                                 {QSize(1024, 768), 1}, {QSize(800, 600), 1}};
     for (const auto &pass : passes) {
         const QSize size = pass.first;
         if (backend->property("currentLanguage").toInt() != pass.second) {
@@ -156,6 +191,21 @@ void walk()
                                 .arg(pass.second == 1 ? QStringLiteral("de-") : QString())
                                 .arg(size.width())
                                 .arg(size.height());
+
+        if (monitorOnly) {
+            if (!connected()) {
+                click(window, QStringLiteral("entryConnection"));
+                selectModulePort(window);
+                click(window, QStringLiteral("connectButton"));
+                if (!waitUntil(connected, 10000)) {
+                    say(QStringLiteral("no connection to the module"));
+                    ++failures;
+                }
+                waitIdle(window, 15000);
+            }
+            shootMonitor(window, tag);
+            continue;
+        }
 
         // Disconnected.
         click(window, QStringLiteral("entryConnection"));
@@ -217,6 +267,9 @@ void walk()
         click(window, QStringLiteral("entryMain"));
         waitIdle(window, 15000);
         shoot(window, tag + QStringLiteral("-08-main-connected"));
+        shootMonitor(window, tag);
+        click(window, QStringLiteral("entryMain"));
+        waitIdle(window, 15000);
         QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
         if (firmware) {
             QMetaObject::invokeMethod(firmware, "open");
