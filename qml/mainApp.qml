@@ -122,4 +122,9 @@ ApplicationWindow {
         id: popupBusMonitor
         objectName: "popupBusMonitor"
     }
+
+    VNotice {
+        id: notice
+        objectName: "notice"
+    }
 }

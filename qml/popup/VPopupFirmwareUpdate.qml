@@ -58,7 +58,7 @@ VPopupBase {
         function onUpdateSuccess() {
             console.log("onUpdateSuccess ")
             popup.close()
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Reading the module…"))
             backend.refreshHomePage()
             popup.finish()
         }
@@ -147,6 +147,8 @@ VPopupBase {
                 objectName: "updateButton"
                 anchors.centerIn: parent
                 visible: !popup.isInUpdate
+                // Nothing to send until a file is chosen.
+                enabled: popup.filename !== ""
                 l_text: qsTr("Update")
                 onClick: function() { popup.startUpdate() }
             }

@@ -8,6 +8,7 @@
 #include "backend/backend.h"
 #include "backend/busmonitor.h"
 #include "backend/measurementrecorder.h"
+#include "backend/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -45,6 +46,16 @@ public:
     QString missingPortPath() const { return missingPath; }
 
     Q_INVOKABLE QString command(const QString &text) { return line->command(text); }
+
+    // The requests the module received since the last mark(), as its log has them.
+    Q_INVOKABLE void mark() { line->mark(); }
+    Q_INVOKABLE QVariantList requests() const
+    {
+        QVariantList list;
+        for (const QJsonObject &r : line->requests())
+            list << r.toVariantMap();
+        return list;
+    }
 
     // Something appears at the missing port's path, or goes again: to the
     // port watch, an adapter plugged in or pulled.
@@ -256,6 +267,8 @@ public slots:
                                                   new MeasurementRecorder(backend, backend));
         engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
         engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
+        engine->rootContext()->setContextProperty(QStringLiteral("operationReport"),
+                                                  new OperationReport(backend, worker.get(), backend));
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
