@@ -286,6 +286,14 @@
         <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
         <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen mit der Datei überein, außer seinen seriellen Einstellungen, die wie gewünscht ausgelassen wurden.</translation>
     </message>
+    <message>
+        <source>Password reset</source>
+        <translation>Passwort-Rücksetzung</translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation>Moduluhr</translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -643,6 +651,25 @@
     </message>
 </context>
 <context>
+    <name>OperationReport</name>
+    <message>
+        <source>%1: not written, cancelled before it was sent.</source>
+        <translation>%1: nicht geschrieben, vor dem Senden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1: not written, refused by the module.</source>
+        <translation>%1: nicht geschrieben, vom Modul abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written to the module.</source>
+        <translation>Abgebrochen: Es wurde nichts in das Modul geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 blocks were written.</source>
+        <translation>Abgebrochen: %1 von %2 Blöcken wurden geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>
@@ -687,6 +714,10 @@
     <message>
         <source>No alarm change seen yet.</source>
         <translation>Noch keine Alarmänderung gesehen.</translation>
+    </message>
+    <message>
+        <source>The alarm history was saved to %1.</source>
+        <translation>Der Alarmverlauf wurde in %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1055,10 @@
         <comment>Minimum time message</comment>
         <translation>Zulässiger Wert zwischen 1 und 3600.</translation>
     </message>
+    <message>
+        <source>Setting the module&apos;s clock…</source>
+        <translation>Die Uhr des Moduls wird gestellt…</translation>
+    </message>
 </context>
 <context>
     <name>VConnexion</name>
@@ -1126,6 +1161,14 @@
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation>Verbindung wird getrennt…</translation>
+    </message>
+    <message>
+        <source>Connecting to the module…</source>
+        <translation>Verbindung zum Modul wird hergestellt…</translation>
     </message>
 </context>
 <context>
@@ -1456,6 +1499,41 @@
         <source>Disconnected</source>
         <translation>Getrennt</translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation>Die Messwerte werden gelesen…</translation>
+    </message>
+</context>
+<context>
+    <name>VNotice</name>
+    <message>
+        <source>The settings were written to the module.</source>
+        <translation>Die Einstellungen wurden in das Modul geschrieben.</translation>
+    </message>
+    <message>
+        <source>Apply error</source>
+        <translation>Fehler beim Übernehmen</translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation>Das Modul hat nicht alle Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings from before it were kept in %1.</source>
+        <translation>Die Firmware wurde aktualisiert. Die Einstellungen von vorher wurden in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings could not be kept before it: %1</source>
+        <translation>Die Firmware wurde aktualisiert. Die Einstellungen konnten vorher nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The firmware was updated.</source>
+        <translation>Die Firmware wurde aktualisiert.</translation>
+    </message>
 </context>
 <context>
     <name>VPopupBusMonitor</name>
@@ -1555,6 +1633,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The list was saved to %1.</source>
+        <translation>Die Liste wurde in %1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>VPopupCalendar</name>
@@ -1636,6 +1718,10 @@
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
         <translation>Die Firmware-Datei ist größer als der 1-MiB-Flash-Speicher des Moduls.</translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -1681,6 +1767,21 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupWaiting</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cancelling: nothing more is sent; the request on the line ends first.</source>
+        <translation>Abbruch: Es wird nichts mehr gesendet; die laufende Anfrage endet zuerst.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1749,6 +1850,18 @@
         <source>Bus monitor</source>
         <translation>Busmonitor</translation>
     </message>
+    <message>
+        <source>Reading the module&apos;s settings for the file…</source>
+        <translation>Die Einstellungen des Moduls werden für die Datei gelesen…</translation>
+    </message>
+    <message>
+        <source>Comparing the module with the file…</source>
+        <translation>Das Modul wird mit der Datei verglichen…</translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings to the module…</source>
+        <translation>Die Einstellungen der Datei werden in das Modul geschrieben…</translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -1763,6 +1876,18 @@
     <message>
         <source>Bus monitor</source>
         <translation>Busmonitor</translation>
+    </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation>Die Messwerte werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the module…</source>
+        <translation>Die Einstellungen werden in das Modul geschrieben…</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,14 @@
         <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Password reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -643,6 +651,25 @@
     </message>
 </context>
 <context>
+    <name>OperationReport</name>
+    <message>
+        <source>%1: not written, cancelled before it was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written, refused by the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 blocks were written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VAlarm</name>
     <message>
         <source>Alarms</source>
@@ -686,6 +713,10 @@
     </message>
     <message>
         <source>No alarm change seen yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The alarm history was saved to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1024,6 +1055,10 @@
         <comment>Minimum time message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Setting the module&apos;s clock…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VConnexion</name>
@@ -1125,6 +1160,14 @@
     </message>
     <message>
         <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the module…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1456,6 +1499,41 @@
         <source>Disconnected</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VNotice</name>
+    <message>
+        <source>The settings were written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings from before it were kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings could not be kept before it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupBusMonitor</name>
@@ -1555,6 +1633,10 @@
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The list was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupCalendar</name>
@@ -1636,6 +1718,10 @@
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -1680,6 +1766,21 @@
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupWaiting</name>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling: nothing more is sent; the request on the line ends first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1749,6 +1850,18 @@
         <source>Bus monitor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module&apos;s settings for the file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing the module with the file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings to the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -1762,6 +1875,18 @@
     </message>
     <message>
         <source>Bus monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the settings to the module…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
