@@ -90,6 +90,8 @@ Item {
             // Not applied: the edit is still one, and the link stays.
             verify(h.mainPage.checkFieldChanged())
             verify(backend.connectionState)
+            // The poll's reads dropped with it were no failures: no alarm lamp went dark.
+            verify(backend.moduleStatusKnown && backend.fusesKnown && backend.temperatureStatusKnown)
             verify(!h.notice.visible)
         }
 

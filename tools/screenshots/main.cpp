@@ -217,6 +217,24 @@ void walk()
         click(window, QStringLiteral("entryMain"));
         waitIdle(window, 15000);
         shoot(window, tag + QStringLiteral("-08-main-connected"));
+        // A slow module: the wait says what for, then offers Cancel, which
+        // lets the request on the line end and says what was written.
+        control(QStringLiteral("delay 1500"));
+        click(window, QStringLiteral("applyButton"));
+        QTest::qWait(3300);
+        shoot(window, tag + QStringLiteral("-22-waiting-cancel"));
+        click(window, QStringLiteral("cancelButton"));
+        shoot(window, tag + QStringLiteral("-23-cancelling"));
+        waitUntil([&] { QObject *a = window->findChild<QObject *>(QStringLiteral("popupAlert"));
+                        return a && a->property("opened").toBool(); }, 10000);
+        shoot(window, tag + QStringLiteral("-24-cancelled"));
+        click(window, QStringLiteral("okButton"));
+        control(QStringLiteral("delay 0"));
+        waitIdle(window, 15000);
+        click(window, QStringLiteral("applyButton"));
+        waitUntil([&] { QObject *n = window->findChild<QObject *>(QStringLiteral("notice"));
+                        return n && n->property("visible").toBool(); }, 10000);
+        shoot(window, tag + QStringLiteral("-25-apply-notice"));
         QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
         if (firmware) {
             QMetaObject::invokeMethod(firmware, "open");
