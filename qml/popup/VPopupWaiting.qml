@@ -16,17 +16,23 @@ VPopupBase {
     property bool reportsItself: false
     readonly property bool cancelShown: what !== "" && cancelDelay.elapsed && !operationReport.cancelling
     readonly property int cancelAfterMs: 3000
+    // This wait was cancelled: its account is this popup's to show, even when
+    // the sequence's own end has closed it meanwhile.
+    property bool cancelAsked: false
 
     function openFor(text, ownReport) {
         what = text
         reportsItself = ownReport === true
+        cancelAsked = false
         operationReport.begin()
         open()
     }
 
     function cancel() {
-        if (cancelShown)
-            operationReport.cancel()
+        if (!cancelShown)
+            return
+        cancelAsked = true
+        operationReport.cancel()
     }
 
     closePolicy: Popup.NoAutoClose
@@ -56,8 +62,9 @@ VPopupBase {
     Connections {
         target: operationReport
         function onCancelEnded(message, details) {
-            if (!popup.visible)
+            if (!popup.cancelAsked)
                 return
+            popup.cancelAsked = false
             popup.close()
             if (!popup.reportsItself)
                 popupAlert.showWithParams(qsTr("Cancelled"), message, details.join("\n"))
