@@ -126,5 +126,6 @@ ApplicationWindow {
     VNotice {
         id: notice
         objectName: "notice"
+        pageLeft: menu.width
     }
 }

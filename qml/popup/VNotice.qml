@@ -18,11 +18,14 @@ Popup {
         open()
     }
 
+    // Kept off the side menu, over the page area.
+    property real pageLeft: 0
+
     parent: Overlay.overlay
-    x: Math.round((parent.width - width) / 2)
+    x: Math.round(pageLeft + (parent.width - pageLeft - width) / 2)
     y: parent.height - height - 60
     z: 10
-    width: Math.min(label.implicitWidth + 40, parent.width - 240)
+    width: Math.min(label.implicitWidth + 24, parent.width - pageLeft - 40)
     modal: false
     focus: false
     closePolicy: Popup.NoAutoClose

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QQmlContext>
@@ -239,7 +240,20 @@ void walk()
         if (firmware) {
             QMetaObject::invokeMethod(firmware, "open");
             shoot(window, tag + QStringLiteral("-09-firmware-popup"));
-            QMetaObject::invokeMethod(firmware, "close");
+            // A small image, as if chosen: the update's end names the settings copy.
+            QFile image(QDir(outDir).filePath(QStringLiteral("image.bin")));
+            if (image.open(QIODevice::WriteOnly) && image.write(QByteArray(100, '\x5a')) == 100) {
+                image.close();
+                firmware->setProperty("filename", image.fileName());
+                click(window, QStringLiteral("updateButton"));
+                waitUntil([&] { QObject *n = window->findChild<QObject *>(QStringLiteral("notice"));
+                                return n && n->property("visible").toBool(); }, 30000);
+                waitIdle(window, 15000);
+                shoot(window, tag + QStringLiteral("-26-update-notice"));
+                image.remove();
+            } else {
+                QMetaObject::invokeMethod(firmware, "close");
+            }
         }
         // The communication page, read from the module, a few sections at a
         // time; then two fields in error, put right again by a refresh.
