@@ -7,6 +7,7 @@
 #include "backend/linkstate.h"
 #include "backend/backend.h"
 #include "backend/measurementrecorder.h"
+#include "backend/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -62,6 +63,8 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), busMonitor);
     engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
                                               new LinkState(backend.get(), worker->client(), backend.get()));
+    engine->rootContext()->setContextProperty(QStringLiteral("operationReport"),
+                                              new OperationReport(backend.get(), worker.get(), backend.get()));
     engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
     engine->load(splash);
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icons/contents/V.PNG")));

@@ -284,6 +284,16 @@ public:
     // settings operation ends with its account of what the module took.
     // Until the next connect.
     void giveUp();
+    // The window's cancel, and part of giveUp: every record queued so far ends
+    // unsent and the one on the line ends as it will. A settings operation ends
+    // with its account; a refresh or apply cut short emits no refreshEnd or
+    // applyEnd; a connect under way ends without connectionEnd and, should it
+    // have connected, closes its link again. The poll goes on.
+    void cancelQueued();
+    // Records posted to the worker and finished, counted alike: once the
+    // second reaches what the first was, everything posted by then is back.
+    quint64 recordsPosted() const { return postedRecords; }
+    quint64 recordsFinished() const { return finishedRecords; }
 
     void commandFinish(ModbusCommand *cmd);
 
@@ -491,6 +501,11 @@ private:
     QString backupError;
     bool updateNeedsBackup = false;
     bool givenUp = false;
+    // Records numbered up to this were queued or on the line at the last cancel.
+    quint64 cancelledUpTo = 0;
+    // The record finished last came back unsent: a marker after it ends
+    // nothing, its sequence was cut short.
+    bool lastAborted = false;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include "link/modbuscommand.h"
 
 #include <QDebug>
+#include <QModbusDevice>
 
 using namespace Registers;
 
@@ -24,6 +25,11 @@ void Backend::decodeReply(ModbusCommand *cmd)
     const RegisterTable::Block *block = RegisterTable::read(address);
     if (!block)
         return; // the connect probe, markers
+    // A read cancelled before it was sent learnt nothing: what is shown only
+    // (alarms, measurements, versions) stays as it was, and the next poll
+    // reads it again. A block an apply writes back is still marked unknown.
+    if (cmd->getError() == QModbusDevice::ReplyAbortedError && !RegisterTable::write(address))
+        return;
     if (!ok || v.size() != block->count) {
         if (ok)
             qDebug().noquote() << "Backend::decodeReply -" << block->name << "read" << v.size() << "words of"

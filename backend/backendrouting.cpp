@@ -29,6 +29,10 @@ void Backend::commandFinish(ModbusCommand *cmd)
         return;
     }
     ++finishedRecords;
+    // Queued or on the line when the operator cancelled.
+    const bool cancelled = finishedRecords <= cancelledUpTo;
+    const bool cutShort = lastAborted;
+    lastAborted = error == QModbusDevice::ReplyAbortedError;
     const bool settingsRecord =
         settingsJob && finishedRecords > settingsJob->first && finishedRecords <= settingsJob->last;
     if (settingsRecord)
@@ -39,7 +43,12 @@ void Backend::commandFinish(ModbusCommand *cmd)
                  << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
     }
 
-    if (error == QModbusDevice::ConnectionError || error == QModbusDevice::UnknownError
+    if (kind == Connect && cancelled) {
+        // Nobody waits for it any more: it leaves no link behind.
+        qDebug() << "Backend::commandFinish - cancelled connect ended" << cmd->getConnectResult();
+        if (error == 0 && cmd->getConnectResult() == Connected)
+            post(ModbusCommand(Disconnect, 0, 0, 0, 0));
+    } else if (error == QModbusDevice::ConnectionError || error == QModbusDevice::UnknownError
         || error == QModbusDevice::TimeoutError) {
         if (m_connectionState) {
             setConnectionState(false);
@@ -66,11 +75,14 @@ void Backend::commandFinish(ModbusCommand *cmd)
             emit disconnectionEnd();
             setConnectionState(false);
             break;
+        // The edits of a sequence cut short stay edits.
         case RefreshEnd:
-            emit refreshEnd();
+            if (!cutShort)
+                emit refreshEnd();
             break;
         case ApplyEnd:
-            emit applyEnd();
+            if (!cutShort)
+                emit applyEnd();
             break;
         default:
             break;

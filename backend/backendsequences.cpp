@@ -73,10 +73,17 @@ void Backend::giveUp()
 {
     qDebug() << "Backend::giveUp";
     givenUp = true;
-    if (settingsJob)
-        settingsJob->givenUp = true;
     if (firmwareUpdate)
         firmwareUpdate->cancel();
+    cancelQueued();
+}
+
+void Backend::cancelQueued()
+{
+    qDebug() << "Backend::cancelQueued" << finishedRecords << postedRecords;
+    if (settingsJob)
+        settingsJob->givenUp = true;
+    cancelledUpTo = postedRecords;
     if (worker)
         worker->cancelQueued();
 }

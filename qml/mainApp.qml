@@ -145,4 +145,10 @@ ApplicationWindow {
         id: popupBusMonitor
         objectName: "popupBusMonitor"
     }
+
+    VNotice {
+        id: notice
+        objectName: "notice"
+        pageLeft: menu.width
+    }
 }

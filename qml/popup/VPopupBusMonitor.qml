@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../view"
 import "../theme"
+import "../view/form.js" as Form
 
 // Every exchange on the line, newest at the bottom, with the link's counters.
 // The monitor keeps the exchanges while this is closed; opening shows them.
@@ -54,6 +55,8 @@ VPopupBase {
         if (!/\.(csv|jsonl)$/i.test(name))
             name += String(filter).indexOf("*.csv") >= 0 ? ".csv" : ".jsonl"
         saveFailed = !busMonitor.save(name)
+        if (!saveFailed)
+            notice.show(qsTr("The list was saved to %1.").arg(Form.localPath(name)))
         return name
     }
 

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../view"
 import "../theme"
+import "../view/form.js" as Form
 
 // Chooses an image file and follows the update; it cannot be closed while one runs.
 VPopupBase {
@@ -11,24 +12,8 @@ VPopupBase {
     property bool isInUpdate: false
     readonly property alias progress: bar.value
 
-    // A local path that opens the file: "file:///C:/x" gives "C:/x",
-    // "file:///home/x" keeps its leading slash, "file://host/share" stays a UNC path.
     function localPath(url) {
-        var s = String(url)
-        if (s.indexOf("file:///") === 0) {
-            s = s.substring(7)
-            if (/^\/[A-Za-z]:/.test(s))
-                s = s.substring(1)
-        } else if (s.indexOf("file://") === 0) {
-            s = s.substring(5)
-        } else if (s.indexOf("file:") === 0) {
-            s = s.substring(5)
-        }
-        try {
-            return decodeURIComponent(s)
-        } catch (e) {
-            return s
-        }
+        return Form.localPath(url)
     }
 
     function startUpdate() {
@@ -58,7 +43,7 @@ VPopupBase {
         function onUpdateSuccess() {
             console.log("onUpdateSuccess ")
             popup.close()
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Reading the module…"))
             backend.refreshHomePage()
             popup.finish()
         }
@@ -147,6 +132,8 @@ VPopupBase {
                 objectName: "updateButton"
                 anchors.centerIn: parent
                 visible: !popup.isInUpdate
+                // Nothing to send until a file is chosen.
+                enabled: popup.filename !== ""
                 l_text: qsTr("Update")
                 onClick: function() { popup.startUpdate() }
             }

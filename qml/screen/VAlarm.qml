@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "../view"
 import "../theme"
+import "../view/form.js" as Form
 
 // The module's alarm states as lamps; the poll keeps them current while
 // connected. A lamp is white while disconnected, or while its last read failed:
@@ -19,7 +20,8 @@ VScrollContent {
 
     // `file` is a path or a file: URL, as the dialog gives it.
     function saveHistory(file) {
-        alarmHistory.save(String(file))
+        if (alarmHistory.save(String(file)))
+            notice.show(qsTr("The alarm history was saved to %1.").arg(Form.localPath(file)))
     }
 
     VFileDialog {

@@ -62,7 +62,7 @@ VScrollContent {
     function setModuleTime() {
         if (!backend.connectionState)
             return
-        popupWaiting.open()
+        popupWaiting.openFor(qsTr("Setting the module's clock…"))
         backend.setModuleTime()
     }
 

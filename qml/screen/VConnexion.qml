@@ -71,7 +71,7 @@ VScrollContent {
 
     function connectClicked() {
         if (backend.connectionState) {
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Disconnecting…"))
             backend.disconnectDevice()
             return
         }
@@ -85,7 +85,7 @@ VScrollContent {
                                       qsTr("Slave address invalid. Please change value before connect."))
             return
         }
-        popupWaiting.open()
+        popupWaiting.openFor(qsTr("Connecting to the module…"))
         backend.connectDevice(cbDevice.currentIndex, inputSlaveAddress.inputValue,
                               cbmBaudrate._currentIndex, cbmParity._currentIndex)
     }

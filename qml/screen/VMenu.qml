@@ -80,7 +80,7 @@ Rectangle {
             pageController.currentIndex = 1
             top_bar.setButtonVisible(true, true)
             if (backend.connectionState) {
-                popupWaiting.open()
+                popupWaiting.openFor(qsTr("Reading the module…"))
                 backend.refreshHomePage()
             }
             break
@@ -88,7 +88,7 @@ Rectangle {
             pageController.currentIndex = 2
             top_bar.setButtonVisible(true, true)
             if (backend.connectionState) {
-                popupWaiting.open()
+                popupWaiting.openFor(qsTr("Reading the module…"))
                 backend.refreshCommunicationPage()
             }
             break
@@ -96,7 +96,7 @@ Rectangle {
             pageController.currentIndex = 3
             top_bar.setButtonVisible(false, false)
             if (backend.connectionState) {
-                popupWaiting.open()
+                popupWaiting.openFor(qsTr("Reading the measurements…"))
                 backend.refreshMeasurementPage()
             }
             backend.measurementEnable = true

@@ -55,7 +55,10 @@ VScrollContent {
         if (backend.settingsFileBusy)
             return
         awaitingFileEnd = true
-        popupWaiting.open()
+        // The settings-file popup tells how it ended, cancelled or not.
+        popupWaiting.openFor(operation === "save" ? qsTr("Reading the module's settings for the file…")
+                           : operation === "compare" ? qsTr("Comparing the module with the file…")
+                           : qsTr("Writing the file's settings to the module…"), true)
         if (operation === "save")
             backend.saveModuleSettings(file)
         else if (operation === "compare")

@@ -18,15 +18,15 @@ Rectangle {
             return
         switch (pageController.currentIndex) {
         case 1:
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Reading the module…"))
             backend.refreshHomePage()
             break
         case 2:
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Reading the module…"))
             backend.refreshCommunicationPage()
             break
         case 3:
-            popupWaiting.open()
+            popupWaiting.openFor(qsTr("Reading the measurements…"))
             backend.refreshMeasurementPage()
             break
         default:
@@ -40,7 +40,7 @@ Rectangle {
         switch (pageController.currentIndex) {
         case 1:
             if (mainPage.checkValidityField()) {
-                popupWaiting.open()
+                popupWaiting.openFor(qsTr("Writing the settings to the module…"))
                 backend.applyHomePage()
             } else {
                 console.log("mainPage Error during check communication validity field")
@@ -48,7 +48,7 @@ Rectangle {
             break
         case 2:
             if (communicationPage.checkValidityField()) {
-                popupWaiting.open()
+                popupWaiting.openFor(qsTr("Writing the settings to the module…"))
                 backend.applyCommunicationPage()
             } else {
                 console.log("communicationPage Error during check communication validity field")

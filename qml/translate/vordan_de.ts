@@ -286,6 +286,14 @@
         <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
         <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen mit der Datei überein, außer seinen seriellen Einstellungen, die wie gewünscht ausgelassen wurden.</translation>
     </message>
+    <message>
+        <source>Password reset</source>
+        <translation>Passwort-Rücksetzung</translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation>Moduluhr</translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -675,6 +683,25 @@
     <message>
         <source>Setting %1 is missing.</source>
         <translation>Einstellung %1 fehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationReport</name>
+    <message>
+        <source>%1: not written, cancelled before it was sent.</source>
+        <translation>%1: nicht geschrieben, vor dem Senden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1: not written, refused by the module.</source>
+        <translation>%1: nicht geschrieben, vom Modul abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written to the module.</source>
+        <translation>Abgebrochen: Es wurde nichts in das Modul geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 blocks were written.</source>
+        <translation>Abgebrochen: %1 von %2 Blöcken wurden geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1198,12 +1225,16 @@
         <source>No alarm change seen yet.</source>
         <translation>Noch keine Alarmänderung gesehen.</translation>
     </message>
+    <message>
+        <source>The alarm history was saved to %1.</source>
+        <translation>Der Alarmverlauf wurde in %1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>VCharts</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase 1</source>
@@ -1219,7 +1250,7 @@
     </message>
     <message>
         <source>Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Current</source>
@@ -1227,11 +1258,11 @@
     </message>
     <message>
         <source>Power Active</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Power Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Start</source>
@@ -1239,55 +1270,55 @@
     </message>
     <message>
         <source>Phase U</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase U Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Volts</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase V</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase V Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase W</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase W Voltage</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase U Current</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Ampere</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase V Current</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase W Current</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase U Active Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>W</source>
@@ -1295,27 +1326,27 @@
     </message>
     <message>
         <source>Phase V Active Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase W Active Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase U Reactive Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>VAR</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase V Reactive Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Phase W Reactive Power</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Currents are generated here, not measured; powers are computed from them and the measured voltages.</source>
@@ -1382,7 +1413,7 @@
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Value must be between 1 and 60.</source>
@@ -1538,6 +1569,10 @@
         <comment>Minimum time message</comment>
         <translation>Zulässiger Wert zwischen 1 und 3600.</translation>
     </message>
+    <message>
+        <source>Setting the module&apos;s clock…</source>
+        <translation>Die Uhr des Moduls wird gestellt…</translation>
+    </message>
 </context>
 <context>
     <name>VConnexion</name>
@@ -1640,6 +1675,14 @@
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation>Verbindung wird getrennt…</translation>
+    </message>
+    <message>
+        <source>Connecting to the module…</source>
+        <translation>Verbindung zum Modul wird hergestellt…</translation>
     </message>
 </context>
 <context>
@@ -1825,7 +1868,7 @@
     </message>
     <message>
         <source>ΣP</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>P1</source>
@@ -1861,7 +1904,7 @@
     </message>
     <message>
         <source>ΣQ</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Q1</source>
@@ -1877,7 +1920,7 @@
     </message>
     <message>
         <source>VAR</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Reactive Power</source>
@@ -1960,7 +2003,7 @@
     </message>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
     <message>
         <source>Connected</source>
@@ -1969,6 +2012,41 @@
     <message>
         <source>Disconnected</source>
         <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation>Die Messwerte werden gelesen…</translation>
+    </message>
+</context>
+<context>
+    <name>VNotice</name>
+    <message>
+        <source>The settings were written to the module.</source>
+        <translation>Die Einstellungen wurden in das Modul geschrieben.</translation>
+    </message>
+    <message>
+        <source>Apply error</source>
+        <translation>Fehler beim Übernehmen</translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation>Das Modul hat nicht alle Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings from before it were kept in %1.</source>
+        <translation>Die Firmware wurde aktualisiert. Die Einstellungen von vorher wurden in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings could not be kept before it: %1</source>
+        <translation>Die Firmware wurde aktualisiert. Die Einstellungen konnten vorher nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The firmware was updated.</source>
+        <translation>Die Firmware wurde aktualisiert.</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2146,10 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The list was saved to %1.</source>
+        <translation>Die Liste wurde in %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -2169,6 +2251,10 @@
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
         <translation>Die Firmware-Datei ist größer als der 1-MiB-Flash-Speicher des Moduls.</translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -2214,6 +2300,21 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupWaiting</name>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cancelling: nothing more is sent; the request on the line ends first.</source>
+        <translation>Abbruch: Es wird nichts mehr gesendet; die laufende Anfrage endet zuerst.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2293,6 +2394,18 @@
         <source>Bus monitor</source>
         <translation>Busmonitor</translation>
     </message>
+    <message>
+        <source>Reading the module&apos;s settings for the file…</source>
+        <translation>Die Einstellungen des Moduls werden für die Datei gelesen…</translation>
+    </message>
+    <message>
+        <source>Comparing the module with the file…</source>
+        <translation>Das Modul wird mit der Datei verglichen…</translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings to the module…</source>
+        <translation>Die Einstellungen der Datei werden in das Modul geschrieben…</translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -2307,6 +2420,18 @@
     <message>
         <source>Bus monitor</source>
         <translation>Busmonitor</translation>
+    </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation>Das Modul wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation>Die Messwerte werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Writing the settings to the module…</source>
+        <translation>Die Einstellungen werden in das Modul geschrieben…</translation>
     </message>
 </context>
 <context>

@@ -286,6 +286,14 @@
         <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Password reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -674,6 +682,25 @@
     </message>
     <message>
         <source>Setting %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationReport</name>
+    <message>
+        <source>%1: not written, cancelled before it was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written, refused by the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 of %2 blocks were written.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1198,6 +1225,10 @@
         <source>No alarm change seen yet.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The alarm history was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VCharts</name>
@@ -1538,6 +1569,10 @@
         <comment>Minimum time message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Setting the module&apos;s clock…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VConnexion</name>
@@ -1639,6 +1674,14 @@
     </message>
     <message>
         <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the module…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1970,6 +2013,41 @@
         <source>Disconnected</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VNotice</name>
+    <message>
+        <source>The settings were written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings from before it were kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated. The settings could not be kept before it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware was updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupBusMonitor</name>
@@ -2067,6 +2145,10 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was saved to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2169,6 +2251,10 @@
         <source>The firmware file is larger than the module&apos;s 1 MiB flash.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -2213,6 +2299,21 @@
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupWaiting</name>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling: nothing more is sent; the request on the line ends first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2293,6 +2394,18 @@
         <source>Bus monitor</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the module&apos;s settings for the file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing the module with the file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings to the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VTop</name>
@@ -2306,6 +2419,18 @@
     </message>
     <message>
         <source>Bus monitor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the settings to the module…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

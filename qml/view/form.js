@@ -27,6 +27,26 @@ function anyChanged(rows) {
     return false
 }
 
+// A local path that opens the file: "file:///C:/x" gives "C:/x",
+// "file:///home/x" keeps its leading slash, "file://host/share" stays a UNC path.
+function localPath(url) {
+    var s = String(url)
+    if (s.indexOf("file:///") === 0) {
+        s = s.substring(7)
+        if (/^\/[A-Za-z]:/.test(s))
+            s = s.substring(1)
+    } else if (s.indexOf("file://") === 0) {
+        s = s.substring(5)
+    } else if (s.indexOf("file:") === 0) {
+        s = s.substring(5)
+    }
+    try {
+        return decodeURIComponent(s)
+    } catch (e) {
+        return s
+    }
+}
+
 function clearChanged(rows) {
     for (var i = 0; i < rows.length; ++i) {
         if (rows[i].hasChanged === true)

@@ -745,3 +745,45 @@ void TestBackendBus::refusedUpdateLeavesTheLineFree()
     QCOMPARE(ended.first().first().toBool(), true);
     QVERIFY(backend.connectionState());
 }
+
+// The window's cancel: a connect under way ends without a word and leaves no
+// link (the next connect opens the line again, no clock was set); a refresh
+// cut short emits no refreshEnd, and the link stays.
+void TestBackendBus::cancelLeavesNoLinkAndEndsNothing()
+{
+    Backend &backend = rig->backend;
+    if (backend.connectionState()) {
+        QSignalSpy down(&backend, &Backend::disconnectionEnd);
+        backend.disconnectDevice();
+        QVERIFY(down.wait(3000));
+    }
+    QVERIFY(rig->control({"delay 300"}));
+    backend.refreshSerialPortList();
+    const int index = backend.lstDevices().indexOf(rig->line.portNumber());
+    QSignalSpy ended(&backend, &Backend::connectionEnd);
+    QSignalSpy down(&backend, &Backend::disconnectionEnd);
+    rig->line.mark();
+    backend.connectDevice(index, 247, 0, 1);
+    backend.cancelQueued();
+    const quint64 posted = backend.recordsPosted();
+    QVERIFY(waitUntil([&] { return backend.recordsFinished() >= posted && down.count() == 1; }, 5000));
+    settle(500);
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(!backend.connectionState());
+    for (const Req &r : rig->window())
+        QVERIFY2(r.fn == 3, qPrintable(QString::number(r.fn))); // the probe alone
+
+    QVERIFY(rig->control({"delay 0"}));
+    QVERIFY(ensureConnected());
+    QVERIFY(rig->control({"delay 300"}));
+    QSignalSpy refreshed(&backend, &Backend::refreshEnd);
+    backend.refreshHomePage();
+    backend.cancelQueued();
+    const quint64 refreshPosted = backend.recordsPosted();
+    QVERIFY(waitUntil([&] { return backend.recordsFinished() >= refreshPosted; }, 5000));
+    settle(300);
+    QCOMPARE(refreshed.count(), 0);
+    QVERIFY(backend.connectionState());
+    backend.refreshHomePage();
+    QVERIFY(refreshed.wait(5000));
+}

@@ -27,6 +27,7 @@ private slots:
     void pollFollowsStateUpdateAndAlarms();
     void failedLastRequestDropsTheLink();
     void refusedUpdateLeavesTheLineFree();
+    void cancelLeavesNoLinkAndEndsNothing();
 
 private:
     struct Rig;

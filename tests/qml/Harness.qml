@@ -25,6 +25,7 @@ Item {
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
     property alias popupBusMonitor: popupBusMonitor
+    property alias notice: notice
 
     width: 1024
     height: 768
@@ -66,4 +67,5 @@ Item {
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
     VPopupBusMonitor { id: popupBusMonitor }
+    VNotice { id: notice }
 }

@@ -23,6 +23,7 @@ Item {
     property alias popupAlert: popupAlert
     property alias popupBusMonitor: popupBusMonitor
     property alias popupFirmwareUpdate: popupFirmwareUpdate
+    property alias notice: notice
 
     width: 1024
     height: 768
@@ -65,4 +66,5 @@ Item {
     VPopupAlert { id: popupAlert }
     VPopupBusMonitor { id: popupBusMonitor }
     VPopupFirmwareUpdate { id: popupFirmwareUpdate }
+    VNotice { id: notice }
 }

@@ -9,6 +9,7 @@
 #include "backend/busmonitor.h"
 #include "backend/linkstate.h"
 #include "backend/measurementrecorder.h"
+#include "backend/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -58,6 +59,16 @@ public:
     // The client's watchdog, shortened to reach a lost link without the
     // client's 10.5 s of resends; 11000 puts it back.
     Q_INVOKABLE void setWatchdogInterval(int ms) { client->setWatchdogInterval(ms); }
+
+    // The requests the module received since the last mark(), as its log has them.
+    Q_INVOKABLE void mark() { line->mark(); }
+    Q_INVOKABLE QVariantList requests() const
+    {
+        QVariantList list;
+        for (const QJsonObject &r : line->requests())
+            list << r.toVariantMap();
+        return list;
+    }
 
     // Something appears at the missing port's path, or goes again: to the
     // port watch, an adapter plugged in or pulled.
@@ -285,6 +296,9 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
         engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
                                                   new LinkState(backend, worker->client(), backend));
+
+        engine->rootContext()->setContextProperty(QStringLiteral("operationReport"),
+                                                  new OperationReport(backend, worker.get(), backend));
         engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));

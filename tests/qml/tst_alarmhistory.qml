@@ -115,6 +115,8 @@ Item {
             compare(lines[0], "Time,What,State")
             verify(/,Fuse L3,blown$/.test(lines[1]), lines[1])
             verify(!findChild(page, "historyError").visible)
+            verify(h.notice.visible)
+            compare(h.notice.text, "The alarm history was saved to " + testFolder.path("alarms.csv") + ".")
         }
 
         function test_failedSaveSaysWhy() {

@@ -234,6 +234,9 @@ Item {
             compare(lines.length, busMonitor.count + data.header)
             verify(lines[data.header].indexOf(data.start) === 0, lines[data.header])
             verify(!findChild(popup.contentItem, "saveError").visible)
+            // Over the monitor, which stays open.
+            verify(h.notice.visible)
+            compare(h.notice.text, "The list was saved to " + testFolder.path("trace" + data.ending) + ".")
         }
 
         function test_failedSaveSaysWhy() {

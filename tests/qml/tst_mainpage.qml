@@ -451,6 +451,11 @@ Item {
             compare(findChild(page, "firmwareVersion").txtValue, String(before + 1))
             compare(module("mode"), "ok application")
             verify(backend.connectionState)
+            // Said when done, with the copy of the settings taken before.
+            verify(operationReport.updateBackupPath() !== "")
+            verify(h.notice.visible)
+            compare(h.notice.text, "The firmware was updated. The settings from before it were kept in "
+                                   + operationReport.updateBackupPath() + ".")
         }
 
         function test_firmwareUpdateFails() {

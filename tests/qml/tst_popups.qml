@@ -93,7 +93,7 @@ Item {
         }
 
         function test_waitingSpinnerStepsOnlyWhileShown() {
-            var spinner = popupWaiting.contentItem
+            var spinner = findChild(popupWaiting.contentItem, "spinner")
             popupWaiting.open()
             var head = spinner.head
             tryVerify(function() { return spinner.head !== head }, 1000)
@@ -107,7 +107,22 @@ Item {
         function test_firmwareUpdateWithoutFile() {
             firmware.open()
             tryCompare(firmware, "opened", true)
-            mouseClick(findChild(firmware.contentItem, "updateButton"))
+            // Nothing to press until a file is chosen.
+            var update = findChild(firmware.contentItem, "updateButton")
+            verify(!update.enabled)
+            mouseClick(update)
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Space)
+            wait(100)
+            verify(!popupAlert.visible)
+            verify(!firmware.isInUpdate)
+            firmware.filename = "/tmp/orvalis.bin"
+            verify(update.enabled)
+            firmware.filename = ""
+            verify(!update.enabled)
+            // Called without one all the same, it says so.
+            firmware.startUpdate()
             verify(popupAlert.visible)
             compare(popupAlert.title, "No file")
             compare(popupAlert.message, "Please select binary firmware update.")

@@ -8,6 +8,7 @@
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QQmlContext>
@@ -270,11 +271,42 @@ void walk()
         shootMonitor(window, tag);
         click(window, QStringLiteral("entryMain"));
         waitIdle(window, 15000);
+        // A slow module: the wait says what for, then offers Cancel, which
+        // lets the request on the line end and says what was written.
+        control(QStringLiteral("delay 1500"));
+        click(window, QStringLiteral("applyButton"));
+        QTest::qWait(3300);
+        shoot(window, tag + QStringLiteral("-22-waiting-cancel"));
+        click(window, QStringLiteral("cancelButton"));
+        shoot(window, tag + QStringLiteral("-23-cancelling"));
+        waitUntil([&] { QObject *a = window->findChild<QObject *>(QStringLiteral("popupAlert"));
+                        return a && a->property("opened").toBool(); }, 10000);
+        shoot(window, tag + QStringLiteral("-24-cancelled"));
+        click(window, QStringLiteral("okButton"));
+        control(QStringLiteral("delay 0"));
+        waitIdle(window, 15000);
+        click(window, QStringLiteral("applyButton"));
+        waitUntil([&] { QObject *n = window->findChild<QObject *>(QStringLiteral("notice"));
+                        return n && n->property("visible").toBool(); }, 10000);
+        shoot(window, tag + QStringLiteral("-25-apply-notice"));
         QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"));
         if (firmware) {
             QMetaObject::invokeMethod(firmware, "open");
             shoot(window, tag + QStringLiteral("-09-firmware-popup"));
-            QMetaObject::invokeMethod(firmware, "close");
+            // A small image, as if chosen: the update's end names the settings copy.
+            QFile image(QDir(outDir).filePath(QStringLiteral("image.bin")));
+            if (image.open(QIODevice::WriteOnly) && image.write(QByteArray(100, '\x5a')) == 100) {
+                image.close();
+                firmware->setProperty("filename", image.fileName());
+                click(window, QStringLiteral("updateButton"));
+                waitUntil([&] { QObject *n = window->findChild<QObject *>(QStringLiteral("notice"));
+                                return n && n->property("visible").toBool(); }, 30000);
+                waitIdle(window, 15000);
+                shoot(window, tag + QStringLiteral("-26-update-notice"));
+                image.remove();
+            } else {
+                QMetaObject::invokeMethod(firmware, "close");
+            }
         }
         // The communication page, read from the module, a few sections at a
         // time; then two fields in error, put right again by a refresh.
