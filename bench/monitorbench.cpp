@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
+    out.setCodec("UTF-8");
     qputenv("QT_LOGGING_RULES", qgetenv("BENCH_LOG").isEmpty() ? "*.debug=false" : "");
     const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 30;
 
@@ -58,23 +59,36 @@ int main(int argc, char *argv[])
         }
     });
 
+    // CPU share, and CPU per request on the line.
+    struct Figure {
+        double percent;
+        double usPerRequest;
+    };
     auto phase = [&](bool open, bool reported = true) {
         worker.client()->setMonitoring(reported);
         monitor.setActive(open);
         settle(2000);
         const double before = cpuSeconds();
+        const int requests = worker.client()->statistics().requests;
         settle(seconds * 1000);
-        return (cpuSeconds() - before) / seconds * 100.0;
+        const double used = cpuSeconds() - before;
+        const int sent = qMax(1, worker.client()->statistics().requests - requests);
+        return Figure{used / seconds * 100.0, used / sent * 1e6};
     };
-    const double unreported = phase(false, false);
-    const double closed = phase(false);
-    const double opened = phase(true);
+    auto report = [&](const char *what, const Figure &f) {
+        out << what << QString::number(f.percent, 'f', 3) << " % of a core, "
+            << QString::number(f.usPerRequest, 'f', 0) << " µs a request";
+    };
+    const Figure unreported = phase(false, false);
+    const Figure closed = phase(false);
+    const Figure opened = phase(true);
     out << "measurement page polling every 2 s, " << seconds << " s each\n";
-    out << "  not reported     " << QString::number(unreported, 'f', 2) << " % of a core (reference)\n";
-    out << "  monitor closed   " << QString::number(closed, 'f', 2) << " % of a core, ratio "
-        << QString::number(closed / unreported, 'f', 2) << "\n";
-    out << "  monitor open     " << QString::number(opened, 'f', 2) << " % of a core (" << monitor.rowCount()
-        << " exchanges listed)\n";
-    out << "  ratio open/closed " << QString::number(opened / closed, 'f', 2) << "\n";
+    report("  not reported      ", unreported);
+    out << " (reference)\n";
+    report("  monitor closed    ", closed);
+    out << ", ratio " << QString::number(closed.percent / unreported.percent, 'f', 2) << "\n";
+    report("  monitor open      ", opened);
+    out << " (" << monitor.rowCount() << " exchanges listed)\n";
+    out << "  ratio open/closed " << QString::number(opened.percent / closed.percent, 'f', 2) << "\n";
     return 0;
 }

@@ -110,8 +110,20 @@ Item {
             verify(details.text.indexOf(findChild(list.currentItem, "name").text) > 0, details.text)
         }
 
-        // At the smallest window the heads and the short columns show whole.
-        function test_columnsFitAt800x600() {
+        function switchLanguage(index) {
+            backend.language = index === 0 ? "en_EN" : "de_DE"
+            backend.currentLanguage = index
+            backend.switchLanguage()
+        }
+
+        function test_columnsFitAt800x600_data() {
+            return [{tag: "English", language: 0, name: "Minimum and maximum values"},
+                    {tag: "German", language: 1, name: "Minimal- und Maximalwerte"}]
+        }
+
+        // At the smallest window the heads and the columns show whole, the
+        // rows already listed in the language switched to.
+        function test_columnsFitAt800x600(data) {
             root.width = 800
             root.height = 600
             connectToModule()
@@ -119,18 +131,26 @@ Item {
             backend.refreshMeasurementPage()
             tryVerify(function() { return row("Minimum and maximum values") !== null }, 5000)
             mouseClick(button("pauseButton"))
-            compare(popup.width, 760)
-            var heads = findChild(popup.contentItem, "heads").children
-            for (var i = 0; i < heads.length; ++i)
-                verify(heads[i].implicitWidth <= heads[i].width, heads[i].text)
-            var cells = ["time", "function", "address", "roundTrip", "outcome"]
-            var extremes = row("Minimum and maximum values")
-            for (var c = 0; c < cells.length; ++c) {
-                var cell = findChild(extremes, cells[c])
-                verify(cell.implicitWidth <= cell.width, cell.text)
+            switchLanguage(data.language)
+            try {
+                compare(popup.width, 760)
+                var heads = findChild(popup.contentItem, "heads").children
+                for (var i = 0; i < heads.length; ++i)
+                    verify(heads[i].implicitWidth <= heads[i].width, heads[i].text)
+                var extremes = row(data.name)
+                verify(extremes !== null, data.name)
+                verify(findChild(extremes, "values").text.indexOf(data.language === 0 ? "current min L1: "
+                                                                                      : "Strom min. L1: ") === 0)
+                var cells = ["time", "function", "name", "address", "roundTrip", "outcome"]
+                for (var c = 0; c < cells.length; ++c) {
+                    var cell = findChild(extremes, cells[c])
+                    verify(!cell.truncated && cell.implicitWidth <= cell.width, cell.text)
+                }
+            } finally {
+                switchLanguage(0)
+                root.width = 1024
+                root.height = 768
             }
-            root.width = 1024
-            root.height = 768
         }
 
         function test_rawWordsInsteadOfValues() {
