@@ -10,6 +10,8 @@ Item {
         anchors.fill: parent
     }
 
+    SignalSpy { id: measured; target: backend; signalName: "measurementsRead" }
+
     TestCase {
         name: "MeasurementPage"
         when: windowShown
@@ -95,9 +97,13 @@ Item {
             waitIdle()
         }
 
+        // The page's own reads are waited for, not only the waiting popup: the
+        // connect's last read can close the popup the page has just opened.
         function enterPage() {
+            measured.clear()
             press("entryMeasurement")
             compare(h.pages.currentIndex, 3)
+            tryVerify(function() { return measured.count > 0 }, 10000, "a round of measurements read")
             waitIdle()
         }
 
