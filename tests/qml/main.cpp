@@ -13,6 +13,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QJsonObject>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QQmlContext>
@@ -45,6 +46,17 @@ public:
     QString missingPortPath() const { return missingPath; }
 
     Q_INVOKABLE QString command(const QString &text) { return line->command(text); }
+
+    // The requests the module received since markRequests(), each as
+    // "function address" (e.g. "3 50521").
+    Q_INVOKABLE void markRequests() { line->mark(); }
+    Q_INVOKABLE QStringList requests() const
+    {
+        QStringList texts;
+        for (const QJsonObject &r : line->requests())
+            texts << QStringLiteral("%1 %2").arg(r[QStringLiteral("fn")].toInt()).arg(r[QStringLiteral("addr")].toInt());
+        return texts;
+    }
 
     // Something appears at the missing port's path, or goes again: to the
     // port watch, an adapter plugged in or pulled.
