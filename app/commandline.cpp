@@ -395,6 +395,7 @@ int CommandLine::run(const QStringList &arguments)
     connect(b, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
     connect(b, &Backend::scanResultsChanged, this, &CommandLine::onScanChanged);
     connect(b, &Backend::scanEnd, this, &CommandLine::onScanEnd);
+    connect(b, &Backend::serialSettingsWritten, this, &CommandLine::onSerialSettingsWritten);
     // Connected after Backend: each record reaches this once Backend has decoded it.
     connect(worker.get(), &TModbus::commandFinish, this, &CommandLine::onRecordFinished);
 
@@ -524,9 +525,32 @@ void CommandLine::onConnectionEnd(bool ok)
     if (stage != Stage::Connecting || !ok)
         return; // a failure is reported with the connect record's result
     connected = true;
-    stage = Stage::SettingClock;
     err << "Connected to slave address " << options.slave << " on " << portText() << ", "
         << baudRates[options.baudIndex] << " baud, parity " << parities[options.parityIndex] << ".\n";
+    if (backend->moduleInBootloader()) {
+        // Nothing but an update talks to a bootloader; no clock is set.
+        if (options.command == QLatin1String("update")) {
+            stage = Stage::Running;
+            startCommand();
+            return;
+        }
+        err << "The module is in its bootloader: run the firmware update again (orvalis-cli --port " << options.port
+            << " --slave " << options.slave << " --baud " << baudRates[options.baudIndex] << " --parity "
+            << parities[options.parityIndex] << " update IMAGE.bin).\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    stage = Stage::SettingClock;
+    err.flush();
+}
+
+// A restore moved the module to other serial settings than the link's.
+void CommandLine::onSerialSettingsWritten(int slaveAddress, int baudrate, int parity)
+{
+    err << "The module now answers at its new serial settings; connect with: --port " << options.port
+        << " --slave " << slaveAddress << " --baud " << baudrate << " --parity " << parities.value(parity, "odd")
+        << "\n";
     err.flush();
 }
 
@@ -612,8 +636,12 @@ void CommandLine::startCommand()
             pageRefreshDone = true;
     } else {
         progressOnTerminal = stderrIsTerminal();
-        err << "Keeping the module's settings, then sending " << argument << " ("
-            << QFileInfo(localPath(argument)).size() << " bytes).\n";
+        if (backend->moduleInBootloader())
+            err << "The module is in its bootloader: its settings cannot be kept. Sending " << argument << " ("
+                << QFileInfo(localPath(argument)).size() << " bytes).\n";
+        else
+            err << "Keeping the module's settings, then sending " << argument << " ("
+                << QFileInfo(localPath(argument)).size() << " bytes).\n";
         err.flush();
         backend->startUpdate(localPath(argument));
     }

@@ -72,6 +72,7 @@ private:
     void onRecordFinished(ModbusCommand *cmd);
     void startCommand();
     void onSettingsEnd(int outcome, const QString &message, const QStringList &details);
+    void onSerialSettingsWritten(int slaveAddress, int baudrate, int parity);
     void checkPageDone();
     void printPage();
     void onUpdateProgress(float progression);

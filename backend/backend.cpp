@@ -3,6 +3,7 @@
 #include "app/translate.h"
 #include "backend/settingsjob.h"
 #include "backend/wordcodec.h"
+#include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
 #include "link/tmodbus.h"
@@ -33,7 +34,7 @@ Backend::Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmware
     m_activeReactivePowerMin = blanks(16);
 
     connect(firmwareUpdate, &FirmwareUpdate::updateFail, this, &Backend::onUpdateFail);
-    connect(firmwareUpdate, &FirmwareUpdate::updateSuccess, this, &Backend::updateSuccess);
+    connect(firmwareUpdate, &FirmwareUpdate::updateSuccess, this, &Backend::onUpdateSuccess);
     connect(firmwareUpdate, &FirmwareUpdate::updateProgress, this, &Backend::updateProgress);
     connect(this, &Backend::processCmdEnd, worker, &TModbus::onNextStepAvailable);
     connect(worker, &TModbus::commandFinish, this, &Backend::commandFinish);
@@ -114,6 +115,13 @@ void Backend::startUpdate(QString filename)
         return;
     backupPath.clear();
     backupError.clear();
+    // A bootloader answers none of the settings' registers: there is nothing
+    // to keep, and the update is the way out.
+    if (m_moduleInBootloader && !firmwareUpdate->isRunning()) {
+        backupError = tr("The module is in its bootloader: its settings cannot be read.");
+        firmwareUpdate->start(filename);
+        return;
+    }
     // The module's settings are kept first, in case the new firmware resets them;
     // the update starts once they are read, whether or not that worked.
     // Read now, as an update that starts at once would: the file may change or
@@ -126,4 +134,32 @@ void Backend::startUpdate(QString filename)
         return;
     }
     firmwareUpdate->start(filename);
+}
+
+QVariantMap Backend::linkSettings() const
+{
+    if (!m_connectionState || link.port < 0)
+        return {};
+    return {{QStringLiteral("portIndex"), m_lstDevices.indexOf(link.port)},
+            {QStringLiteral("slaveAddress"), link.slave},
+            {QStringLiteral("baudrate"), Modbus::baudRateForIndex(link.baudIndex)},
+            {QStringLiteral("parity"), link.parity}};
+}
+
+void Backend::keepLinkSettings()
+{
+    qDebug() << "Backend::keepLinkSettings";
+    movedTo = {};
+}
+
+// A module in its bootloader answers only the bootloader's registers: the
+// pages' reads and writes are not sent, and a page that waits is let go.
+bool Backend::leftToBootloader(const char *operation, bool releaseWait)
+{
+    if (!m_moduleInBootloader)
+        return false;
+    qDebug() << operation << "- the module is in its bootloader, nothing sent";
+    if (releaseWait)
+        emit loadRegisterFinish();
+    return true;
 }

@@ -99,6 +99,11 @@ class Backend : public QObject
     Q_PROPERTY(QVariantList scanResults READ scanResults NOTIFY scanResultsChanged)
     // True from the start of a settings-file operation until moduleSettingsEnd.
     Q_PROPERTY(bool settingsFileBusy READ settingsFileBusy NOTIFY settingsFileBusyChanged)
+    // The module runs its bootloader (the connect's probe read 1 at 50521, or an
+    // update left it there): only a firmware update talks to it, the pages are
+    // neither read nor written and the poll waits. Like the values, it stays as
+    // it was when the link is lost; a disconnect or a connect clears it.
+    Q_PROPERTY(bool moduleInBootloader READ moduleInBootloader NOTIFY moduleInBootloaderChanged)
 
 public:
     // How a settings-file operation ended: done (for a compare, nothing
@@ -279,6 +284,17 @@ public:
     // (it fails with NoBackup); the window's update goes ahead regardless.
     void setUpdateNeedsBackup(bool needed) { updateNeedsBackup = needed; }
 
+    bool moduleInBootloader() const { return m_moduleInBootloader; }
+    // The open link's settings: portIndex (in lstDevices), slaveAddress,
+    // baudrate (bit/s) and parity (0 none, 1 even, 2 odd); empty while not connected.
+    Q_INVOKABLE QVariantMap linkSettings() const;
+    // The serial settings of a settings file, as linkSettings() names them
+    // (without portIndex); empty for a file that is refused.
+    Q_INVOKABLE QVariantMap serialSettingsInFile(const QString &file) const;
+    // After serialSettingsWritten, the link keeps its parameters and the poll
+    // goes on at them (the module may no longer answer there).
+    Q_INVOKABLE void keepLinkSettings();
+
     // Stops the work under way without cutting a request short: records still
     // queued end unsent, an update posts nothing more, the poll stops, and a
     // settings operation ends with its account of what the module took.
@@ -389,6 +405,12 @@ signals:
     // refreshMeasurementPage has finished, read or not. Blocks that failed
     // show "Error"; after a lost link it comes with connectionState false.
     void measurementsRead();
+    void moduleInBootloaderChanged();
+    // An apply or a restore wrote serial settings other than the link's: the
+    // module now answers at these only. Comes after the operation's own end
+    // (applyEnd, moduleSettingsEnd). While it has a receiver, the poll waits
+    // for the answer: keepLinkSettings() or the next connect.
+    void serialSettingsWritten(int slaveAddress, int baudrate, int parity);
 
 private:
     template<typename T>
@@ -405,7 +427,13 @@ private:
     void showUnread(int address);
     void post(const ModbusCommand &cmd);
     void postMeasurementReads(int lastKind);
+    void postClock(int lastKind);
     void onUpdateFail();
+    void onUpdateSuccess();
+    bool leftToBootloader(const char *operation, bool releaseWait);
+    void noteSerialWrite(const ModbusCommand &cmd);
+    void endOfSerialWrite();
+    void setLinkDown();
     void setConnectionFailReason(const ModbusCommand &connect);
     QString openFailureText(int kind, const QString &path, const QString &errorText) const;
 
@@ -506,6 +534,24 @@ private:
     // The record finished last came back unsent: a marker after it ends
     // nothing, its sequence was cut short.
     bool lastAborted = false;
+
+    bool m_moduleInBootloader = false;
+    bool clockPending = false; // a connect in the bootloader set no clock
+    // The open link, as connected (port number, slave address, page indexes).
+    struct Link {
+        int port = -1;
+        int slave = 0;
+        int baudIndex = 0;
+        int parity = 0;
+    } link;
+    // Serial settings written that move the module off the link.
+    struct MovedTo {
+        bool pending = false; // serialSettingsWritten still to come
+        bool held = false;    // the poll waits
+        int slave = 0;
+        int baudrate = 0;
+        int parity = 0;
+    } movedTo;
 };
 
 #endif

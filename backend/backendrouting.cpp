@@ -61,19 +61,37 @@ void Backend::commandFinish(ModbusCommand *cmd)
         // A settings job's reads leave the pages and their unapplied edits alone.
         if (cmd->getIsWrite() == 0 && !settingsRecord)
             decodeReply(cmd);
+        else if (error == 0)
+            noteSerialWrite(*cmd);
         switch (kind) {
         case Connect: {
             const bool connected = cmd->getConnectResult() == Connected;
+            const QVector<quint16> &v = cmd->getValues();
+            // The probe's word follows the four connection words: 1 is the bootloader.
+            const bool bootloader = connected && v.size() > 4 && v[4] == 1;
+            if (connected)
+                link = {v.value(0), v.value(1), v.value(2), v.value(3)};
+            if (bootloader) {
+                qDebug() << "Backend: the module is in its bootloader";
+                // Its application's alarms are not known: the lamps show nothing.
+                setModuleStatusKnown(false);
+                setFusesKnown(false);
+                setTemperatureStatusKnown(false);
+            }
+            update(m_moduleInBootloader, bootloader, &Backend::moduleInBootloaderChanged);
+            clockPending = bootloader;
             setConnectionFailReason(*cmd);
             emit connectionEnd(connected);
             setConnectionState(connected);
-            if (connected)
+            // A bootloader has no clock: it is set once the update is through.
+            if (connected && !bootloader)
                 setModuleTime();
             break;
         }
         case Disconnect:
             emit disconnectionEnd();
             setConnectionState(false);
+            setLinkDown();
             break;
         // The edits of a sequence cut short stay edits.
         case RefreshEnd:
@@ -83,6 +101,8 @@ void Backend::commandFinish(ModbusCommand *cmd)
         case ApplyEnd:
             if (!cutShort)
                 emit applyEnd();
+            // Serial settings the module took move it, cut short or not.
+            endOfSerialWrite();
             break;
         default:
             break;
@@ -144,10 +164,56 @@ QString Backend::openFailureText(int kind, const QString &path, const QString &e
     }
 }
 
+void Backend::setLinkDown()
+{
+    update(m_moduleInBootloader, false, &Backend::moduleInBootloaderChanged);
+    clockPending = false;
+}
+
+// A write of the module's own serial settings that it took: unless they are
+// the link's, it now answers at them only.
+void Backend::noteSerialWrite(const ModbusCommand &cmd)
+{
+    const QVector<quint16> &v = cmd.getValues();
+    if (!cmd.getIsWrite() || cmd.getAddress() != Registers::M_REG_PARITY || v.size() < 4 || link.port < 0)
+        return;
+    const int parity = v[0];
+    const int baudrate = int(quint32(v[1]) << 16 | v[2]);
+    const int slave = v[3];
+    if (parity == link.parity && baudrate == Modbus::baudRateForIndex(link.baudIndex) && slave == link.slave)
+        return;
+    // The poll waits for the answer only where someone is there to give it.
+    const bool asked = isSignalConnected(QMetaMethod::fromSignal(&Backend::serialSettingsWritten));
+    qDebug() << "Backend: serial settings written" << slave << baudrate << parity << "asked" << asked;
+    movedTo = {true, asked, slave, baudrate, parity};
+}
+
+// Told once the apply or the restore has ended.
+void Backend::endOfSerialWrite()
+{
+    if (!movedTo.pending)
+        return;
+    movedTo.pending = false;
+    emit serialSettingsWritten(movedTo.slave, movedTo.baudrate, movedTo.parity);
+}
+
+void Backend::onUpdateSuccess()
+{
+    update(m_moduleInBootloader, false, &Backend::moduleInBootloaderChanged);
+    // The connect found the bootloader and left the clock alone; nobody waits for it.
+    if (clockPending && m_connectionState)
+        postClock(Request);
+    clockPending = false;
+    emit updateSuccess();
+}
+
 // The reason first: the interface reads it when updateFail arrives.
 void Backend::onUpdateFail()
 {
     const FirmwareUpdate::FailReason why = firmwareUpdate->failReason();
+    // The module took the reset and did not come back to its application.
+    if (m_connectionState && firmwareUpdate->bootloaderEntered() && why != FirmwareUpdate::FailReason::NoBootloader)
+        update(m_moduleInBootloader, true, &Backend::moduleInBootloaderChanged);
     update(m_updateFailReason,
            why == FirmwareUpdate::FailReason::NoReason
                ? QString()

@@ -47,6 +47,8 @@ ModbusCommand marker(int kind)
 void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int parity)
 {
     givenUp = false;
+    movedTo = {};
+    setLinkDown();
     setModuleStatus(true);
     setFuseBlowL1(false);
     setFuseBlowL2(false);
@@ -96,6 +98,8 @@ void Backend::disconnectDevice()
 void Backend::refreshHomePage()
 {
     qDebug() << "Backend::refreshHomePage";
+    if (leftToBootloader("Backend::refreshHomePage", true))
+        return;
     post(read(Request, M_REG_TEMPERATURE_THRESHOLD));
     post(read(Request, M_REG_CT_RATIO));
     post(read(Request, M_REG_FSD_ID));
@@ -107,6 +111,8 @@ void Backend::applyHomePage()
 {
     qDebug() << "Backend::applyHomePage" << m_installationDate << m_ctPhaseA1Int
              << m_temperatureThresholdValue << m_fsdid;
+    if (leftToBootloader("Backend::applyHomePage", true))
+        return;
 
     const QVector<quint16> date = WordCodec::installationDateWords(m_installationDate);
     if (!date.isEmpty())
@@ -140,6 +146,8 @@ void Backend::applyHomePage()
 void Backend::refreshCommunicationPage()
 {
     qDebug() << "Backend::refreshCommunicationPage";
+    if (leftToBootloader("Backend::refreshCommunicationPage", true))
+        return;
     setPassword(0);
     post(read(Request, M_COIL_SYNCHRONIZATION));
     post(read(Request, M_REG_LAST_BOOT));
@@ -153,6 +161,8 @@ void Backend::applyCommunicationPage()
 {
     qDebug() << "Backend::applyCommunicationPage" << m_timeDurationMeans << m_minimumTimeMessage
              << m_callMonitoringTime;
+    if (leftToBootloader("Backend::applyCommunicationPage", true))
+        return;
     // Values that were never read (−1, or a block whose read failed) are not written back.
     if (m_timeDurationMeans >= 0)
         post(write(Request, M_REG_MEAN_DURATION, {quint16(m_timeDurationMeans)}));
@@ -188,6 +198,8 @@ void Backend::applyCommunicationPage()
 void Backend::refreshMeasurementPage()
 {
     qDebug() << "Backend::refreshMeasurementPage";
+    if (leftToBootloader("Backend::refreshMeasurementPage", true))
+        return;
     postMeasurementReads(LastRequest);
 }
 
@@ -205,19 +217,31 @@ void Backend::postMeasurementReads(int lastKind)
 
 void Backend::refreshChartsValuePage()
 {
+    if (m_moduleInBootloader)
+        return;
     post(read(LastRequest, M_REG_VOLTAGE_LN));
 }
 
 void Backend::setModuleTime()
 {
+    if (leftToBootloader("Backend::setModuleTime", true))
+        return;
+    postClock(LastRequest);
+}
+
+// The clock write and its read-back; the last one's kind tells whether a page waits for it.
+void Backend::postClock(int lastKind)
+{
     post(write(Request, M_REG_MODULE_TIME, WordCodec::clockWords(clock())));
     post(read(Request, M_COIL_SYNCHRONIZATION));
-    post(read(LastRequest, M_REG_MODULE_TIME));
+    post(read(lastKind, M_REG_MODULE_TIME));
 }
 
 void Backend::onPollTimer()
 {
-    if (!m_connectionState || firmwareUpdate->isRunning() || givenUp)
+    // In the bootloader nothing of the application answers; after serial
+    // settings that moved the module, the operator says first whether the link keeps its own.
+    if (!m_connectionState || firmwareUpdate->isRunning() || givenUp || m_moduleInBootloader || movedTo.held)
         return;
     // A slow module would otherwise see the queue grow by a poll every tick,
     // and refreshes and applies wait behind all of it.

@@ -9,6 +9,7 @@
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "backend/settingsjob.h"
+#include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
 
@@ -173,6 +174,10 @@ void Backend::startSettingsJob(std::unique_ptr<SettingsJob> job)
             emit moduleSettingsEnd(SettingsFailed, tr("Not connected to a module."), {});
         return;
     }
+    if (!before && m_moduleInBootloader) {
+        emit moduleSettingsEnd(SettingsFailed, tr("The module is in its bootloader: run the firmware update again."), {});
+        return;
+    }
     if (!before && job->path.isEmpty()) {
         emit moduleSettingsEnd(SettingsFailed, tr("No file was chosen."), {});
         return;
@@ -246,6 +251,18 @@ void Backend::settingsStepDone()
                               account);
         else
             finishSettingsJob(SettingsFailed, tr("The module did not take every setting."), account);
+        return;
+    }
+    if (job.step == SettingsJob::Step::WritingAndReadingBack && job.linkMoves) {
+        finishSettingsJob(SettingsDone,
+                          tr("The file's settings were written (blocks written: %1). The module now answers at "
+                             "slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these "
+                             "settings and compare again.")
+                              .arg(job.writes)
+                              .arg(job.file.slaveAddress)
+                              .arg(job.file.baudRate)
+                              .arg(job.file.valueText(QStringLiteral("parity"))),
+                          job.written);
         return;
     }
     ModuleSettings module;
@@ -327,13 +344,21 @@ void Backend::settingsStepDone()
         job.first = postedRecords;
         job.writes = writes.size();
         for (const ModuleSettings::Write &w : writes) {
-            if (w.address == M_REG_PARITY)
+            if (w.address == M_REG_PARITY) {
                 job.serialWritten = true;
+                job.linkMoves = job.file.slaveAddress != link.slave || job.file.parity != link.parity
+                                || job.file.baudRate != Modbus::baudRateForIndex(link.baudIndex);
+            }
             ModbusCommand cmd(Request, w.address, w.values.size(), w.registerType, 1);
             cmd.addValues(w.values);
             post(cmd);
         }
-        postSettingsReads();
+        // The serial settings go last; a module that took other ones than the
+        // link's answers at those only, so it is not read back here.
+        if (job.linkMoves)
+            job.last = postedRecords;
+        else
+            postSettingsReads();
         return;
     }
 
@@ -364,6 +389,18 @@ void Backend::finishSettingsJob(int outcome, const QString &message, const QStri
         return;
     }
     emit moduleSettingsEnd(outcome, message, details);
+    endOfSerialWrite();
+}
+
+QVariantMap Backend::serialSettingsInFile(const QString &file) const
+{
+    ModuleSettings settings;
+    QString error;
+    if (!ModuleSettings::load(CsvText::localPath(file), &settings, &error))
+        return {};
+    return {{QStringLiteral("slaveAddress"), settings.slaveAddress},
+            {QStringLiteral("baudrate"), settings.baudRate},
+            {QStringLiteral("parity"), settings.parity}};
 }
 
 bool Backend::saveBeforeUpdate(const ModuleSettings &module)

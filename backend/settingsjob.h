@@ -29,6 +29,7 @@ struct Backend::SettingsJob {
     int writes = 0;
     bool givenUp = false;
     bool serialWritten = false; // the module's own line settings were among the writes
+    bool linkMoves = false;     // ... and they are not the link's
 };
 
 #endif

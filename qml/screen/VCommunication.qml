@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import "../view"
+import "../popup"
 import "../view/form.js" as Form
 
 // The module's general settings, its own line settings, transformer ratios,
@@ -59,6 +60,18 @@ VScrollContent {
         Form.clearChanged(rows())
     }
 
+    // Apply runs `apply` at once, unless it changes the serial settings the
+    // link talks at: the operator is told what changes and confirms first.
+    function confirmApply(apply) {
+        // A bootloader takes no apply: backend lets the page go at once.
+        var lines = backend.moduleInBootloader ? [] : popupSerialSettings.changeLines(backend.linkSettings(), {
+            slaveAddress: backend.slaveAddress, baudrate: backend.baudrate, parity: backend.parity })
+        if (lines.length === 0)
+            apply()
+        else
+            popupSerialSettings.confirmWrite(lines, apply)
+    }
+
     function setModuleTime() {
         if (!backend.connectionState)
             return
@@ -78,6 +91,11 @@ VScrollContent {
                 slaveAddress.hasChanged = false
             }
         }
+    }
+
+    VPopupSerialSettings {
+        id: popupSerialSettings
+        objectName: "popupSerialSettings"
     }
 
     Component.onCompleted: {

@@ -12,6 +12,8 @@ VScrollContent {
     property alias modelSelectDevice: modelSelectDevice
     // What the system knows of the selected port (backend.portDetails).
     property var portInfo: ({})
+    // A reconnect at the module's new serial settings is under way.
+    property bool reconnecting: false
 
     label: qsTr("Connection")
 
@@ -69,6 +71,20 @@ VScrollContent {
         connectionParameters.isOpen = true
     }
 
+    // Disconnects, then connects on the same port at `to` (slaveAddress,
+    // baudrate, parity), which the page's fields then show; the page shown is read again.
+    function reconnectAt(portIndex, to) {
+        inputSlaveAddress._text = String(to.slaveAddress)
+        backend.baudrateConnectionPage = to.baudrate
+        backend.parityConnectionPage = to.parity
+        if (portIndex >= 0)
+            cbDevice.currentIndex = portIndex
+        reconnecting = true
+        popupWaiting.open()
+        backend.disconnectDevice()
+        backend.connectDevice(cbDevice.currentIndex, to.slaveAddress, Form.baudRateIndex(to.baudrate), to.parity)
+    }
+
     function connectClicked() {
         if (backend.connectionState) {
             popupWaiting.openFor(qsTr("Disconnecting…"))
@@ -100,15 +116,32 @@ VScrollContent {
         target: backend
         function onConnectionEnd(state) {
             console.log("onConnectionEnd " + state)
+            var reconnected = page.reconnecting && state
+            page.reconnecting = false
             popupWaiting.close()
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
                                           qsTr("Error during the communication with the module. Please check wires connection and port communication settings."),
                                           backend.connectionFailReason)
+            else if (backend.moduleInBootloader)
+                popupAlert.showWithParams(qsTr("Module in its bootloader"),
+                                          qsTr("The module is in its bootloader: run the firmware update again."),
+                                          qsTr("\"Start update\" on the main page. Until the module runs its firmware, its pages are not read."))
+            else if (reconnected)
+                Qt.callLater(function() { top_bar.refresh() }) // once backend counts the link as up
         }
         function onDisconnectionEnd() {
             console.log("onDisonnectionEnd ")
-            popupWaiting.close()
+            // A reconnect goes on behind the waiting popup.
+            if (!page.reconnecting)
+                popupWaiting.close()
+        }
+        function onSerialSettingsWritten(slaveAddress, baudrate, parity) {
+            var link = backend.linkSettings()
+            var portIndex = link.portIndex !== undefined ? link.portIndex : -1
+            var to = { slaveAddress: slaveAddress, baudrate: baudrate, parity: parity }
+            popupSerialSettings.offerReconnect(to, function() { page.reconnectAt(portIndex, to) },
+                                               function() { backend.keepLinkSettings() })
         }
         function onConnectionError() {
             console.log("onConnectionError")
@@ -137,6 +170,11 @@ VScrollContent {
         id: popupSearch
         objectName: "popupSearch"
         onChosen: function(module) { page.useFound(module) }
+    }
+
+    VPopupSerialSettings {
+        id: popupSerialSettings
+        objectName: "popupReconnect"
     }
 
     content: VPanel {
@@ -236,6 +274,14 @@ VScrollContent {
                 l_text: qsTr("Search")
                 onClick: function() { page.searchClicked() }
             }
+        }
+
+        VErrorText {
+            objectName: "bootloaderNotice"
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            shown: backend.connectionState && backend.moduleInBootloader
+            text: qsTr("The module is in its bootloader: run the firmware update again.")
         }
 
         VAccordion {

@@ -48,6 +48,17 @@ VScrollContent {
     }
 
     content: VPanel {
+        // Nothing of the page is read from a bootloader; the update below is the way out.
+        VErrorText {
+            objectName: "bootloaderNotice"
+            width: parent.width
+            bottomPadding: 10
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: textFontSize
+            shown: backend.connectionState && backend.moduleInBootloader
+            text: qsTr("The module is in its bootloader: run the firmware update again (\"Start update\" below).")
+        }
+
         VLineLabel {
             objectName: "serialNumber"
             label: qsTr("Module serial number")

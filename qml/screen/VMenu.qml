@@ -256,7 +256,8 @@ Rectangle {
 
             Text {
                 anchors.centerIn: parent
-                text: backend.connectionState ? qsTr("Connected") : qsTr("Disconnected")
+                text: !backend.connectionState ? qsTr("Disconnected")
+                                               : backend.moduleInBootloader ? qsTr("Bootloader") : qsTr("Connected")
                 color: backend.connectionState ? Theme.ok : Theme.textOnDark
                 font.bold: true
                 font.pixelSize: textFontSize

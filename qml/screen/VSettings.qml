@@ -9,8 +9,9 @@ import "../theme"
 VScrollContent {
     id: page
 
-    // One operation at a time, and only on a module.
-    readonly property bool fileActionsEnabled: backend.connectionState && !backend.settingsFileBusy
+    // One operation at a time, and only on a module that runs its firmware.
+    readonly property bool fileActionsEnabled: backend.connectionState && !backend.moduleInBootloader
+                                               && !backend.settingsFileBusy
     // The operation the file dialog was opened for, and whether its end is ours to show.
     property string fileOperation: ""
     property bool awaitingFileEnd: false
@@ -54,6 +55,20 @@ VScrollContent {
     function runFileOperation(operation, file) {
         if (backend.settingsFileBusy)
             return
+        // Serial settings of the file that move the module off the link are confirmed first.
+        if (operation === "restore" && includeSerial.isSelect) {
+            var lines = popupSerialSettings.changeLines(backend.linkSettings(), backend.serialSettingsInFile(file))
+            if (lines.length > 0) {
+                popupSerialSettings.confirmWrite(lines, function() { page.startFileOperation(operation, file) })
+                return
+            }
+        }
+        startFileOperation(operation, file)
+    }
+
+    function startFileOperation(operation, file) {
+        if (backend.settingsFileBusy)
+            return
         awaitingFileEnd = true
         // The settings-file popup tells how it ended, cancelled or not.
         popupWaiting.openFor(operation === "save" ? qsTr("Reading the module's settings for the file…")
@@ -88,6 +103,11 @@ VScrollContent {
     VPopupSettingsFile {
         id: popupSettingsFile
         objectName: "popupSettingsFile"
+    }
+
+    VPopupSerialSettings {
+        id: popupSerialSettings
+        objectName: "popupSerialSettings"
     }
 
     content: VPanel {

@@ -48,8 +48,11 @@ Rectangle {
             break
         case 2:
             if (communicationPage.checkValidityField()) {
-                popupWaiting.openFor(qsTr("Writing the settings to the module…"))
-                backend.applyCommunicationPage()
+                // Serial settings that move the module off the link are confirmed first.
+                communicationPage.confirmApply(function() {
+                    popupWaiting.openFor(qsTr("Writing the settings to the module…"))
+                    backend.applyCommunicationPage()
+                })
             } else {
                 console.log("communicationPage Error during check communication validity field")
             }

@@ -294,6 +294,18 @@
         <source>Module clock</source>
         <translation>Moduluhr</translation>
     </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation>Das Modul ist in seinem Bootloader: Führen Sie das Firmware-Update erneut aus.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
+        <translation>Die Einstellungen der Datei wurden geschrieben (geschriebene Blöcke: %1). Das Modul antwortet jetzt nur noch unter Slave-Adresse %2, %3 Baud, Parität %4 und wurde daher nicht zurückgelesen: Mit diesen Einstellungen verbinden und erneut vergleichen.</translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: its settings cannot be read.</source>
+        <translation>Das Modul ist in seinem Bootloader: Seine Einstellungen können nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -1684,6 +1696,18 @@
         <source>Connecting to the module…</source>
         <translation>Verbindung zum Modul wird hergestellt…</translation>
     </message>
+    <message>
+        <source>Module in its bootloader</source>
+        <translation>Modul im Bootloader</translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation>Das Modul ist in seinem Bootloader: Führen Sie das Firmware-Update erneut aus.</translation>
+    </message>
+    <message>
+        <source>&quot;Start update&quot; on the main page. Until the module runs its firmware, its pages are not read.</source>
+        <translation>„Update starten“ auf der Hauptseite. Solange das Modul seine Firmware nicht ausführt, werden seine Seiten nicht gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -1762,6 +1786,10 @@
     <message>
         <source>Start update</source>
         <translation>Update starten</translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again (&quot;Start update&quot; below).</source>
+        <translation>Das Modul ist in seinem Bootloader: Führen Sie das Firmware-Update erneut aus („Update starten“ unten).</translation>
     </message>
 </context>
 <context>
@@ -2020,6 +2048,10 @@
     <message>
         <source>Reading the measurements…</source>
         <translation>Die Messwerte werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
+        <translation>Bootloader</translation>
     </message>
 </context>
 <context>
@@ -2285,6 +2317,73 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSerialSettings</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>gerade</translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation>ungerade</translation>
+    </message>
+    <message>
+        <source>slave address %1, %2 baud, parity %3</source>
+        <translation>Slave-Adresse %1, %2 Baud, Parität %3</translation>
+    </message>
+    <message>
+        <source>Slave address: %1 → %2</source>
+        <translation>Slave-Adresse: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Baud rate: %1 → %2</source>
+        <translation>Baudrate: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Parity: %1 → %2</source>
+        <translation>Parität: %1 → %2</translation>
+    </message>
+    <message>
+        <source>Write the serial settings?</source>
+        <translation>Serielle Einstellungen schreiben?</translation>
+    </message>
+    <message>
+        <source>The module&apos;s own serial settings change:</source>
+        <translation>Die seriellen Einstellungen des Moduls ändern sich:</translation>
+    </message>
+    <message>
+        <source>The module then answers at the new settings only, and this link no longer reaches it. Afterwards the tool offers to reconnect at them.</source>
+        <translation>Das Modul antwortet dann nur noch mit den neuen Einstellungen, und diese Verbindung erreicht es nicht mehr. Danach bietet das Programm an, sich mit ihnen neu zu verbinden.</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Serial settings written</source>
+        <translation>Serielle Einstellungen geschrieben</translation>
+    </message>
+    <message>
+        <source>The module now answers at %1 only. Reconnect at these settings?</source>
+        <translation>Das Modul antwortet jetzt nur noch unter %1. Mit diesen Einstellungen neu verbinden?</translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation>Neu verbinden</translation>
+    </message>
+    <message>
+        <source>Keep this link</source>
+        <translation>Verbindung beibehalten</translation>
     </message>
 </context>
 <context>

@@ -294,6 +294,18 @@
         <source>Module clock</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: its settings cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>
@@ -1684,6 +1696,18 @@
         <source>Connecting to the module…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Module in its bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Start update&quot; on the main page. Until the module runs its firmware, its pages are not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -1761,6 +1785,10 @@
     </message>
     <message>
         <source>Start update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again (&quot;Start update&quot; below).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2019,6 +2047,10 @@
     </message>
     <message>
         <source>Reading the measurements…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2284,6 +2316,73 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSerialSettings</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slave address %1, %2 baud, parity %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave address: %1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baud rate: %1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity: %1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the serial settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module&apos;s own serial settings change:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module then answers at the new settings only, and this link no longer reaches it. Afterwards the tool offers to reconnect at them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial settings written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module now answers at %1 only. Reconnect at these settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep this link</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -249,6 +249,14 @@ class SettingsTest(VirtualModuleTest):
                 # What was left out is said, not "already holds the file's settings".
                 self.assertEqual("Slave address: 120 → 247" in result.stderr, not flags, result.stderr)
                 self.assertNotIn("already holds", result.stderr)
+                # The module answers at its new address only: not read back there,
+                # and the options to reach it are given.
+                self.assertEqual("connect with: --port 91 --slave 120 --baud 19200 --parity even\n"
+                                 in result.stderr, bool(flags), result.stderr)
+                if flags:
+                    log = self.m.log()[before:]
+                    serial_write = max(i for i, r in enumerate(log) if r["fn"] == 16 and r["addr"] == 31505)
+                    self.assertEqual(log[serial_write + 1:], [])
         self.assertEqual(self.get(31505, 4), serial[:3] + [120])
 
     def test_refused_files_put_nothing_on_the_bus(self):
@@ -417,6 +425,37 @@ class UpdateTest(VirtualModuleTest):
         self.assertEqual(run.returncode, 2, err)
         self.assertRegex(err, r"The firmware update failed: the link to the module was lost \(the adapter is "
                               r"gone\) after \d+ of 4000 bytes\.")
+
+    def test_a_module_in_its_bootloader(self):
+        # Reset without an image, as a window closed during an update leaves it.
+        self.m.transact(modulerig.write_registers_request(50522, [1]))
+        os.close(self.m.line())
+        self.m._fd = None
+        self.assertTrue(self.m.wait_mode("bootloader", 2))
+        before = len(self.m.log())
+        for command in (["read", "home"], ["save", self.path("saved.json")]):
+            with self.subTest(command=command[0]):
+                result = self.cli(*command)
+                self.assertEqual((result.returncode, result.stdout), (2, ""), result.stderr)
+                self.assertIn("The module is in its bootloader: run the firmware update again (orvalis-cli "
+                              "--port 91 --slave 247 --baud 19200 --parity even update IMAGE.bin).\n", result.stderr)
+        # Nothing but the connects' probes was sent.
+        self.assertEqual({(r["fn"], r["addr"]) for r in self.m.log()[before:]}, {(3, 50521)})
+
+        image = os.urandom(100)
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(image)
+        result = self.cli("update", self.path("image.bin"))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn("The module is in its bootloader: its settings cannot be kept.", result.stderr)
+        self.assertIn("The module's settings could not be kept before the update.\n"
+                      "  The module is in its bootloader: its settings cannot be read.\n", result.stderr)
+        self.assertIn("The firmware update is done.", result.stderr)
+        self.assertEqual(self.m.control("mode"), "ok application")
+        with open(self.path("received.bin"), "rb") as f:
+            self.assertEqual(f.read(), image)
+        # The clock the connect left alone is set once the module runs its firmware.
+        self.assertIn((16, 31500), [(w[0], w[1]) for w in self.writes(before)])
 
     def test_refused_images_touch_no_line(self):
         open(self.path("empty.bin"), "wb").close()

@@ -93,9 +93,9 @@ void TestBackendDecode::metaObjectTables()
         "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason",
         // Read-only state of the tools beyond the pages.
         "connectionFailReason", "portListStale", "scanRunning", "scanDone", "scanTotal", "scanResults",
-        "settingsFileBusy"};
+        "settingsFileBusy", "moduleInBootloader"};
     const QStringList toolProperties = {"connectionFailReason", "portListStale", "scanRunning", "scanDone",
-                                        "scanTotal", "scanResults", "settingsFileBusy"};
+                                        "scanTotal", "scanResults", "settingsFileBusy", "moduleInBootloader"};
     const QStringList notifyOrder = {
         "firmwareVersion", "synchronization", "password", "lastBoot", "hardwareVersion",
         "dateHour", "timeDurationMeans", "activePowerCalculatedOn", "frequency", "slaveAddress",
@@ -116,13 +116,14 @@ void TestBackendDecode::metaObjectTables()
                                "refreshEnd", "applyEnd", "connectionError", "loadRegisterFinish"};
     for (const QString &p : notifyOrder)
         signalNames.append(p + "Changed");
-    signalNames << "scanEnd" << "moduleSettingsEnd" << "measurementsRead";
+    signalNames << "scanEnd" << "moduleSettingsEnd" << "measurementsRead" << "moduleInBootloaderChanged"
+                << "serialSettingsWritten";
     const QStringList invokables = {
         "refreshSerialPortList", "connectDevice", "disconnectDevice", "refreshHomePage",
         "applyHomePage", "refreshCommunicationPage", "applyCommunicationPage",
         "refreshMeasurementPage", "switchLanguage", "startUpdate", "setModuleTime",
         "refreshChartsValuePage", "saveModuleSettings", "compareModuleSettings", "restoreModuleSettings",
-        "startScan", "cancelScan", "portDetails"};
+        "startScan", "cancelScan", "portDetails", "linkSettings", "serialSettingsInFile", "keepLinkSettings"};
 
     const QMetaObject &meta = Backend::staticMetaObject;
     QStringList seenProperties;

@@ -10,6 +10,7 @@ Item {
 
     function checkFieldChanged() { return modified }
     function checkValidityField() { validityChecks++; return valid }
+    function confirmApply(apply) { apply() }
     function clearFieldChanged() { clears++; modified = false }
     function cleanData() { cleans++ }
 }

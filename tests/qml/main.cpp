@@ -15,6 +15,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QJsonObject>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -68,6 +69,16 @@ public:
         for (const QJsonObject &r : line->requests())
             list << r.toVariantMap();
         return list;
+    }
+
+    // The requests the module received since mark(), each as
+    // "function address" (e.g. "3 50521").
+    Q_INVOKABLE QStringList requestTexts() const
+    {
+        QStringList texts;
+        for (const QJsonObject &r : line->requests())
+            texts << QStringLiteral("%1 %2").arg(r[QStringLiteral("fn")].toInt()).arg(r[QStringLiteral("addr")].toInt());
+        return texts;
     }
 
     // Something appears at the missing port's path, or goes again: to the

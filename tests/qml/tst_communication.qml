@@ -13,6 +13,8 @@ Item {
     SignalSpy { id: refreshEnd; target: backend; signalName: "refreshEnd" }
     SignalSpy { id: applyEnd; target: backend; signalName: "applyEnd" }
     SignalSpy { id: loadFinish; target: backend; signalName: "loadRegisterFinish" }
+    SignalSpy { id: connectionEnd; target: backend; signalName: "connectionEnd" }
+    SignalSpy { id: serialWritten; target: backend; signalName: "serialSettingsWritten" }
 
     TestCase {
         name: "CommunicationPage"
@@ -445,11 +447,23 @@ Item {
             compare(h.pages.currentIndex, 2)
             closeAlert()
 
+            // The serial settings change: confirmed first, then the link is kept.
             applyEnd.clear()
             clickTop("applyButton")
+            var confirm = findChild(page, "popupSerialSettings")
+            tryCompare(confirm, "opened", true)
+            compare(confirm.message.split("\n").slice(1, 4),
+                    ["Slave address: 247 → 120", "Baud rate: 19200 → 38400", "Parity: even → odd"])
+            mouseClick(findChild(confirm.contentItem, "yesButton"))
             applyEnd.wait(5000)
             tryCompare(h.popupWaiting, "visible", false)
             verify(!page.checkFieldChanged())
+            var reconnect = findChild(h.connexionPage, "popupReconnect")
+            tryCompare(reconnect, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(reconnect, "visible", false)
+            verify(backend.connectionState)
+            compare(backend.linkSettings().slaveAddress, 247)
             compare(module("get 31504 5"), "ok 15 2 0 38400 120")
             compare(module("get 30501"), "ok 1")
             compare(module("getcoil 50000 2"), "ok 0 1")
@@ -494,6 +508,72 @@ Item {
             backend.password = startValues.password
             verify(page.checkValidityField())
             page.clearFieldChanged()
+        }
+
+        // Serial settings applied: confirmed, told what changes; then a reconnect
+        // at them, and the page read again.
+        function test_serialSettingsAppliedAndReconnected() {
+            enterPage()
+            var baudrate = row("baudrate")
+            baudrate.cb.forceActiveFocus()
+            keyClick(Qt.Key_Down)
+            keyClick(Qt.Key_Down)
+            compare(backend.baudrate, 57600)
+
+            // Cancelled: nothing is written, the edit stays.
+            applyEnd.clear()
+            clickTop("applyButton")
+            var confirm = findChild(page, "popupSerialSettings")
+            tryCompare(confirm, "opened", true)
+            compare(confirm.title, "Write the serial settings?")
+            compare(confirm.message.split("\n").slice(0, 2),
+                    ["The module's own serial settings change:", "Baud rate: 19200 → 57600"])
+            mouseClick(findChild(confirm.contentItem, "noButton"))
+            tryCompare(confirm, "visible", false)
+            wait(300)
+            compare(applyEnd.count, 0)
+            verify(!h.popupWaiting.visible)
+            compare(module("get 31506 2"), "ok 0 19200")
+            compare(baudrate.cb.currentText, "57600")
+
+            // Confirmed with the keyboard: written, then the reconnect is offered.
+            serialWritten.clear()
+            keyClick(Qt.Key_S, Qt.ControlModifier)
+            tryCompare(confirm, "opened", true)
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Return)
+            applyEnd.wait(5000)
+            compare(serialWritten.count, 1)
+            compare(module("get 31506 2"), "ok 0 57600")
+            var reconnect = findChild(h.connexionPage, "popupReconnect")
+            tryCompare(reconnect, "opened", true)
+            compare(reconnect.message,
+                    "The module now answers at slave address 247, 57600 baud, parity even only. Reconnect at these settings?")
+
+            // A value changed meanwhile shows once the page is read again.
+            module("set 50507 7")
+            connectionEnd.clear()
+            refreshEnd.clear()
+            mouseClick(findChild(reconnect.contentItem, "yesButton"))
+            connectionEnd.wait(5000)
+            verify(connectionEnd.signalArguments[0][0])
+            refreshEnd.wait(5000)
+            tryCompare(h.popupWaiting, "visible", false)
+            verify(backend.connectionState)
+            compare(backend.linkSettings().baudrate, 57600)
+            compare(backend.baudrateConnectionPage, 57600)
+            compare(findChild(h.connexionPage, "baudrate").cb.currentText, "57600")
+            compare(row("limitVoltage")._text, "7")
+            compare(baudrate.cb.currentText, "57600")
+            verify(!page.checkFieldChanged())
+
+            // Back as the other tests find them.
+            module("set 31504 5 1 0 19200 247")
+            module("set 50507 1 1 1 1 2 100")
+            disconnectFromModule()
+            backend.baudrateConnectionPage = 19200
+            enterPage()
+            compare(baudrate.cb.currentText, "19200")
         }
 
         function test_slaveAddressTextNeverSent() {

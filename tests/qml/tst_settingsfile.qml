@@ -203,6 +203,44 @@ Item {
             compare(threshold(), thresholdBefore)
         }
 
+        // A file's serial settings other than the link's: confirmed before they
+        // are written, not read back at the old ones, then a reconnect offered.
+        function test_serialSettingsOfAFileConfirmedFirst() {
+            connectToModule()
+            module("set 31506 0 38400")
+            var file = savedFile("serial.json")
+            module("set 31506 0 19200")
+            var include = findChild(page, "includeSerial")
+            mouseClick(include)
+            verify(include.isSelect)
+            var confirm = findChild(page, "popupSerialSettings")
+            ended.clear()
+            page.runFileOperation("restore", file)
+            tryCompare(confirm, "opened", true)
+            compare(confirm.message.split("\n")[1], "Baud rate: 19200 → 38400")
+            verify(!h.popupWaiting.visible)
+            compare(module("get 31506 2"), "ok 0 19200")
+            mouseClick(findChild(confirm.contentItem, "yesButton"))
+            tryCompare(ended, "count", 1, 10000)
+            tryCompare(result, "opened", true)
+            compare(result.outcome, 0, result.message)
+            verify(result.message.indexOf("The module now answers at slave address 247, 38400 baud, parity even only") > 0,
+                   result.message)
+            compare(module("get 31506 2"), "ok 0 38400")
+            var reconnect = findChild(h.connexionPage, "popupReconnect")
+            tryCompare(reconnect, "opened", true)
+            keyClick(Qt.Key_Escape)
+            tryCompare(reconnect, "visible", false)
+            verify(backend.connectionState)
+            // The result stays beneath the question.
+            verify(result.visible)
+            result.close()
+            tryCompare(result, "visible", false)
+            mouseClick(include)
+            verify(!include.isSelect)
+            module("set 31506 0 19200")
+        }
+
         function test_refusedFileSaysWhy() {
             connectToModule()
             var missing = testFolder.path("missing.json")
