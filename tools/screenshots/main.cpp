@@ -170,6 +170,17 @@ void walk()
     }
     QObject *backend = qmlContext(window)->contextProperty(QStringLiteral("backend")).value<QObject *>();
     auto connected = [backend] { return backend->property("connectionState").toBool(); };
+    // On the virtual module's line, as the operator would pick it.
+    auto connectToModule = [&] {
+        click(window, QStringLiteral("entryConnection"));
+        selectModulePort(window);
+        click(window, QStringLiteral("connectButton"));
+        if (!waitUntil(connected, 10000)) {
+            say(QStringLiteral("no connection to the module"));
+            ++failures;
+        }
+        waitIdle(window, 15000);
+    };
 
     // English at both sizes, then German at both (its longer texts must fit too).
     // ORVALIS_SHOTS=monitor: only the bus monitor, at the smallest and a large
@@ -194,16 +205,8 @@ void walk()
                                 .arg(size.height());
 
         if (monitorOnly) {
-            if (!connected()) {
-                click(window, QStringLiteral("entryConnection"));
-                selectModulePort(window);
-                click(window, QStringLiteral("connectButton"));
-                if (!waitUntil(connected, 10000)) {
-                    say(QStringLiteral("no connection to the module"));
-                    ++failures;
-                }
-                waitIdle(window, 15000);
-            }
+            if (!connected())
+                connectToModule();
             shootMonitor(window, tag);
             continue;
         }
@@ -233,15 +236,8 @@ void walk()
         click(window, QStringLiteral("entrySettings"));
         shoot(window, tag + QStringLiteral("-05-settings"));
 
-        // Connected, on the virtual module's line as the operator would pick it.
-        click(window, QStringLiteral("entryConnection"));
-        selectModulePort(window);
-        click(window, QStringLiteral("connectButton"));
-        if (!waitUntil(connected, 10000)) {
-            say(QStringLiteral("no connection to the module"));
-            ++failures;
-        }
-        waitIdle(window, 15000);
+        // Connected.
+        connectToModule();
         shoot(window, tag + QStringLiteral("-06-connection-connected"));
         control(QStringLiteral("alarm fuse 2 1"));
         click(window, QStringLiteral("entryAlarm"));
