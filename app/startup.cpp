@@ -2,12 +2,12 @@
 
 #include "app/terminationwatch.h"
 #include "app/translate.h"
-#include "backend/alarmhistory.h"
-#include "backend/busmonitor.h"
-#include "backend/linkstate.h"
+#include "diagnostics/alarmhistory.h"
+#include "diagnostics/busmonitor.h"
+#include "diagnostics/linkstate.h"
 #include "backend/backend.h"
-#include "backend/measurementrecorder.h"
-#include "backend/operationreport.h"
+#include "diagnostics/measurementrecorder.h"
+#include "diagnostics/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 

@@ -4,7 +4,7 @@
 
 #include "backend/backend.h"
 
-#include "backend/csvtext.h"
+#include "diagnostics/csvtext.h"
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"

@@ -1,6 +1,6 @@
 #include "backend/modulesettings.h"
 
-#include "backend/filewrite.h"
+#include "files/filewrite.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"

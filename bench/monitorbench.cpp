@@ -6,7 +6,7 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/busmonitor.h"
+#include "diagnostics/busmonitor.h"
 #include "link/tmodbus.h"
 #include "support/virtualline.h"
 #include "tools/drive/eventwait.h"

@@ -4,8 +4,6 @@
 #include "testmodulesettings.h"
 #include "testsettingsfile.h"
 #include "testconnecthelp.h"
-#include "testbusmonitor.h"
-#include "testrecorder.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -40,14 +38,6 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "connecthelp") {
         TestConnectHelp t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "monitor") {
-        TestBusMonitor t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "recorder") {
-        TestRecorder t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -4,12 +4,12 @@
 #include "support/virtualline.h"
 
 #include "app/translate.h"
-#include "backend/alarmhistory.h"
+#include "diagnostics/alarmhistory.h"
 #include "backend/backend.h"
-#include "backend/busmonitor.h"
-#include "backend/linkstate.h"
-#include "backend/measurementrecorder.h"
-#include "backend/operationreport.h"
+#include "diagnostics/busmonitor.h"
+#include "diagnostics/linkstate.h"
+#include "diagnostics/measurementrecorder.h"
+#include "diagnostics/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/busmonitor.h"
-#include "backend/csvtext.h"
+#include "diagnostics/busmonitor.h"
+#include "diagnostics/csvtext.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
 #include "support/virtualline.h"

@@ -1,4 +1,4 @@
-#include "backend/filewrite.h"
+#include "files/filewrite.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

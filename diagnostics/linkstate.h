@@ -1,5 +1,5 @@
-#ifndef BACKEND_LINKSTATE_H
-#define BACKEND_LINKSTATE_H
+#ifndef DIAGNOSTICS_LINKSTATE_H
+#define DIAGNOSTICS_LINKSTATE_H
 
 #include "link/linkloss.h"
 

@@ -1,4 +1,4 @@
-#include "backend/operationreport.h"
+#include "diagnostics/operationreport.h"
 
 #include "backend/backend.h"
 #include "backend/registertable.h"

@@ -1,5 +1,5 @@
-#ifndef BACKEND_BUSMONITOR_H
-#define BACKEND_BUSMONITOR_H
+#ifndef DIAGNOSTICS_BUSMONITOR_H
+#define DIAGNOSTICS_BUSMONITOR_H
 
 #include "link/exchange.h"
 

@@ -3,10 +3,10 @@
 #include "backendrig.h"
 
 #include "app/translate.h"
-#include "backend/alarmhistory.h"
+#include "diagnostics/alarmhistory.h"
 #include "backend/backend.h"
-#include "backend/csvtext.h"
-#include "backend/measurementrecorder.h"
+#include "diagnostics/csvtext.h"
+#include "diagnostics/measurementrecorder.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
 #include "support/virtualline.h"

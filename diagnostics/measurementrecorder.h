@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "backend/filewrite.h"
+#include "files/filewrite.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "backend/measurementrecorder.h"
+#include "diagnostics/measurementrecorder.h"
 
 #include "backend/backend.h"
-#include "backend/csvtext.h"
+#include "diagnostics/csvtext.h"
 
 #include <QDir>
 #include <QFile>

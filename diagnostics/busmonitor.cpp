@@ -1,8 +1,8 @@
-#include "backend/busmonitor.h"
+#include "diagnostics/busmonitor.h"
 
 #include "backend/backend.h"
-#include "backend/csvtext.h"
-#include "backend/filewrite.h"
+#include "diagnostics/csvtext.h"
+#include "files/filewrite.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbus.h"

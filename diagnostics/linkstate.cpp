@@ -1,4 +1,4 @@
-#include "backend/linkstate.h"
+#include "diagnostics/linkstate.h"
 
 #include "backend/backend.h"
 #include "link/modbus.h"

@@ -1,8 +1,8 @@
-#include "backend/alarmhistory.h"
+#include "diagnostics/alarmhistory.h"
 
 #include "backend/backend.h"
-#include "backend/csvtext.h"
-#include "backend/filewrite.h"
+#include "diagnostics/csvtext.h"
+#include "files/filewrite.h"
 
 #include <QDir>
 
