@@ -1,20 +1,15 @@
 #include "app/startup.h"
 
+#include "app/publish.h"
 #include "app/terminationwatch.h"
 #include "app/translate.h"
-#include "diagnostics/alarmhistory.h"
-#include "diagnostics/busmonitor.h"
-#include "diagnostics/linkstate.h"
 #include "backend/backend.h"
-#include "diagnostics/measurementrecorder.h"
-#include "diagnostics/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
-#include <QQmlContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QTimer>
@@ -51,21 +46,7 @@ int runApplication(int &argc, char **argv, const QUrl &splash)
     backend->setLanguage(translate->languageCode() != 0 ? QStringLiteral("de_DE")
                                                         : QStringLiteral("en_EN"));
 
-    // Owned by the Backend they watch, so they go with it.
-    auto *measurementRecorder = new MeasurementRecorder(backend.get(), backend.get());
-    auto *alarmHistory = new AlarmHistory(backend.get(), backend.get());
-
-    engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend.get());
-    engine->rootContext()->setContextProperty(QStringLiteral("measurementRecorder"), measurementRecorder);
-    engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), alarmHistory);
-    // Listens to the link only while its view is open.
-    auto *busMonitor = new BusMonitor(worker->client(), backend.get());
-    engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), busMonitor);
-    engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
-                                              new LinkState(backend.get(), worker->client(), backend.get()));
-    engine->rootContext()->setContextProperty(QStringLiteral("operationReport"),
-                                              new OperationReport(backend.get(), worker.get(), backend.get()));
-    engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+    publishObjects(engine->rootContext(), backend.get(), worker.get());
     engine->load(splash);
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icons/contents/V.PNG")));
 

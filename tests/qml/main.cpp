@@ -3,13 +3,9 @@
 // pseudo-terminal line.
 #include "support/virtualline.h"
 
+#include "app/publish.h"
 #include "app/translate.h"
-#include "diagnostics/alarmhistory.h"
 #include "backend/backend.h"
-#include "diagnostics/busmonitor.h"
-#include "diagnostics/linkstate.h"
-#include "diagnostics/measurementrecorder.h"
-#include "diagnostics/operationreport.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -299,18 +295,7 @@ public slots:
         auto *translate = new Translate(engine, engine, 0);
         auto *firmwareUpdate = new FirmwareUpdate(engine);
         auto *backend = new Backend(worker.get(), translate, firmwareUpdate, engine);
-        engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend);
-        // As the program has them, owned by the Backend they watch.
-        engine->rootContext()->setContextProperty(QStringLiteral("measurementRecorder"),
-                                                  new MeasurementRecorder(backend, backend));
-        engine->rootContext()->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
-        engine->rootContext()->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
-        engine->rootContext()->setContextProperty(QStringLiteral("linkState"),
-                                                  new LinkState(backend, worker->client(), backend));
-
-        engine->rootContext()->setContextProperty(QStringLiteral("operationReport"),
-                                                  new OperationReport(backend, worker.get(), backend));
-        engine->rootContext()->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+        publishObjects(engine->rootContext(), backend, worker.get());
         engine->rootContext()->setContextProperty(QStringLiteral("moduleLine"), moduleLine.get());
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("testFolder"), new TestFolder(engine));

@@ -1,0 +1,24 @@
+#include "app/publish.h"
+
+#include "backend/backend.h"
+#include "diagnostics/alarmhistory.h"
+#include "diagnostics/busmonitor.h"
+#include "diagnostics/linkstate.h"
+#include "diagnostics/measurementrecorder.h"
+#include "diagnostics/operationreport.h"
+#include "link/tmodbus.h"
+
+#include <QQmlContext>
+
+void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
+{
+    context->setContextProperty(QStringLiteral("backend"), backend);
+    // Owned by the Backend they watch, so they go with it.
+    context->setContextProperty(QStringLiteral("measurementRecorder"), new MeasurementRecorder(backend, backend));
+    context->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
+    // Listens to the link only while its view is open.
+    context->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
+    context->setContextProperty(QStringLiteral("linkState"), new LinkState(backend, worker->client(), backend));
+    context->setContextProperty(QStringLiteral("operationReport"), new OperationReport(backend, worker, backend));
+    context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+}
