@@ -69,6 +69,34 @@ void control(const QString &command)
     QProcess::execute(script, QStringList{QStringLiteral("--socket"), socket} + command.split(' '));
 }
 
+QObject *popup(QQuickWindow *window, const QString &name)
+{
+    QObject *found = window->findChild<QObject *>(name);
+    if (!found) {
+        say(QStringLiteral("no popup named ") + name);
+        ++failures;
+    }
+    return found;
+}
+
+bool opened(QObject *popup)
+{
+    return popup && popup->property("opened").toBool();
+}
+
+// A button of an open popup, where several popups have one of that name.
+void clickIn(QQuickWindow *window, QObject *popup, const QString &name)
+{
+    QQuickItem *content = popup ? popup->property("contentItem").value<QQuickItem *>() : nullptr;
+    QQuickItem *button = content ? content->findChild<QQuickItem *>(name) : nullptr;
+    if (!button) {
+        say(QStringLiteral("no button ") + name);
+        ++failures;
+        return;
+    }
+    clickItem(window, button);
+}
+
 void selectModulePort(QQuickWindow *window)
 {
     const QString entry = qEnvironmentVariable("ORVALIS_SERIAL_PORTS").section(QLatin1Char('='), 0, 0);
@@ -182,12 +210,89 @@ void walk()
         waitIdle(window, 15000);
     };
 
+    // The module's states that need the module's help: left in its bootloader,
+    // and its serial settings changed.
+    auto shootModuleStates = [&](const QString &tag) {
+        // An update the bootloader refuses leaves the module there: the next
+        // connect names it, and a good update brings it back.
+        if (QObject *firmware = window->findChild<QObject *>(QStringLiteral("popupFirmwareUpdate"))) {
+            QFile image(QDir(outDir).filePath(QStringLiteral("image.bin")));
+            if (image.open(QIODevice::WriteOnly) && image.write(QByteArray(100, '\x5a')) == 100) {
+                image.close();
+                control(QStringLiteral("exception 50525 4"));
+                QMetaObject::invokeMethod(firmware, "open");
+                firmware->setProperty("filename", image.fileName());
+                click(window, QStringLiteral("updateButton"));
+                QObject *alert = popup(window, QStringLiteral("popupAlert"));
+                waitUntil([&] { return opened(alert); }, 30000);
+                control(QStringLiteral("exception clear"));
+                clickIn(window, alert, QStringLiteral("okButton"));
+                waitUntil([&] { return !connected() && !opened(alert); }, 5000);
+                waitIdle(window, 15000);
+                QTest::qWait(500);
+                connectToModule();
+                waitUntil([&] { return opened(alert); }, 5000);
+                shoot(window, tag + QStringLiteral("-27-bootloader-alert"));
+                clickIn(window, alert, QStringLiteral("okButton"));
+                waitUntil([&] { return !opened(alert); }, 5000);
+                click(window, QStringLiteral("entryMain"));
+                shoot(window, tag + QStringLiteral("-28-bootloader-main"));
+                QMetaObject::invokeMethod(firmware, "open");
+                firmware->setProperty("filename", image.fileName());
+                click(window, QStringLiteral("updateButton"));
+                waitUntil([&] { QObject *n = window->findChild<QObject *>(QStringLiteral("notice"));
+                                return n && n->property("visible").toBool(); }, 30000);
+                waitIdle(window, 15000);
+                image.remove();
+            }
+        }
+        // The module's own serial settings: confirmed before they are written,
+        // then a reconnect at them is offered.
+        click(window, QStringLiteral("entryCommunication"));
+        waitIdle(window, 15000);
+        QQuickItem *communicationPage = item(window, QStringLiteral("communicationPage"));
+        QQuickItem *baudrate
+            = communicationPage ? communicationPage->findChild<QQuickItem *>(QStringLiteral("baudrate")) : nullptr;
+        QObject *box = baudrate ? baudrate->property("cb").value<QObject *>() : nullptr;
+        if (box) {
+            if (QQuickItem *settings = item(window, QStringLiteral("settings")))
+                settings->setProperty("isOpen", true);
+            box->setProperty("currentIndex", box->property("currentIndex").toInt() + 2);
+            click(window, QStringLiteral("applyButton"));
+            QObject *confirm = popup(window, QStringLiteral("popupSerialSettings"));
+            waitUntil([&] { return opened(confirm); }, 5000);
+            shoot(window, tag + QStringLiteral("-29-serial-settings-confirm"));
+            clickIn(window, confirm, QStringLiteral("yesButton"));
+            QObject *reconnect = popup(window, QStringLiteral("popupReconnect"));
+            waitUntil([&] { return opened(reconnect); }, 10000);
+            shoot(window, tag + QStringLiteral("-30-reconnect-question"));
+            clickIn(window, reconnect, QStringLiteral("noButton"));
+            waitUntil([&] { return !opened(reconnect); }, 5000);
+            waitIdle(window, 15000);
+            // Back at the settings the rest of the walk connects with.
+            control(QStringLiteral("set 31506 0 19200"));
+            QMetaObject::invokeMethod(backend, "disconnectDevice");
+            waitUntil([&] { return !connected(); }, 5000);
+            waitIdle(window, 15000);
+            QTest::qWait(500);
+            connectToModule();
+            if (QQuickItem *settings = item(window, QStringLiteral("settings")))
+                settings->setProperty("isOpen", false);
+        } else {
+            say(QStringLiteral("no baud rate on the communication page"));
+            ++failures;
+        }
+    };
+
     // English at both sizes, then German at both (its longer texts must fit too).
     // ORVALIS_SHOTS=monitor: only the bus monitor, at the smallest and a large
     // window in both languages.
+    // ORVALIS_SHOTS=states: only the module's states, at the smallest window.
     const bool monitorOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("monitor");
+    const bool statesOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("states");
     const QList<QPair<QSize, int>> passes
-        = monitorOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1},
+        = statesOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1}}
+        : monitorOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1},
                                                  {QSize(1920, 1080), 0}, {QSize(1920, 1080), 1}}
                       : QList<QPair<QSize, int>>{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
                                                  {QSize(1024, 768), 1}, {QSize(800, 600), 1}};
@@ -208,6 +313,12 @@ void walk()
             if (!connected())
                 connectToModule();
             shootMonitor(window, tag);
+            continue;
+        }
+        if (statesOnly) {
+            if (!connected())
+                connectToModule();
+            shootModuleStates(tag);
             continue;
         }
 
@@ -304,6 +415,7 @@ void walk()
                 QMetaObject::invokeMethod(firmware, "close");
             }
         }
+        shootModuleStates(tag);
         // The communication page, read from the module, a few sections at a
         // time; then two fields in error, put right again by a refresh.
         waitIdle(window, 15000);
