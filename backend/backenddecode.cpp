@@ -47,8 +47,9 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setModuleStatusKnown(true);
         break;
     case M_COIL_SYNCHRONIZATION:
-        setSynchronization(v[0] == 0 ? QStringLiteral("Synchronized")
-                                     : QStringLiteral("No synchronization"));
+        // The source text: the page shows it through the catalogue.
+        setSynchronization(v[0] == 0 ? QStringLiteral(QT_TRANSLATE_NOOP("Backend", "Synchronized"))
+                                     : QStringLiteral(QT_TRANSLATE_NOOP("Backend", "No synchronization")));
         break;
     case M_REG_LAST_BOOT:
         setLastBoot(WordCodec::lastBootText(v[1], v[2], v[3], v[4], v[5]));
