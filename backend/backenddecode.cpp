@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/backendlog.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
@@ -32,10 +33,10 @@ void Backend::decodeReply(ModbusCommand *cmd)
         return;
     if (!ok || v.size() != block->count) {
         if (ok)
-            qDebug().noquote() << "Backend::decodeReply -" << block->name << "read" << v.size() << "words of"
-                               << block->count;
+            qCDebug(backendLog).noquote() << "Backend::decodeReply -" << block->name << "read" << v.size()
+                                          << "words of" << block->count;
         else
-            qDebug().noquote() << "Backend::decodeReply -" << block->name << "not read";
+            qCDebug(backendLog).noquote() << "Backend::decodeReply -" << block->name << "not read";
         showUnread(address);
         return;
     }
