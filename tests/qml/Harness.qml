@@ -34,7 +34,7 @@ Item {
     property alias popupFirmwareUpdate: popupFirmwareUpdate
     property alias notice: notice
 
-    function page(name, real) {
+    function pageOrStandIn(name, real) {
         return realPages.indexOf(name) >= 0 ? real : standIn
     }
 
@@ -67,12 +67,12 @@ Item {
         currentIndex: 0
 
         VConnexion { id: connexionPage }
-        Loader { id: mainSlot; sourceComponent: page("main", realMain) }
-        Loader { id: communicationSlot; sourceComponent: page("communication", realCommunication) }
-        Loader { id: measurementSlot; sourceComponent: page("measurement", realMeasurement) }
-        Loader { id: alarmSlot; sourceComponent: page("alarm", realAlarm) }
-        Loader { id: settingsSlot; sourceComponent: page("settings", realSettings) }
-        Loader { id: chartsSlot; sourceComponent: page("charts", realCharts) }
+        Loader { id: mainSlot; sourceComponent: pageOrStandIn("main", realMain) }
+        Loader { id: communicationSlot; sourceComponent: pageOrStandIn("communication", realCommunication) }
+        Loader { id: measurementSlot; sourceComponent: pageOrStandIn("measurement", realMeasurement) }
+        Loader { id: alarmSlot; sourceComponent: pageOrStandIn("alarm", realAlarm) }
+        Loader { id: settingsSlot; sourceComponent: pageOrStandIn("settings", realSettings) }
+        Loader { id: chartsSlot; sourceComponent: pageOrStandIn("charts", realCharts) }
     }
 
     Component { id: realMain; VMain {} }
