@@ -1,5 +1,6 @@
 #include "app/publish.h"
 
+#include "app/version.h"
 #include "backend/backend.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
@@ -20,5 +21,5 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
     context->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
     context->setContextProperty(QStringLiteral("linkState"), new LinkState(backend, worker->client(), backend));
     context->setContextProperty(QStringLiteral("operationReport"), new OperationReport(backend, worker, backend));
-    context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral("1.0.13"));
+    context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral(ORVALIS_VERSION));
 }

@@ -1,5 +1,7 @@
 #include "app/terminationwatch.h"
 
+#include "app/applog.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSocketNotifier>
@@ -34,7 +36,7 @@ TerminationWatch::TerminationWatch(std::function<bool()> updateRunning, QObject 
     : QObject(parent), updateRunning(std::move(updateRunning))
 {
     if (pair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
-        qWarning() << "TerminationWatch: cannot watch the termination signals";
+        qCWarning(appLog) << "TerminationWatch: cannot watch the termination signals";
         return;
     }
     // A handler must never block on a full socket.
@@ -72,10 +74,10 @@ void TerminationWatch::onSignal()
         handler(int(byte));
         return;
     }
-    qDebug() << "TerminationWatch: signal" << int(byte) << "- quitting";
+    qCDebug(appLog) << "TerminationWatch: signal" << int(byte) << "- quitting";
     if (updateRunning && updateRunning())
-        qWarning("Terminated during a firmware update: the module stays in its bootloader "
-                 "until the update is run again");
+        qCWarning(appLog, "Terminated during a firmware update: the module stays in its bootloader "
+                          "until the update is run again");
     QCoreApplication::quit();
 }
 

@@ -1,5 +1,7 @@
 #include "app/translate.h"
 
+#include "app/applog.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -71,7 +73,7 @@ int Translate::readLanguageFile()
     if (!file.exists())
         return 2;
     if (!isPlainFileOrAbsent(file.fileName()) || !file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qDebug() << "Fail open lang.config file (read)";
+        qCDebug(appLog) << "Fail open lang.config file (read)";
         return 2;
     }
     const QString content = QTextStream(&file).read(longestContentRead);
@@ -80,7 +82,7 @@ int Translate::readLanguageFile()
         return 0;
     if (content == QLatin1String("de-DE"))
         return 1;
-    qDebug() << "unespect value :" << content;
+    qCDebug(appLog) << "unespect value :" << content;
     return 2;
 }
 
@@ -120,7 +122,7 @@ void Translate::applyLanguage()
 
     // Ours last: the translator installed last is asked first.
     if (!validCode(code)) {
-        qDebug() << "Invalid language";
+        qCDebug(appLog) << "Invalid language";
         // Leave no catalogue of the previous language behind.
         translator->load(QString());
     } else if (translator->load(code == 0 ? QStringLiteral("vordan_en") : QStringLiteral("vordan_de"),
@@ -134,11 +136,11 @@ void Translate::applyLanguage()
 
     // An unknown code must never reach the file: the stored choice stays.
     if (!validCode(code)) {
-        qDebug() << "Invalid language";
+        qCDebug(appLog) << "Invalid language";
     } else {
         QFile file(configPath());
         if (!isPlainFileOrAbsent(file.fileName()) || !file.open(QIODevice::WriteOnly)) {
-            qDebug() << "Fail open lang.config file (write)";
+            qCDebug(appLog) << "Fail open lang.config file (write)";
         } else {
             file.write(code == 0 ? "en-EN" : "de-DE");
             file.close();

@@ -1,6 +1,7 @@
 #include "backend/backend.h"
 
 #include "app/translate.h"
+#include "backend/backendlog.h"
 #include "backend/settingsjob.h"
 #include "backend/wordcodec.h"
 #include "link/modbus.h"
@@ -103,14 +104,14 @@ QVariantMap Backend::portDetails(int indexList) const
 
 void Backend::switchLanguage()
 {
-    qDebug() << "Backend::switchLanguage" << m_currentLanguage;
+    qCDebug(backendLog) << "Backend::switchLanguage" << m_currentLanguage;
     if (translate)
         translate->setLanguageCode(m_currentLanguage != 0 ? 1 : 0);
 }
 
 void Backend::startUpdate(QString filename)
 {
-    qDebug().noquote() << "StartUpdate " + filename;
+    qCDebug(backendLog).noquote() << "StartUpdate " + filename;
     if (!firmwareUpdate)
         return;
     backupPath.clear();
@@ -148,7 +149,7 @@ QVariantMap Backend::linkSettings() const
 
 void Backend::keepLinkSettings()
 {
-    qDebug() << "Backend::keepLinkSettings";
+    qCDebug(backendLog) << "Backend::keepLinkSettings";
     movedTo = {};
 }
 
@@ -158,7 +159,7 @@ bool Backend::leftToBootloader(const char *operation, bool releaseWait)
 {
     if (!m_moduleInBootloader)
         return false;
-    qDebug() << operation << "- the module is in its bootloader, nothing sent";
+    qCDebug(backendLog) << operation << "- the module is in its bootloader, nothing sent";
     if (releaseWait)
         emit loadRegisterFinish();
     return true;

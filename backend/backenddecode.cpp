@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/backendlog.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
@@ -32,10 +33,10 @@ void Backend::decodeReply(ModbusCommand *cmd)
         return;
     if (!ok || v.size() != block->count) {
         if (ok)
-            qDebug().noquote() << "Backend::decodeReply -" << block->name << "read" << v.size() << "words of"
-                               << block->count;
+            qCDebug(backendLog).noquote() << "Backend::decodeReply -" << block->name << "read" << v.size()
+                                          << "words of" << block->count;
         else
-            qDebug().noquote() << "Backend::decodeReply -" << block->name << "not read";
+            qCDebug(backendLog).noquote() << "Backend::decodeReply -" << block->name << "not read";
         showUnread(address);
         return;
     }
@@ -47,8 +48,9 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setModuleStatusKnown(true);
         break;
     case M_COIL_SYNCHRONIZATION:
-        setSynchronization(v[0] == 0 ? QStringLiteral("Synchronized")
-                                     : QStringLiteral("No synchronization"));
+        // The source text: the page shows it through the catalogue.
+        setSynchronization(v[0] == 0 ? QStringLiteral(QT_TRANSLATE_NOOP("Backend", "Synchronized"))
+                                     : QStringLiteral(QT_TRANSLATE_NOOP("Backend", "No synchronization")));
         break;
     case M_REG_LAST_BOOT:
         setLastBoot(WordCodec::lastBootText(v[1], v[2], v[3], v[4], v[5]));

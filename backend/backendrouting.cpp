@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/backendlog.h"
 #include "backend/registers.h"
 #include "backend/settingsjob.h"
 #include "link/modbus.h"
@@ -39,13 +40,13 @@ void Backend::commandFinish(ModbusCommand *cmd)
         settingsRecordFinished(cmd);
 
     if (error != 0) {
-        qDebug() << "Backend::commandFinish - CMD FINISH"
-                 << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
+        qCDebug(backendLog) << "Backend::commandFinish - CMD FINISH"
+                            << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
     }
 
     if (kind == Connect && cancelled) {
         // Nobody waits for it any more: it leaves no link behind.
-        qDebug() << "Backend::commandFinish - cancelled connect ended" << cmd->getConnectResult();
+        qCDebug(backendLog) << "Backend::commandFinish - cancelled connect ended" << cmd->getConnectResult();
         if (error == 0 && cmd->getConnectResult() == Connected)
             post(ModbusCommand(Disconnect, 0, 0, 0, 0));
     } else if (error == QModbusDevice::ConnectionError || error == QModbusDevice::UnknownError
@@ -72,7 +73,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
             if (connected)
                 link = {v.value(0), v.value(1), v.value(2), v.value(3)};
             if (bootloader) {
-                qDebug() << "Backend: the module is in its bootloader";
+                qCDebug(backendLog) << "Backend: the module is in its bootloader";
                 // Its application's alarms are not known: the lamps show nothing.
                 setModuleStatusKnown(false);
                 setFusesKnown(false);
@@ -184,7 +185,8 @@ void Backend::noteSerialWrite(const ModbusCommand &cmd)
         return;
     // The poll waits for the answer only where someone is there to give it.
     const bool asked = isSignalConnected(QMetaMethod::fromSignal(&Backend::serialSettingsWritten));
-    qDebug() << "Backend: serial settings written" << slave << baudrate << parity << "asked" << asked;
+    qCDebug(backendLog) << "Backend: serial settings written" << slave << baudrate << parity
+                        << "asked" << asked;
     movedTo = {true, asked, slave, baudrate, parity};
 }
 

@@ -2,6 +2,7 @@
 
 #include "backend/backend.h"
 
+#include "backend/backendlog.h"
 #include "backend/settingsjob.h"
 
 #include "backend/registertable.h"
@@ -61,7 +62,7 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
     // The search holds the port; the operator who connects is done with it.
     cancelScan();
     if (indexList < 0 || indexList >= m_lstDevices.size()) {
-        qDebug() << "Backend::connectDevice - no port at index" << indexList;
+        qCDebug(backendLog) << "Backend::connectDevice - no port at index" << indexList;
         emit connectionEnd(false);
         return;
     }
@@ -73,7 +74,7 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
 
 void Backend::giveUp()
 {
-    qDebug() << "Backend::giveUp";
+    qCDebug(backendLog) << "Backend::giveUp";
     givenUp = true;
     if (firmwareUpdate)
         firmwareUpdate->cancel();
@@ -82,7 +83,7 @@ void Backend::giveUp()
 
 void Backend::cancelQueued()
 {
-    qDebug() << "Backend::cancelQueued" << finishedRecords << postedRecords;
+    qCDebug(backendLog) << "Backend::cancelQueued" << finishedRecords << postedRecords;
     if (settingsJob)
         settingsJob->givenUp = true;
     cancelledUpTo = postedRecords;
@@ -97,7 +98,7 @@ void Backend::disconnectDevice()
 
 void Backend::refreshHomePage()
 {
-    qDebug() << "Backend::refreshHomePage";
+    qCDebug(backendLog) << "Backend::refreshHomePage";
     if (leftToBootloader("Backend::refreshHomePage", true))
         return;
     post(read(Request, M_REG_TEMPERATURE_THRESHOLD));
@@ -109,8 +110,8 @@ void Backend::refreshHomePage()
 
 void Backend::applyHomePage()
 {
-    qDebug() << "Backend::applyHomePage" << m_installationDate << m_ctPhaseA1Int
-             << m_temperatureThresholdValue << m_fsdid;
+    qCDebug(backendLog) << "Backend::applyHomePage" << m_installationDate << m_ctPhaseA1Int
+                        << m_temperatureThresholdValue << m_fsdid;
     if (leftToBootloader("Backend::applyHomePage", true))
         return;
 
@@ -122,13 +123,13 @@ void Backend::applyHomePage()
     if (m_ctPhaseA1Int >= 0 && !unread.contains(M_REG_CT_RATIO)) {
         post(write(Request, M_REG_CT_RATIO, WordCodec::ctRatioWords(m_ctPhaseA1Int)));
     } else {
-        qDebug() << "Backend::applyHomePage - transformer ratio unknown, not written";
+        qCDebug(backendLog) << "Backend::applyHomePage - transformer ratio unknown, not written";
     }
 
     if (!unread.contains(M_REG_FSD_ID)) {
         post(write(Request, M_REG_FSD_ID, WordCodec::fsdIdWords(m_fsdid)));
     } else {
-        qDebug() << "Backend::applyHomePage - FSD ID unknown, not written";
+        qCDebug(backendLog) << "Backend::applyHomePage - FSD ID unknown, not written";
     }
 
     // The last record must still end the page's wait: an unknown value is read
@@ -137,7 +138,7 @@ void Backend::applyHomePage()
         post(write(LastRequest, M_REG_TEMPERATURE_THRESHOLD,
                    {quint16(m_temperatureThresholdValue)}));
     } else {
-        qDebug() << "Backend::applyHomePage - temperature threshold unknown, read back instead";
+        qCDebug(backendLog) << "Backend::applyHomePage - temperature threshold unknown, read back instead";
         post(read(LastRequest, M_REG_TEMPERATURE_THRESHOLD));
     }
     post(marker(ApplyEnd));
@@ -145,7 +146,7 @@ void Backend::applyHomePage()
 
 void Backend::refreshCommunicationPage()
 {
-    qDebug() << "Backend::refreshCommunicationPage";
+    qCDebug(backendLog) << "Backend::refreshCommunicationPage";
     if (leftToBootloader("Backend::refreshCommunicationPage", true))
         return;
     setPassword(0);
@@ -159,21 +160,21 @@ void Backend::refreshCommunicationPage()
 
 void Backend::applyCommunicationPage()
 {
-    qDebug() << "Backend::applyCommunicationPage" << m_timeDurationMeans << m_minimumTimeMessage
-             << m_callMonitoringTime;
+    qCDebug(backendLog) << "Backend::applyCommunicationPage" << m_timeDurationMeans << m_minimumTimeMessage
+                        << m_callMonitoringTime;
     if (leftToBootloader("Backend::applyCommunicationPage", true))
         return;
     // Values that were never read (−1, or a block whose read failed) are not written back.
     if (m_timeDurationMeans >= 0)
         post(write(Request, M_REG_MEAN_DURATION, {quint16(m_timeDurationMeans)}));
     else
-        qDebug() << "Backend::applyCommunicationPage - mean duration unknown, not written";
+        qCDebug(backendLog) << "Backend::applyCommunicationPage - mean duration unknown, not written";
     post(write(Request, M_REG_PASSWORD_RESET, {quint16(m_password)}));
     if (!unread.contains(M_COIL_ACTIVE_POWER_CALC)) {
         post(write(Request, M_COIL_ACTIVE_POWER_CALC,
                    {quint16(m_activePowerCalculatedOn ? 1 : 0), quint16(m_frequency ? 1 : 0)}));
     } else {
-        qDebug() << "Backend::applyCommunicationPage - power calculation unknown, not written";
+        qCDebug(backendLog) << "Backend::applyCommunicationPage - power calculation unknown, not written";
     }
     const int limits[] = {m_limitVoltage, m_limitVoltageDuration, m_limitCurrent,
                           m_limitCurrentDuration, m_minimumTimeMessage, m_callMonitoringTime};
@@ -183,13 +184,13 @@ void Backend::applyCommunicationPage()
                                              m_limitCurrentDuration, m_minimumTimeMessage,
                                              m_callMonitoringTime)));
     } else {
-        qDebug() << "Backend::applyCommunicationPage - thresholds unknown, not written";
+        qCDebug(backendLog) << "Backend::applyCommunicationPage - thresholds unknown, not written";
     }
     if (m_parity >= 0 && m_baudrate >= 0 && m_slaveAddress >= 0) {
         post(write(LastRequest, M_REG_PARITY,
                    WordCodec::serialSettingsWords(m_parity, m_baudrate, m_slaveAddress)));
     } else {
-        qDebug() << "Backend::applyCommunicationPage - serial settings unknown, read back instead";
+        qCDebug(backendLog) << "Backend::applyCommunicationPage - serial settings unknown, read back instead";
         post(read(LastRequest, M_REG_MODULE_TIME));
     }
     post(marker(ApplyEnd));
@@ -197,7 +198,7 @@ void Backend::applyCommunicationPage()
 
 void Backend::refreshMeasurementPage()
 {
-    qDebug() << "Backend::refreshMeasurementPage";
+    qCDebug(backendLog) << "Backend::refreshMeasurementPage";
     if (leftToBootloader("Backend::refreshMeasurementPage", true))
         return;
     postMeasurementReads(LastRequest);

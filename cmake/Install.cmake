@@ -16,6 +16,10 @@ set(orvalis_app_id fr.vordan.Orvalis)
 set(orvalis_packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(orvalis_svg ${orvalis_packaging}/icons/${orvalis_app_id}.svg)
 set(orvalis_data_dir ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+include(${CMAKE_CURRENT_LIST_DIR}/ReleaseVersion.cmake)
+if(ORVALIS_PACKAGE)
+  orvalis_check_release_version(${PROJECT_VERSION} ${orvalis_packaging})
+endif()
 
 install(TARGETS orvalis orvalis-cli orvalis-virtual-module RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

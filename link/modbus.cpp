@@ -1,5 +1,6 @@
 #include "link/modbus.h"
 
+#include "link/linklog.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
 #include "link/replycheck.h"
@@ -109,14 +110,14 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
         lastOpenError = portSays ? port->errorString() : master.errorString();
         lastOpenFailure = OpenFailure::classify(portSays ? port->error() : QSerialPort::UnknownError,
                                                 OpenFailure::inspect(portName));
-        qDebug().noquote() << "Modbus cannot open" << portName << "-" << lastOpenError;
+        qCDebug(linkLog).noquote() << "Modbus cannot open" << portName << "-" << lastOpenError;
     }
     emit onConnectDeviceEnd();
 }
 
 void Modbus::disconnectDevice()
 {
-    qDebug() << "Modbus::disconnectDevice()";
+    qCDebug(linkLog) << "Modbus::disconnectDevice()";
     quietTimer.stop();
     master.disconnectDevice();
     emit onDisconnectDeviceEnd();
@@ -128,7 +129,7 @@ void Modbus::sendRequest(ModbusCommand *cmd)
     reply = nullptr;
 
     if (master.state() != QModbusDevice::ConnectedState) {
-        qDebug() << "Modbus bad connection state" << master.state();
+        qCDebug(linkLog) << "Modbus bad connection state" << master.state();
         requestStartedAt = QDateTime::currentMSecsSinceEpoch();
         requestClock.start();
         record(Exchange::NotSent);
@@ -151,7 +152,7 @@ void Modbus::onQuietCheck()
         return;
     }
     if (left > 0)
-        qDebug() << "Modbus line never fell silent; sending anyway";
+        qCDebug(linkLog) << "Modbus line never fell silent; sending anyway";
     guard.released();
     transmit();
 }
@@ -195,9 +196,9 @@ void Modbus::transmit()
         reply = master.sendReadRequest(requestUnit(*cmd), slaveAddress);
 
     if (!reply) {
-        qDebug() << "Modbus reply nullptr";
+        qCDebug(linkLog) << "Modbus reply nullptr";
     } else if (reply->isFinished()) {
-        qDebug() << "Modbus request already finished";
+        qCDebug(linkLog) << "Modbus request already finished";
         delete reply;
         reply = nullptr;
     } else {
@@ -281,7 +282,7 @@ void Modbus::onLineActivity()
     if (master.state() != QModbusDevice::ConnectedState)
         return;
     if (guard.bytesArrived(lineClock.elapsed(), answer)) {
-        qDebug() << "Modbus late answer discarded";
+        qCDebug(linkLog) << "Modbus late answer discarded";
         ++stats.errors[Exchange::LateAnswer];
         if (monitoring) {
             Exchange e;
@@ -313,7 +314,7 @@ void Modbus::onReplyFinished(QObject *from)
     QVector<quint16> readValues;
     auto *finished = qobject_cast<QModbusReply *>(from);
     if (!finished) {
-        qDebug() << "error! reply not created";
+        qCDebug(linkLog) << "error! reply not created";
     } else {
         error = finished->error();
         const QString rejected = error == QModbusDevice::NoError && cmd
@@ -322,8 +323,8 @@ void Modbus::onReplyFinished(QObject *from)
         refused = !rejected.isEmpty();
         if (refused) {
             // Another request's answer: the module is there, this block was not read.
-            qDebug().noquote() << "Modbus reply does not fit the request at"
-                               << (cmd ? cmd->getAddress() : -1) << "-" << rejected;
+            qCDebug(linkLog).noquote() << "Modbus reply does not fit the request at"
+                                       << (cmd ? cmd->getAddress() : -1) << "-" << rejected;
             error = QModbusDevice::ProtocolError;
         }
         if (cmd && error == QModbusDevice::NoError)
@@ -361,7 +362,7 @@ void Modbus::onReplyFinished(QObject *from)
 
 void Modbus::onRequestTimeout()
 {
-    qDebug() << "Modbus timeout";
+    qCDebug(linkLog) << "Modbus timeout";
     noteLoss(unanswered());
     abandonRequest(QModbusDevice::ConnectionError);
 }
@@ -372,7 +373,7 @@ void Modbus::onLineError(QModbusDevice::Error error)
         return;
     if (master.state() != QModbusDevice::ConnectedState)
         return;
-    qDebug() << "Modbus line lost:" << error << master.errorString();
+    qCDebug(linkLog) << "Modbus line lost:" << error << master.errorString();
     noteLoss(LinkLoss::AdapterGone);
     if (reply || (currentCommand && quietTimer.isActive()))
         abandonRequest(QModbusDevice::ConnectionError);

@@ -1,5 +1,7 @@
 #include "link/portdirectory.h"
 
+#include "link/linklog.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -112,24 +114,24 @@ QList<int> PortDirectory::update(const QList<Port> &systemPorts, const QString &
         const int n = eq > 0 ? entry.left(eq).trimmed().toInt(&ok) : 0;
         const QString path = eq > 0 ? extraPortPath(entry.mid(eq + 1).trimmed()) : QString();
         if (!ok || n < 1 || n > lastNumber || path.isEmpty()) {
-            qDebug() << "PortDirectory: skipped malformed ORVALIS_SERIAL_PORTS entry" << entry;
+            qCDebug(linkLog) << "PortDirectory: skipped malformed ORVALIS_SERIAL_PORTS entry" << entry;
             continue;
         }
         if (extra.contains(n) && locations.value(n) == path) {
-            qDebug() << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
-                     << "- given twice";
+            qCDebug(linkLog) << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
+                             << "- given twice";
             continue;
         }
         const auto owner = locations.constFind(n);
         if (owner != locations.constEnd() && owner.value() != path) {
-            qDebug() << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
-                     << "- number already used by" << owner.value();
+            qCDebug(linkLog) << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
+                             << "- number already used by" << owner.value();
             continue;
         }
         const auto known = numbers.constFind(path);
         if (known != numbers.constEnd() && known.value() != n) {
-            qDebug() << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
-                     << "- path already listed as" << known.value();
+            qCDebug(linkLog) << "PortDirectory: skipped ORVALIS_SERIAL_PORTS entry" << entry
+                             << "- path already listed as" << known.value();
             continue;
         }
         locations.insert(n, path);
@@ -163,7 +165,7 @@ QString PortDirectory::portName(int number)
     auto it = locations.constFind(number);
     if (it != locations.constEnd())
         return it.value();
-    qDebug() << "PortDirectory: no port numbered" << number;
+    qCDebug(linkLog) << "PortDirectory: no port numbered" << number;
 #endif
     return QStringLiteral("COM%1").arg(number);
 }

@@ -1,5 +1,6 @@
 #include "link/tmodbus.h"
 
+#include "link/linklog.h"
 #include "link/tsan.h"
 
 #include <QDebug>
@@ -60,7 +61,7 @@ void TModbus::onNextStepAvailable()
 {
     // A give without a matching wait would let the worker skip a later step.
     if (!stepExpected.exchange(false)) {
-        qDebug() << "TModbus: step given twice";
+        qCDebug(linkLog) << "TModbus: step given twice";
         return;
     }
     // Only the client reads the record of a client step, and it answers when
@@ -154,7 +155,7 @@ void TModbus::work()
                 cmd.setConnectResult(ProbeFailed);
                 if (!step([&] { emit disconnectDevice(); }))
                     return;
-                qDebug() << "TModbus: end cmd error " << state;
+                qCDebug(linkLog) << "TModbus: end cmd error " << state;
             }
             break;
         }
@@ -174,7 +175,7 @@ void TModbus::work()
             const int error = cmd.getError();
             if (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError) {
                 if (cmd.getKind() == Firmware)
-                    qDebug() << "Disconnect ?";
+                    qCDebug(linkLog) << "Disconnect ?";
                 if (!step([&] { emit disconnectDevice(); }))
                     return;
             }

@@ -3,6 +3,7 @@
 #include "backend/registertable.h"
 #include "link/modbuscommand.h"
 #include "link/tmodbus.h"
+#include "update/updatelog.h"
 
 #include <QDebug>
 #include <QFile>
@@ -70,25 +71,25 @@ bool FirmwareUpdate::readImage(const QString &fileName, QByteArray *image, FailR
     QFile file(fileName);
     // A FIFO or a device would block this thread on open or read.
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
-        qDebug() << "ERROR : open file fail";
+        qCDebug(updateLog) << "ERROR : open file fail";
         *why = FailReason::Unreadable;
         return false;
     }
     // An empty image passes the bootloader's length and CRC checks, yet is no application.
     if (file.size() == 0) {
-        qDebug() << "ERROR : empty image";
+        qCDebug(updateLog) << "ERROR : empty image";
         *why = FailReason::EmptyImage;
         return false;
     }
     if (file.size() > largestImage) {
-        qDebug() << "ERROR : image too large" << file.size();
+        qCDebug(updateLog) << "ERROR : image too large" << file.size();
         *why = FailReason::ImageTooLarge;
         return false;
     }
     const qint64 size = file.size();
     *image = file.read(size);
     if (image->size() != size) {
-        qDebug() << "ERROR : read file fail";
+        qCDebug(updateLog) << "ERROR : read file fail";
         *why = FailReason::Unreadable;
         return false;
     }
@@ -106,10 +107,10 @@ void FirmwareUpdate::start(const QString &name)
 void FirmwareUpdate::start(const QString &name, const QByteArray &data, FailReason why)
 {
     if (running) {
-        qDebug() << "FirmwareUpdate: an update is already running, start refused";
+        qCDebug(updateLog) << "FirmwareUpdate: an update is already running, start refused";
         return;
     }
-    qDebug() << "start";
+    qCDebug(updateLog) << "start";
     reason = FailReason::NoReason;
     sentBytes = 0;
     acknowledged = 0;
@@ -193,14 +194,14 @@ void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
 
     if (!running) {
         // A command still in the queue when the update failed.
-        qDebug() << "FirmwareUpdate: completion after the update ended ignored";
+        qCDebug(updateLog) << "FirmwareUpdate: completion after the update ended ignored";
         emit processCmdEnd();
         return;
     }
 
     if (error != QModbusDevice::NoError) {
-        qDebug() << "FirmwareUpdate::commandFinish - CMD FINISH with error"
-                 << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
+        qCDebug(updateLog) << "FirmwareUpdate::commandFinish - CMD FINISH with error"
+                           << QMetaEnum::fromType<QModbusDevice::Error>().valueToKey(error);
         fail(error == QModbusDevice::ProtocolError      ? FailReason::ModuleRefused
              : error == QModbusDevice::ReplyAbortedError ? FailReason::Cancelled
                                                          : FailReason::LinkLost);
@@ -210,40 +211,40 @@ void FirmwareUpdate::commandFinish(ModbusCommand *cmd)
 
     switch (address) {
     case M_REG_RESET:
-        qDebug() << "End reset wait 1s";
+        qCDebug(updateLog) << "End reset wait 1s";
         waitTimer.start();
         break;
     case M_REG_STATUS:
         if (!endSent) {
             if (status == 1) {
-                qDebug() << "End status " << status;
+                qCDebug(updateLog) << "End status " << status;
                 post(M_REG_CHECKSUM_MSB, {quint16(checksum >> 16)});
             } else {
-                qDebug() << "Error state bootloader";
+                qCDebug(updateLog) << "Error state bootloader";
                 fail(FailReason::NoBootloader);
             }
         } else if (status == 0) {
-            qDebug() << "Success update";
+            qCDebug(updateLog) << "Success update";
             finish(true);
         } else {
-            qDebug() << "Error state application";
+            qCDebug(updateLog) << "Error state application";
             fail(FailReason::ImageRejected);
         }
         break;
     case M_REG_CHECKSUM_MSB:
-        qDebug() << "End M_REG_CHECKSUM_MSB ";
+        qCDebug(updateLog) << "End M_REG_CHECKSUM_MSB ";
         post(M_REG_CHECKSUM_LSB, {quint16(checksum & 0xFFFF)});
         break;
     case M_REG_CHECKSUM_LSB:
-        qDebug() << "End M_REG_CHECKSUM_LSB ";
+        qCDebug(updateLog) << "End M_REG_CHECKSUM_LSB ";
         post(M_REG_APP_LENGTH_MSB, {quint16(appLength >> 16)});
         break;
     case M_REG_APP_LENGTH_MSB:
-        qDebug() << "End M_REG_APP_LENGTH_MSB ";
+        qCDebug(updateLog) << "End M_REG_APP_LENGTH_MSB ";
         post(M_REG_APP_LENGTH_LSB, {quint16(appLength & 0xFFFF)});
         break;
     case M_REG_APP_LENGTH_LSB:
-        qDebug() << "End M_REG_APP_LENGTH_LSB ";
+        qCDebug(updateLog) << "End M_REG_APP_LENGTH_LSB ";
         sendNextBlock();
         break;
     case M_REG_APP_DATA:
@@ -259,7 +260,7 @@ void FirmwareUpdate::onWaitResetEnd()
 {
     if (!running)
         return;
-    qDebug() << "onWaitResetEnd";
+    qCDebug(updateLog) << "onWaitResetEnd";
     postStatusCheck();
 }
 

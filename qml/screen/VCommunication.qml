@@ -151,11 +151,11 @@ VScrollContent {
 
                 VSeparator {}
 
-                // "Synchronized" and "No synchronization" come untranslated from backend.
+                // backend gives the English text (context Backend), as the command line prints it.
                 VLineLabel {
                     objectName: "synchronization"
                     label: qsTr("Synchronization")
-                    txtValue: backend.synchronization
+                    txtValue: qsTranslate("Backend", backend.synchronization)
                 }
 
                 VLineLabel {

@@ -306,6 +306,14 @@
         <source>The module is in its bootloader: its settings cannot be read.</source>
         <translation>Das Modul ist in seinem Bootloader: Seine Einstellungen können nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>Synchronized</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>No synchronization</source>
+        <translation>Keine Synchronisation</translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>

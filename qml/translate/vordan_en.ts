@@ -306,6 +306,14 @@
         <source>The module is in its bootloader: its settings cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Synchronized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusMonitor</name>

@@ -161,9 +161,9 @@ class VirtualModuleTest(unittest.TestCase):
         self.data = tempfile.TemporaryDirectory()
         self.addCleanup(self.data.cleanup)
 
-    def cli(self, *args, timeout=60):
+    def cli(self, *args, timeout=60, env=None):
         return run_cli("--port", PORT, *args, ports=f"{PORT}={self.m.tool_end}",
-                       env={"XDG_DATA_HOME": self.data.name}, timeout=timeout)
+                       env={"XDG_DATA_HOME": self.data.name, **(env or {})}, timeout=timeout)
 
     def path(self, name):
         return os.path.join(self.m.dir, name)
@@ -362,6 +362,18 @@ class ReadTest(VirtualModuleTest):
         self.assertIn("FSD ID:\n", result.stdout)
         self.assertIn("Module serial number: ", result.stdout)
         self.assertIn("FSD ID: not read (refused by the module", result.stderr)
+
+
+    def test_logging_rules_keep_one_layer(self):
+        # What a technician sends with a fault report: one layer's lines and no other's.
+        for layer in ("link", "backend"):
+            with self.subTest(layer=layer):
+                result = self.cli("read", "home", env={"QT_LOGGING_RULES": f"orvalis.*=false;orvalis.{layer}=true",
+                                                       "QT_MESSAGE_PATTERN": "log %{category}: %{message}"})
+                self.assertEqual(result.returncode, 0, result.stderr)
+                categories = {line[4:].partition(":")[0] for line in result.stderr.splitlines()
+                              if line.startswith("log ")}
+                self.assertEqual(categories, {f"orvalis.{layer}"}, result.stderr)
 
 
 class UpdateTest(VirtualModuleTest):

@@ -1,5 +1,7 @@
 #include "teststartup.h"
 
+#include "app/version.h"
+
 #include <QProcess>
 #include <QtTest>
 
@@ -58,7 +60,7 @@ Window {
 }
 )", stored);
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(run.output.contains(QStringLiteral("seen %1 1.0.13 false").arg(language)),
+    QVERIFY2(run.output.contains(QStringLiteral("seen %1 " ORVALIS_VERSION " false").arg(language)),
              qPrintable(run.output));
     // The worker thread is stopped before its objects go: nothing complains at exit.
     for (const char *complaint : {"Destroyed while thread", "Timers cannot", "Cannot send events",

@@ -3,11 +3,15 @@ import QtQuick.Layouts 1.15
 import "qrc:/screen"
 import "qrc:/popup"
 
-// The main window's frame with the real menu, top bar, connection and settings
-// pages and popups, and stand-ins for the pages of later work whose answers
-// the tests choose.
+// The main window's frame (qml/mainApp.qml) for the page tests: the real menu,
+// top bar, connection page and popups. The pages named in `realPages` are the
+// program's own, the others stand-ins whose answers the tests choose. Pages and
+// popups reach each other by these names, as in the window.
 Item {
     id: harness
+
+    // Any of "main", "communication", "measurement", "alarm", "settings", "charts".
+    property var realPages: []
 
     property int textFontSize: 16
     property int textErrorFontSize: 11
@@ -18,14 +22,21 @@ Item {
     property alias topBar: top_bar
     property alias pages: pageController
     property alias connexionPage: connexionPage
-    property alias mainPage: mainPage
-    property alias communicationPage: communicationPage
-    property alias settingsPage: settingsPage
-    property alias chartsPage: chartsPage
+    readonly property Item mainPage: mainSlot.item
+    readonly property Item communicationPage: communicationSlot.item
+    readonly property Item measurementPage: measurementSlot.item
+    readonly property Item alarmPage: alarmSlot.item
+    readonly property Item settingsPage: settingsSlot.item
+    readonly property Item chartsPage: chartsSlot.item
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
     property alias popupBusMonitor: popupBusMonitor
+    property alias popupFirmwareUpdate: popupFirmwareUpdate
     property alias notice: notice
+
+    function pageOrStandIn(name, real) {
+        return realPages.indexOf(name) >= 0 ? real : standIn
+    }
 
     width: 1024
     height: 768
@@ -56,16 +67,25 @@ Item {
         currentIndex: 0
 
         VConnexion { id: connexionPage }
-        StandInPage { id: mainPage }
-        StandInPage { id: communicationPage }
-        Item { id: measurementPage }
-        Item { id: alarmPage }
-        VSettings { id: settingsPage }
-        StandInPage { id: chartsPage }
+        Loader { id: mainSlot; sourceComponent: pageOrStandIn("main", realMain) }
+        Loader { id: communicationSlot; sourceComponent: pageOrStandIn("communication", realCommunication) }
+        Loader { id: measurementSlot; sourceComponent: pageOrStandIn("measurement", realMeasurement) }
+        Loader { id: alarmSlot; sourceComponent: pageOrStandIn("alarm", realAlarm) }
+        Loader { id: settingsSlot; sourceComponent: pageOrStandIn("settings", realSettings) }
+        Loader { id: chartsSlot; sourceComponent: pageOrStandIn("charts", realCharts) }
     }
+
+    Component { id: realMain; VMain {} }
+    Component { id: realCommunication; VCommunication {} }
+    Component { id: realMeasurement; VMeasurement {} }
+    Component { id: realAlarm; VAlarm {} }
+    Component { id: realSettings; VSettings {} }
+    Component { id: realCharts; VCharts {} }
+    Component { id: standIn; StandInPage {} }
 
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
     VPopupBusMonitor { id: popupBusMonitor }
+    VPopupFirmwareUpdate { id: popupFirmwareUpdate }
     VNotice { id: notice }
 }

@@ -5,8 +5,9 @@ Item {
     width: 1024
     height: 768
 
-    MeasurementHarness {
+    Harness {
         id: h
+        realPages: ["measurement", "alarm", "settings"]
         anchors.fill: parent
     }
 

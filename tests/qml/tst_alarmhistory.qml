@@ -8,8 +8,9 @@ Item {
     width: 1024
     height: 768
 
-    MeasurementHarness {
+    Harness {
         id: h
+        realPages: ["measurement", "alarm", "settings"]
         anchors.fill: parent
     }
 

@@ -10,6 +10,7 @@ Item {
 
     Harness {
         id: h
+        realPages: ["settings"]
         anchors.fill: parent
     }
 

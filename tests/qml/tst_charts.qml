@@ -11,8 +11,9 @@ Item {
     width: 1024
     height: 768
 
-    ChartsHarness {
+    Harness {
         id: h
+        realPages: ["charts"]
         anchors.fill: parent
     }
 

@@ -5,8 +5,9 @@ Item {
     width: 1024
     height: 768
 
-    MainHarness {
+    Harness {
         id: h
+        realPages: ["main", "communication"]
         anchors.fill: parent
     }
 

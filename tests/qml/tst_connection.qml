@@ -7,6 +7,7 @@ Item {
 
     Harness {
         id: h
+        realPages: ["settings"]
         anchors.fill: parent
     }
 

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtTest 1.2
-import "qrc:/popup"
 
 // Every file dialog of the program, each used twice in a row with two
 // different files through the dialog Qt shows where the platform has none
@@ -10,23 +9,14 @@ import "qrc:/popup"
 Item {
     id: root
 
-    // What the firmware popup reads from the main window.
-    property int textFontSize: 16
-    property int textErrorFontSize: 11
-    property int titleFontSize: 25
-    property int titlePopupFontSize: 19
-    readonly property var popupWaiting: h.popupWaiting
-    readonly property var popupAlert: h.popupAlert
-
     width: 1024
     height: 768
 
-    MeasurementHarness {
+    Harness {
         id: h
+        realPages: ["measurement", "alarm", "settings"]
         anchors.fill: parent
     }
-
-    VPopupFirmwareUpdate { id: firmware }
 
     SignalSpy { id: settingsEnded; target: backend; signalName: "moduleSettingsEnd" }
 
@@ -34,7 +24,8 @@ Item {
         name: "FileDialogs"
         when: windowShown
 
-        property var settingsPage: h.pages.children[5]
+        property var settingsPage: h.settingsPage
+        property var firmware: h.popupFirmwareUpdate
         property var result: findChild(settingsPage, "popupSettingsFile")
         property var busPopup: h.popupBusMonitor
         property var dialogs: [findChild(settingsPage, "settingsFileDialog"), findChild(firmware, "firmwareFileDialog"),

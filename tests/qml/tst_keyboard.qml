@@ -9,6 +9,7 @@ Item {
 
     Harness {
         id: h
+        realPages: ["settings"]
         width: parent.width
         height: parent.height
     }

@@ -1,89 +1,48 @@
 import QtQuick 2.15
-import QtQuick.Layouts 1.15
 import QtTest 1.2
-import "qrc:/screen"
-import "qrc:/popup"
 
 // A link lost while connected: the alert names the cause, and every page of
 // the module's values greys them and says when they were read, until the
 // next connect.
 Item {
-    id: harness
-
-    property int textFontSize: 16
-    property int textErrorFontSize: 11
-    property int titleFontSize: 25
-    property int titlePopupFontSize: 19
-
     width: 1024
     height: 768
 
-    VMenu {
-        id: menu
-        anchors.left: parent.left
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        width: 200
+    Harness {
+        id: h
+        realPages: ["main", "communication", "measurement", "alarm"]
+        anchors.fill: parent
     }
-
-    VTop {
-        id: top_bar
-        anchors.left: menu.right
-        anchors.right: parent.right
-        anchors.top: parent.top
-        height: 85
-    }
-
-    StackLayout {
-        id: pageController
-        anchors.left: menu.right
-        anchors.right: parent.right
-        anchors.top: top_bar.bottom
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 50
-
-        VConnexion { id: connexionPage }
-        VMain { id: mainPage }
-        VCommunication { id: communicationPage }
-        VMeasurement { id: measurementPage }
-        VAlarm { id: alarmPage }
-        Item { id: settingsPage }
-        Item { id: chartsPage }
-    }
-
-    VPopupWaiting { id: popupWaiting }
-    VPopupAlert { id: popupAlert }
-    VPopupFirmwareUpdate { id: popupFirmwareUpdate }
 
     TestCase {
         name: "LinkLoss"
         when: windowShown
 
         // Menu entry and page of each page that shows the module's values.
-        readonly property var valuePages: [["entryMain", mainPage], ["entryCommunication", communicationPage],
-                                           ["entryMeasurement", measurementPage], ["entryAlarm", alarmPage]]
+        readonly property var valuePages: [["entryMain", h.mainPage], ["entryCommunication", h.communicationPage],
+                                           ["entryMeasurement", h.measurementPage], ["entryAlarm", h.alarmPage]]
 
         function press(name) {
-            mouseClick(findChild(menu, name))
-            tryCompare(popupWaiting, "visible", false, 5000)
+            mouseClick(findChild(h.menu, name))
+            tryCompare(h.popupWaiting, "visible", false, 5000)
         }
 
         function connectToModule() {
             press("entryConnection")
-            findChild(connexionPage, "portSelector").currentIndex = backend.lstDevices.indexOf(moduleLine.portNumber)
-            mouseClick(findChild(connexionPage, "connectButton"))
+            findChild(h.connexionPage, "portSelector").currentIndex = backend.lstDevices.indexOf(moduleLine.portNumber)
+            mouseClick(findChild(h.connexionPage, "connectButton"))
             tryCompare(backend, "connectionState", true, 5000)
-            tryCompare(popupWaiting, "visible", false, 5000)
+            tryCompare(h.popupWaiting, "visible", false, 5000)
         }
 
         // The alert of a lost link, closed with its OK button; its detail.
         function lossAlert(ms) {
-            tryCompare(popupAlert, "visible", true, ms)
-            compare(popupAlert.title, "Communication error")
-            compare(popupAlert.message, "Error during the communication with the module. Please check wires connection.")
-            var detail = popupAlert.detail
-            mouseClick(findChild(popupAlert.contentItem, "okButton"))
-            tryCompare(popupAlert, "visible", false)
+            tryCompare(h.popupAlert, "visible", true, ms)
+            compare(h.popupAlert.title, "Communication error")
+            compare(h.popupAlert.message, "Error during the communication with the module. Please check wires connection.")
+            var detail = h.popupAlert.detail
+            mouseClick(findChild(h.popupAlert.contentItem, "okButton"))
+            tryCompare(h.popupAlert, "visible", false)
             return detail
         }
 
@@ -104,15 +63,15 @@ Item {
         }
 
         function cleanup() {
-            if (popupAlert.visible)
-                popupAlert.close()
+            if (h.popupAlert.visible)
+                h.popupAlert.close()
             verify(moduleLine.plugAdapter())
             compare(moduleLine.command("silent off"), "ok")
             compare(moduleLine.command("corrupt off"), "ok")
             moduleLine.setWatchdogInterval(11000)
             if (backend.connectionState) {
                 press("entryConnection")
-                mouseClick(findChild(connexionPage, "connectButton"))
+                mouseClick(findChild(h.connexionPage, "connectButton"))
                 tryCompare(backend, "connectionState", false, 5000)
             }
             press("entryConnection")
@@ -140,7 +99,7 @@ Item {
             var stale = [true, expected, true]
             compare(pagesSeen(), [stale, stale, stale, stale])
             compare(backend.serialNumber, serial)
-            verify(!findChild(connexionPage, "staleNotice").visible)
+            verify(!findChild(h.connexionPage, "staleNotice").visible)
 
             // Plugged in and connected again: live once more.
             verify(moduleLine.plugAdapter())
@@ -149,11 +108,11 @@ Item {
 
             // A disconnect leaves them stale too, without a cause.
             press("entryConnection")
-            mouseClick(findChild(connexionPage, "connectButton"))
+            mouseClick(findChild(h.connexionPage, "connectButton"))
             tryCompare(backend, "connectionState", false, 5000)
-            verify(!popupAlert.visible)
+            verify(!h.popupAlert.visible)
             press("entryMeasurement")
-            verify(/^Not live: last read at .*\. Not connected\.$/.test(findChild(measurementPage, "staleNotice").text))
+            verify(/^Not live: last read at .*\. Not connected\.$/.test(findChild(h.measurementPage, "staleNotice").text))
         }
 
         // The two causes the line shows in the answers. Garbled answers reach
@@ -176,7 +135,7 @@ Item {
             compare(moduleLine.command(data.command), "ok")
             var detail = lossAlert(data.within)
             verify(detail.indexOf(data.detail) === 0, detail)
-            var notice = findChild(alarmPage, "staleNotice")
+            var notice = findChild(h.alarmPage, "staleNotice")
             verify(notice.visible)
             verify(notice.text.indexOf("(" + data.cause + ").") > 0, notice.text)
         }

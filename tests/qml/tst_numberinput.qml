@@ -11,7 +11,10 @@ Item {
 
     Component {
         id: harnessComponent
-        MainHarness { anchors.fill: parent }
+        Harness {
+            realPages: ["main", "communication"]
+            anchors.fill: parent
+        }
     }
 
     // Puts text on the clipboard, and takes the focus off a field.

@@ -63,6 +63,29 @@ Item {
             compare(names, [true, true])
         }
 
+        // The module's clock state comes from backend in English: the page shows it
+        // in the language of the moment, also after a switch.
+        function test_synchronizationState_data() {
+            return [
+                {tag: "synchronized", state: "Synchronized", german: "Synchronisiert"},
+                {tag: "not synchronized", state: "No synchronization", german: "Keine Synchronisation"},
+                {tag: "not read", state: "", german: ""}
+            ]
+        }
+
+        function test_synchronizationState(data) {
+            var row = findChild(item("communicationPage"), "synchronization")
+            choose(1)
+            backend.synchronization = data.state
+            compare(row.txtValue, data.german)
+            choose(0)
+            compare(row.txtValue, data.state)
+            choose(1)
+            compare(row.txtValue, data.german)
+            choose(0)
+            backend.synchronization = ""
+        }
+
         function test_germanAndBack() {
             choose(1)
             compare(window.title, "Orvalis Software")

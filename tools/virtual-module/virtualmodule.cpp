@@ -6,9 +6,13 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QLoggingCategory>
 #include <QModbusPdu>
 #include <QRandomGenerator>
 #include <QSerialPort>
+
+// The virtual module's own lines, apart from the tool's layers when both log to one terminal.
+Q_LOGGING_CATEGORY(moduleLog, "orvalis.virtualmodule")
 
 namespace {
 
@@ -383,8 +387,8 @@ void VirtualModule::finishTransfer(const Bootloader::WriteResult &result)
         if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
             out.write(m_bootloader.closedImage());
         else
-            qWarning("cannot write image to %s: %s", qPrintable(m_imageOutput),
-                     qPrintable(out.errorString()));
+            qCWarning(moduleLog, "cannot write image to %s: %s", qPrintable(m_imageOutput),
+                      qPrintable(out.errorString()));
     }
     if (result.verified)
         startReset(Mode::Application, true);

@@ -1,0 +1,3 @@
+#include "backend/backendlog.h"
+
+Q_LOGGING_CATEGORY(backendLog, "orvalis.backend")

@@ -1,0 +1,3 @@
+#include "diagnostics/diagnosticslog.h"
+
+Q_LOGGING_CATEGORY(diagnosticsLog, "orvalis.diagnostics")

@@ -1,0 +1,3 @@
+#include "update/updatelog.h"
+
+Q_LOGGING_CATEGORY(updateLog, "orvalis.update")

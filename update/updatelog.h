@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// "orvalis.update", the firmware update's log. Each layer logs under a category of
+// its own, so that QT_LOGGING_RULES can turn one on alone.
+Q_DECLARE_LOGGING_CATEGORY(updateLog)
