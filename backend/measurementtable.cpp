@@ -57,46 +57,65 @@ struct Row {
     std::initializer_list<const char *> symbols;
 };
 
-const std::initializer_list<const char *> phases = {QT_TRANSLATE_NOOP("VMeasurement", "Phase 1"), QT_TRANSLATE_NOOP("VMeasurement", "Phase 2"), QT_TRANSLATE_NOOP("VMeasurement", "Phase 3")};
-const std::initializer_list<const char *> lines = {QT_TRANSLATE_NOOP("VMeasurement", "L1"), QT_TRANSLATE_NOOP("VMeasurement", "L2"), QT_TRANSLATE_NOOP("VMeasurement", "L3"), QT_TRANSLATE_NOOP("VMeasurement", "Neutral")};
+const std::initializer_list<const char *> phases
+    = {QT_TRANSLATE_NOOP("VMeasurement", "Phase 1"), QT_TRANSLATE_NOOP("VMeasurement", "Phase 2"),
+       QT_TRANSLATE_NOOP("VMeasurement", "Phase 3")};
+const std::initializer_list<const char *> lines
+    = {QT_TRANSLATE_NOOP("VMeasurement", "L1"), QT_TRANSLATE_NOOP("VMeasurement", "L2"),
+       QT_TRANSLATE_NOOP("VMeasurement", "L3"), QT_TRANSLATE_NOOP("VMeasurement", "Neutral")};
 const std::initializer_list<const char *> currents = {"I1", "I2", "I3", "IN"};
-const std::initializer_list<const char *> activeHeads = {QT_TRANSLATE_NOOP("VMeasurement", "ΣP"), QT_TRANSLATE_NOOP("VMeasurement", "P1"), QT_TRANSLATE_NOOP("VMeasurement", "P2"), QT_TRANSLATE_NOOP("VMeasurement", "P3")};
+const std::initializer_list<const char *> activeHeads
+    = {QT_TRANSLATE_NOOP("VMeasurement", "ΣP"), QT_TRANSLATE_NOOP("VMeasurement", "P1"),
+       QT_TRANSLATE_NOOP("VMeasurement", "P2"), QT_TRANSLATE_NOOP("VMeasurement", "P3")};
 const std::initializer_list<const char *> active = {"P total", "P1", "P2", "P3"};
-const std::initializer_list<const char *> reactiveHeads = {QT_TRANSLATE_NOOP("VMeasurement", "ΣQ"), QT_TRANSLATE_NOOP("VMeasurement", "Q1"), QT_TRANSLATE_NOOP("VMeasurement", "Q2"), QT_TRANSLATE_NOOP("VMeasurement", "Q3")};
+const std::initializer_list<const char *> reactiveHeads
+    = {QT_TRANSLATE_NOOP("VMeasurement", "ΣQ"), QT_TRANSLATE_NOOP("VMeasurement", "Q1"),
+       QT_TRANSLATE_NOOP("VMeasurement", "Q2"), QT_TRANSLATE_NOOP("VMeasurement", "Q3")};
 const std::initializer_list<const char *> reactive = {"Q total", "Q1", "Q2", "Q3"};
 
 // The extremes list holds (max, min) pairs for the powers.
 const Row rows[] = {
-    {"fuses", QT_TRANSLATE_NOOP("VMeasurement", "Fuses status"), Statistic::Instant, "fusesStatus", {0, 1, 2}, phases,
-     {"Fuse L1 blown", "Fuse L2 blown", "Fuse L3 blown"}},
-    {"current", QT_TRANSLATE_NOOP("VMeasurement", "Current"), Statistic::Instant, "intensity", {0, 1, 2, 3}, lines, currents},
-    {"currentMean", QT_TRANSLATE_NOOP("VMeasurement", "Current mean"), Statistic::Mean, "intensityMean", {0, 1, 2, 3}, lines, currents},
-    {"currentMin", QT_TRANSLATE_NOOP("VMeasurement", "Current min"), Statistic::Min, "intensityMin", {0, 1, 2, 3}, lines, currents},
-    {"currentMax", QT_TRANSLATE_NOOP("VMeasurement", "Current max"), Statistic::Max, "intensityMin", {4, 5, 6, 7}, lines, currents},
+    {"fuses", QT_TRANSLATE_NOOP("VMeasurement", "Fuses status"), Statistic::Instant, "fusesStatus", {0, 1, 2},
+     phases, {"Fuse L1 blown", "Fuse L2 blown", "Fuse L3 blown"}},
+    {"current", QT_TRANSLATE_NOOP("VMeasurement", "Current"), Statistic::Instant, "intensity", {0, 1, 2, 3}, lines,
+     currents},
+    {"currentMean", QT_TRANSLATE_NOOP("VMeasurement", "Current mean"), Statistic::Mean, "intensityMean",
+     {0, 1, 2, 3}, lines, currents},
+    {"currentMin", QT_TRANSLATE_NOOP("VMeasurement", "Current min"), Statistic::Min, "intensityMin", {0, 1, 2, 3},
+     lines, currents},
+    {"currentMax", QT_TRANSLATE_NOOP("VMeasurement", "Current max"), Statistic::Max, "intensityMin", {4, 5, 6, 7},
+     lines, currents},
     {"cosPhi", QT_TRANSLATE_NOOP("VMeasurement", "Cosphi"), Statistic::Instant, "currentPhi", {0, 1, 2}, phases,
      {"cos phi 1", "cos phi 2", "cos phi 3"}},
-    // One row on the page, which gives it no label.
-    {"voltage", QT_TRANSLATE_NOOP("VMeasurement", "Voltage"), Statistic::Instant, "voltageValuesN", {0, 1, 2}, {QT_TRANSLATE_NOOP("VMeasurement", "V1N"), QT_TRANSLATE_NOOP("VMeasurement", "V2N"), QT_TRANSLATE_NOOP("VMeasurement", "V3N")},
+    // One row on the page, which gives it no label: this one is orvalis-cli's.
+    {"voltage", "Voltage", Statistic::Instant, "voltageValuesN", {0, 1, 2},
+     {QT_TRANSLATE_NOOP("VMeasurement", "V1N"), QT_TRANSLATE_NOOP("VMeasurement", "V2N"),
+      QT_TRANSLATE_NOOP("VMeasurement", "V3N")},
      {"U1N", "U2N", "U3N"}},
-    {"voltage", QT_TRANSLATE_NOOP("VMeasurement", "Voltage"), Statistic::Instant, "voltageValues", {0, 1, 2}, {QT_TRANSLATE_NOOP("VMeasurement", "V12"), QT_TRANSLATE_NOOP("VMeasurement", "V23"), QT_TRANSLATE_NOOP("VMeasurement", "V31")},
+    {"voltage", "Voltage", Statistic::Instant, "voltageValues", {0, 1, 2},
+     {QT_TRANSLATE_NOOP("VMeasurement", "V12"), QT_TRANSLATE_NOOP("VMeasurement", "V23"),
+      QT_TRANSLATE_NOOP("VMeasurement", "V31")},
      {"U12", "U23", "U31"}},
-    {"active", QT_TRANSLATE_NOOP("VMeasurement", "Active Power"), Statistic::Instant, "activeReactivePower", {0, 2, 3, 4}, activeHeads, active},
-    {"activeMean", QT_TRANSLATE_NOOP("VMeasurement", "Active Power mean"), Statistic::Mean, "activeReactivePowerMean", {0, 2, 3, 4}, activeHeads,
-     active},
-    {"activeMin", QT_TRANSLATE_NOOP("VMeasurement", "Active Power min"), Statistic::Min, "activeReactivePowerMin", {1, 5, 7, 9}, activeHeads, active},
-    {"activeMax", QT_TRANSLATE_NOOP("VMeasurement", "Active Power max"), Statistic::Max, "activeReactivePowerMin", {0, 4, 6, 8}, activeHeads, active},
-    {"reactive", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power"), Statistic::Instant, "activeReactivePower", {1, 5, 6, 7}, reactiveHeads,
-     reactive},
-    {"reactiveMean", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power mean"), Statistic::Mean, "activeReactivePowerMean", {1, 5, 6, 7},
-     reactiveHeads, reactive},
-    {"reactiveMin", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power min"), Statistic::Min, "activeReactivePowerMin", {3, 11, 13, 15},
-     reactiveHeads, reactive},
-    {"reactiveMax", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power max"), Statistic::Max, "activeReactivePowerMin", {2, 10, 12, 14},
-     reactiveHeads, reactive},
-    {"meanTime", QT_TRANSLATE_NOOP("VMeasurement", "Time and date of mean values"), Statistic::Mean, "timeAndDateOfMeanValues", {-1}, {""},
-     {"Mean values time"}},
-    {"temperature", QT_TRANSLATE_NOOP("VMeasurement", "Temperature Measurement"), Statistic::Instant, "temperatureMeasurement", {-1}, {""},
-     {"Temperature"}},
+    {"active", QT_TRANSLATE_NOOP("VMeasurement", "Active Power"), Statistic::Instant, "activeReactivePower",
+     {0, 2, 3, 4}, activeHeads, active},
+    {"activeMean", QT_TRANSLATE_NOOP("VMeasurement", "Active Power mean"), Statistic::Mean,
+     "activeReactivePowerMean", {0, 2, 3, 4}, activeHeads, active},
+    {"activeMin", QT_TRANSLATE_NOOP("VMeasurement", "Active Power min"), Statistic::Min, "activeReactivePowerMin",
+     {1, 5, 7, 9}, activeHeads, active},
+    {"activeMax", QT_TRANSLATE_NOOP("VMeasurement", "Active Power max"), Statistic::Max, "activeReactivePowerMin",
+     {0, 4, 6, 8}, activeHeads, active},
+    {"reactive", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power"), Statistic::Instant, "activeReactivePower",
+     {1, 5, 6, 7}, reactiveHeads, reactive},
+    {"reactiveMean", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power mean"), Statistic::Mean,
+     "activeReactivePowerMean", {1, 5, 6, 7}, reactiveHeads, reactive},
+    {"reactiveMin", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power min"), Statistic::Min,
+     "activeReactivePowerMin", {3, 11, 13, 15}, reactiveHeads, reactive},
+    {"reactiveMax", QT_TRANSLATE_NOOP("VMeasurement", "Reactive Power max"), Statistic::Max,
+     "activeReactivePowerMin", {2, 10, 12, 14}, reactiveHeads, reactive},
+    {"meanTime", QT_TRANSLATE_NOOP("VMeasurement", "Time and date of mean values"), Statistic::Mean,
+     "timeAndDateOfMeanValues", {-1}, {""}, {"Mean values time"}},
+    {"temperature", QT_TRANSLATE_NOOP("VMeasurement", "Temperature Measurement"), Statistic::Instant,
+     "temperatureMeasurement", {-1}, {""}, {"Temperature"}},
 };
 
 // The field `steps` fields after the one named, in the block's order.
@@ -124,10 +143,11 @@ QVector<Quantity> makeTable()
         auto symbol = r.symbols.begin();
         for (int element : r.elements) {
             const bool single = element < 0;
-            table.append({QLatin1String(r.key), QString::fromUtf8(r.label), QString::fromUtf8(*head++),
-                          QString::fromLatin1(*symbol++) + QLatin1String(single ? "" : qualifiers[int(r.statistic)]), r.statistic,
-                          QLatin1String(r.property), element, block, fieldOf(block, p.firstField, qMax(element, 0)),
-                          p.decimals});
+            const QString name = QString::fromLatin1(*symbol++)
+                                 + QLatin1String(single ? "" : qualifiers[int(r.statistic)]);
+            table.append({QLatin1String(r.key), QString::fromUtf8(r.label), QString::fromUtf8(*head++), name,
+                          r.statistic, QLatin1String(r.property), element, block,
+                          fieldOf(block, p.firstField, qMax(element, 0)), p.decimals});
         }
     }
     return table;
