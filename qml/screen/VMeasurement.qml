@@ -64,6 +64,18 @@ VScrollContent {
         return [labelOf(key)].concat(valuesOf(key))
     }
 
+    // The value row `key` of the measurement table, named after it.
+    component ValueRow: VLineTable {
+        property string key
+        objectName: key + "Row"
+        labelUnit: page.unitOf(key)
+        arrayValue: page.row(key)
+    }
+    component PowerRow: ValueRow {
+        cellFirstWidth: 200
+        cellWidth: 80
+    }
+
     content: VPanel {
         bottomMargin: 10
         spacing: 5
@@ -77,10 +89,9 @@ VScrollContent {
                     cellFirstWidth: 220
                     arrayValue: page.headsOf("fuses")
                 }
-                VLineTable {
-                    objectName: "fusesRow"
+                ValueRow {
+                    key: "fuses"
                     cellFirstWidth: 220
-                    arrayValue: page.row("fuses")
                 }
             }
         }
@@ -93,26 +104,10 @@ VScrollContent {
                     isHeader: true
                     arrayValue: page.headsOf("current")
                 }
-                VLineTable {
-                    objectName: "currentRow"
-                    labelUnit: page.unitOf("current")
-                    arrayValue: page.row("current")
-                }
-                VLineTable {
-                    objectName: "currentMeanRow"
-                    labelUnit: page.unitOf("currentMean")
-                    arrayValue: page.row("currentMean")
-                }
-                VLineTable {
-                    objectName: "currentMinRow"
-                    labelUnit: page.unitOf("currentMin")
-                    arrayValue: page.row("currentMin")
-                }
-                VLineTable {
-                    objectName: "currentMaxRow"
-                    labelUnit: page.unitOf("currentMax")
-                    arrayValue: page.row("currentMax")
-                }
+                ValueRow { key: "current" }
+                ValueRow { key: "currentMean" }
+                ValueRow { key: "currentMin" }
+                ValueRow { key: "currentMax" }
 
                 VSeparator {}
 
@@ -120,10 +115,7 @@ VScrollContent {
                     isHeader: true
                     arrayValue: page.headsOf("cosPhi")
                 }
-                VLineTable {
-                    objectName: "cosPhiRow"
-                    arrayValue: page.row("cosPhi")
-                }
+                ValueRow { key: "cosPhi" }
             }
         }
 
@@ -157,35 +149,10 @@ VScrollContent {
                     cellWidth: 80
                     arrayValue: page.headsOf("active")
                 }
-                VLineTable {
-                    objectName: "activeRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("active")
-                    arrayValue: page.row("active")
-                }
-                VLineTable {
-                    objectName: "activeMeanRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("activeMean")
-                    arrayValue: page.row("activeMean")
-                }
-                // The extremes come as (max, min) pairs.
-                VLineTable {
-                    objectName: "activeMinRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("activeMin")
-                    arrayValue: page.row("activeMin")
-                }
-                VLineTable {
-                    objectName: "activeMaxRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("activeMax")
-                    arrayValue: page.row("activeMax")
-                }
+                PowerRow { key: "active" }
+                PowerRow { key: "activeMean" }
+                PowerRow { key: "activeMin" }
+                PowerRow { key: "activeMax" }
 
                 VSeparator {}
 
@@ -195,34 +162,10 @@ VScrollContent {
                     cellWidth: 80
                     arrayValue: page.headsOf("reactive")
                 }
-                VLineTable {
-                    objectName: "reactiveRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("reactive")
-                    arrayValue: page.row("reactive")
-                }
-                VLineTable {
-                    objectName: "reactiveMeanRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("reactiveMean")
-                    arrayValue: page.row("reactiveMean")
-                }
-                VLineTable {
-                    objectName: "reactiveMinRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("reactiveMin")
-                    arrayValue: page.row("reactiveMin")
-                }
-                VLineTable {
-                    objectName: "reactiveMaxRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: page.unitOf("reactiveMax")
-                    arrayValue: page.row("reactiveMax")
-                }
+                PowerRow { key: "reactive" }
+                PowerRow { key: "reactiveMean" }
+                PowerRow { key: "reactiveMin" }
+                PowerRow { key: "reactiveMax" }
             }
         }
 
