@@ -3,6 +3,7 @@
 #include "app/terminationwatch.h"
 #include "app/translate.h"
 #include "backend/backend.h"
+#include "backend/measurementtable.h"
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
@@ -737,34 +738,20 @@ QList<QPair<QString, QString>> CommandLine::pageValues() const
         add("Call monitoring time", number(b.callMonitoringTime(), "s"));
         add("Minimum time message", number(b.minimumTimeMessage(), "s"));
     } else if (page == QLatin1String("measurement")) {
-        // A table row: its title and columns, the values at `indexes`.
-        auto row = [&add](const QString &title, const QStringList &columns, const QStringList &values,
-                          const QVector<int> &indexes, const QString &unit) {
-            for (int i = 0; i < indexes.size(); ++i)
-                add(title + QLatin1Char(' ') + columns[i], withUnit(values.value(indexes[i]), unit));
-        };
-        const QStringList phases = {"phase 1", "phase 2", "phase 3"};
-        const QStringList lines = {"L1", "L2", "L3", "Neutral"};
-        const QStringList active = {"ΣP", "P1", "P2", "P3"};
-        const QStringList reactive = {"ΣQ", "Q1", "Q2", "Q3"};
-        row("Fuses status", phases, b.fusesStatus(), {0, 1, 2}, {});
-        row("Current", lines, b.intensity(), {0, 1, 2, 3}, "A");
-        row("Current mean", lines, b.intensityMean(), {0, 1, 2, 3}, "A");
-        row("Current min", lines, b.intensityMin(), {0, 1, 2, 3}, "A");
-        row("Current max", lines, b.intensityMin(), {4, 5, 6, 7}, "A");
-        row("Cosphi", phases, b.currentPhi(), {0, 1, 2}, {});
-        row("Voltage", {"V1N", "V2N", "V3N"}, b.voltageValuesN(), {0, 1, 2}, "V");
-        row("Voltage", {"V12", "V23", "V31"}, b.voltageValues(), {0, 1, 2}, "V");
-        row("Active Power", active, b.activeReactivePower(), {0, 2, 3, 4}, "W");
-        row("Active Power mean", active, b.activeReactivePowerMean(), {0, 2, 3, 4}, "W");
-        row("Active Power min", active, b.activeReactivePowerMin(), {1, 5, 7, 9}, "W");
-        row("Active Power max", active, b.activeReactivePowerMin(), {0, 4, 6, 8}, "W");
-        row("Reactive Power", reactive, b.activeReactivePower(), {1, 5, 6, 7}, "VAR");
-        row("Reactive Power mean", reactive, b.activeReactivePowerMean(), {1, 5, 6, 7}, "VAR");
-        row("Reactive Power min", reactive, b.activeReactivePowerMin(), {3, 11, 13, 15}, "VAR");
-        row("Reactive Power max", reactive, b.activeReactivePowerMin(), {2, 10, 12, 14}, "VAR");
-        add("Time and date of mean values", b.timeAndDateOfMeanValues());
-        add("Temperature Measurement", b.temperatureMeasurement());
+        // Each value under its row's label and column head; a phase reads as
+        // a word of the line ("Fuses status phase 1"). A property of one text
+        // carries its unit already.
+        for (const MeasurementTable::Quantity &q : MeasurementTable::quantities()) {
+            const QVariant shown = b.property(q.property.toLatin1().constData());
+            if (q.element < 0) {
+                add(q.label, shown.toString());
+                continue;
+            }
+            QString column = q.column;
+            if (column.startsWith(QLatin1String("Phase ")))
+                column[0] = column[0].toLower();
+            add(q.label + QLatin1Char(' ') + column, withUnit(shown.toStringList().value(q.element), q.unit()));
+        }
     } else {
         add("Module status", lamp(b.moduleStatus(), b.moduleStatusKnown(), "OK", "fault"));
         add("Fuse status L1", lamp(!b.fuseBlowL1(), b.fusesKnown(), "OK", "blown"));

@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "backend/backend.h"
+#include "backend/measurementtable.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
 #include "diagnostics/linkstate.h"
@@ -14,6 +15,7 @@
 void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
 {
     context->setContextProperty(QStringLiteral("backend"), backend);
+    context->setContextProperty(QStringLiteral("measurementTable"), new MeasurementTable(backend));
     // Owned by the Backend they watch, so they go with it.
     context->setContextProperty(QStringLiteral("measurementRecorder"), new MeasurementRecorder(backend, backend));
     context->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));

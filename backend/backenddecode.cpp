@@ -3,6 +3,7 @@
 #include "backend/backend.h"
 
 #include "backend/backendlog.h"
+#include "backend/measurementtable.h"
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
@@ -75,19 +76,19 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setFusesKnown(true);
         break;
     case M_REG_INSTANT_VALUES:
-        setIntensity(WordCodec::floatTexts(v, 0, 4, 2));
-        setActiveReactivePower(WordCodec::floatTexts(v, 8, 8, 1));
+        setIntensity(MeasurementTable::texts(QStringLiteral("intensity"), v));
+        setActiveReactivePower(MeasurementTable::texts(QStringLiteral("activeReactivePower"), v));
         break;
     case M_REG_MEAN_TIMESTAMP:
         setTimeAndDateOfMeanValues(WordCodec::dateTimeText(v[1], v[2], v[3]));
         break;
     case M_REG_MEAN_VALUES:
-        setIntensityMean(WordCodec::floatTexts(v, 0, 4, 2));
-        setActiveReactivePowerMean(WordCodec::floatTexts(v, 8, 8, 1));
+        setIntensityMean(MeasurementTable::texts(QStringLiteral("intensityMean"), v));
+        setActiveReactivePowerMean(MeasurementTable::texts(QStringLiteral("activeReactivePowerMean"), v));
         break;
     case M_REG_MIN_MAX_VALUES:
-        setIntensityMin(WordCodec::floatTexts(v, 0, 8, 2));
-        setActiveReactivePowerMin(WordCodec::floatTexts(v, 16, 16, 1));
+        setIntensityMin(MeasurementTable::texts(QStringLiteral("intensityMin"), v));
+        setActiveReactivePowerMin(MeasurementTable::texts(QStringLiteral("activeReactivePowerMin"), v));
         break;
     case M_COIL_ACTIVE_POWER_CALC:
         setActivePowerCalculatedOn(v[0] == 1);
@@ -106,14 +107,14 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setCallMonitoringTime(WordCodec::callMonitoringSeconds(v[11]));
         break;
     case M_REG_VOLTAGE_LN:
-        setVoltageValuesN(WordCodec::floatTexts(v, 0, 3, 2));
+        setVoltageValuesN(MeasurementTable::texts(QStringLiteral("voltageValuesN"), v));
         break;
     case M_REG_COS_PHI:
-        setCurrentPhi(WordCodec::floatTexts(v, 0, 3, 2));
+        setCurrentPhi(MeasurementTable::texts(QStringLiteral("currentPhi"), v));
         break;
     case M_REG_VOLTAGE_LL:
         setTemperatureMeasurement(QStringLiteral("%1°C").arg(WordCodec::dec(v[8])));
-        setVoltageValues(WordCodec::floatTexts(v, 0, 3, 2));
+        setVoltageValues(MeasurementTable::texts(QStringLiteral("voltageValues"), v));
         break;
     case M_REG_TEMPERATURE_THRESHOLD:
         setTemperatureThresholdValue(v[0]);
@@ -138,7 +139,9 @@ void Backend::showUnread(int address)
 {
     unread.insert(address);
     const QString err = QStringLiteral("Error");
-    auto errors = [&err](int n) { return QStringList(QVector<QString>(n, err).toList()); };
+    auto errors = [&err](const QString &property) {
+        return QStringList(QVector<QString>(MeasurementTable::elements(property), err).toList());
+    };
     switch (address) {
     case M_COIL_MODULE_STATUS:
         setModuleStatusKnown(false);
@@ -166,19 +169,19 @@ void Backend::showUnread(int address)
         setFusesKnown(false);
         break;
     case M_REG_INSTANT_VALUES:
-        setIntensity(errors(4));
-        setActiveReactivePower(errors(8));
+        setIntensity(errors(QStringLiteral("intensity")));
+        setActiveReactivePower(errors(QStringLiteral("activeReactivePower")));
         break;
     case M_REG_MEAN_TIMESTAMP:
         setTimeAndDateOfMeanValues(err);
         break;
     case M_REG_MEAN_VALUES:
-        setIntensityMean(errors(4));
-        setActiveReactivePowerMean(errors(8));
+        setIntensityMean(errors(QStringLiteral("intensityMean")));
+        setActiveReactivePowerMean(errors(QStringLiteral("activeReactivePowerMean")));
         break;
     case M_REG_MIN_MAX_VALUES:
-        setIntensityMin(errors(8));
-        setActiveReactivePowerMin(errors(16));
+        setIntensityMin(errors(QStringLiteral("intensityMin")));
+        setActiveReactivePowerMin(errors(QStringLiteral("activeReactivePowerMin")));
         break;
     case M_REG_CT_RATIO:
         setCtPhaseA1Int(-1);
@@ -193,13 +196,13 @@ void Backend::showUnread(int address)
         setCallMonitoringTime(-1);
         break;
     case M_REG_VOLTAGE_LN:
-        setVoltageValuesN(errors(3));
+        setVoltageValuesN(errors(QStringLiteral("voltageValuesN")));
         break;
     case M_REG_COS_PHI:
-        setCurrentPhi(errors(3));
+        setCurrentPhi(errors(QStringLiteral("currentPhi")));
         break;
     case M_REG_VOLTAGE_LL:
-        setVoltageValues(errors(3));
+        setVoltageValues(errors(QStringLiteral("voltageValues")));
         break;
     case M_REG_TEMPERATURE_THRESHOLD:
         setTemperatureThresholdValue(-1);

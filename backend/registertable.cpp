@@ -59,22 +59,33 @@ QVector<RegisterTable::Block> makeTable()
               {QT_TRANSLATE_NOOP("RegisterTable", "CT ratio phase 2"), 2, 1, "", 1, false, Packing::CtRatio},
               {QT_TRANSLATE_NOOP("RegisterTable", "CT ratio phase 3"), 4, 1, "", 1, false, Packing::CtRatio}}
         + shifted(thresholds, 6);
+    // The module's measured floats, in the order of its instant and mean
+    // blocks: the currents, the totals of the powers, then each phase's. The
+    // units are the measurement page's, translated with it.
+    const char *const amperes = QT_TRANSLATE_NOOP("VMeasurement", "A");
+    const char *const watts = QT_TRANSLATE_NOOP("VMeasurement", "W");
+    const char *const vars = QT_TRANSLATE_NOOP("VMeasurement", "VAR");
+    const char *const volts = QT_TRANSLATE_NOOP("VMeasurement", "V");
     const QVector<Field> measurements
         = floats({QT_TRANSLATE_NOOP("RegisterTable", "current L1"), QT_TRANSLATE_NOOP("RegisterTable", "current L2"),
                      QT_TRANSLATE_NOOP("RegisterTable", "current L3"), QT_TRANSLATE_NOOP("RegisterTable", "current N")},
-              "A")
+              amperes)
+        + shifted(floats({QT_TRANSLATE_NOOP("RegisterTable", "active power total")}, watts), 8)
+        + shifted(floats({QT_TRANSLATE_NOOP("RegisterTable", "reactive power total")}, vars), 10)
         + shifted(floats({QT_TRANSLATE_NOOP("RegisterTable", "active power L1"),
                              QT_TRANSLATE_NOOP("RegisterTable", "active power L2"),
-                             QT_TRANSLATE_NOOP("RegisterTable", "active power L3"),
-                             QT_TRANSLATE_NOOP("RegisterTable", "active power total")},
-                      "W"),
-            8)
+                             QT_TRANSLATE_NOOP("RegisterTable", "active power L3")},
+                      watts),
+            12)
         + shifted(floats({QT_TRANSLATE_NOOP("RegisterTable", "reactive power L1"),
                              QT_TRANSLATE_NOOP("RegisterTable", "reactive power L2"),
-                             QT_TRANSLATE_NOOP("RegisterTable", "reactive power L3"),
-                             QT_TRANSLATE_NOOP("RegisterTable", "reactive power total")},
-                      "var"),
-            16);
+                             QT_TRANSLATE_NOOP("RegisterTable", "reactive power L3")},
+                      vars),
+            18);
+    // The powers' extremes come as a (max, min) pair each, in the order above.
+    auto extremePair = [](const char *max, const char *min, const char *unit, int offset) {
+        return shifted(floats({max, min}, unit), offset);
+    };
     const QVector<Field> extremes = floats({QT_TRANSLATE_NOOP("RegisterTable", "current min L1"),
                                                QT_TRANSLATE_NOOP("RegisterTable", "current min L2"),
                                                QT_TRANSLATE_NOOP("RegisterTable", "current min L3"),
@@ -83,18 +94,23 @@ QVector<RegisterTable::Block> makeTable()
                                                QT_TRANSLATE_NOOP("RegisterTable", "current max L2"),
                                                QT_TRANSLATE_NOOP("RegisterTable", "current max L3"),
                                                QT_TRANSLATE_NOOP("RegisterTable", "current max N")},
-                                        "A")
-        + shifted(
-            floats({QT_TRANSLATE_NOOP("RegisterTable", "power 1"), QT_TRANSLATE_NOOP("RegisterTable", "power 2"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 3"), QT_TRANSLATE_NOOP("RegisterTable", "power 4"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 5"), QT_TRANSLATE_NOOP("RegisterTable", "power 6"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 7"), QT_TRANSLATE_NOOP("RegisterTable", "power 8"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 9"), QT_TRANSLATE_NOOP("RegisterTable", "power 10"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 11"), QT_TRANSLATE_NOOP("RegisterTable", "power 12"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 13"), QT_TRANSLATE_NOOP("RegisterTable", "power 14"),
-                       QT_TRANSLATE_NOOP("RegisterTable", "power 15"), QT_TRANSLATE_NOOP("RegisterTable", "power 16")},
-                ""),
-            16);
+                                        amperes)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "active power max total"),
+            QT_TRANSLATE_NOOP("RegisterTable", "active power min total"), watts, 16)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "reactive power max total"),
+            QT_TRANSLATE_NOOP("RegisterTable", "reactive power min total"), vars, 20)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "active power max L1"),
+            QT_TRANSLATE_NOOP("RegisterTable", "active power min L1"), watts, 24)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "active power max L2"),
+            QT_TRANSLATE_NOOP("RegisterTable", "active power min L2"), watts, 28)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "active power max L3"),
+            QT_TRANSLATE_NOOP("RegisterTable", "active power min L3"), watts, 32)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "reactive power max L1"),
+            QT_TRANSLATE_NOOP("RegisterTable", "reactive power min L1"), vars, 36)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "reactive power max L2"),
+            QT_TRANSLATE_NOOP("RegisterTable", "reactive power min L2"), vars, 40)
+        + extremePair(QT_TRANSLATE_NOOP("RegisterTable", "reactive power max L3"),
+            QT_TRANSLATE_NOOP("RegisterTable", "reactive power min L3"), vars, 44);
 
     // Words 0 to 3 of the module time: the seconds in milliseconds, then the moment.
     const QVector<Field> moduleTime = {{QT_TRANSLATE_NOOP("RegisterTable", "milliseconds"), 0, 1, "ms", 1},
@@ -181,7 +197,7 @@ QVector<RegisterTable::Block> makeTable()
             floats(
                 {QT_TRANSLATE_NOOP("RegisterTable", "voltage L1-N"), QT_TRANSLATE_NOOP("RegisterTable", "voltage L2-N"),
                     QT_TRANSLATE_NOOP("RegisterTable", "voltage L3-N")},
-                "V")},
+                volts)},
         {"powerFactors", QT_TRANSLATE_NOOP("RegisterTable", "Power factors"), M_REG_COS_PHI, HoldingRegisters, 6,
             Access::Read,
             floats({QT_TRANSLATE_NOOP("RegisterTable", "cos phi L1"), QT_TRANSLATE_NOOP("RegisterTable", "cos phi L2"),
@@ -192,7 +208,7 @@ QVector<RegisterTable::Block> makeTable()
             floats({QT_TRANSLATE_NOOP("RegisterTable", "voltage L1-L2"),
                        QT_TRANSLATE_NOOP("RegisterTable", "voltage L2-L3"),
                        QT_TRANSLATE_NOOP("RegisterTable", "voltage L3-L1")},
-                "V")
+                volts)
                 + QVector<Field> {{"", 6, 2, "", 1},
                     {QT_TRANSLATE_NOOP("RegisterTable", "temperature"), 8, 1, "°C", 1}}},
         {"homeSettings", QT_TRANSLATE_NOOP("RegisterTable", "Temperature threshold, serial number, installation date"),

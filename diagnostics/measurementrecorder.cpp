@@ -1,56 +1,15 @@
 #include "diagnostics/measurementrecorder.h"
 
 #include "backend/backend.h"
+#include "backend/measurementtable.h"
 #include "diagnostics/csvtext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <array>
+#include <QSet>
 
 namespace {
-
-// A row of the measurement page: the quantities it names, which of them it
-// shows from which list property, and in which unit.
-struct Group {
-    const char *const *names;
-    const char *qualifier;
-    const char *unit;
-    QStringList (Backend::*list)() const;
-    std::array<int, 4> at;
-    int count;
-};
-
-const char *const fuses[] = {"Fuse L1 blown", "Fuse L2 blown", "Fuse L3 blown"};
-const char *const currents[] = {"I1", "I2", "I3", "IN"};
-const char *const cosPhi[] = {"cos phi 1", "cos phi 2", "cos phi 3"};
-const char *const lineToNeutral[] = {"U1N", "U2N", "U3N"};
-const char *const lineToLine[] = {"U12", "U23", "U31"};
-const char *const active[] = {"P total", "P1", "P2", "P3"};
-const char *const reactive[] = {"Q total", "Q1", "Q2", "Q3"};
-
-// In the page's order. The extremes list holds (max, min) pairs.
-const Group groups[] = {
-    {fuses, "", "", &Backend::fusesStatus, {0, 1, 2}, 3},
-    {currents, "", "A", &Backend::intensity, {0, 1, 2, 3}, 4},
-    {currents, " mean", "A", &Backend::intensityMean, {0, 1, 2, 3}, 4},
-    {currents, " min", "A", &Backend::intensityMin, {0, 1, 2, 3}, 4},
-    {currents, " max", "A", &Backend::intensityMin, {4, 5, 6, 7}, 4},
-    {cosPhi, "", "", &Backend::currentPhi, {0, 1, 2}, 3},
-    {lineToNeutral, "", "V", &Backend::voltageValuesN, {0, 1, 2}, 3},
-    {lineToLine, "", "V", &Backend::voltageValues, {0, 1, 2}, 3},
-    {active, "", "W", &Backend::activeReactivePower, {0, 2, 3, 4}, 4},
-    {active, " mean", "W", &Backend::activeReactivePowerMean, {0, 2, 3, 4}, 4},
-    {active, " min", "W", &Backend::activeReactivePowerMin, {1, 5, 7, 9}, 4},
-    {active, " max", "W", &Backend::activeReactivePowerMin, {0, 4, 6, 8}, 4},
-    {reactive, "", "var", &Backend::activeReactivePower, {1, 5, 6, 7}, 4},
-    {reactive, " mean", "var", &Backend::activeReactivePowerMean, {1, 5, 6, 7}, 4},
-    {reactive, " min", "var", &Backend::activeReactivePowerMin, {3, 11, 13, 15}, 4},
-    {reactive, " max", "var", &Backend::activeReactivePowerMin, {2, 10, 12, 14}, 4},
-};
-
-const QString degrees = QStringLiteral("\u00B0C");
 
 // What the page shows for a value the module did not deliver.
 QString known(const QString &shown)
@@ -75,33 +34,33 @@ MeasurementRecorder::~MeasurementRecorder() = default;
 QStringList MeasurementRecorder::columnNames()
 {
     QStringList names{QStringLiteral("Time")};
-    for (const Group &g : groups) {
-        const QString unit = QLatin1String(g.unit);
-        for (int i = 0; i < g.count; ++i)
-            names.append(QLatin1String(g.names[i]) + QLatin1String(g.qualifier)
-                         + (unit.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(unit)));
-    }
-    names << QStringLiteral("Mean values time") << QStringLiteral("Temperature (%1)").arg(degrees);
+    for (const MeasurementTable::Quantity &q : MeasurementTable::quantities())
+        names.append(q.symbol + (q.unit().isEmpty() ? QString() : QStringLiteral(" (%1)").arg(q.unit())));
     return names;
 }
 
 QStringList MeasurementRecorder::values() const
 {
     QStringList cells;
-    for (const Group &g : groups) {
-        const QStringList list = (backend->*g.list)();
-        for (int i = 0; i < g.count; ++i)
-            cells.append(known(list.value(g.at[size_t(i)])));
+    QSet<const RegisterTable::Block *> failed;
+    for (const MeasurementTable::Quantity &q : MeasurementTable::quantities()) {
+        const QVariant shown = backend->property(q.property.toLatin1().constData());
+        if (q.element >= 0) {
+            const QString text = shown.toStringList().value(q.element);
+            if (text == QLatin1String("Error"))
+                failed.insert(q.block);
+            cells.append(known(text));
+            continue;
+        }
+        // A property of one text is kept by the page when its block fails
+        // (the temperature, read with the phase-to-phase voltages, which the
+        // table lists before it); a row must not keep it. Its unit is in the
+        // column's name.
+        QString text = failed.contains(q.block) ? QString() : known(shown.toString());
+        if (!q.unit().isEmpty() && text.endsWith(q.unit()))
+            text.chop(q.unit().size());
+        cells.append(text);
     }
-    cells.append(known(backend->timeAndDateOfMeanValues()));
-    // The temperature comes with the phase-to-phase voltages; the page keeps
-    // the last one when that block fails, a row must not.
-    QString temperature = backend->temperatureMeasurement();
-    if (backend->voltageValues().value(0) == QLatin1String("Error"))
-        temperature.clear();
-    if (temperature.endsWith(degrees))
-        temperature.chop(degrees.size());
-    cells.append(temperature);
     return cells;
 }
 

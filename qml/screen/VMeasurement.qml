@@ -35,12 +35,45 @@ VScrollContent {
         onAccepted: page.startRecording(fileUrl)
     }
 
-    // A value row: the title, then the elements of `values` at `indexes`.
-    function row(title, values, indexes) {
-        var cells = [title]
-        for (var i = 0; i < indexes.length; ++i)
-            cells.push(values[indexes[i]])
-        return cells
+    // The rows come from the measurement table: labels, heads and units are
+    // its source texts, translated here as the page's own.
+    function translated(text) {
+        return text === "" ? "" : qsTranslate("VMeasurement", text)
+    }
+    function headsOf(key) {
+        return measurementTable.pageRow(key).heads.map(translated)
+    }
+    function unitOf(key) {
+        return translated(measurementTable.pageRow(key).unit)
+    }
+    function labelOf(key) {
+        return translated(measurementTable.pageRow(key).label)
+    }
+    // The row's values as the Backend holds them; an element below 0 is a
+    // property that is one text.
+    function valuesOf(key) {
+        var cells = measurementTable.pageRow(key).cells
+        var texts = []
+        for (var i = 0; i < cells.length; ++i) {
+            var value = backend[cells[i].property]
+            texts.push(cells[i].element < 0 ? value : value[cells[i].element])
+        }
+        return texts
+    }
+    function row(key) {
+        return [labelOf(key)].concat(valuesOf(key))
+    }
+
+    // The value row `key` of the measurement table, named after it.
+    component ValueRow: VLineTable {
+        property string key
+        objectName: key + "Row"
+        labelUnit: page.unitOf(key)
+        arrayValue: page.row(key)
+    }
+    component PowerRow: ValueRow {
+        cellFirstWidth: 200
+        cellWidth: 80
     }
 
     content: VPanel {
@@ -54,12 +87,11 @@ VScrollContent {
                 VLineTable {
                     isHeader: true
                     cellFirstWidth: 220
-                    arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
+                    arrayValue: page.headsOf("fuses")
                 }
-                VLineTable {
-                    objectName: "fusesRow"
+                ValueRow {
+                    key: "fuses"
                     cellFirstWidth: 220
-                    arrayValue: page.row(qsTr("Fuses status"), backend.fusesStatus, [0, 1, 2])
                 }
             }
         }
@@ -70,39 +102,20 @@ VScrollContent {
             _child: Column {
                 VLineTable {
                     isHeader: true
-                    arrayValue: ["", qsTr("L1"), qsTr("L2"), qsTr("L3"), qsTr("Neutral")]
+                    arrayValue: page.headsOf("current")
                 }
-                VLineTable {
-                    objectName: "currentRow"
-                    labelUnit: qsTr("A")
-                    arrayValue: page.row(qsTr("Current"), backend.intensity, [0, 1, 2, 3])
-                }
-                VLineTable {
-                    objectName: "currentMeanRow"
-                    labelUnit: qsTr("A")
-                    arrayValue: page.row(qsTr("Current mean"), backend.intensityMean, [0, 1, 2, 3])
-                }
-                VLineTable {
-                    objectName: "currentMinRow"
-                    labelUnit: qsTr("A")
-                    arrayValue: page.row(qsTr("Current min"), backend.intensityMin, [0, 1, 2, 3])
-                }
-                VLineTable {
-                    objectName: "currentMaxRow"
-                    labelUnit: qsTr("A")
-                    arrayValue: page.row(qsTr("Current max"), backend.intensityMin, [4, 5, 6, 7])
-                }
+                ValueRow { key: "current" }
+                ValueRow { key: "currentMean" }
+                ValueRow { key: "currentMin" }
+                ValueRow { key: "currentMax" }
 
                 VSeparator {}
 
                 VLineTable {
                     isHeader: true
-                    arrayValue: ["", qsTr("Phase 1"), qsTr("Phase 2"), qsTr("Phase 3")]
+                    arrayValue: page.headsOf("cosPhi")
                 }
-                VLineTable {
-                    objectName: "cosPhiRow"
-                    arrayValue: page.row(qsTr("Cosphi"), backend.currentPhi, [0, 1, 2])
-                }
+                ValueRow { key: "cosPhi" }
             }
         }
 
@@ -114,15 +127,14 @@ VScrollContent {
                     isHeader: true
                     cellFirstWidth: 0
                     cellWidth: 80
-                    arrayValue: ["", qsTr("V1N"), qsTr("V2N"), qsTr("V3N"), qsTr("V12"), qsTr("V23"), qsTr("V31")]
+                    arrayValue: page.headsOf("voltage")
                 }
                 VLineTable {
                     objectName: "voltageRow"
                     cellFirstWidth: 0
                     cellWidth: 80
-                    labelUnit: qsTr("V")
-                    arrayValue: ["", backend.voltageValuesN[0], backend.voltageValuesN[1], backend.voltageValuesN[2],
-                                 backend.voltageValues[0], backend.voltageValues[1], backend.voltageValues[2]]
+                    labelUnit: page.unitOf("voltage")
+                    arrayValue: [""].concat(page.valuesOf("voltage"))
                 }
             }
         }
@@ -135,37 +147,12 @@ VScrollContent {
                     isHeader: true
                     cellFirstWidth: 200
                     cellWidth: 80
-                    arrayValue: ["", qsTr("ΣP"), qsTr("P1"), qsTr("P2"), qsTr("P3")]
+                    arrayValue: page.headsOf("active")
                 }
-                VLineTable {
-                    objectName: "activeRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("W")
-                    arrayValue: page.row(qsTr("Active Power"), backend.activeReactivePower, [0, 2, 3, 4])
-                }
-                VLineTable {
-                    objectName: "activeMeanRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("W")
-                    arrayValue: page.row(qsTr("Active Power mean"), backend.activeReactivePowerMean, [0, 2, 3, 4])
-                }
-                // The extremes come as (max, min) pairs.
-                VLineTable {
-                    objectName: "activeMinRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("W")
-                    arrayValue: page.row(qsTr("Active Power min"), backend.activeReactivePowerMin, [1, 5, 7, 9])
-                }
-                VLineTable {
-                    objectName: "activeMaxRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("W")
-                    arrayValue: page.row(qsTr("Active Power max"), backend.activeReactivePowerMin, [0, 4, 6, 8])
-                }
+                PowerRow { key: "active" }
+                PowerRow { key: "activeMean" }
+                PowerRow { key: "activeMin" }
+                PowerRow { key: "activeMax" }
 
                 VSeparator {}
 
@@ -173,36 +160,12 @@ VScrollContent {
                     isHeader: true
                     cellFirstWidth: 200
                     cellWidth: 80
-                    arrayValue: ["", qsTr("ΣQ"), qsTr("Q1"), qsTr("Q2"), qsTr("Q3")]
+                    arrayValue: page.headsOf("reactive")
                 }
-                VLineTable {
-                    objectName: "reactiveRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("VAR")
-                    arrayValue: page.row(qsTr("Reactive Power"), backend.activeReactivePower, [1, 5, 6, 7])
-                }
-                VLineTable {
-                    objectName: "reactiveMeanRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("VAR")
-                    arrayValue: page.row(qsTr("Reactive Power mean"), backend.activeReactivePowerMean, [1, 5, 6, 7])
-                }
-                VLineTable {
-                    objectName: "reactiveMinRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("VAR")
-                    arrayValue: page.row(qsTr("Reactive Power min"), backend.activeReactivePowerMin, [3, 11, 13, 15])
-                }
-                VLineTable {
-                    objectName: "reactiveMaxRow"
-                    cellFirstWidth: 200
-                    cellWidth: 80
-                    labelUnit: qsTr("VAR")
-                    arrayValue: page.row(qsTr("Reactive Power max"), backend.activeReactivePowerMin, [2, 10, 12, 14])
-                }
+                PowerRow { key: "reactive" }
+                PowerRow { key: "reactiveMean" }
+                PowerRow { key: "reactiveMin" }
+                PowerRow { key: "reactiveMax" }
             }
         }
 
@@ -210,14 +173,14 @@ VScrollContent {
 
         VLineLabel {
             objectName: "measurementMeanTime"
-            label: qsTr("Time and date of mean values")
-            txtValue: backend.timeAndDateOfMeanValues
+            label: page.labelOf("meanTime")
+            txtValue: page.valuesOf("meanTime")[0]
         }
 
         VLineLabel {
             objectName: "measurementTemperature"
-            label: qsTr("Temperature Measurement")
-            txtValue: backend.temperatureMeasurement
+            label: page.labelOf("temperature")
+            txtValue: page.valuesOf("temperature")[0]
         }
 
         VSeparator {}

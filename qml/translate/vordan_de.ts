@@ -843,70 +843,6 @@
         <translation>Strom max. N</translation>
     </message>
     <message>
-        <source>power 1</source>
-        <translation>Leistung 1</translation>
-    </message>
-    <message>
-        <source>power 2</source>
-        <translation>Leistung 2</translation>
-    </message>
-    <message>
-        <source>power 3</source>
-        <translation>Leistung 3</translation>
-    </message>
-    <message>
-        <source>power 4</source>
-        <translation>Leistung 4</translation>
-    </message>
-    <message>
-        <source>power 5</source>
-        <translation>Leistung 5</translation>
-    </message>
-    <message>
-        <source>power 6</source>
-        <translation>Leistung 6</translation>
-    </message>
-    <message>
-        <source>power 7</source>
-        <translation>Leistung 7</translation>
-    </message>
-    <message>
-        <source>power 8</source>
-        <translation>Leistung 8</translation>
-    </message>
-    <message>
-        <source>power 9</source>
-        <translation>Leistung 9</translation>
-    </message>
-    <message>
-        <source>power 10</source>
-        <translation>Leistung 10</translation>
-    </message>
-    <message>
-        <source>power 11</source>
-        <translation>Leistung 11</translation>
-    </message>
-    <message>
-        <source>power 12</source>
-        <translation>Leistung 12</translation>
-    </message>
-    <message>
-        <source>power 13</source>
-        <translation>Leistung 13</translation>
-    </message>
-    <message>
-        <source>power 14</source>
-        <translation>Leistung 14</translation>
-    </message>
-    <message>
-        <source>power 15</source>
-        <translation>Leistung 15</translation>
-    </message>
-    <message>
-        <source>power 16</source>
-        <translation>Leistung 16</translation>
-    </message>
-    <message>
         <source>milliseconds</source>
         <translation>Millisekunden</translation>
     </message>
@@ -1197,6 +1133,70 @@
     <message>
         <source>FSD ID</source>
         <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>active power max total</source>
+        <translation>Wirkleistung max. gesamt</translation>
+    </message>
+    <message>
+        <source>active power min total</source>
+        <translation>Wirkleistung min. gesamt</translation>
+    </message>
+    <message>
+        <source>reactive power max total</source>
+        <translation>Blindleistung max. gesamt</translation>
+    </message>
+    <message>
+        <source>reactive power min total</source>
+        <translation>Blindleistung min. gesamt</translation>
+    </message>
+    <message>
+        <source>active power max L1</source>
+        <translation>Wirkleistung max. L1</translation>
+    </message>
+    <message>
+        <source>active power min L1</source>
+        <translation>Wirkleistung min. L1</translation>
+    </message>
+    <message>
+        <source>active power max L2</source>
+        <translation>Wirkleistung max. L2</translation>
+    </message>
+    <message>
+        <source>active power min L2</source>
+        <translation>Wirkleistung min. L2</translation>
+    </message>
+    <message>
+        <source>active power max L3</source>
+        <translation>Wirkleistung max. L3</translation>
+    </message>
+    <message>
+        <source>active power min L3</source>
+        <translation>Wirkleistung min. L3</translation>
+    </message>
+    <message>
+        <source>reactive power max L1</source>
+        <translation>Blindleistung max. L1</translation>
+    </message>
+    <message>
+        <source>reactive power min L1</source>
+        <translation>Blindleistung min. L1</translation>
+    </message>
+    <message>
+        <source>reactive power max L2</source>
+        <translation>Blindleistung max. L2</translation>
+    </message>
+    <message>
+        <source>reactive power min L2</source>
+        <translation>Blindleistung min. L2</translation>
+    </message>
+    <message>
+        <source>reactive power max L3</source>
+        <translation>Blindleistung max. L3</translation>
+    </message>
+    <message>
+        <source>reactive power min L3</source>
+        <translation>Blindleistung min. L3</translation>
     </message>
 </context>
 <context>

@@ -843,70 +843,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>power 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 13</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 14</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 15</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>power 16</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>milliseconds</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1196,6 +1132,70 @@
     </message>
     <message>
         <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power max total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power min total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power max total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power min total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power max L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power min L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power max L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power min L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power max L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>active power min L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power max L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power min L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power max L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power min L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power max L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reactive power min L3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

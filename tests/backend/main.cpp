@@ -1,6 +1,7 @@
 #include "testbackendbus.h"
 #include "testbackenddecode.h"
 #include "testcodecs.h"
+#include "testmeasurementtable.h"
 #include "testmodulesettings.h"
 #include "testsettingsfile.h"
 #include "testconnecthelp.h"
@@ -26,6 +27,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "codecs") {
         TestCodecs t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "measurementtable") {
+        TestMeasurementTable t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "settings") {

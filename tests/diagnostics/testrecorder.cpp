@@ -39,11 +39,11 @@ const QList<PageRow> page = {
     {"activeReactivePowerMean", {0, 2, 3, 4}, {"P total mean (W)", "P1 mean (W)", "P2 mean (W)", "P3 mean (W)"}},
     {"activeReactivePowerMin", {1, 5, 7, 9}, {"P total min (W)", "P1 min (W)", "P2 min (W)", "P3 min (W)"}},
     {"activeReactivePowerMin", {0, 4, 6, 8}, {"P total max (W)", "P1 max (W)", "P2 max (W)", "P3 max (W)"}},
-    {"activeReactivePower", {1, 5, 6, 7}, {"Q total (var)", "Q1 (var)", "Q2 (var)", "Q3 (var)"}},
+    {"activeReactivePower", {1, 5, 6, 7}, {"Q total (VAR)", "Q1 (VAR)", "Q2 (VAR)", "Q3 (VAR)"}},
     {"activeReactivePowerMean", {1, 5, 6, 7},
-     {"Q total mean (var)", "Q1 mean (var)", "Q2 mean (var)", "Q3 mean (var)"}},
-    {"activeReactivePowerMin", {3, 11, 13, 15}, {"Q total min (var)", "Q1 min (var)", "Q2 min (var)", "Q3 min (var)"}},
-    {"activeReactivePowerMin", {2, 10, 12, 14}, {"Q total max (var)", "Q1 max (var)", "Q2 max (var)", "Q3 max (var)"}},
+     {"Q total mean (VAR)", "Q1 mean (VAR)", "Q2 mean (VAR)", "Q3 mean (VAR)"}},
+    {"activeReactivePowerMin", {3, 11, 13, 15}, {"Q total min (VAR)", "Q1 min (VAR)", "Q2 min (VAR)", "Q3 min (VAR)"}},
+    {"activeReactivePowerMin", {2, 10, 12, 14}, {"Q total max (VAR)", "Q1 max (VAR)", "Q2 max (VAR)", "Q3 max (VAR)"}},
 };
 
 QStringList header()
