@@ -1,6 +1,7 @@
 #include "app/publish.h"
 
 #include "backend/backend.h"
+#include "backend/settingstable.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
 #include "diagnostics/linkstate.h"
@@ -13,6 +14,8 @@
 void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
 {
     context->setContextProperty(QStringLiteral("backend"), backend);
+    // The module's settings, their ranges and texts, for the pages' fields.
+    context->setContextProperty(QStringLiteral("settingsTable"), new SettingsTable(backend));
     // Owned by the Backend they watch, so they go with it.
     context->setContextProperty(QStringLiteral("measurementRecorder"), new MeasurementRecorder(backend, backend));
     context->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
