@@ -93,19 +93,22 @@ QVector<Setting> makeTable()
     page(r.add("installationDate", Kind::Date, "installationDate", "", "homeSettings", "installation date",
                QT_TRANSLATE_NOOP("ModuleSettings", "Installation date")),
          {mainPage, QT_TRANSLATE_NOOP("VMain", "Installation date")});
-    // 10 is the main page's empty choice. The page sets all three phases at once.
+    // 10 is the main page's empty choice. The page's one selection sets all three phases.
+    const Text selection{mainPage, QT_TRANSLATE_NOOP("VMain", "Current transformer selection")};
     const QVector<int> ratios = QVector<int>{10} + WordCodec::ctRatioCodes();
     page(range(r.add("transformerRatioL1", Kind::Number, "ctRatio", "CT ratio phase 1", ct, "CT ratio phase 1",
                      QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 1")),
                1, 0, ratios),
-         {mainPage, QT_TRANSLATE_NOOP("VMain", "Current transformer selection")}, 0, {},
+         selection, 0, {},
          {mainPage, QT_TRANSLATE_NOOP("VMain", "Please select the current transformer")});
-    range(r.add("transformerRatioL2", Kind::Number, "ctRatio", "CT ratio phase 2", ct, "CT ratio phase 2",
-                QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 2")),
-          1, 0, ratios);
-    range(r.add("transformerRatioL3", Kind::Number, "ctRatio", "CT ratio phase 3", ct, "CT ratio phase 3",
-                QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 3")),
-          1, 0, ratios);
+    page(range(r.add("transformerRatioL2", Kind::Number, "ctRatio", "CT ratio phase 2", ct, "CT ratio phase 2",
+                     QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 2")),
+               1, 0, ratios),
+         selection);
+    page(range(r.add("transformerRatioL3", Kind::Number, "ctRatio", "CT ratio phase 3", ct, "CT ratio phase 3",
+                     QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 3")),
+               1, 0, ratios),
+         selection);
     page(range(r.add("temperatureThreshold", Kind::Number, "temperatureThreshold", "temperature threshold",
                      "homeSettings", "temperature threshold",
                      QT_TRANSLATE_NOOP("ModuleSettings", "Temperature threshold")),

@@ -3,6 +3,7 @@
 #include "testcodecs.h"
 #include "testmodulesettings.h"
 #include "testsettingsfile.h"
+#include "testsettingstable.h"
 #include "testconnecthelp.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "settings") {
         TestModuleSettings t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "settingstable") {
+        TestSettingsTable t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "settingsfile") {
