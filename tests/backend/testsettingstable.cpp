@@ -2,6 +2,7 @@
 
 #include "backend/registertable.h"
 #include "backend/settingstable.h"
+#include "link/modbus.h"
 
 #include <QtTest>
 
@@ -86,6 +87,9 @@ void TestSettingsTable::linesSettings()
     QCOMPARE(SettingsTable::slaveAddresses().last(), 247);
     QCOMPARE(SettingsTable::baudRates(), (IntList{19200, 38400, 57600, 115200}));
     QCOMPARE(SettingsTable::parityNames(), (QStringList{"none", "even", "odd"}));
+    // The link opens the line at the rate of the same index.
+    for (int i = 0; i < SettingsTable::baudRates().size(); ++i)
+        QCOMPARE(Modbus::baudRateForIndex(i), SettingsTable::baudRates()[i]);
     SettingsTable published;
     QCOMPARE(published.baudRateTexts(), (QStringList{"19200", "38400", "57600", "115200"}));
     QCOMPARE(published.baudRateIndex(57600), 2);
