@@ -7,6 +7,7 @@
 #include "backend/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
+#include "backend/settingstable.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -38,8 +39,8 @@ namespace {
 
 const QStringList commands = {"save", "compare", "restore", "read", "update", "scan"};
 const QStringList pages = {"home", "communication", "measurement", "alarms"};
-const QList<int> baudRates = {19200, 38400, 57600, 115200};
-const QStringList parities = {"none", "even", "odd"};
+const QVector<int> &baudRates = SettingsTable::baudRates();
+const QStringList &parities = SettingsTable::parityNames();
 
 // How long to wait for disconnectionEnd before leaving anyway.
 const int disconnectWaitMs = 5000;
@@ -125,6 +126,45 @@ QString errorText(int error)
     }
 }
 
+// "a, b or c"
+QString orList(const QStringList &items)
+{
+    return items.size() < 2 ? items.join(QString())
+                            : QStringList(items.mid(0, items.size() - 1)).join(QStringLiteral(", "))
+                                  + QStringLiteral(" or ") + items.last();
+}
+
+QString baudRateList()
+{
+    QStringList rates;
+    for (int rate : baudRates)
+        rates << QString::number(rate);
+    return orList(rates);
+}
+
+// "110 to 149", the range of the slave addresses beside the default.
+QString addressRange()
+{
+    return QStringLiteral("%1 to %2").arg(SettingsTable::slaveAddressFirst()).arg(SettingsTable::slaveAddressLast());
+}
+
+// A setting's row as the page shows it: the page's label (in English) and the
+// settings table's unit.
+QString label(const char *key)
+{
+    return QString::fromUtf8(SettingsTable::find(QLatin1String(key))->label.source);
+}
+
+QString name(const char *key)
+{
+    return QString::fromUtf8(SettingsTable::find(QLatin1String(key))->name.source);
+}
+
+QString unit(const char *key)
+{
+    return SettingsTable::find(QLatin1String(key))->unit;
+}
+
 // A value with its unit; an unknown one (empty, "Error", −1) stays bare.
 QString withUnit(const QString &value, const QString &unit)
 {
@@ -175,7 +215,7 @@ CommandLine::~CommandLine()
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
+    return QString(QStringLiteral(
         "Usage: orvalis-cli --port N [--slave A] [--baud B] [--parity P] COMMAND\n"
         "\n"
         "Commands:\n"
@@ -195,9 +235,9 @@ QString CommandLine::usage()
         "\n"
         "Options:\n"
         "  --port N      the port \"PC MODBUS PORT N\" of the program's port list\n"
-        "  --slave A     the module's address, 110 to 149 or 247 (247)\n"
-        "  --baud B      19200, 38400, 57600 or 115200 (19200)\n"
-        "  --parity P    none, even or odd (even)\n"
+        "  --slave A     the module's address, %1 or %2 (%2)\n"
+        "  --baud B      %3 (%4)\n"
+        "  --parity P    %5 (%6)\n"
         "  --timeout S   give up after S seconds (120; an update: by the image's size)\n"
         "  --verbose     the link's log on standard error\n"
         "  --help        this text\n"
@@ -207,7 +247,12 @@ QString CommandLine::usage()
         "0 done (compare: no differences; scan: a module found), 1 compare found\n"
         "differences, 2 failed (scan: nothing found), 3 usage error.\n"
         "SIGTERM, SIGINT and SIGHUP give up as --timeout does: what is queued is not\n"
-        "sent, the request in flight ends, and what the module took is said.\n");
+        "sent, the request in flight ends, and what the module took is said.\n"))
+        .arg(addressRange())
+        .arg(SettingsTable::defaultSlaveAddress())
+        .arg(baudRateList())
+        .arg(baudRates.value(Options().baudIndex))
+        .arg(orList(parities), parities.value(Options().parityIndex));
 }
 
 bool CommandLine::parse(const QStringList &arguments, Options *out, QString *error)
@@ -268,8 +313,8 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         } else if (name == QLatin1String("--slave")) {
             if (!takeValue())
                 return false;
-            if (!toNumber(value, &o.slave) || !((o.slave >= 110 && o.slave <= 149) || o.slave == 247)) {
-                *error = QStringLiteral("--slave takes 110 to 149, or 247");
+            if (!toNumber(value, &o.slave) || !SettingsTable::slaveAddressAllowed(o.slave)) {
+                *error = QStringLiteral("--slave takes %1, or %2").arg(addressRange()).arg(SettingsTable::defaultSlaveAddress());
                 return false;
             }
         } else if (name == QLatin1String("--baud")) {
@@ -278,7 +323,7 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
             int rate = 0;
             o.baudIndex = toNumber(value, &rate) ? baudRates.indexOf(rate) : -1;
             if (o.baudIndex < 0) {
-                *error = QStringLiteral("--baud takes 19200, 38400, 57600 or 115200");
+                *error = QStringLiteral("--baud takes ") + baudRateList();
                 return false;
             }
         } else if (name == QLatin1String("--parity")) {
@@ -286,7 +331,7 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
                 return false;
             o.parityIndex = parities.indexOf(value.toLower());
             if (o.parityIndex < 0) {
-                *error = QStringLiteral("--parity takes none, even or odd");
+                *error = QStringLiteral("--parity takes ") + orList(parities);
                 return false;
             }
         } else if (name == QLatin1String("--timeout")) {
@@ -709,11 +754,11 @@ QList<QPair<QString, QString>> CommandLine::pageValues() const
 
     if (page == QLatin1String("home")) {
         add("Module serial number", b.serialNumber());
-        add("FSD ID", b.fsdid());
-        add("Installation date", b.installationDate());
+        add(label("fsdId"), b.fsdid());
+        add(label("installationDate"), b.installationDate());
         add("Status", lamp(b.moduleStatus(), b.moduleStatusKnown(), "OK", "fault"));
-        add("Current transformer selection", b.ctPhaseA1());
-        add("Temperature threshold value", number(b.temperatureThresholdValue(), "°C"));
+        add(label("transformerRatioL1"), b.ctPhaseA1());
+        add(label("temperatureThreshold"), number(b.temperatureThresholdValue(), unit("temperatureThreshold")));
         add("Firmware version", b.firmwareVersion());
     } else if (page == QLatin1String("communication")) {
         add("Last boot", b.lastBoot());
@@ -721,22 +766,27 @@ QList<QPair<QString, QString>> CommandLine::pageValues() const
         add("Hardware version", b.hardwareVersion());
         add("Synchronization", b.synchronization());
         add("Date / hour", b.dateHour());
-        add("Time duration for means", number(b.timeDurationMeans(), "min"));
-        add("Active power calculated on", b.activePowerCalculatedOn() ? "Fundamental" : "Wideband");
-        add("Frequency", b.frequency() ? "60 Hz" : "50 Hz");
-        add("Slave address", number(b.slaveAddress()));
-        add("Baudrate", number(b.baudrate()));
-        add("Parity", b.parity() >= 0 && b.parity() < 3 ? QStringList{"None", "Even", "Odd"}[b.parity()]
-                                                          : number(b.parity()));
-        add("CT ratio phase 1", b.ctPhaseA1());
-        add("CT ratio phase 2", b.ctPhaseA2());
-        add("CT ratio phase 3", b.ctPhaseA3());
-        add("Voltage threshold", number(b.limitVoltage(), "V"));
-        add("Voltage threshold duration", number(b.limitVoltageDuration(), "s"));
-        add("Current threshold", number(b.limitCurrent(), "A"));
-        add("Current threshold duration", number(b.limitCurrentDuration(), "s"));
-        add("Call monitoring time", number(b.callMonitoringTime(), "s"));
-        add("Minimum time message", number(b.minimumTimeMessage(), "s"));
+        add(label("meanDuration"), number(b.timeDurationMeans(), unit("meanDuration")));
+        add(label("activePowerOnFundamental"), b.activePowerCalculatedOn() ? "Fundamental" : "Wideband");
+        add(label("frequency60Hz"), b.frequency() ? "60 Hz" : "50 Hz");
+        add(label("slaveAddress"), number(b.slaveAddress()));
+        add(label("baudRate"), number(b.baudrate()));
+        add(label("parity"), b.parity() >= 0 && b.parity() < parities.size()
+                                 ? QStringList{"None", "Even", "Odd"}[b.parity()]
+                                 : number(b.parity()));
+        add(name("transformerRatioL1"), b.ctPhaseA1());
+        add(name("transformerRatioL2"), b.ctPhaseA2());
+        add(name("transformerRatioL3"), b.ctPhaseA3());
+        // Each with its value and unit, as the page's rows.
+        const std::pair<const char *, int> thresholds[] = {
+            {"voltageThreshold", b.limitVoltage()},
+            {"voltageThresholdDuration", b.limitVoltageDuration()},
+            {"currentThreshold", b.limitCurrent()},
+            {"currentThresholdDuration", b.limitCurrentDuration()},
+            {"callMonitoringTime", b.callMonitoringTime()},
+            {"minimumTimeBetweenMessages", b.minimumTimeMessage()}};
+        for (const auto &t : thresholds)
+            add(label(t.first), number(t.second, unit(t.first)));
     } else if (page == QLatin1String("measurement")) {
         // Each value under its row's label and column head; a phase reads as
         // a word of the line ("Fuses status phase 1"). A property of one text

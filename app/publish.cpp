@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
+#include "backend/settingstable.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
 #include "diagnostics/linkstate.h"
@@ -16,6 +17,8 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
 {
     context->setContextProperty(QStringLiteral("backend"), backend);
     context->setContextProperty(QStringLiteral("measurementTable"), new MeasurementTable(backend));
+    // The module's settings, their ranges and texts, for the pages' fields.
+    context->setContextProperty(QStringLiteral("settingsTable"), new SettingsTable(backend));
     // Owned by the Backend they watch, so they go with it.
     context->setContextProperty(QStringLiteral("measurementRecorder"), new MeasurementRecorder(backend, backend));
     context->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));

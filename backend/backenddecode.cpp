@@ -5,7 +5,6 @@
 #include "backend/backendlog.h"
 #include "backend/measurementtable.h"
 #include "backend/registertable.h"
-#include "backend/wordcodec.h"
 #include "link/modbuscommand.h"
 
 #include <QDebug>
@@ -43,44 +42,50 @@ void Backend::decodeReply(ModbusCommand *cmd)
     }
     unread.remove(address);
 
+    // Each value at the position the register table gives its field.
+    const BlockWords w(*block, v);
+    auto f = [](const char *name) { return QLatin1String(name); };
     switch (address) {
     case M_COIL_MODULE_STATUS:
-        setModuleStatus(v[0] == 1);
+        setModuleStatus(w.flag(f("module status")));
         setModuleStatusKnown(true);
         break;
     case M_COIL_SYNCHRONIZATION:
         // The source text: the page shows it through the catalogue.
-        setSynchronization(v[0] == 0 ? QStringLiteral(QT_TRANSLATE_NOOP("Backend", "Synchronized"))
-                                     : QStringLiteral(QT_TRANSLATE_NOOP("Backend", "No synchronization")));
+        setSynchronization(w.number(f("not synchronized")) == 0
+                               ? QStringLiteral(QT_TRANSLATE_NOOP("Backend", "Synchronized"))
+                               : QStringLiteral(QT_TRANSLATE_NOOP("Backend", "No synchronization")));
         break;
     case M_REG_LAST_BOOT:
-        setLastBoot(WordCodec::lastBootText(v[1], v[2], v[3], v[4], v[5]));
-        setFirmwareVersion(WordCodec::dec(v[6]));
-        setHardwareVersion(WordCodec::dec(v[7]));
+        setLastBoot(w.text(f("last boot")));
+        setFirmwareVersion(w.text(f("firmware version")));
+        setHardwareVersion(w.text(f("hardware version")));
         break;
     case M_REG_FIRMWARE_VERSION:
-        setFirmwareVersion(WordCodec::dec(v[0]));
+        setFirmwareVersion(w.text(f("firmware version")));
         break;
     case M_REG_MODULE_TIME:
-        setDateHour(WordCodec::dateTimeText(v[1], v[2], v[3]));
-        setTimeDurationMeans(v[4]);
-        setParity(v[5]);
-        setBaudrate(int(WordCodec::toUnsigned32(v[6], v[7])));
-        setSlaveAddress(v[8]);
+        setDateHour(w.text(f("date and time")));
+        setTimeDurationMeans(w.number(f("time duration for means")));
+        setParity(w.number(f("parity")));
+        setBaudrate(w.number(f("baud rate")));
+        setSlaveAddress(w.number(f("slave address")));
         break;
-    case M_COIL_FUSE_BLOWN:
-        setFusesStatus({WordCodec::dec(v[0]), WordCodec::dec(v[1]), WordCodec::dec(v[2])});
-        setFuseBlowL1(v[0] == 1);
-        setFuseBlowL2(v[1] == 1);
-        setFuseBlowL3(v[2] == 1);
+    case M_COIL_FUSE_BLOWN: {
+        const char *const fuses[] = {"fuse L1 blown", "fuse L2 blown", "fuse L3 blown"};
+        setFusesStatus({w.text(f(fuses[0])), w.text(f(fuses[1])), w.text(f(fuses[2]))});
+        setFuseBlowL1(w.flag(f(fuses[0])));
+        setFuseBlowL2(w.flag(f(fuses[1])));
+        setFuseBlowL3(w.flag(f(fuses[2])));
         setFusesKnown(true);
         break;
+    }
     case M_REG_INSTANT_VALUES:
         setIntensity(MeasurementTable::texts(QStringLiteral("intensity"), v));
         setActiveReactivePower(MeasurementTable::texts(QStringLiteral("activeReactivePower"), v));
         break;
     case M_REG_MEAN_TIMESTAMP:
-        setTimeAndDateOfMeanValues(WordCodec::dateTimeText(v[1], v[2], v[3]));
+        setTimeAndDateOfMeanValues(w.text(f("date and time")));
         break;
     case M_REG_MEAN_VALUES:
         setIntensityMean(MeasurementTable::texts(QStringLiteral("intensityMean"), v));
@@ -91,20 +96,20 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setActiveReactivePowerMin(MeasurementTable::texts(QStringLiteral("activeReactivePowerMin"), v));
         break;
     case M_COIL_ACTIVE_POWER_CALC:
-        setActivePowerCalculatedOn(v[0] == 1);
-        setFrequency(v[1] == 1);
+        setActivePowerCalculatedOn(w.flag(f("active power on the fundamental")));
+        setFrequency(w.flag(f("60 Hz")));
         break;
     case M_REG_CT_RATIO:
-        setCtPhaseA1Int(v[0]);
-        setCtPhaseA1(WordCodec::ctRatioText(v[0]));
-        setCtPhaseA2(WordCodec::ctRatioText(v[2]));
-        setCtPhaseA3(WordCodec::ctRatioText(v[4]));
-        setLimitVoltage(v[6]);
-        setLimitVoltageDuration(v[7]);
-        setLimitCurrent(v[8]);
-        setLimitCurrentDuration(v[9]);
-        setMinimumTimeMessage(v[10]);
-        setCallMonitoringTime(WordCodec::callMonitoringSeconds(v[11]));
+        setCtPhaseA1Int(w.number(f("CT ratio phase 1")));
+        setCtPhaseA1(w.text(f("CT ratio phase 1")));
+        setCtPhaseA2(w.text(f("CT ratio phase 2")));
+        setCtPhaseA3(w.text(f("CT ratio phase 3")));
+        setLimitVoltage(w.number(f("voltage threshold")));
+        setLimitVoltageDuration(w.number(f("voltage threshold duration")));
+        setLimitCurrent(w.number(f("current threshold")));
+        setLimitCurrentDuration(w.number(f("current threshold duration")));
+        setMinimumTimeMessage(w.number(f("minimum time between messages")));
+        setCallMonitoringTime(w.number(f("call monitoring time")));
         break;
     case M_REG_VOLTAGE_LN:
         setVoltageValuesN(MeasurementTable::texts(QStringLiteral("voltageValuesN"), v));
@@ -113,20 +118,20 @@ void Backend::decodeReply(ModbusCommand *cmd)
         setCurrentPhi(MeasurementTable::texts(QStringLiteral("currentPhi"), v));
         break;
     case M_REG_VOLTAGE_LL:
-        setTemperatureMeasurement(QStringLiteral("%1°C").arg(WordCodec::dec(v[8])));
+        setTemperatureMeasurement(QStringLiteral("%1°C").arg(w.text(f("temperature"))));
         setVoltageValues(MeasurementTable::texts(QStringLiteral("voltageValues"), v));
         break;
     case M_REG_TEMPERATURE_THRESHOLD:
-        setTemperatureThresholdValue(v[0]);
-        setInstallationDate(WordCodec::installationDateText(v[8], v[9], v[10]));
-        setSerialNumber(WordCodec::serialNumberText(v.mid(3, 5)));
+        setTemperatureThresholdValue(w.number(f("temperature threshold")));
+        setInstallationDate(w.text(f("installation date")));
+        setSerialNumber(w.text(f("serial number")));
         break;
     case M_COIL_TEMPERATURE_STATUS:
-        setTemperatureStatus(v[0] == 1);
+        setTemperatureStatus(w.flag(f("temperature alarm")));
         setTemperatureStatusKnown(true);
         break;
     case M_REG_FSD_ID:
-        setFsdid(WordCodec::fsdIdText(v[0], v[1], v[2]));
+        setFsdid(w.text(f("FSD ID")));
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "files/filewrite.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
+#include "backend/settingstable.h"
 #include "backend/wordcodec.h"
 
 #include <QFile>
@@ -25,86 +26,80 @@ const char *const formatName = "orvalis-module-settings";
 const int formatVersion = 2;
 const int oneRatioVersion = 1;
 
-enum class Kind { Number, Flag, Text, Date };
+using Kind = SettingsTable::Kind;
+using S = ModuleSettings;
 
-// One setting: its key, the write block that carries it (its name and unit
-// come from that block's field in the register table) and what it may hold.
+// One setting as the settings table describes it, with the member that holds it.
 struct Descriptor {
-    const char *key = nullptr;
+    QString key;
     Kind kind = Kind::Number;
-    const char *block = nullptr;
-    const char *field = nullptr; // null: the block's own name
+    QString block; // the write block that carries it
     bool serial = false;
     int min = 1, max = 0; // min > max: no range, only the choices
     QVector<int> choices;
+    const char *name = nullptr; // source text, context ModuleSettings
+    QString unit;
+    const SettingsTable::Setting *setting = nullptr;
     int ModuleSettings::*number = nullptr;
     bool ModuleSettings::*flag = nullptr;
 };
 
-Descriptor plain(const char *key, Kind kind, const char *block, const char *field)
+// The member of each setting of the table that has one of these types.
+const struct {
+    const char *key;
+    int ModuleSettings::*number;
+    bool ModuleSettings::*flag;
+} members[] = {
+    {"transformerRatioL1", &S::transformerRatioL1, nullptr},
+    {"transformerRatioL2", &S::transformerRatioL2, nullptr},
+    {"transformerRatioL3", &S::transformerRatioL3, nullptr},
+    {"temperatureThreshold", &S::temperatureThreshold, nullptr},
+    {"meanDuration", &S::meanDuration, nullptr},
+    {"activePowerOnFundamental", nullptr, &S::activePowerOnFundamental},
+    {"frequency60Hz", nullptr, &S::frequency60Hz},
+    {"voltageThreshold", &S::voltageThreshold, nullptr},
+    {"voltageThresholdDuration", &S::voltageThresholdDuration, nullptr},
+    {"currentThreshold", &S::currentThreshold, nullptr},
+    {"currentThresholdDuration", &S::currentThresholdDuration, nullptr},
+    {"minimumTimeBetweenMessages", &S::minimumTimeBetweenMessages, nullptr},
+    {"callMonitoringTime", &S::callMonitoringTime, nullptr},
+    {"parity", &S::parity, nullptr},
+    {"baudRate", &S::baudRate, nullptr},
+    {"slaveAddress", &S::slaveAddress, nullptr},
+};
+
+Descriptor describeSetting(const SettingsTable::Setting &t)
 {
     Descriptor d;
-    d.key = key;
-    d.kind = kind;
-    d.block = block;
-    d.field = field;
+    d.key = t.key;
+    d.kind = t.kind;
+    d.block = t.block;
+    d.serial = t.serial;
+    d.min = t.min;
+    d.max = t.max;
+    d.choices = t.choices;
+    d.name = t.name.source;
+    d.unit = t.unit;
+    d.setting = &t;
+    for (const auto &m : members) {
+        if (t.key == QLatin1String(m.key)) {
+            d.number = m.number;
+            d.flag = m.flag;
+        }
+    }
+    Q_ASSERT(t.kind != Kind::Number || d.number);
+    Q_ASSERT(t.kind != Kind::Flag || d.flag);
     return d;
-}
-
-Descriptor number(const char *key, const char *block, const char *field, int ModuleSettings::*member,
-                  int min, int max, QVector<int> choices = {}, bool serial = false)
-{
-    Descriptor d = plain(key, Kind::Number, block, field);
-    d.number = member;
-    d.min = min;
-    d.max = max;
-    d.choices = std::move(choices);
-    d.serial = serial;
-    return d;
-}
-
-Descriptor flag(const char *key, const char *field, bool ModuleSettings::*member)
-{
-    Descriptor d = plain(key, Kind::Flag, "powerCalculationWrite", field);
-    d.flag = member;
-    return d;
-}
-
-using S = ModuleSettings;
-
-// 10 is the home page's empty choice.
-Descriptor ratio(const char *key, const char *field, int ModuleSettings::*member)
-{
-    return number(key, "ctRatio", field, member, 1, 0, QVector<int>{10} + WordCodec::ctRatioCodes());
 }
 
 const QVector<Descriptor> &descriptors()
 {
-    static const QVector<Descriptor> all = {
-        plain("fsdId", Kind::Text, "fsdIdWrite", "FSD ID"),
-        plain("installationDate", Kind::Date, "installationDate", nullptr),
-        ratio("transformerRatioL1", "CT ratio phase 1", &S::transformerRatioL1),
-        ratio("transformerRatioL2", "CT ratio phase 2", &S::transformerRatioL2),
-        ratio("transformerRatioL3", "CT ratio phase 3", &S::transformerRatioL3),
-        number("temperatureThreshold", "temperatureThreshold", "temperature threshold", &S::temperatureThreshold,
-               60, 90),
-        number("meanDuration", "meanDuration", "time duration for means", &S::meanDuration, 1, 60),
-        flag("activePowerOnFundamental", "active power on the fundamental", &S::activePowerOnFundamental),
-        flag("frequency60Hz", "60 Hz", &S::frequency60Hz),
-        number("voltageThreshold", "thresholds", "voltage threshold", &S::voltageThreshold, 0, 65535),
-        number("voltageThresholdDuration", "thresholds", "voltage threshold duration",
-               &S::voltageThresholdDuration, 0, 65535),
-        number("currentThreshold", "thresholds", "current threshold", &S::currentThreshold, 0, 65535),
-        number("currentThresholdDuration", "thresholds", "current threshold duration",
-               &S::currentThresholdDuration, 0, 65535),
-        number("minimumTimeBetweenMessages", "thresholds", "minimum time between messages",
-               &S::minimumTimeBetweenMessages, 1, 3600),
-        number("callMonitoringTime", "thresholds", "call monitoring time", &S::callMonitoringTime, 1, 6000),
-        number("parity", "serialSettings", "parity", &S::parity, 0, 2, {}, true),
-        number("baudRate", "serialSettings", "baud rate", &S::baudRate, 1, 0, {19200, 38400, 57600, 115200},
-               true),
-        number("slaveAddress", "serialSettings", "slave address", &S::slaveAddress, 110, 149, {247}, true),
-    };
+    static const QVector<Descriptor> all = [] {
+        QVector<Descriptor> list;
+        for (const SettingsTable::Setting &t : SettingsTable::all())
+            list.append(describeSetting(t));
+        return list;
+    }();
     return all;
 }
 
@@ -121,39 +116,20 @@ const QVector<Descriptor> &descriptorsOf(int version)
     static const QVector<Descriptor> oneRatio = [] {
         QVector<Descriptor> list;
         for (const Descriptor &d : descriptors()) {
-            if (d.number == &S::transformerRatioL1)
-                list.append(ratio("transformerRatio", nullptr, &S::transformerRatioL1));
-            else if (!isRatio(d))
+            if (d.number == &S::transformerRatioL1) {
+                Descriptor one = d;
+                one.key = QStringLiteral("transformerRatio");
+                // The one ratio of a file of the first version.
+                one.name = QT_TRANSLATE_NOOP("ModuleSettings", "Transformer ratios");
+                list.append(one);
+            } else if (!isRatio(d)) {
                 list.append(d);
+            }
         }
         return list;
     }();
     return version == oneRatioVersion ? oneRatio : descriptors();
 }
-
-// The names settings() takes from the register table, for the catalogue.
-const char *const translatedNames[] = {
-    QT_TRANSLATE_NOOP("ModuleSettings", "FSD ID"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Installation date"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 1"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 2"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "CT ratio phase 3"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Temperature threshold"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Time duration for means"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Active power on the fundamental"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "60 Hz"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Voltage threshold"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Voltage threshold duration"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Current threshold"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Current threshold duration"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Minimum time between messages"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Call monitoring time"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Parity"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Baud rate"),
-    QT_TRANSLATE_NOOP("ModuleSettings", "Slave address"),
-    // The one ratio of a file of the first version.
-    QT_TRANSLATE_NOOP("ModuleSettings", "Transformer ratios"),
-};
 
 // The write blocks in the order Backend's applies post them.
 const char *const restoreOrder[] = {"installationDate", "ctRatio",       "fsdIdWrite",
@@ -162,19 +138,7 @@ const char *const restoreOrder[] = {"installationDate", "ctRatio",       "fsdIdW
 
 ModuleSettings::Setting describe(const Descriptor &d)
 {
-    const RegisterTable::Block *block = RegisterTable::byKey(QLatin1String(d.block));
-    Q_ASSERT(block);
-    QString name = block ? block->name : QString();
-    QString unit;
-    if (d.field && block) {
-        for (const RegisterTable::Field &f : block->fields) {
-            if (f.name == QLatin1String(d.field)) {
-                name = f.name.left(1).toUpper() + f.name.mid(1);
-                unit = f.unit;
-            }
-        }
-    }
-    return {QLatin1String(d.key), name, unit, d.serial};
+    return {d.key, QString::fromUtf8(d.name), d.unit, d.serial};
 }
 
 QString allowedText(const Descriptor &d)
@@ -206,7 +170,7 @@ bool fsdIdAllowed(const QString &text)
 QString settingLabel(const Descriptor &d)
 {
     return ModuleSettings::tr("\"%1\" (%2)")
-        .arg(ModuleSettings::tr(describe(d).name.toUtf8().constData()), QLatin1String(d.key));
+        .arg(ModuleSettings::tr(describe(d).name.toUtf8().constData()), d.key);
 }
 
 QString settingError(const Descriptor &d, const QString &what)
@@ -354,38 +318,42 @@ bool ModuleSettings::fromWords(const ReadWords &w, const QDateTime &readAt, Modu
         }
     }
 
+    auto read = [&](const QString &key) {
+        for (const auto &b : blocks) {
+            if (RegisterTable::read(b.address)->key == key)
+                return BlockWords(key, b.words);
+        }
+        Q_ASSERT(false);
+        return BlockWords(key, {});
+    };
+
+    // Each setting from the field the settings table names.
     ModuleSettings s;
-    const QVector<quint16> &home = w.homeSettings;
-    s.temperatureThreshold = home[0];
-    s.serialNumber = WordCodec::serialNumberText(home.mid(3, 5));
-    s.installationDate = QDate(home[8], home[9], home[10]);
+    for (const Descriptor &d : descriptors()) {
+        const BlockWords words = read(d.setting->readBlock);
+        const QString &field = d.setting->readField;
+        switch (d.kind) {
+        case Kind::Number:
+            s.*d.number = words.number(field);
+            break;
+        case Kind::Flag:
+            s.*d.flag = words.flag(field);
+            break;
+        case Kind::Text:
+            s.fsdId = words.text(field);
+            break;
+        case Kind::Date:
+            s.installationDate = words.date(field);
+            break;
+        }
+    }
 
-    const QVector<quint16> &ct = w.ctRatioAndThresholds;
-    s.transformerRatioL1 = ct[0];
-    s.transformerRatioL2 = ct[2];
-    s.transformerRatioL3 = ct[4];
-    s.voltageThreshold = ct[6];
-    s.voltageThresholdDuration = ct[7];
-    s.currentThreshold = ct[8];
-    s.currentThresholdDuration = ct[9];
-    s.minimumTimeBetweenMessages = ct[10];
-    s.callMonitoringTime = WordCodec::callMonitoringSeconds(ct[11]);
-
-    s.fsdId = WordCodec::fsdIdText(w.fsdId[0], w.fsdId[1], w.fsdId[2]);
-
-    const QVector<quint16> &time = w.moduleTime;
-    s.meanDuration = time[4];
-    s.parity = time[5];
-    s.baudRate = int(WordCodec::toUnsigned32(time[6], time[7]));
-    s.slaveAddress = time[8];
-
-    s.activePowerOnFundamental = w.powerCalculation[0] == 1;
-    s.frequency60Hz = w.powerCalculation[1] == 1;
-
-    const QVector<quint16> &boot = w.lastBoot;
-    s.lastBoot = WordCodec::lastBootText(boot[1], boot[2], boot[3], boot[4], boot[5]);
-    s.firmwareVersion = WordCodec::dec(boot[6]);
-    s.hardwareVersion = WordCodec::dec(boot[7]);
+    const BlockWords home = read(QStringLiteral("homeSettings"));
+    s.serialNumber = home.text(QStringLiteral("serial number"));
+    const BlockWords boot = read(QStringLiteral("lastBoot"));
+    s.lastBoot = boot.text(QStringLiteral("last boot"));
+    s.firmwareVersion = boot.text(QStringLiteral("firmware version"));
+    s.hardwareVersion = boot.text(QStringLiteral("hardware version"));
 
     s.readAt = readAt;
     *out = s;
@@ -516,7 +484,7 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
             return fail(e);
     }
     for (const Descriptor &d : expected) {
-        if (!seen.contains(QLatin1String(d.key)))
+        if (!seen.contains(d.key))
             return fail(ModuleSettings::tr("Setting %1 is missing.").arg(settingLabel(d)));
     }
     if (version == oneRatioVersion)
@@ -574,7 +542,7 @@ bool ModuleSettings::load(const QString &path, ModuleSettings *out, QString *err
 QString ModuleSettings::valueText(const QString &key) const
 {
     for (const Descriptor &d : descriptors()) {
-        if (key != QLatin1String(d.key))
+        if (key != d.key)
             continue;
         switch (d.kind) {
         case Kind::Number: {
@@ -629,7 +597,7 @@ QVector<ModuleSettings::Write> ModuleSettings::restoreWrites(const ModuleSetting
     QSet<QString> changed;
     for (const Descriptor &d : descriptors()) {
         if ((!d.serial || includeSerial) && jsonValue(d, file) != jsonValue(d, module))
-            changed.insert(QLatin1String(d.block));
+            changed.insert(d.block);
     }
     QVector<Write> writes;
     for (const char *key : restoreOrder) {

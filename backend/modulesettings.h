@@ -31,7 +31,9 @@
 //   }
 //
 // "settings" holds each key below exactly once, in any order. "name" and
-// "unit" are there for the reader and are not read back. Values:
+// "unit" are there for the reader and are not read back. The keys, ranges,
+// names and units are those of the settings table (backend/settingstable.h);
+// the values:
 //
 //   temperatureThreshold        whole number, °C, 60 to 90
 //   transformerRatioL1          one of 10 (none chosen), 800 (400/5A),

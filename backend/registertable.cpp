@@ -1,5 +1,7 @@
 #include "backend/registertable.h"
 
+#include "backend/wordcodec.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -277,4 +279,73 @@ int RegisterTable::readCount(int address)
 QString RegisterTable::translated(const QString &name)
 {
     return QCoreApplication::translate("RegisterTable", name.toUtf8().constData());
+}
+
+BlockWords::BlockWords(const RegisterTable::Block &block, const QVector<quint16> &words)
+    : block(&block), values(words)
+{
+    Q_ASSERT(words.size() == block.count);
+}
+
+BlockWords::BlockWords(const QString &key, const QVector<quint16> &words)
+    : BlockWords(*RegisterTable::byKey(key), words)
+{
+    Q_ASSERT(block->access == RegisterTable::Access::Read);
+}
+
+const RegisterTable::Field &BlockWords::field(const QString &name) const
+{
+    auto it = std::find_if(block->fields.begin(), block->fields.end(),
+                           [&](const RegisterTable::Field &f) { return f.name == name; });
+    Q_ASSERT_X(it != block->fields.end(), "BlockWords::field", qPrintable(block->key + QLatin1Char(' ') + name));
+    return *it;
+}
+
+QVector<quint16> BlockWords::words(const QString &name) const
+{
+    const RegisterTable::Field &f = field(name);
+    return values.mid(f.offset, f.words);
+}
+
+int BlockWords::number(const QString &name) const
+{
+    const RegisterTable::Field &f = field(name);
+    const quint32 raw = f.words == 2 ? WordCodec::toUnsigned32(values[f.offset], values[f.offset + 1])
+                                     : values[f.offset];
+    return int(raw / quint32(f.scale));
+}
+
+QString BlockWords::text(const QString &name) const
+{
+    const RegisterTable::Field &f = field(name);
+    const QVector<quint16> w = values.mid(f.offset, f.words);
+    switch (f.packing) {
+    case RegisterTable::Packing::ModuleTime:
+        return WordCodec::dateTimeText(w[0], w[1], w[2]);
+    case RegisterTable::Packing::LastBoot:
+        return WordCodec::lastBootText(w[0], w[1], w[2], w[3], w[4]);
+    case RegisterTable::Packing::InstallationDate:
+        return WordCodec::installationDateText(w[0], w[1], w[2]);
+    case RegisterTable::Packing::FsdId:
+        return WordCodec::fsdIdText(w[0], w[1], w[2]);
+    case RegisterTable::Packing::SerialNumber:
+        return WordCodec::serialNumberText(w);
+    case RegisterTable::Packing::CtRatio:
+        return WordCodec::ctRatioText(w[0]);
+    case RegisterTable::Packing::None:
+        break;
+    }
+    return WordCodec::dec(number(name));
+}
+
+QDate BlockWords::date(const QString &name) const
+{
+    const RegisterTable::Field &f = field(name);
+    Q_ASSERT(f.packing == RegisterTable::Packing::InstallationDate);
+    return QDate(values[f.offset], values[f.offset + 1], values[f.offset + 2]);
+}
+
+QStringList BlockWords::floatTexts(const QString &first, int count, int decimals) const
+{
+    return WordCodec::floatTexts(values, field(first).offset, count, decimals);
 }

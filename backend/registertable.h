@@ -3,7 +3,9 @@
 
 #include "backend/registers.h"
 
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The blocks the tool reads and writes, in one place: where each starts, its
@@ -60,6 +62,35 @@ public:
     static int readCount(int address);
     // A block's or field's name in the language of the catalogue installed.
     static QString translated(const QString &name);
+};
+
+// The words of a block as read, taken field by field at the positions the
+// table gives: the one decoder of every block read, for the pages' values
+// (Backend) and for the settings file (ModuleSettings) alike.
+class BlockWords
+{
+public:
+    // `words` must hold the block's count.
+    BlockWords(const RegisterTable::Block &block, const QVector<quint16> &words);
+    // The read block `key`.
+    BlockWords(const QString &key, const QVector<quint16> &words);
+
+    // The field named `name`; every name asked for is one of the block's.
+    const RegisterTable::Field &field(const QString &name) const;
+    QVector<quint16> words(const QString &name) const;
+    // A whole number: one word, or two as an unsigned 32-bit number, divided by the field's scale.
+    int number(const QString &name) const;
+    bool flag(const QString &name) const { return number(name) == 1; }
+    // The text the pages show: by the field's packing, otherwise the number in decimal.
+    QString text(const QString &name) const;
+    // An installation date's words as a date (invalid when they name none).
+    QDate date(const QString &name) const;
+    // `count` floats from the field `first` on, in fixed-point text with `decimals` digits.
+    QStringList floatTexts(const QString &first, int count, int decimals) const;
+
+private:
+    const RegisterTable::Block *block;
+    QVector<quint16> values;
 };
 
 #endif

@@ -15,7 +15,7 @@ VScrollContent {
     // A code the module should not hold selects nothing rather than a
     // parity it does not have.
     function parityIndex(value) {
-        return value >= 0 && value <= 2 ? value : -1
+        return value >= 0 && value < settingsTable.parityCount() ? value : -1
     }
 
     function sections() {
@@ -173,15 +173,9 @@ VScrollContent {
 
                 VSeparator {}
 
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "timeDurationMeans"
-                    label: qsTr("Time duration for means")
-                    labelUnit: qsTr("m")
-                    labelError: qsTr("Value must be between 1 and 60.")
-                    _text: Form.numberText(backend.timeDurationMeans)
-                    maxDigits: 2
-                    _checkError: function(value) { return value < 1 || value > 60 }
-                    _txtChanged: function(value) { backend.timeDurationMeans = value }
+                    setting: "meanDuration"
                 }
 
                 VSeparator {}
@@ -218,28 +212,24 @@ VScrollContent {
 
                 // No character filter: text that is not a whole number is
                 // an error of the field and never reaches backend.
-                VLineInputNumber {
+                VLineInputSetting {
                     id: slaveAddress
                     objectName: "slaveAddress"
-                    label: qsTr("Slave address")
-                    labelError: qsTr("Slave address must be between 110 and 149. Default value is : 247")
-                    _text: Form.numberText(backend.slaveAddress)
-                    _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
-                    _txtChanged: function(value) { backend.slaveAddress = value }
+                    setting: "slaveAddress"
                 }
 
                 VLineComboBox {
                     id: cbBaudrate
                     objectName: "baudrate"
                     label: qsTr("Baudrate")
-                    _model: Form.baudRateTexts
-                    _currentIndex: Form.baudRateIndex(backend.baudrate)
+                    _model: settingsTable.baudRateTexts()
+                    _currentIndex: settingsTable.baudRateIndex(backend.baudrate)
                     // Writes only the operator's choice: a value outside the
                     // list shows as 115200 without being replaced.
                     _selectChanged: function() {
                         if (cbBaudrate._currentIndex >= 0
-                                && cbBaudrate._currentIndex !== Form.baudRateIndex(backend.baudrate))
-                            backend.baudrate = Form.baudRates[cbBaudrate._currentIndex]
+                                && cbBaudrate._currentIndex !== settingsTable.baudRateIndex(backend.baudrate))
+                            backend.baudrate = settingsTable.baudRateList()[cbBaudrate._currentIndex]
                     }
                 }
 
@@ -285,48 +275,24 @@ VScrollContent {
             objectName: "thresholds"
             _text: qsTr("Voltage & current thresholds")
             _child: Column {
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "limitVoltage"
-                    label: qsTr("Voltage threshold")
-                    labelUnit: qsTr("V")
-                    labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold")
-                    _text: Form.numberText(backend.limitVoltage)
-                    maxDigits: 5
-                    _checkError: function(value) { return value < 0 || value > 65535 }
-                    _txtChanged: function(value) { backend.limitVoltage = value }
+                    setting: "voltageThreshold"
                 }
 
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "limitVoltageDuration"
-                    label: qsTr("Voltage threshold duration")
-                    labelUnit: qsTr("s")
-                    labelError: qsTr("Value must be between 0 and 65535.", "Voltage threshold duration")
-                    _text: Form.numberText(backend.limitVoltageDuration)
-                    maxDigits: 5
-                    _checkError: function(value) { return value < 0 || value > 65535 }
-                    _txtChanged: function(value) { backend.limitVoltageDuration = value }
+                    setting: "voltageThresholdDuration"
                 }
 
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "limitCurrent"
-                    label: qsTr("Current threshold")
-                    labelUnit: qsTr("A")
-                    labelError: qsTr("Value must be between 0 and 65535.", "Current threshold")
-                    _text: Form.numberText(backend.limitCurrent)
-                    maxDigits: 5
-                    _checkError: function(value) { return value < 0 || value > 65535 }
-                    _txtChanged: function(value) { backend.limitCurrent = value }
+                    setting: "currentThreshold"
                 }
 
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "limitCurrentDuration"
-                    label: qsTr("Current threshold duration")
-                    labelUnit: qsTr("s")
-                    labelError: qsTr("Value must be between 0 and 65535.", "Current threshold duration")
-                    _text: Form.numberText(backend.limitCurrentDuration)
-                    maxDigits: 5
-                    _checkError: function(value) { return value < 0 || value > 65535 }
-                    _txtChanged: function(value) { backend.limitCurrentDuration = value }
+                    setting: "currentThresholdDuration"
                 }
             }
         }
@@ -336,26 +302,14 @@ VScrollContent {
             objectName: "others"
             _text: qsTr("Others")
             _child: Column {
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "callMonitoringTime"
-                    label: qsTr("Call monitoring time")
-                    labelUnit: qsTr("s")
-                    labelError: qsTr("Value must be between 1 and 6000.", "Call monitoring time")
-                    _text: Form.numberText(backend.callMonitoringTime)
-                    maxDigits: 4
-                    _checkError: function(value) { return value < 1 || value > 6000 }
-                    _txtChanged: function(value) { backend.callMonitoringTime = value }
+                    setting: "callMonitoringTime"
                 }
 
-                VLineInputNumber {
+                VLineInputSetting {
                     objectName: "minimumTimeMessage"
-                    label: qsTr("Minimum time message")
-                    labelUnit: qsTr("s")
-                    labelError: qsTr("Value must be between 1 and 3600.", "Minimum time message")
-                    _text: Form.numberText(backend.minimumTimeMessage)
-                    maxDigits: 4
-                    _checkError: function(value) { return value < 1 || value > 3600 }
-                    _txtChanged: function(value) { backend.minimumTimeMessage = value }
+                    setting: "minimumTimeBetweenMessages"
                 }
             }
         }

@@ -82,7 +82,7 @@ VScrollContent {
         reconnecting = true
         popupWaiting.open()
         backend.disconnectDevice()
-        backend.connectDevice(cbDevice.currentIndex, to.slaveAddress, Form.baudRateIndex(to.baudrate), to.parity)
+        backend.connectDevice(cbDevice.currentIndex, to.slaveAddress, settingsTable.baudRateIndex(to.baudrate), to.parity)
     }
 
     function connectClicked() {
@@ -296,21 +296,21 @@ VScrollContent {
                     labelError: qsTr("Slave address must be between 110 and 149.  Default value is : 247")
                     inputValue: 247
                     _text: "247"
-                    _checkError: function(value) { return (value < 110 || value > 149) && value !== 247 }
+                    _checkError: function(value) { return !settingsTable.addressAllowed(value) }
                 }
 
                 VLineComboBox {
                     id: cbmBaudrate
                     objectName: "baudrate"
                     label: qsTr("Baudrate")
-                    _model: Form.baudRateTexts
-                    _currentIndex: Form.baudRateIndex(backend.baudrateConnectionPage)
+                    _model: settingsTable.baudRateTexts()
+                    _currentIndex: settingsTable.baudRateIndex(backend.baudrateConnectionPage)
                     // Writes only the operator's choice: a value outside the list
                     // shows as 115200 without being replaced.
                     _selectChanged: function() {
                         if (cbmBaudrate._currentIndex >= 0
-                                && cbmBaudrate._currentIndex !== Form.baudRateIndex(backend.baudrateConnectionPage))
-                            backend.baudrateConnectionPage = Form.baudRates[cbmBaudrate._currentIndex]
+                                && cbmBaudrate._currentIndex !== settingsTable.baudRateIndex(backend.baudrateConnectionPage))
+                            backend.baudrateConnectionPage = settingsTable.baudRateList()[cbmBaudrate._currentIndex]
                     }
                 }
 

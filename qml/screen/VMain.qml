@@ -70,7 +70,7 @@ VScrollContent {
             objectName: "fsdid"
             label: qsTr("FSD ID")
             inputValue: backend.fsdid
-            _txtField.maximumLength: 5
+            _txtField.maximumLength: settingsTable.setting("fsdId").digits
             _txtField.validator: RegularExpressionValidator { regularExpression: /[A-Za-z0-9]+/ }
             _txtChanged: function(text) { backend.fsdid = text }
         }
@@ -109,16 +109,10 @@ VScrollContent {
             }
         }
 
-        VLineInputNumber {
+        VLineInputSetting {
             id: temperatureThresholdValue
             objectName: "temperatureThresholdValue"
-            label: qsTr("Temperature threshold value")
-            labelUnit: qsTr("°C")
-            labelError: qsTr("Value must be between 60 and 90 °C")
-            _text: Form.numberText(backend.temperatureThresholdValue)
-            maxDigits: 2
-            _checkError: function(value) { return value < 60 || value > 90 }
-            _txtChanged: function(value) { backend.temperatureThresholdValue = value }
+            setting: "temperatureThreshold"
         }
 
         VSeparator {}

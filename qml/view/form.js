@@ -1,17 +1,8 @@
 .pragma library
 
-// What the form pages share: the baud rates they offer and how their rows
-// show values and report the operator's changes.
-
-// The connection page hands backend the index of the choice: keep the order.
-var baudRates = [19200, 38400, 57600, 115200]
-var baudRateTexts = baudRates.map(function(rate) { return String(rate) })
-
-// A rate outside the list shows as the last entry.
-function baudRateIndex(value) {
-    var index = baudRates.indexOf(value)
-    return index < 0 ? baudRates.length - 1 : index
-}
+// What the form pages share: how their rows show values and report the
+// operator's changes. The baud rates they offer and the settings' ranges are
+// the settings table's (`settingsTable`).
 
 // -1 is a value that could not be read: an empty field.
 function numberText(value) {

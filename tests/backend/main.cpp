@@ -4,6 +4,7 @@
 #include "testmeasurementtable.h"
 #include "testmodulesettings.h"
 #include "testsettingsfile.h"
+#include "testsettingstable.h"
 #include "testconnecthelp.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "settings") {
         TestModuleSettings t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "settingstable") {
+        TestSettingsTable t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "settingsfile") {
