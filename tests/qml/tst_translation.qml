@@ -86,6 +86,33 @@ Item {
             backend.synchronization = ""
         }
 
+        // A switch translates the choices' texts and keeps what is chosen: a
+        // choice reset by the new texts would be written on the next apply.
+        function test_choicesKeptAcrossASwitch_data() {
+            return [
+                {tag: "connection parity", row: "parity", page: "connexionPage", property: "parityConnectionPage", value: 1, index: 1, german: "gerade"},
+                {tag: "module parity", row: "parity", page: "communicationPage", property: "parity", value: 2, index: 2, german: "ungerade"},
+                {tag: "transformer", row: "currentTransformerSelection", page: "mainPage", property: "ctPhaseA1Int", value: 4000, index: 1, german: "400A / 1A"}
+            ]
+        }
+
+        function test_choicesKeptAcrossASwitch(data) {
+            choose(0)
+            var before = backend[data.property]
+            backend[data.property] = data.value
+            var box = findChild(item(data.page), data.row)
+            compare(box._currentIndex, data.index)
+            var shown = box.cb.currentText
+            choose(1)
+            compare(backend[data.property], data.value)
+            compare(box._currentIndex, data.index)
+            compare(box.cb.currentText, data.german)
+            choose(0)
+            compare(backend[data.property], data.value)
+            compare(box.cb.currentText, shown)
+            backend[data.property] = before
+        }
+
         function test_germanAndBack() {
             choose(1)
             compare(window.title, "Orvalis Software")
