@@ -124,14 +124,15 @@ VPopupBase {
                 VButton {
                     id: noButton
                     objectName: "noButton"
-                    width: 170
+                    // Wider for a longer text ("Verbindung beibehalten").
+                    width: Math.max(170, implicitWidth)
                     l_text: popup.noText
                     onClick: function() { popup.answer(false) }
                 }
 
                 VButton {
                     objectName: "yesButton"
-                    width: 170
+                    width: Math.max(170, implicitWidth)
                     l_text: popup.yesText
                     onClick: function() { popup.answer(true) }
                 }
