@@ -23,6 +23,8 @@
 int runApplication(int &argc, char **argv, const QUrl &splash)
 {
     QGuiApplication app(argc, argv);
+    // Plain lines, as before the categories; QT_MESSAGE_PATTERN can name them.
+    qSetMessagePattern(QStringLiteral("%{message}"));
     QCoreApplication::setOrganizationName(QStringLiteral("VORDAN"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("vordan.fr"));
     // Lets a Wayland desktop match the window to its menu entry.
