@@ -3,7 +3,7 @@
 // virtual module with its line timing on. The reference is the floor of the
 // same search: each try that finds nothing costs its time-out.
 
-#include "backend/linescanner.h"
+#include "diagnostics/linescanner.h"
 #include "support/virtualline.h"
 
 #include <QCoreApplication>

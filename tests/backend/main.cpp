@@ -2,8 +2,6 @@
 #include "testbackenddecode.h"
 #include "testcodecs.h"
 #include "testmodulesettings.h"
-#include "testsettingsfile.h"
-#include "testconnecthelp.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -30,14 +28,6 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "settings") {
         TestModuleSettings t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "settingsfile") {
-        TestSettingsFile t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "connecthelp") {
-        TestConnectHelp t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -28,7 +28,7 @@ Item {
 
     VPopupFirmwareUpdate { id: firmware }
 
-    SignalSpy { id: settingsEnded; target: backend; signalName: "moduleSettingsEnd" }
+    SignalSpy { id: settingsEnded; target: settingsFiles; signalName: "settingsEnd" }
 
     TestCase {
         name: "FileDialogs"

@@ -1,5 +1,5 @@
-#ifndef BACKEND_LINESCANNER_H
-#define BACKEND_LINESCANNER_H
+#ifndef DIAGNOSTICS_LINESCANNER_H
+#define DIAGNOSTICS_LINESCANNER_H
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "backend/linescanner.h"
+#include "diagnostics/linescanner.h"
 
 #include "backend/registers.h"
 #include "backend/wordcodec.h"
