@@ -3,7 +3,7 @@
 #include "app/terminationwatch.h"
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "commissioning/settingsfiles.h"

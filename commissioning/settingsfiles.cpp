@@ -1,7 +1,7 @@
 #include "commissioning/settingsfiles.h"
 
 #include "backend/backend.h"
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "diagnostics/csvtext.h"

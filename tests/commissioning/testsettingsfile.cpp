@@ -4,7 +4,7 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 #include "commissioning/settingsfiles.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
