@@ -1,7 +1,6 @@
 #include "testbackendbus.h"
 #include "testbackenddecode.h"
 #include "testcodecs.h"
-#include "testmodulesettings.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -24,10 +23,6 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "codecs") {
         TestCodecs t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "settings") {
-        TestModuleSettings t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

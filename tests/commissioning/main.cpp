@@ -1,3 +1,4 @@
+#include "testmodulesettings.h"
 #include "testsettingsfile.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,10 @@ int main(int argc, char *argv[])
     const QString group = args.size() > 1 && !args[1].startsWith('-') ? args.takeAt(1) : QString();
 
     int failed = 0;
+    if (group.isEmpty() || group == "settings") {
+        TestModuleSettings t;
+        failed += QTest::qExec(&t, args);
+    }
     if (group.isEmpty() || group == "settingsfile") {
         TestSettingsFile t;
         failed += QTest::qExec(&t, args);
