@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     QObject::connect(&scanner, &LineScanner::moduleFound, [&] { foundAt = clock.elapsed(); });
     QObject::connect(&scanner, &LineScanner::finished, &app, &QCoreApplication::quit);
     clock.start();
-    scanner.start(line.toolPath(), settings);
+    scanner.start(line.portNumber(), settings);
     app.exec();
     const qint64 total = clock.elapsed();
 

@@ -4,6 +4,7 @@
 #include "backend/wordcodec.h"
 
 #include <QDebug>
+#include <QTimer>
 
 using namespace Registers;
 
@@ -16,57 +17,6 @@ const int defaultAddress = 247;
 const int turnaroundMs = 80;
 // Between one frame and the next, well over the 3.5 characters of silence.
 const int frameGapMs = 5;
-
-quint16 crc16(const QByteArray &data)
-{
-    quint16 crc = 0xFFFF;
-    for (char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-    }
-    return crc;
-}
-
-QByteArray readFrame(int address, int firstRegister, int count)
-{
-    QByteArray frame;
-    frame.append(char(address));
-    frame.append(char(0x03));
-    frame.append(char(firstRegister >> 8));
-    frame.append(char(firstRegister & 0xFF));
-    frame.append(char(count >> 8));
-    frame.append(char(count & 0xFF));
-    const quint16 crc = crc16(frame);
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
-}
-
-// The words of a normal answer from `address` anywhere in `bytes` (noise may
-// come first); false while there is none yet.
-bool findAnswer(const QByteArray &bytes, int address, int count, QVector<quint16> *words)
-{
-    const int length = 5 + 2 * count;
-    for (int i = 0; i + length <= bytes.size(); ++i) {
-        if (quint8(bytes[i]) != address || bytes[i + 1] != 0x03 || quint8(bytes[i + 2]) != 2 * count)
-            continue;
-        const QByteArray frame = bytes.mid(i, length);
-        const quint16 crc = quint16(quint8(frame[length - 2]) | quint8(frame[length - 1]) << 8);
-        if (crc16(frame.left(length - 2)) != crc)
-            continue;
-        words->clear();
-        for (int k = 0; k < count; ++k)
-            words->append(quint16(quint8(frame[3 + 2 * k]) << 8 | quint8(frame[4 + 2 * k])));
-        return true;
-    }
-    return false;
-}
-
-QSerialPort::Parity serialParity(int parity)
-{
-    return parity == 0 ? QSerialPort::NoParity : parity == 1 ? QSerialPort::EvenParity : QSerialPort::OddParity;
-}
 
 } // namespace
 
@@ -113,36 +63,41 @@ int LineScanner::probeTimeout(int baudRate)
 LineScanner::LineScanner(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<LineScanner::Found>();
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    connect(&timer, &QTimer::timeout, this, &LineScanner::onTimeout);
-    connect(&port, &QSerialPort::readyRead, this, &LineScanner::onReadyRead);
+    connect(&client, &Modbus::onRequestEnd, this, &LineScanner::onRequestEnd);
 }
 
-LineScanner::~LineScanner() = default;
+LineScanner::~LineScanner()
+{
+    running = false;
+    client.disconnectDevice();
+}
 
-void LineScanner::start(const QString &portPath, const QVector<Setting> &list)
+void LineScanner::start(int portNumber, const QVector<Setting> &list)
 {
     if (running)
         return;
     settings = list;
     modules.clear();
     next = 0;
-    port.setPortName(portPath);
-    port.setDataBits(QSerialPort::Data8);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    lastOpenError = QSerialPort::NoError;
-    if (!port.open(QIODevice::ReadWrite)) {
-        lastOpenError = port.error();
-        const QString why = port.errorString();
-        qDebug().noquote() << "LineScanner: cannot open" << portPath << "-" << why;
-        emit finished(false, why);
-        return;
-    }
+    port = portNumber;
+    lineOpen = false;
     running = true;
-    qDebug().noquote() << "LineScanner: scanning" << portPath << "-" << settings.size() << "settings";
+    qDebug() << "LineScanner: scanning port" << port << "-" << settings.size() << "settings";
     tryNext();
+}
+
+// Opens the port at the baud rate and parity of `line`, unless it is open so.
+bool LineScanner::openLine(const Setting &line)
+{
+    if (lineOpen && openAt.baudRate == line.baudRate && openAt.parity == line.parity)
+        return true;
+    if (lineOpen)
+        client.disconnectDevice();
+    bool opened = false;
+    client.connectDevice(port, line.address, qMax(0, baudRates().indexOf(line.baudRate)), line.parity, &opened);
+    lineOpen = opened;
+    openAt = line;
+    return opened;
 }
 
 void LineScanner::cancel()
@@ -159,43 +114,30 @@ void LineScanner::tryNext()
     }
     current = settings[next];
     step = Step::Probe;
-    if (port.baudRate() != current.baudRate || port.parity() != serialParity(current.parity)) {
-        port.setBaudRate(current.baudRate);
-        port.setParity(serialParity(current.parity));
+    if (!openLine(current)) {
+        const QString why = client.openErrorText();
+        qDebug().noquote() << "LineScanner: cannot open port" << port << "-" << why;
+        end(false, why.isEmpty() ? QStringLiteral("?") : why);
+        return;
     }
     send(current.address, M_REG_STATUS, 1, probeTimeout(current.baudRate));
 }
 
 void LineScanner::send(int address, int firstRegister, int count, int timeoutMs)
 {
-    // Whatever came late belongs to an earlier try.
-    port.clear(QSerialPort::Input);
-    port.readAll();
-    reply.clear();
     expectedWords = count;
-    port.write(readFrame(address, firstRegister, count));
-    timer.start(timeoutMs);
+    client.setSlaveAddress(address);
+    client.setProbing(timeoutMs);
+    request = ModbusCommand(Request, firstRegister, count, HoldingRegisters, 0);
+    client.sendRequest(&request);
 }
 
-void LineScanner::onReadyRead()
-{
-    if (!running || !timer.isActive()) {
-        port.readAll();
-        return;
-    }
-    reply += port.readAll();
-    QVector<quint16> words;
-    if (findAnswer(reply, current.address, expectedWords, &words)) {
-        timer.stop();
-        answered(words);
-    }
-}
-
-void LineScanner::onTimeout()
+void LineScanner::onRequestEnd()
 {
     if (!running)
         return;
-    answered({});
+    const QVector<quint16> words = request.getError() == 0 ? request.getValues() : QVector<quint16>();
+    answered(words.size() == expectedWords ? words : QVector<quint16>());
 }
 
 // Words of the answer, or none after a time-out.
@@ -247,8 +189,9 @@ void LineScanner::answered(const QVector<quint16> &words)
 void LineScanner::end(bool cancelled, const QString &error)
 {
     running = false;
-    timer.stop();
-    port.close();
+    if (lineOpen)
+        client.disconnectDevice();
+    lineOpen = false;
     qDebug() << "LineScanner: end" << (cancelled ? "cancelled" : "done") << "-" << modules.size() << "found";
     emit finished(cancelled, error);
 }

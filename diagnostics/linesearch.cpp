@@ -85,8 +85,7 @@ void LineSearch::start(int indexList, int slaveAddress, int baudIndex, int parit
             QString text;
             if (!error.isEmpty()) {
                 const QString path = PortDirectory::shared().portName(port);
-                text = ConnectHelp::openFailureText(
-                    OpenFailure::classify(scanner->openError(), OpenFailure::inspect(path)), path, error);
+                text = ConnectHelp::openFailureText(scanner->openFailure(), path, error);
             }
             emit changed();
             emit finished(cancelled, text);
@@ -98,7 +97,7 @@ void LineSearch::start(int indexList, int slaveAddress, int baudIndex, int parit
     first.parity = qBound(0, parityIndex, 2);
     first.address = slaveAddress;
     qDebug() << "LineSearch::start - port" << port << "from" << slaveAddress << first.baudRate << first.parity;
-    scanner->start(PortDirectory::shared().portName(port), LineScanner::order(first));
+    scanner->start(port, LineScanner::order(first));
     emit changed();
 }
 

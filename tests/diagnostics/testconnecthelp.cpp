@@ -217,7 +217,7 @@ void TestConnectHelp::searchCancelAndNothingFound()
     // To the end of its list with nothing found (a short list: the whole one takes a minute).
     LineScanner scanner;
     QSignalSpy finished(&scanner, &LineScanner::finished);
-    scanner.start(line.toolPath(), LineScanner::order({19200, 1, 247}).mid(0, 6));
+    scanner.start(line.portNumber(), LineScanner::order({19200, 1, 247}).mid(0, 6));
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.first().value(0).toBool(), false);
     QVERIFY(finished.first().value(1).toString().isEmpty());
