@@ -4,7 +4,7 @@
 #include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
-#include "diagnostics/csvtext.h"
+#include "files/filewrite.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
 
@@ -159,7 +159,7 @@ void SettingsFiles::save(const QString &file)
 {
     auto next = std::make_unique<Job>();
     next->kind = Job::Kind::Save;
-    next->path = CsvText::localPath(file);
+    next->path = FileWrite::localPath(file);
     // A name chosen without an ending gets the usual one ("x." too, not "x..json").
     if (!next->path.isEmpty() && QFileInfo(next->path).suffix().isEmpty())
         next->path += next->path.endsWith(QLatin1Char('.')) ? QStringLiteral("json") : QStringLiteral(".json");
@@ -170,7 +170,7 @@ void SettingsFiles::compare(const QString &file)
 {
     auto next = std::make_unique<Job>();
     next->kind = Job::Kind::Compare;
-    next->path = CsvText::localPath(file);
+    next->path = FileWrite::localPath(file);
     startJob(std::move(next));
 }
 
@@ -178,7 +178,7 @@ void SettingsFiles::restore(const QString &file, bool includeSerial)
 {
     auto next = std::make_unique<Job>();
     next->kind = Job::Kind::Restore;
-    next->path = CsvText::localPath(file);
+    next->path = FileWrite::localPath(file);
     next->includeSerial = includeSerial;
     startJob(std::move(next));
 }
@@ -455,7 +455,7 @@ QVariantMap SettingsFiles::serialSettingsInFile(const QString &file) const
 {
     ModuleSettings settings;
     QString error;
-    if (!ModuleSettings::load(CsvText::localPath(file), &settings, &error))
+    if (!ModuleSettings::load(FileWrite::localPath(file), &settings, &error))
         return {};
     return {{QStringLiteral("slaveAddress"), settings.slaveAddress},
             {QStringLiteral("baudrate"), settings.baudRate},
