@@ -4,10 +4,12 @@
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
-#include "backend/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
 #include "backend/settingstable.h"
+#include "commissioning/modulesettings.h"
+#include "commissioning/settingsfiles.h"
+#include "diagnostics/linesearch.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -426,7 +428,9 @@ int CommandLine::run(const QStringList &arguments)
     translate = std::make_unique<Translate>(nullptr, nullptr, 0);
     backend = std::make_unique<Backend>(worker.get(), translate.get(), firmwareUpdate.get());
     // The command line promises the copy before an update.
-    backend->setUpdateNeedsBackup(!options.noBackup);
+    settingsFiles = std::make_unique<SettingsFiles>(backend.get());
+    settingsFiles->setUpdateNeedsBackup(!options.noBackup);
+    lineSearch = std::make_unique<LineSearch>(backend.get());
     termination = std::make_unique<TerminationWatch>(nullptr);
     termination->setHandler([this](int number) { onTerminationSignal(number); });
 
@@ -435,12 +439,12 @@ int CommandLine::run(const QStringList &arguments)
     connect(b, &Backend::loadRegisterFinish, this, &CommandLine::onLoadRegisterFinish);
     connect(b, &Backend::connectionError, this, &CommandLine::onConnectionError);
     connect(b, &Backend::disconnectionEnd, this, &CommandLine::disconnected);
-    connect(b, &Backend::moduleSettingsEnd, this, &CommandLine::onSettingsEnd);
+    connect(settingsFiles.get(), &SettingsFiles::settingsEnd, this, &CommandLine::onSettingsEnd);
     connect(b, &Backend::updateProgress, this, &CommandLine::onUpdateProgress);
     connect(b, &Backend::updateSuccess, this, [this] { onUpdateEnd(true); });
     connect(b, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
-    connect(b, &Backend::scanResultsChanged, this, &CommandLine::onScanChanged);
-    connect(b, &Backend::scanEnd, this, &CommandLine::onScanEnd);
+    connect(lineSearch.get(), &LineSearch::changed, this, &CommandLine::onScanChanged);
+    connect(lineSearch.get(), &LineSearch::finished, this, &CommandLine::onScanEnd);
     connect(b, &Backend::serialSettingsWritten, this, &CommandLine::onSerialSettingsWritten);
     // Connected after Backend: each record reaches this once Backend has decoded it.
     connect(worker.get(), &TModbus::commandFinish, this, &CommandLine::onRecordFinished);
@@ -470,9 +474,9 @@ int CommandLine::run(const QStringList &arguments)
         stage = Stage::Scanning;
         progressOnTerminal = stderrIsTerminal();
         // From the event loop, like the connect below: a port that does not
-        // open ends the search within startScan.
+        // open ends the search within start.
         QTimer::singleShot(0, this, [this, index] {
-            backend->startScan(index, options.slave, options.baudIndex, options.parityIndex);
+            lineSearch->start(index, options.slave, options.baudIndex, options.parityIndex);
         });
         QCoreApplication::exec();
         out.flush();
@@ -663,11 +667,11 @@ void CommandLine::startCommand()
     const QString &command = options.command;
     const QString &argument = options.argument;
     if (command == QLatin1String("save")) {
-        backend->saveModuleSettings(argument);
+        settingsFiles->save(argument);
     } else if (command == QLatin1String("compare")) {
-        backend->compareModuleSettings(argument);
+        settingsFiles->compare(argument);
     } else if (command == QLatin1String("restore")) {
-        backend->restoreModuleSettings(argument, options.includeSerial);
+        settingsFiles->restore(argument, options.includeSerial);
     } else if (command == QLatin1String("read")) {
         // The alarm lamps, the home page's status and the fuses come with the
         // poll, every 2 s: one that ends after this point is waited for.
@@ -700,7 +704,7 @@ void CommandLine::onSettingsEnd(int outcome, const QString &message, const QStri
     giveUpWait.stop();
     err << printable(message) << "\n";
     // A comparison's lines are its result; anything else explains the message.
-    const bool result = options.command == QLatin1String("compare") && outcome != Backend::SettingsFailed;
+    const bool result = options.command == QLatin1String("compare") && outcome != SettingsFiles::Failed;
     for (const QString &line : details) {
         if (result)
             out << printable(line) << "\n";
@@ -709,12 +713,12 @@ void CommandLine::onSettingsEnd(int outcome, const QString &message, const QStri
     }
     if (options.command == QLatin1String("restore") && !options.includeSerial
         && std::any_of(details.begin(), details.end(),
-                       [](const QString &l) { return l == Backend::tr("Serial settings left out (file → module):"); }))
+                       [](const QString &l) { return l == SettingsFiles::tr("Serial settings left out (file → module):"); }))
         err << "Add --serial-settings to write them too.\n";
     out.flush();
     err.flush();
-    finish(outcome == Backend::SettingsDone     ? Success
-           : outcome == Backend::SettingsDiffer ? Differences
+    finish(outcome == SettingsFiles::Done ? Success
+           : outcome == SettingsFiles::Differ ? Differences
                                                 : Failure);
 }
 
@@ -852,20 +856,20 @@ void CommandLine::onScanChanged()
         return;
     printFoundModules();
     if (options.first && modulesPrinted > 0) {
-        // Ends the search at once, with scanEnd.
-        backend->cancelScan();
+        // Ends the search at once, with finished.
+        lineSearch->cancel();
         return;
     }
     // Not before the first try: a port that does not open shows no progress.
-    if (backend->scanRunning() || backend->scanDone() > 0)
+    if (lineSearch->running() || lineSearch->done() > 0)
         showProgress(QStringLiteral("Searching port %1").arg(options.port),
-                     backend->scanTotal() > 0 ? backend->scanDone() * 100 / backend->scanTotal() : 0);
+                     lineSearch->total() > 0 ? lineSearch->done() * 100 / lineSearch->total() : 0);
 }
 
 // Each module once, as soon as the search knows it.
 void CommandLine::printFoundModules()
 {
-    const QVariantList results = backend->scanResults();
+    const QVariantList results = lineSearch->results();
     if (modulesPrinted >= results.size())
         return;
     // On a terminal the progress line would run into the result.
@@ -923,7 +927,7 @@ void CommandLine::onUpdateEnd(bool success)
     } else if (why == Reason::NoBackup) {
         err << "The module's settings could not be kept, so the update was not started; nothing was sent to "
                "the bootloader.\n  "
-            << printable(backend->updateBackupError())
+            << printable(settingsFiles->updateBackupError())
             << "\nTo update without keeping them, add --no-backup.\n";
         err.flush();
         finish(Failure);
@@ -959,11 +963,11 @@ void CommandLine::onUpdateEnd(bool success)
 
 void CommandLine::reportBackup()
 {
-    if (!backend->updateBackupPath().isEmpty())
-        err << "The module's settings were kept in " << backend->updateBackupPath() << " before the update.\n";
+    if (!settingsFiles->updateBackupPath().isEmpty())
+        err << "The module's settings were kept in " << settingsFiles->updateBackupPath() << " before the update.\n";
     else
         err << "The module's settings could not be kept before the update.\n  "
-            << printable(backend->updateBackupError()) << "\n";
+            << printable(settingsFiles->updateBackupError()) << "\n";
 }
 
 // Told once the request that was in flight has ended, when the disconnect
@@ -977,8 +981,8 @@ void CommandLine::reportStoppedUpdate()
             << firmwareUpdate->imageBytes() << " bytes were taken.\n"
             << "The module is left in its bootloader: run the update again.\n";
     }
-    if (!backend->updateBackupPath().isEmpty())
-        err << "The module's settings were kept in " << backend->updateBackupPath() << ".\n";
+    if (!settingsFiles->updateBackupPath().isEmpty())
+        err << "The module's settings were kept in " << settingsFiles->updateBackupPath() << ".\n";
 }
 
 void CommandLine::onGuardTimeout()
@@ -1008,12 +1012,12 @@ void CommandLine::onTerminationSignal(int number)
 void CommandLine::giveUp()
 {
     if (stage == Stage::Scanning) {
-        err << backend->scanDone() << " of " << backend->scanTotal() << " settings tried, "
+        err << lineSearch->done() << " of " << lineSearch->total() << " settings tried, "
             << (modulesPrinted > 0 ? "the search was not complete.\n" : "nothing found.\n");
         err.flush();
         finish(Failure);
-        // Closes the port; its scanEnd comes after the end and is not heard.
-        backend->cancelScan();
+        // Closes the port; its finished comes after the end and is not heard.
+        lineSearch->cancel();
         return;
     }
     const Stage was = stage;

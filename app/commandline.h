@@ -11,6 +11,8 @@
 #include <memory>
 
 class Backend;
+class LineSearch;
+class SettingsFiles;
 class FirmwareUpdate;
 class TerminationWatch;
 class ModbusCommand;
@@ -103,6 +105,8 @@ private:
     std::unique_ptr<TModbus> worker;
     std::unique_ptr<Translate> translate;
     std::unique_ptr<Backend> backend;
+    std::unique_ptr<SettingsFiles> settingsFiles;
+    std::unique_ptr<LineSearch> lineSearch;
     std::unique_ptr<TerminationWatch> termination;
 
     Stage stage = Stage::Connecting;

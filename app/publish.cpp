@@ -4,8 +4,11 @@
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
 #include "backend/settingstable.h"
+#include "commissioning/settingsfiles.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
+#include "diagnostics/connecthelp.h"
+#include "diagnostics/linesearch.h"
 #include "diagnostics/linkstate.h"
 #include "diagnostics/measurementrecorder.h"
 #include "diagnostics/operationreport.h"
@@ -26,5 +29,10 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
     context->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
     context->setContextProperty(QStringLiteral("linkState"), new LinkState(backend, worker->client(), backend));
     context->setContextProperty(QStringLiteral("operationReport"), new OperationReport(backend, worker, backend));
+    auto *lineSearch = new LineSearch(backend, backend);
+    context->setContextProperty(QStringLiteral("lineSearch"), lineSearch);
+    context->setContextProperty(QStringLiteral("connectHelp"),
+                                new ConnectHelp(backend, worker->client(), lineSearch, backend));
+    context->setContextProperty(QStringLiteral("settingsFiles"), new SettingsFiles(backend, backend));
     context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral(ORVALIS_VERSION));
 }

@@ -2,7 +2,6 @@
 
 #include "app/translate.h"
 #include "backend/backendlog.h"
-#include "backend/settingsjob.h"
 #include "backend/wordcodec.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
@@ -43,11 +42,9 @@ Backend::Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmware
     auto *pollTimer = new QTimer(this);
     connect(pollTimer, &QTimer::timeout, this, &Backend::onPollTimer);
     pollTimer->start(2000);
-
-    auto *portWatch = new QTimer(this);
-    connect(portWatch, &QTimer::timeout, this, &Backend::onPortWatch);
-    portWatch->start(2000);
 }
+
+Backend::~Backend() = default;
 
 void Backend::post(const ModbusCommand &cmd)
 {
@@ -56,6 +53,19 @@ void Backend::post(const ModbusCommand &cmd)
         return;
     worker->addCommand(cmd);
     ++postedRecords;
+}
+
+void Backend::postBatch(const QVector<ModbusCommand> &records, Batch batch)
+{
+    if (records.isEmpty() || !worker) {
+        if (batch.done)
+            batch.done();
+        return;
+    }
+    const quint64 first = postedRecords;
+    for (const ModbusCommand &cmd : records)
+        post(cmd);
+    routes.append({first, postedRecords, std::move(batch)});
 }
 
 QString Backend::ctRatioText(int code)
@@ -73,33 +83,7 @@ void Backend::refreshSerialPortList()
     // Numbered by the port directory, so that names other than "COM" and a
     // number (ttyUSB0, a virtual line) keep a number of their own.
     m_lstDevices = PortDirectory::shared().refresh();
-    presentPorts = PortDirectory::presentDevices();
-    update(m_portListStale, false, &Backend::portListStaleChanged);
     emit lstDevicesChanged();
-}
-
-void Backend::onPortWatch()
-{
-    // The open port is not looked at, nor are the others while a link or a search runs.
-    if (m_connectionState || scanRunning())
-        return;
-    update(m_portListStale, PortDirectory::presentDevices() != presentPorts, &Backend::portListStaleChanged);
-}
-
-QVariantMap Backend::portDetails(int indexList) const
-{
-    if (indexList < 0 || indexList >= m_lstDevices.size())
-        return {};
-    const PortDirectory::Details d = PortDirectory::shared().details(m_lstDevices[indexList]);
-    auto hex = [](int id) { return id < 0 ? QString() : QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')); };
-    return {{QStringLiteral("path"), d.path},
-            {QStringLiteral("manufacturer"), d.manufacturer},
-            {QStringLiteral("product"), d.product},
-            {QStringLiteral("serialNumber"), d.serialNumber},
-            {QStringLiteral("vendorId"), hex(d.vendorId)},
-            {QStringLiteral("productId"), hex(d.productId)},
-            {QStringLiteral("present"), d.present},
-            {QStringLiteral("busy"), d.busy}};
 }
 
 void Backend::switchLanguage()
@@ -114,27 +98,20 @@ void Backend::startUpdate(QString filename)
     qCDebug(backendLog).noquote() << "StartUpdate " + filename;
     if (!firmwareUpdate)
         return;
-    backupPath.clear();
-    backupError.clear();
-    // A bootloader answers none of the settings' registers: there is nothing
-    // to keep, and the update is the way out.
-    if (m_moduleInBootloader && !firmwareUpdate->isRunning()) {
-        backupError = tr("The module is in its bootloader: its settings cannot be read.");
-        firmwareUpdate->start(filename);
+    if (beforeUpdate && beforeUpdate(filename))
         return;
-    }
-    // The module's settings are kept first, in case the new firmware resets them;
-    // the update starts once they are read, whether or not that worked.
-    // Read now, as an update that starts at once would: the file may change or
-    // go while the settings are read. An image refused at once needs no copy.
-    QByteArray image;
-    FirmwareUpdate::FailReason why;
-    if (m_connectionState && !settingsJob && worker && !firmwareUpdate->isRunning()
-        && FirmwareUpdate::readImage(filename, &image, &why)) {
-        backUpThenUpdate(filename, image);
-        return;
-    }
     firmwareUpdate->start(filename);
+}
+
+void Backend::continueUpdate(const QString &file, const QByteArray &image, FirmwareUpdate::FailReason refused)
+{
+    if (firmwareUpdate)
+        firmwareUpdate->start(file, image, refused);
+}
+
+bool Backend::updateRunning() const
+{
+    return firmwareUpdate && firmwareUpdate->isRunning();
 }
 
 QVariantMap Backend::linkSettings() const

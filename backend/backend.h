@@ -1,19 +1,25 @@
 #ifndef BACKEND_H
 #define BACKEND_H
 
+// backend/ holds what the pages need of the module: Backend, the register
+// map and its tables, the command sequences of each operation and the
+// decoding of the replies. The work beyond the pages lives above it, in
+// diagnostics/ and commissioning/, and reaches the worker queue through
+// Backend's companion interface (postBatch and the hooks below).
+
+#include "update/firmwareupdate.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 #include <QVariantMap>
+#include <QVector>
 
 #include <functional>
 #include <memory>
 
-class FirmwareUpdate;
-class LineScanner;
-class ModuleSettings;
 class ModbusCommand;
 class TModbus;
 class Translate;
@@ -82,35 +88,8 @@ class Backend : public QObject
     // Why the last update was refused ("EmptyImage", "ImageTooLarge"), empty for
     // any other failure; set before updateFail.
     Q_PROPERTY(QString updateFailReason READ updateFailReason NOTIFY updateFailReasonChanged)
-    // Why the last connect failed, in the interface language: set before
-    // connectionEnd(false), empty after a connect that worked.
-    Q_PROPERTY(QString connectionFailReason READ connectionFailReason NOTIFY connectionFailReasonChanged)
-    // The ports present no longer match the list: an adapter was plugged in or
-    // pulled since the last refreshSerialPortList (looked at every 2 s while
-    // disconnected). The list itself only changes on a refresh.
-    Q_PROPERTY(bool portListStale READ portListStale NOTIFY portListStaleChanged)
-    // A search of the selected port for modules (startScan): running, tries
-    // made of how many, and what was found so far, each a map with slaveAddress,
-    // baudrate, baudIndex, parity (0 none, 1 even, 2 odd), serialNumber,
-    // firmwareVersion and text (one line for the list).
-    Q_PROPERTY(bool scanRunning READ scanRunning NOTIFY scanRunningChanged)
-    Q_PROPERTY(int scanDone READ scanDone NOTIFY scanDoneChanged)
-    Q_PROPERTY(int scanTotal READ scanTotal NOTIFY scanTotalChanged)
-    Q_PROPERTY(QVariantList scanResults READ scanResults NOTIFY scanResultsChanged)
-    // True from the start of a settings-file operation until moduleSettingsEnd.
-    Q_PROPERTY(bool settingsFileBusy READ settingsFileBusy NOTIFY settingsFileBusyChanged)
-    // The module runs its bootloader (the connect's probe read 1 at 50521, or an
-    // update left it there): only a firmware update talks to it, the pages are
-    // neither read nor written and the poll waits. Like the values, it stays as
-    // it was when the link is lost; a disconnect or a connect clears it.
-    Q_PROPERTY(bool moduleInBootloader READ moduleInBootloader NOTIFY moduleInBootloaderChanged)
 
 public:
-    // How a settings-file operation ended: done (for a compare, nothing
-    // differs), a compare that found differences, or failed.
-    enum SettingsOutcome { SettingsDone = 0, SettingsDiffer = 1, SettingsFailed = 2 };
-    Q_ENUM(SettingsOutcome)
-
     explicit Backend(QObject *parent = nullptr);
     Backend(TModbus *worker, Translate *translate, FirmwareUpdate *firmwareUpdate,
             QObject *parent = nullptr);
@@ -243,54 +222,15 @@ public:
     Q_INVOKABLE void setModuleTime();
     Q_INVOKABLE void refreshChartsValuePage();
 
-    // The module's settings and a file (a path or a file: URL). Each ends with
-    // moduleSettingsEnd; a call while one runs, or while not connected, ends at
-    // once without a word on the bus.
-    //   save     reads the module, writes the file
-    //   compare  reads the file and the module, lists what differs
-    //   restore  writes the settings that differ (the serial settings only
-    //            with includeSerial), reads them back and lists what still differs
-    Q_INVOKABLE void saveModuleSettings(const QString &file);
-    Q_INVOKABLE void compareModuleSettings(const QString &file);
-    Q_INVOKABLE void restoreModuleSettings(const QString &file, bool includeSerial);
-    bool settingsFileBusy() const { return settingsJob != nullptr; }
-    QString connectionFailReason() const { return m_connectionFailReason; }
-    bool portListStale() const { return m_portListStale; }
-    bool scanRunning() const;
-    int scanDone() const;
-    int scanTotal() const;
-    QVariantList scanResults() const;
-
-    // Tries every baud rate, parity and slave address on the port at
-    // `indexList`, the page's choice first; ends with scanEnd. Only while
-    // disconnected.
-    Q_INVOKABLE void startScan(int indexList, int slaveAddress, int baudIndex, int parityIndex);
-    Q_INVOKABLE void cancelScan();
-
-    // What the system knows of the port at `indexList` of lstDevices: path,
-    // manufacturer, product, serialNumber, vendorId and productId (as hex text,
-    // empty when unknown), present, busy. Empty for an index out of the list.
-    Q_INVOKABLE QVariantMap portDetails(int indexList) const;
-
-    // Where the settings are saved before each firmware update: one file per
-    // module and update, the last ten of each module kept.
-    static QString updateBackupFolder();
-    // Tests only: another folder than updateBackupFolder().
-    void setUpdateBackupFolder(const QString &folder) { backupFolder = folder; }
-    // The copy kept before the last update, empty when none was; then why.
-    QString updateBackupPath() const { return backupPath; }
-    QString updateBackupError() const { return backupError; }
-    // When set, an update whose settings could not be kept is not started
-    // (it fails with NoBackup); the window's update goes ahead regardless.
-    void setUpdateNeedsBackup(bool needed) { updateNeedsBackup = needed; }
-
+    // The module runs its bootloader (the connect's probe read 1 at 50521, or an
+    // update left it there): only a firmware update talks to it, the pages are
+    // neither read nor written and the poll waits. Like the values, it stays as
+    // it was when the link is lost; a disconnect or a connect clears it.
+    // Published by LinkState; moduleInBootloaderChanged tells.
     bool moduleInBootloader() const { return m_moduleInBootloader; }
     // The open link's settings: portIndex (in lstDevices), slaveAddress,
     // baudrate (bit/s) and parity (0 none, 1 even, 2 odd); empty while not connected.
     Q_INVOKABLE QVariantMap linkSettings() const;
-    // The serial settings of a settings file, as linkSettings() names them
-    // (without portIndex); empty for a file that is refused.
-    Q_INVOKABLE QVariantMap serialSettingsInFile(const QString &file) const;
     // After serialSettingsWritten, the link keeps its parameters and the poll
     // goes on at them (the module may no longer answer there).
     Q_INVOKABLE void keepLinkSettings();
@@ -315,6 +255,36 @@ public:
 
     // Lets tests fix the computer's clock; the program never calls it.
     void setClock(std::function<QDateTime()> now) { clock = std::move(now); }
+    QDateTime now() const { return clock(); }
+
+    // For companions: objects beside Backend that work on the same worker
+    // queue (the settings files, ...), so that one record at a time goes on
+    // the line and Backend's counting, cancel and sequencing hold for theirs.
+    //
+    // A batch goes to the queue in one go. Each of its records, as it
+    // finishes, goes to `finished` before Backend's own handling (Backend
+    // decodes none of its reads into the pages and tells no measurementsRead
+    // for them; a connection error still drops the link). Once its last record
+    // is back, `done` runs before the worker takes the next one, so a batch it
+    // posts follows at once. A cancel (cancelQueued) tells queueCancelled
+    // first; the batch's queued records then come back unsent, through
+    // `finished` and `done` as ever.
+    struct Batch {
+        std::function<void(ModbusCommand *)> finished;
+        std::function<void()> done;
+    };
+    void postBatch(const QVector<ModbusCommand> &records, Batch batch);
+    // A companion's operation has ended: serial settings its writes moved the
+    // module to are told now (serialSettingsWritten), after its own end.
+    void endOfSerialWrite();
+    // Asked as an update starts, before anything is sent: true when it has
+    // taken the update over (it then calls continueUpdate once), false to let
+    // the update start at once. SettingsFiles keeps the settings this way.
+    void setBeforeUpdate(std::function<bool(const QString &file)> hook) { beforeUpdate = std::move(hook); }
+    // Starts the update held back by beforeUpdate with the image read then,
+    // or fails it at once for `refused` (any reason but NoReason).
+    void continueUpdate(const QString &file, const QByteArray &image, FirmwareUpdate::FailReason refused);
+    bool updateRunning() const;
 
     static QString ctRatioText(int code);
     // "none", "even" or "odd" in the interface language; 2 and above are odd, as on the line.
@@ -388,24 +358,17 @@ signals:
     void fusesKnownChanged();
     void temperatureStatusKnownChanged();
     void updateFailReasonChanged();
-    void settingsFileBusyChanged();
-    void connectionFailReasonChanged();
-    void portListStaleChanged();
-    void scanRunningChanged();
-    void scanDoneChanged();
-    void scanTotalChanged();
-    void scanResultsChanged();
-    // `error`, in the interface language, when the search could not run.
-    void scanEnd(bool cancelled, const QString &error);
-    // The end of a settings-file operation: its SettingsOutcome, one line that
-    // says what happened and, below it, one line per difference or problem, all
-    // in the interface language.
-    void moduleSettingsEnd(int outcome, const QString &message, const QStringList &details);
     // A round of measurements is in: the last block of a poll or of
     // refreshMeasurementPage has finished, read or not. Blocks that failed
     // show "Error"; after a lost link it comes with connectionState false.
     void measurementsRead();
     void moduleInBootloaderChanged();
+    // A connect ended with this record (before connectionEnd): what it found.
+    void connectAttemptEnded(const ModbusCommand &record);
+    // connectDevice was called; the port is wanted for the link.
+    void connectStarting();
+    // cancelQueued: what is queued will come back unsent.
+    void queueCancelled();
     // An apply or a restore wrote serial settings other than the link's: the
     // module now answers at these only. Comes after the operation's own end
     // (applyEnd, moduleSettingsEnd). While it has a receiver, the poll waits
@@ -432,19 +395,8 @@ private:
     void onUpdateSuccess();
     bool leftToBootloader(const char *operation, bool releaseWait);
     void noteSerialWrite(const ModbusCommand &cmd);
-    void endOfSerialWrite();
     void setLinkDown();
-    void setConnectionFailReason(const ModbusCommand &connect);
-    QString openFailureText(int kind, const QString &path, const QString &errorText) const;
 
-    struct SettingsJob;
-    void startSettingsJob(std::unique_ptr<SettingsJob> job);
-    void postSettingsReads();
-    void settingsRecordFinished(ModbusCommand *cmd);
-    void settingsStepDone();
-    void finishSettingsJob(int outcome, const QString &message, const QStringList &details = {});
-    bool saveBeforeUpdate(const ModuleSettings &module);
-    void backUpThenUpdate(const QString &fileName, const QByteArray &image);
 
     TModbus *worker = nullptr;
     Translate *translate = nullptr;
@@ -507,13 +459,6 @@ private:
     bool m_fusesKnown = true;
     bool m_temperatureStatusKnown = true;
     QString m_updateFailReason;
-    QString m_connectionFailReason;
-    bool m_portListStale = false;
-    QStringList presentPorts; // as at the last refreshSerialPortList
-    void onPortWatch();
-    LineScanner *scanner = nullptr;
-    int scanPort = 0;
-    void emitScanChanged();
 
     // Records posted and finished, and where the last poll ends: a poll is
     // posted only once the previous one is through, whatever the module's pace.
@@ -523,12 +468,15 @@ private:
     // Blocks whose last read failed; an apply never writes their stale or empty values back.
     QSet<int> unread;
 
-    std::unique_ptr<SettingsJob> settingsJob;
-    QString backupFolder;
-    QString backupPath;
-    QString backupError;
-    bool updateNeedsBackup = false;
     bool givenUp = false;
+    // Companions' batches under way: their records finish as numbers first + 1 to last.
+    struct Route {
+        quint64 first = 0;
+        quint64 last = 0;
+        Batch batch;
+    };
+    QVector<Route> routes;
+    std::function<bool(const QString &)> beforeUpdate;
     // Records numbered up to this were queued or on the line at the last cancel.
     quint64 cancelledUpTo = 0;
     // The record finished last came back unsent: a marker after it ends

@@ -4,7 +4,6 @@
 
 #include "backend/backendlog.h"
 #include "backend/registers.h"
-#include "backend/settingsjob.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/tmodbus.h"
@@ -13,6 +12,8 @@
 #include <QDebug>
 #include <QMetaEnum>
 #include <QModbusDevice>
+
+#include <algorithm>
 
 void Backend::commandFinish(ModbusCommand *cmd)
 {
@@ -34,10 +35,15 @@ void Backend::commandFinish(ModbusCommand *cmd)
     const bool cancelled = finishedRecords <= cancelledUpTo;
     const bool cutShort = lastAborted;
     lastAborted = error == QModbusDevice::ReplyAbortedError;
-    const bool settingsRecord =
-        settingsJob && finishedRecords > settingsJob->first && finishedRecords <= settingsJob->last;
-    if (settingsRecord)
-        settingsRecordFinished(cmd);
+    // A companion's record: its batch hears it first.
+    const auto isMine = [this](const Route &r) { return finishedRecords > r.first && finishedRecords <= r.last; };
+    const auto route = std::find_if(routes.cbegin(), routes.cend(), isMine);
+    const bool companionRecord = route != routes.cend();
+    const bool batchEnds = companionRecord && finishedRecords == route->last;
+    if (companionRecord && route->batch.finished) {
+        const auto finished = route->batch.finished;
+        finished(cmd);
+    }
 
     if (error != 0) {
         qCDebug(backendLog) << "Backend::commandFinish - CMD FINISH"
@@ -55,12 +61,12 @@ void Backend::commandFinish(ModbusCommand *cmd)
             setConnectionState(false);
             emit connectionError();
         } else if (cmd->getConnectResult() == ProbeFailed) {
-            setConnectionFailReason(*cmd);
+            emit connectAttemptEnded(*cmd);
             emit connectionEnd(false);
         }
     } else {
-        // A settings job's reads leave the pages and their unapplied edits alone.
-        if (cmd->getIsWrite() == 0 && !settingsRecord)
+        // A companion's reads leave the pages and their unapplied edits alone.
+        if (cmd->getIsWrite() == 0 && !companionRecord)
             decodeReply(cmd);
         else if (error == 0)
             noteSerialWrite(*cmd);
@@ -81,7 +87,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
             }
             update(m_moduleInBootloader, bootloader, &Backend::moduleInBootloaderChanged);
             clockPending = bootloader;
-            setConnectionFailReason(*cmd);
+            emit connectAttemptEnded(*cmd);
             emit connectionEnd(connected);
             setConnectionState(connected);
             // A bootloader has no clock: it is set once the update is through.
@@ -110,59 +116,21 @@ void Backend::commandFinish(ModbusCommand *cmd)
         }
     }
 
-    // The voltage block closes every round of measurements; a settings job never reads it.
+    // The voltage block closes every round of measurements; no companion reads it.
     if ((kind == Request || kind == LastRequest) && cmd->getAddress() == Registers::M_REG_VOLTAGE_LL
-        && cmd->getIsWrite() == 0 && !settingsRecord)
+        && cmd->getIsWrite() == 0 && !companionRecord)
         emit measurementsRead();
     if (kind == LastRequest)
         emit loadRegisterFinish();
-    if (settingsRecord && finishedRecords == settingsJob->last)
-        settingsStepDone();
+    if (batchEnds) {
+        // Out of the list first: what `done` posts is a batch of its own.
+        const auto it = std::find_if(routes.begin(), routes.end(), isMine);
+        const Batch batch = it->batch;
+        routes.erase(it);
+        if (batch.done)
+            batch.done();
+    }
     emit processCmdEnd();
-}
-
-// What the alert of a failed connect adds below its own text.
-void Backend::setConnectionFailReason(const ModbusCommand &connect)
-{
-    QString reason;
-    const QVector<quint16> &v = connect.getValues();
-    const Modbus *client = worker ? worker->client() : nullptr;
-    const QString path = client ? client->openedPath() : QString();
-    if (connect.getConnectResult() == PortNotOpened && client) {
-        reason = openFailureText(client->openFailure(), path, client->openErrorText());
-    } else if (connect.getConnectResult() == ProbeFailed && v.size() >= 4) {
-        reason = tr("No answer from slave address %1 at %2 baud, parity %3.")
-                     .arg(v[1])
-                     .arg(Modbus::baudRateForIndex(v[2]))
-                     .arg(parityText(v[3]))
-                 + QLatin1Char('\n') + tr("Search looks for the module at every address, baud rate and parity.");
-    }
-    update(m_connectionFailReason, reason, &Backend::connectionFailReasonChanged);
-}
-
-QString Backend::openFailureText(int kind, const QString &path, const QString &errorText) const
-{
-    switch (kind) {
-    case OpenFailure::PermissionDenied: {
-        QString text = tr("Permission denied: this user may not open %1.").arg(path);
-#ifdef Q_OS_LINUX
-        const QString user = QString::fromLocal8Bit(qgetenv("USER"));
-        text += QLatin1Char('\n')
-                + tr("Join the dialout group with \"sudo usermod -aG dialout %1\", then log out and in again.")
-                      .arg(user.isEmpty() ? QStringLiteral("$USER") : user);
-#endif
-        return text;
-    }
-    case OpenFailure::Busy:
-        return tr("%1 is in use by another program. Close that program and connect again.").arg(path);
-    case OpenFailure::Missing:
-        return tr("%1 is gone: the adapter was unplugged or the port no longer exists. Refresh the port list.")
-            .arg(path);
-    case OpenFailure::Other:
-        return tr("%1 cannot be opened: %2.").arg(path, errorText);
-    default:
-        return {};
-    }
 }
 
 void Backend::setLinkDown()

@@ -3,7 +3,6 @@
 #include "backend/backend.h"
 
 #include "backend/backendlog.h"
-#include "backend/settingsjob.h"
 
 #include "backend/registertable.h"
 #include "backend/wordcodec.h"
@@ -59,8 +58,8 @@ void Backend::connectDevice(int indexList, int slaveAddress, int baudrate, int p
     setFusesKnown(true);
     setTemperatureStatusKnown(true);
 
-    // The search holds the port; the operator who connects is done with it.
-    cancelScan();
+    // A search holds the port; the operator who connects is done with it.
+    emit connectStarting();
     if (indexList < 0 || indexList >= m_lstDevices.size()) {
         qCDebug(backendLog) << "Backend::connectDevice - no port at index" << indexList;
         emit connectionEnd(false);
@@ -84,8 +83,7 @@ void Backend::giveUp()
 void Backend::cancelQueued()
 {
     qCDebug(backendLog) << "Backend::cancelQueued" << finishedRecords << postedRecords;
-    if (settingsJob)
-        settingsJob->givenUp = true;
+    emit queueCancelled();
     cancelledUpTo = postedRecords;
     if (worker)
         worker->cancelQueued();

@@ -3,7 +3,7 @@
 // virtual module with its line timing on. The reference is the floor of the
 // same search: each try that finds nothing costs its time-out.
 
-#include "backend/linescanner.h"
+#include "diagnostics/linescanner.h"
 #include "support/virtualline.h"
 
 #include <QCoreApplication>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     QObject::connect(&scanner, &LineScanner::moduleFound, [&] { foundAt = clock.elapsed(); });
     QObject::connect(&scanner, &LineScanner::finished, &app, &QCoreApplication::quit);
     clock.start();
-    scanner.start(line.toolPath(), settings);
+    scanner.start(line.portNumber(), settings);
     app.exec();
     const qint64 total = clock.elapsed();
 

@@ -1,9 +1,10 @@
 #ifndef CSVTEXT_H
 #define CSVTEXT_H
 
+#include "files/filewrite.h"
+
 #include <QDateTime>
 #include <QString>
-#include <QUrl>
 
 // What the recorder and the alarm history write alike.
 namespace CsvText {
@@ -41,7 +42,7 @@ inline QByteArray byteOrderMark()
 // The pages hand over file: URLs from their dialogs.
 inline QString localPath(const QString &file)
 {
-    return file.startsWith(QLatin1String("file:")) ? QUrl(file).toLocalFile() : file;
+    return FileWrite::localPath(file);
 }
 
 } // namespace CsvText

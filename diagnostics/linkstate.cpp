@@ -9,6 +9,12 @@ LinkState::LinkState(Backend *backend, const Modbus *client, QObject *parent)
     // Heard before the Backend tells the interface of a lost link, so the
     // alert finds the cause here.
     connect(backend, &Backend::connectionStateChanged, this, &LinkState::onConnectionStateChanged);
+    connect(backend, &Backend::moduleInBootloaderChanged, this, &LinkState::moduleInBootloaderChanged);
+}
+
+bool LinkState::moduleInBootloader() const
+{
+    return backend->moduleInBootloader();
 }
 
 void LinkState::onConnectionStateChanged()

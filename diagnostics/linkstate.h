@@ -1,6 +1,13 @@
 #ifndef DIAGNOSTICS_LINKSTATE_H
 #define DIAGNOSTICS_LINKSTATE_H
 
+// diagnostics/ holds what the tool tells of the line and the module beyond
+// the pages: the link's state, the bus monitor, the measurement recorder, the
+// alarm history, the account of an operation, the connect help and port
+// details, and the search of a line for modules. Each object watches Backend
+// or works beside it on the same worker queue, and is published to the
+// interface under its own name (app/publish.cpp).
+
 #include "link/linkloss.h"
 
 #include <QDateTime>
@@ -26,6 +33,9 @@ class LinkState : public QObject
     // language; empty unless `lost`.
     Q_PROPERTY(QString cause READ cause NOTIFY changed)
     Q_PROPERTY(QString explanation READ explanation NOTIFY changed)
+    // The module runs its bootloader (Backend::moduleInBootloader): only a
+    // firmware update talks to it.
+    Q_PROPERTY(bool moduleInBootloader READ moduleInBootloader NOTIFY moduleInBootloaderChanged)
 
 public:
     LinkState(Backend *backend, const Modbus *client, QObject *parent = nullptr);
@@ -36,9 +46,11 @@ public:
     LinkLoss::Cause lastCause() const { return lossCause; }
     QString cause() const;
     QString explanation() const;
+    bool moduleInBootloader() const;
 
 signals:
     void changed();
+    void moduleInBootloaderChanged();
 
 private:
     void onConnectionStateChanged();

@@ -51,16 +51,6 @@ void OperationReport::cancel()
         endCancel();
 }
 
-QString OperationReport::updateBackupPath() const
-{
-    return backend->updateBackupPath();
-}
-
-QString OperationReport::updateBackupError() const
-{
-    return backend->updateBackupError();
-}
-
 void OperationReport::onFinished(ModbusCommand *cmd)
 {
     const int kind = cmd->getKind();

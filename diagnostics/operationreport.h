@@ -11,7 +11,7 @@ class TModbus;
 
 // What the window says of an operation beyond Backend's end signals: the
 // cancel of the waiting popup and its account, whether an apply's every block
-// was taken, where the settings went before an update. It reads the records
+// was taken. It reads the records
 // as Backend has finished them, from the same worker.
 class OperationReport : public QObject
 {
@@ -29,10 +29,6 @@ public:
     // Drops what is queued (Backend::cancelQueued) and ends with cancelEnded
     // once the request on the line is through.
     Q_INVOKABLE void cancel();
-
-    // The copy of the settings kept before the last update, or why none was.
-    Q_INVOKABLE QString updateBackupPath() const;
-    Q_INVOKABLE QString updateBackupError() const;
 
 signals:
     void cancellingChanged();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUrl>
 
 #ifdef Q_OS_WIN
 #include <QSaveFile>
@@ -17,6 +18,11 @@
 QString FileWrite::reason(int code)
 {
     return qt_error_string(code);
+}
+
+QString FileWrite::localPath(const QString &file)
+{
+    return file.startsWith(QLatin1String("file:")) ? QUrl(file).toLocalFile() : file;
 }
 
 namespace {

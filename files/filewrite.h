@@ -24,6 +24,9 @@ bool whole(const QString &path, const QByteArray &bytes, QString *error);
 // The system's text for an errno value.
 QString reason(int code);
 
+// A path, or the file: URL a dialog of the pages hands over, as a path.
+QString localPath(const QString &file);
+
 } // namespace FileWrite
 
 // A file that grows by whole records: each append reaches the file entirely

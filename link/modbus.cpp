@@ -82,8 +82,7 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
     master.setConnectionParameter(QModbusDevice::SerialPortNameParameter, portName);
     master.setConnectionParameter(QModbusDevice::SerialParityParameter, parityForIndex(parity));
     master.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, baudRateForIndex(baudrate));
-    master.setTimeout(500);
-    master.setNumberOfRetries(20);
+    setProbing(probeTimeout);
     master.setConnectionParameter(QModbusDevice::SerialDataBitsParameter, QSerialPort::Data8);
     master.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
 
@@ -113,6 +112,13 @@ void Modbus::connectDevice(int comPort, int slaveAddress, int baudrate, int pari
         qCDebug(linkLog).noquote() << "Modbus cannot open" << portName << "-" << lastOpenError;
     }
     emit onConnectDeviceEnd();
+}
+
+void Modbus::setProbing(int timeoutMs)
+{
+    probeTimeout = timeoutMs;
+    master.setTimeout(probeTimeout > 0 ? probeTimeout : 500);
+    master.setNumberOfRetries(probeTimeout > 0 ? 0 : 20);
 }
 
 void Modbus::disconnectDevice()
@@ -146,7 +152,8 @@ void Modbus::onQuietCheck()
         return;
     const qint64 now = lineClock.elapsed();
     const qint64 budget = LongestQuietWait - (now - waitingSince);
-    const qint64 left = guard.waitLeft(now);
+    // A probe's line has no answers of earlier requests to wait for.
+    const qint64 left = probeTimeout > 0 ? 0 : guard.waitLeft(now);
     if (left > 0 && budget > 0) {
         quietTimer.start(int(qMin(left, budget)));
         return;

@@ -50,6 +50,13 @@ public:
     // adapter also ends the request in flight.
     LinkLoss::Cause lossCause() const { return loss; }
 
+    // Probing a line whose settings are not known (the line search): each
+    // request goes out once, at once (no wait for silence), and waits
+    // `timeoutMs` for its answer. 0 is the link's own way, with resends.
+    void setProbing(int timeoutMs);
+    // The slave the next requests go to; connectDevice sets it too.
+    void setSlaveAddress(int address) { slaveAddress = address; }
+
     // The longest a request waits for the line to fall silent.
     static constexpr int LongestQuietWait = 11000;
 
@@ -91,6 +98,7 @@ private:
     QTimer *timer = nullptr;
     QModbusReply *reply = nullptr;
     int watchdogInterval = 11000;
+    int probeTimeout = 0;
 
     // Keeps late and repeated answers away from the next request.
     LineGuard guard;

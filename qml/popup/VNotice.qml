@@ -55,8 +55,8 @@ Popup {
     Connections {
         target: backend
         function onUpdateSuccess() {
-            var path = operationReport.updateBackupPath()
-            var error = operationReport.updateBackupError()
+            var path = settingsFiles.updateBackupPath()
+            var error = settingsFiles.updateBackupError()
             notice.show(path !== "" ? qsTr("The firmware was updated. The settings from before it were kept in %1.").arg(path)
                       : error !== "" ? qsTr("The firmware was updated. The settings could not be kept before it: %1").arg(error)
                       : qsTr("The firmware was updated."))

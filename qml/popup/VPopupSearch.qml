@@ -15,7 +15,7 @@ VPopupBase {
     readonly property alias foundList: list
     readonly property alias found: foundModel
 
-    // A map as in backend.scanResults.
+    // A map as in lineSearch.results.
     signal chosen(var module)
 
     function start(portIndex, slaveAddress, baudIndex, parityIndex) {
@@ -26,12 +26,12 @@ VPopupBase {
         // A button pressed in an earlier search kept the focus: Up, Down and Return are the list's.
         list.forceActiveFocus()
         // A port that cannot be opened ends the search before this returns.
-        backend.startScan(portIndex, slaveAddress, baudIndex, parityIndex)
+        lineSearch.start(portIndex, slaveAddress, baudIndex, parityIndex)
     }
 
     function stop() {
-        if (backend.scanRunning)
-            backend.cancelScan()
+        if (lineSearch.running)
+            lineSearch.cancel()
     }
 
     function choose(index) {
@@ -55,7 +55,7 @@ VPopupBase {
     // The list only grows while a search runs: new entries are appended, so
     // the one the operator is on stays where it is.
     function takeResults() {
-        var results = backend.scanResults
+        var results = lineSearch.results
         if (results.length < foundModel.count)
             foundModel.clear()
         for (var i = foundModel.count; i < results.length; ++i)
@@ -85,11 +85,11 @@ VPopupBase {
     }
 
     Connections {
-        target: backend
-        function onScanResultsChanged() {
+        target: lineSearch
+        function onChanged() {
             popup.takeResults()
         }
-        function onScanEnd(cancelled, error) {
+        function onFinished(cancelled, error) {
             popup.ended = true
             popup.error = error
         }
@@ -111,7 +111,7 @@ VPopupBase {
             Text {
                 objectName: "progressText"
                 width: parent.width - 60
-                text: qsTr("Settings tried: %1 of %2").arg(backend.scanDone).arg(backend.scanTotal)
+                text: qsTr("Settings tried: %1 of %2").arg(lineSearch.done).arg(lineSearch.total)
                 color: Theme.text
                 horizontalAlignment: Text.AlignHCenter
                 font.pixelSize: textFontSize
@@ -121,8 +121,8 @@ VPopupBase {
                 objectName: "searchProgress"
                 width: parent.width - 60
                 from: 0
-                to: Math.max(1, backend.scanTotal)
-                value: backend.scanDone
+                to: Math.max(1, lineSearch.total)
+                value: lineSearch.done
             }
 
             Rectangle {
@@ -212,7 +212,7 @@ VPopupBase {
 
                 VButton {
                     objectName: "cancelButton"
-                    l_text: backend.scanRunning ? qsTr("Cancel") : qsTr("Close")
+                    l_text: lineSearch.running ? qsTr("Cancel") : qsTr("Close")
                     onClick: function() {
                         popup.stop()
                         popup.close()

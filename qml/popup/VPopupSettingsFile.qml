@@ -14,7 +14,7 @@ VPopupBase {
     readonly property alias title: band.text
     readonly property alias detailList: list
 
-    // Backend.SettingsOutcome: done, differences found, failed.
+    // SettingsFiles.Outcome: done, differences found, failed.
     function show(outcomeValue, messageValue, detailLines) {
         outcome = outcomeValue
         message = messageValue

@@ -64,7 +64,7 @@ VScrollContent {
     // link talks at: the operator is told what changes and confirms first.
     function confirmApply(apply) {
         // A bootloader takes no apply: backend lets the page go at once.
-        var lines = backend.moduleInBootloader ? [] : popupSerialSettings.changeLines(backend.linkSettings(), {
+        var lines = linkState.moduleInBootloader ? [] : popupSerialSettings.changeLines(backend.linkSettings(), {
             slaveAddress: backend.slaveAddress, baudrate: backend.baudrate, parity: backend.parity })
         if (lines.length === 0)
             apply()

@@ -10,7 +10,7 @@ VScrollContent {
     id: page
 
     property alias modelSelectDevice: modelSelectDevice
-    // What the system knows of the selected port (backend.portDetails).
+    // What the system knows of the selected port (connectHelp.portDetails).
     property var portInfo: ({})
     // A reconnect at the module's new serial settings is under way.
     property bool reconnecting: false
@@ -33,7 +33,7 @@ VScrollContent {
     }
 
     function refreshPortDetails() {
-        portInfo = backend.portDetails(cbDevice.currentIndex)
+        portInfo = connectHelp.portDetails(cbDevice.currentIndex)
     }
 
     // The path, then what a USB adapter says of itself; "in use" is left out
@@ -122,8 +122,8 @@ VScrollContent {
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
                                           qsTr("Error during the communication with the module. Please check wires connection and port communication settings."),
-                                          backend.connectionFailReason)
-            else if (backend.moduleInBootloader)
+                                          connectHelp.connectionFailReason)
+            else if (linkState.moduleInBootloader)
                 popupAlert.showWithParams(qsTr("Module in its bootloader"),
                                           qsTr("The module is in its bootloader: run the firmware update again."),
                                           qsTr("\"Start update\" on the main page. Until the module runs its firmware, its pages are not read."))
@@ -161,6 +161,10 @@ VScrollContent {
             mainPage.clearFieldChanged()
             communicationPage.clearFieldChanged()
         }
+    }
+
+    Connections {
+        target: connectHelp
         function onPortListStaleChanged() {
             page.refreshPortDetails()
         }
@@ -253,7 +257,7 @@ VScrollContent {
                 id: portListNotice
                 objectName: "portListNotice"
                 width: parent.width
-                shown: backend.portListStale && !backend.connectionState
+                shown: connectHelp.portListStale && !backend.connectionState
                 text: qsTr("Adapters were plugged in or removed: click the refresh icon to update the list.")
             }
         }
@@ -280,7 +284,7 @@ VScrollContent {
             objectName: "bootloaderNotice"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
-            shown: backend.connectionState && backend.moduleInBootloader
+            shown: backend.connectionState && linkState.moduleInBootloader
             text: qsTr("The module is in its bootloader: run the firmware update again.")
         }
 

@@ -55,7 +55,7 @@ VScrollContent {
             bottomPadding: 10
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: textFontSize
-            shown: backend.connectionState && backend.moduleInBootloader
+            shown: backend.connectionState && linkState.moduleInBootloader
             text: qsTr("The module is in its bootloader: run the firmware update again (\"Start update\" below).")
         }
 

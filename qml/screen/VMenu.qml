@@ -257,7 +257,7 @@ Rectangle {
             Text {
                 anchors.centerIn: parent
                 text: !backend.connectionState ? qsTr("Disconnected")
-                                               : backend.moduleInBootloader ? qsTr("Bootloader") : qsTr("Connected")
+                                               : linkState.moduleInBootloader ? qsTr("Bootloader") : qsTr("Connected")
                 color: backend.connectionState ? Theme.ok : Theme.textOnDark
                 font.bold: true
                 font.pixelSize: textFontSize

@@ -10,8 +10,8 @@ VScrollContent {
     id: page
 
     // One operation at a time, and only on a module that runs its firmware.
-    readonly property bool fileActionsEnabled: backend.connectionState && !backend.moduleInBootloader
-                                               && !backend.settingsFileBusy
+    readonly property bool fileActionsEnabled: backend.connectionState && !linkState.moduleInBootloader
+                                               && !settingsFiles.busy
     // The operation the file dialog was opened for, and whether its end is ours to show.
     property string fileOperation: ""
     property bool awaitingFileEnd: false
@@ -53,11 +53,11 @@ VScrollContent {
     // second operation without a word, so none starts while one runs; a line
     // lost while the dialog was open is for Backend to report.
     function runFileOperation(operation, file) {
-        if (backend.settingsFileBusy)
+        if (settingsFiles.busy)
             return
         // Serial settings of the file that move the module off the link are confirmed first.
         if (operation === "restore" && includeSerial.isSelect) {
-            var lines = popupSerialSettings.changeLines(backend.linkSettings(), backend.serialSettingsInFile(file))
+            var lines = popupSerialSettings.changeLines(backend.linkSettings(), settingsFiles.serialSettingsInFile(file))
             if (lines.length > 0) {
                 popupSerialSettings.confirmWrite(lines, function() { page.startFileOperation(operation, file) })
                 return
@@ -67,7 +67,7 @@ VScrollContent {
     }
 
     function startFileOperation(operation, file) {
-        if (backend.settingsFileBusy)
+        if (settingsFiles.busy)
             return
         awaitingFileEnd = true
         // The settings-file popup tells how it ended, cancelled or not.
@@ -75,16 +75,16 @@ VScrollContent {
                            : operation === "compare" ? qsTr("Comparing the module with the file…")
                            : qsTr("Writing the file's settings to the module…"), true)
         if (operation === "save")
-            backend.saveModuleSettings(file)
+            settingsFiles.save(file)
         else if (operation === "compare")
-            backend.compareModuleSettings(file)
+            settingsFiles.compare(file)
         else
-            backend.restoreModuleSettings(file, includeSerial.isSelect)
+            settingsFiles.restore(file, includeSerial.isSelect)
     }
 
     Connections {
-        target: backend
-        function onModuleSettingsEnd(outcome, message, details) {
+        target: settingsFiles
+        function onSettingsEnd(outcome, message, details) {
             if (!page.awaitingFileEnd)
                 return
             page.awaitingFileEnd = false

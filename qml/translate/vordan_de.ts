@@ -55,94 +55,6 @@
 <context>
     <name>Backend</name>
     <message>
-        <source>no answer</source>
-        <translation>keine Antwort</translation>
-    </message>
-    <message>
-        <source>refused by the module or answered wrongly</source>
-        <translation>vom Modul abgelehnt oder falsch beantwortet</translation>
-    </message>
-    <message>
-        <source>the link failed</source>
-        <translation>die Verbindung ist ausgefallen</translation>
-    </message>
-    <message>
-        <source>This file is from another module: serial number %1 (this module: %2).</source>
-        <translation>Diese Datei stammt von einem anderen Modul: Seriennummer %1 (dieses Modul: %2).</translation>
-    </message>
-    <message>
-        <source>No differences</source>
-        <translation>Keine Unterschiede</translation>
-    </message>
-    <message>
-        <source>Not connected to a module.</source>
-        <translation>Keine Verbindung zu einem Modul.</translation>
-    </message>
-    <message>
-        <source>No file was chosen.</source>
-        <translation>Es wurde keine Datei ausgewählt.</translation>
-    </message>
-    <message>
-        <source>The file was refused; nothing was written to the module.</source>
-        <translation>Die Datei wurde abgelehnt; in das Modul wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>The file was refused.</source>
-        <translation>Die Datei wurde abgelehnt.</translation>
-    </message>
-    <message>
-        <source>%1: not written (%2).</source>
-        <translation>%1: nicht geschrieben (%2).</translation>
-    </message>
-    <message>
-        <source>%1: not read (%2).</source>
-        <translation>%1: nicht gelesen (%2).</translation>
-    </message>
-    <message>
-        <source>The module did not take every setting.</source>
-        <translation>Das Modul hat nicht alle Einstellungen übernommen.</translation>
-    </message>
-    <message>
-        <source>The settings were written but could not be read back.</source>
-        <translation>Die Einstellungen wurden geschrieben, konnten aber nicht zurückgelesen werden.</translation>
-    </message>
-    <message>
-        <source>The module could not be read; nothing was written to it.</source>
-        <translation>Das Modul konnte nicht gelesen werden; es wurde nichts hineingeschrieben.</translation>
-    </message>
-    <message>
-        <source>The module could not be read.</source>
-        <translation>Das Modul konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The settings were not saved.</source>
-        <translation>Die Einstellungen wurden nicht gespeichert.</translation>
-    </message>
-    <message>
-        <source>The module&apos;s settings were saved to %1.</source>
-        <translation>Die Einstellungen des Moduls wurden in %1 gespeichert.</translation>
-    </message>
-    <message>
-        <source>Serial number: %1</source>
-        <translation>Seriennummer: %1</translation>
-    </message>
-    <message>
-        <source>The module holds the file&apos;s settings.</source>
-        <translation>Die Einstellungen des Moduls stimmen mit der Datei überein.</translation>
-    </message>
-    <message>
-        <source>Settings that differ: %1 (file → module).</source>
-        <translation>Abweichende Einstellungen: %1 (Datei → Modul).</translation>
-    </message>
-    <message>
-        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
-        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen bereits mit der Datei überein.</translation>
-    </message>
-    <message>
-        <source>The settings were written, but the module still differs.</source>
-        <translation>Die Einstellungen wurden geschrieben, aber das Modul weicht weiterhin ab.</translation>
-    </message>
-    <message>
         <source>Temperature threshold, serial number, installation date</source>
         <translation>Schwellenwert Temperatur, Seriennummer, Installationsdatum</translation>
     </message>
@@ -191,18 +103,6 @@
         <translation>Serielle Einstellungen</translation>
     </message>
     <message>
-        <source>Another operation on a settings file is running.</source>
-        <translation>Ein anderer Vorgang mit einer Einstellungsdatei läuft noch.</translation>
-    </message>
-    <message>
-        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
-        <translation>Die Einstellungen wurden geschrieben; das Modul antwortet nicht mehr mit den Einstellungen dieser Leitung. Mit Slave-Adresse %1, %2 Baud, Parität %3 verbinden und erneut vergleichen.</translation>
-    </message>
-    <message>
-        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
-        <translation>Die Einstellungen der Datei wurden ins Modul geschrieben und zurückgelesen (geschriebene Blöcke: %1).</translation>
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -214,6 +114,48 @@
         <source>odd</source>
         <translation>ungerade</translation>
     </message>
+    <message>
+        <source>%1: written.</source>
+        <translation>%1: geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1: no answer; the module may or may not have taken it.</source>
+        <translation>%1: keine Antwort; das Modul hat es vielleicht übernommen, vielleicht nicht.</translation>
+    </message>
+    <message>
+        <source>Password reset</source>
+        <translation>Passwort-Rücksetzung</translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation>Moduluhr</translation>
+    </message>
+    <message>
+        <source>Synchronized</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>No synchronization</source>
+        <translation>Keine Synchronisation</translation>
+    </message>
+</context>
+<context>
+    <name>BusMonitor</name>
+    <message>
+        <source>, sent %1 times</source>
+        <translation>, %1-mal gesendet</translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation>Adresse %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>
         <translation>Keine Antwort von Slave-Adresse %1 bei %2 Baud, Parität %3.</translation>
@@ -241,93 +183,6 @@
     <message>
         <source>%1 cannot be opened: %2.</source>
         <translation>%1 kann nicht geöffnet werden: %2.</translation>
-    </message>
-    <message>
-        <source>Slave address %1, %2 baud, parity %3</source>
-        <translation>Slave-Adresse %1, %2 Baud, Parität %3</translation>
-    </message>
-    <message>
-        <source>serial number %1, firmware %2</source>
-        <translation>Seriennummer %1, Firmware %2</translation>
-    </message>
-    <message>
-        <source>Disconnect before searching the line.</source>
-        <translation>Vor der Suche auf der Leitung die Verbindung trennen.</translation>
-    </message>
-    <message>
-        <source>No port selected.</source>
-        <translation>Kein Anschluss ausgewählt.</translation>
-    </message>
-    <message>
-        <source>given up before it was sent</source>
-        <translation>aufgegeben, bevor es gesendet wurde</translation>
-    </message>
-    <message>
-        <source>Serial settings left out (file → module):</source>
-        <translation>Ausgelassene serielle Einstellungen (Datei → Modul):</translation>
-    </message>
-    <message>
-        <source>%1: written.</source>
-        <translation>%1: geschrieben.</translation>
-    </message>
-    <message>
-        <source>%1: no answer; the module may or may not have taken it.</source>
-        <translation>%1: keine Antwort; das Modul hat es vielleicht übernommen, vielleicht nicht.</translation>
-    </message>
-    <message>
-        <source>Given up: %1 of %2 blocks were written.</source>
-        <translation>Aufgegeben: %1 von %2 Blöcken wurden geschrieben.</translation>
-    </message>
-    <message>
-        <source>Given up: every block was written (%1); the module was not read back.</source>
-        <translation>Aufgegeben: Alle Blöcke wurden geschrieben (%1); das Modul wurde nicht zurückgelesen.</translation>
-    </message>
-    <message>
-        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
-        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen mit der Datei überein, außer seinen seriellen Einstellungen, die wie gewünscht ausgelassen wurden.</translation>
-    </message>
-    <message>
-        <source>Password reset</source>
-        <translation>Passwort-Rücksetzung</translation>
-    </message>
-    <message>
-        <source>Module clock</source>
-        <translation>Moduluhr</translation>
-    </message>
-    <message>
-        <source>The module is in its bootloader: run the firmware update again.</source>
-        <translation>Das Modul ist in seinem Bootloader: Führen Sie das Firmware-Update erneut aus.</translation>
-    </message>
-    <message>
-        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
-        <translation>Die Einstellungen der Datei wurden geschrieben (geschriebene Blöcke: %1). Das Modul antwortet jetzt nur noch unter Slave-Adresse %2, %3 Baud, Parität %4 und wurde daher nicht zurückgelesen: Mit diesen Einstellungen verbinden und erneut vergleichen.</translation>
-    </message>
-    <message>
-        <source>The module is in its bootloader: its settings cannot be read.</source>
-        <translation>Das Modul ist in seinem Bootloader: Seine Einstellungen können nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Synchronized</source>
-        <translation>Synchronisiert</translation>
-    </message>
-    <message>
-        <source>No synchronization</source>
-        <translation>Keine Synchronisation</translation>
-    </message>
-</context>
-<context>
-    <name>BusMonitor</name>
-    <message>
-        <source>, sent %1 times</source>
-        <translation>, %1-mal gesendet</translation>
-    </message>
-    <message>
-        <source>Address %1</source>
-        <translation>Adresse %1</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -402,6 +257,25 @@
     <message>
         <source>Replaced by another file</source>
         <translation>Durch eine andere Datei ersetzt</translation>
+    </message>
+</context>
+<context>
+    <name>LineSearch</name>
+    <message>
+        <source>Slave address %1, %2 baud, parity %3</source>
+        <translation>Slave-Adresse %1, %2 Baud, Parität %3</translation>
+    </message>
+    <message>
+        <source>serial number %1, firmware %2</source>
+        <translation>Seriennummer %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>Disconnect before searching the line.</source>
+        <translation>Vor der Suche auf der Leitung die Verbindung trennen.</translation>
+    </message>
+    <message>
+        <source>No port selected.</source>
+        <translation>Kein Anschluss ausgewählt.</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1071,141 @@
     <message>
         <source>reactive power min L3</source>
         <translation>Blindleistung min. L3</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>refused by the module or answered wrongly</source>
+        <translation>vom Modul abgelehnt oder falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>given up before it was sent</source>
+        <translation>aufgegeben, bevor es gesendet wurde</translation>
+    </message>
+    <message>
+        <source>the link failed</source>
+        <translation>die Verbindung ist ausgefallen</translation>
+    </message>
+    <message>
+        <source>This file is from another module: serial number %1 (this module: %2).</source>
+        <translation>Diese Datei stammt von einem anderen Modul: Seriennummer %1 (dieses Modul: %2).</translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation>Keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>Serial settings left out (file → module):</source>
+        <translation>Ausgelassene serielle Einstellungen (Datei → Modul):</translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: its settings cannot be read.</source>
+        <translation>Das Modul ist in seinem Bootloader: Seine Einstellungen können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another operation on a settings file is running.</source>
+        <translation>Ein anderer Vorgang mit einer Einstellungsdatei läuft noch.</translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation>Keine Verbindung zu einem Modul.</translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation>Das Modul ist in seinem Bootloader: Führen Sie das Firmware-Update erneut aus.</translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei ausgewählt.</translation>
+    </message>
+    <message>
+        <source>The file was refused; nothing was written to the module.</source>
+        <translation>Die Datei wurde abgelehnt; in das Modul wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file was refused.</source>
+        <translation>Die Datei wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>%1: not written (%2).</source>
+        <translation>%1: nicht geschrieben (%2).</translation>
+    </message>
+    <message>
+        <source>%1: not read (%2).</source>
+        <translation>%1: nicht gelesen (%2).</translation>
+    </message>
+    <message>
+        <source>Given up: %1 of %2 blocks were written.</source>
+        <translation>Aufgegeben: %1 von %2 Blöcken wurden geschrieben.</translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation>Das Modul hat nicht alle Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
+        <translation>Die Einstellungen der Datei wurden geschrieben (geschriebene Blöcke: %1). Das Modul antwortet jetzt nur noch unter Slave-Adresse %2, %3 Baud, Parität %4 und wurde daher nicht zurückgelesen: Mit diesen Einstellungen verbinden und erneut vergleichen.</translation>
+    </message>
+    <message>
+        <source>Given up: every block was written (%1); the module was not read back.</source>
+        <translation>Aufgegeben: Alle Blöcke wurden geschrieben (%1); das Modul wurde nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
+        <translation>Die Einstellungen wurden geschrieben; das Modul antwortet nicht mehr mit den Einstellungen dieser Leitung. Mit Slave-Adresse %1, %2 Baud, Parität %3 verbinden und erneut vergleichen.</translation>
+    </message>
+    <message>
+        <source>The settings were written but could not be read back.</source>
+        <translation>Die Einstellungen wurden geschrieben, konnten aber nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The module could not be read; nothing was written to it.</source>
+        <translation>Das Modul konnte nicht gelesen werden; es wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The module could not be read.</source>
+        <translation>Das Modul konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The settings were not saved.</source>
+        <translation>Die Einstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings were saved to %1.</source>
+        <translation>Die Einstellungen des Moduls wurden in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation>Seriennummer: %1</translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation>Die Einstellungen des Moduls stimmen mit der Datei überein.</translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1 (file → module).</source>
+        <translation>Abweichende Einstellungen: %1 (Datei → Modul).</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
+        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen mit der Datei überein, außer seinen seriellen Einstellungen, die wie gewünscht ausgelassen wurden.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
+        <translation>Es wurde nichts geschrieben: Die Einstellungen des Moduls stimmen bereits mit der Datei überein.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
+        <translation>Die Einstellungen der Datei wurden ins Modul geschrieben und zurückgelesen (geschriebene Blöcke: %1).</translation>
+    </message>
+    <message>
+        <source>The settings were written, but the module still differs.</source>
+        <translation>Die Einstellungen wurden geschrieben, aber das Modul weicht weiterhin ab.</translation>
     </message>
 </context>
 <context>

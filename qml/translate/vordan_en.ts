@@ -55,94 +55,6 @@
 <context>
     <name>Backend</name>
     <message>
-        <source>no answer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>refused by the module or answered wrongly</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the link failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This file is from another module: serial number %1 (this module: %2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No differences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not connected to a module.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No file was chosen.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was refused; nothing was written to the module.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file was refused.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: not written (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: not read (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module did not take every setting.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings were written but could not be read back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module could not be read; nothing was written to it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings were not saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module&apos;s settings were saved to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Serial number: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module holds the file&apos;s settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Settings that differ: %1 (file → module).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings were written, but the module still differs.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Temperature threshold, serial number, installation date</source>
         <translation type="unfinished"></translation>
     </message>
@@ -191,18 +103,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Another operation on a settings file is running.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>none</source>
         <translation type="unfinished"></translation>
     </message>
@@ -214,6 +114,48 @@
         <source>odd</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no answer; the module may or may not have taken it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No synchronization</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BusMonitor</name>
+    <message>
+        <source>, sent %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>
         <translation type="unfinished"></translation>
@@ -240,93 +182,6 @@
     </message>
     <message>
         <source>%1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Slave address %1, %2 baud, parity %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>serial number %1, firmware %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Disconnect before searching the line.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No port selected.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>given up before it was sent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Serial settings left out (file → module):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: no answer; the module may or may not have taken it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Given up: %1 of %2 blocks were written.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Given up: every block was written (%1); the module was not read back.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password reset</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Module clock</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module is in its bootloader: run the firmware update again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The module is in its bootloader: its settings cannot be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Synchronized</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No synchronization</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>BusMonitor</name>
-    <message>
-        <source>, sent %1 times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Address %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -401,6 +256,25 @@
     </message>
     <message>
         <source>Replaced by another file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LineSearch</name>
+    <message>
+        <source>Slave address %1, %2 baud, parity %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>serial number %1, firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect before searching the line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No port selected.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1196,6 +1070,141 @@
     </message>
     <message>
         <source>reactive power min L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFiles</name>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refused by the module or answered wrongly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given up before it was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is from another module: serial number %1 (this module: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial settings left out (file → module):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: its settings cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another operation on a settings file is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module is in its bootloader: run the firmware update again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was refused; nothing was written to the module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not read (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: %1 of %2 blocks were written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module did not take every setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written (blocks written: %1). The module now answers at slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these settings and compare again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Given up: every block was written (%1); the module was not read back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written; the module no longer answers on this line&apos;s settings. Connect with slave address %1, %2 baud, parity %3 and compare again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written but could not be read back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module could not be read; nothing was written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings were saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings that differ: %1 (file → module).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module holds the file&apos;s settings except its serial settings, which were left out as asked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was written: the module already holds the file&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s settings were written to the module and read back (blocks written: %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings were written, but the module still differs.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,10 +2,7 @@
 #include "testbackenddecode.h"
 #include "testcodecs.h"
 #include "testmeasurementtable.h"
-#include "testmodulesettings.h"
-#include "testsettingsfile.h"
 #include "testsettingstable.h"
-#include "testconnecthelp.h"
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -34,20 +31,8 @@ int main(int argc, char *argv[])
         TestMeasurementTable t;
         failed += QTest::qExec(&t, args);
     }
-    if (group.isEmpty() || group == "settings") {
-        TestModuleSettings t;
-        failed += QTest::qExec(&t, args);
-    }
     if (group.isEmpty() || group == "settingstable") {
         TestSettingsTable t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "settingsfile") {
-        TestSettingsFile t;
-        failed += QTest::qExec(&t, args);
-    }
-    if (group.isEmpty() || group == "connecthelp") {
-        TestConnectHelp t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

@@ -787,3 +787,51 @@ void TestBackendBus::cancelLeavesNoLinkAndEndsNothing()
     backend.refreshHomePage();
     QVERIFY(refreshed.wait(5000));
 }
+
+// A companion's records come back to it alone (the pages keep their values),
+// and what it posts as a batch ends is a batch of its own; a cancel reaches the
+// companion first, and its records still come back.
+void TestBackendBus::companionBatchesKeepToThemselves()
+{
+    QVERIFY(ensureConnected());
+    Backend &backend = rig->backend;
+    const int pageThreshold = backend.temperatureThresholdValue();
+    QVERIFY(rig->control({QStringLiteral("set 50573 %1").arg(pageThreshold == 85 ? 86 : 85)}));
+    const QVector<quint16> moduleThreshold = rig->get(QStringLiteral("50573 1"));
+
+    QStringList events;
+    QVector<quint16> thresholdRead;
+    auto finished = [&](ModbusCommand *cmd) {
+        events << QStringLiteral("finished %1 error %2").arg(cmd->getAddress()).arg(cmd->getError());
+        if (cmd->getAddress() == 50573)
+            thresholdRead = cmd->getValues();
+    };
+    rig->line.mark();
+    backend.postBatch({ModbusCommand(Request, 50573, 11, 4, 0)},
+                      {finished, [&] {
+                           events << "done 1";
+                           backend.postBatch({ModbusCommand(Request, 50589, 3, 4, 0)},
+                                             {finished, [&] { events << "done 2"; }});
+                       }});
+    QVERIFY(waitUntil([&] { return events.contains("done 2"); }, 5000));
+    QCOMPARE(events, (QStringList{"finished 50573 error 0", "done 1", "finished 50589 error 0", "done 2"}));
+    QCOMPARE(thresholdRead.value(0), moduleThreshold.value(0));
+    QCOMPARE(backend.temperatureThresholdValue(), pageThreshold);
+    const QStringList sent = texts(rig->window());
+    QCOMPARE(sent.count(req(3, 50573, 11)), 1);
+    QCOMPARE(sent.count(req(3, 50589, 3)), 1);
+
+    // Cancelled: told first, every record back, done once.
+    QVERIFY(rig->control({"delay 300"}));
+    events.clear();
+    QSignalSpy told(&backend, &Backend::queueCancelled);
+    backend.postBatch({ModbusCommand(Request, 50573, 11, 4, 0), ModbusCommand(Request, 50589, 3, 4, 0)},
+                      {finished, [&] { events << "done"; }});
+    backend.cancelQueued();
+    QCOMPARE(told.count(), 1);
+    QVERIFY(waitUntil([&] { return events.contains("done"); }, 5000));
+    QCOMPARE(events.size(), 3);
+    QCOMPARE(events.last(), QStringLiteral("done"));
+    QVERIFY(events.contains(QStringLiteral("finished 50589 error %1").arg(int(QModbusDevice::ReplyAbortedError))));
+    QVERIFY(rig->control({"delay 0"}));
+}

@@ -28,6 +28,7 @@ private slots:
     void failedLastRequestDropsTheLink();
     void refusedUpdateLeavesTheLineFree();
     void cancelLeavesNoLinkAndEndsNothing();
+    void companionBatchesKeepToThemselves();
 
 private:
     struct Rig;

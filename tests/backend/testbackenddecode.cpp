@@ -2,6 +2,7 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
+#include "diagnostics/connecthelp.h"
 #include "link/tmodbus.h"
 #include "update/firmwareupdate.h"
 
@@ -12,18 +13,20 @@
 
 namespace {
 
-// Records the names of the Backend signals in the order they are emitted.
+// Records the names of the signals of Backend (and of a companion that
+// listens to it) in the order they are emitted.
 class SignalOrder : public QObject
 {
     Q_OBJECT
 public:
-    explicit SignalOrder(Backend &backend)
+    explicit SignalOrder(Backend &backend) { listen(&backend); }
+    void listen(QObject *source)
     {
-        const QMetaObject *meta = backend.metaObject();
+        const QMetaObject *meta = source->metaObject();
         const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("record()"));
         for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
             if (meta->method(i).methodType() == QMetaMethod::Signal)
-                connect(&backend, meta->method(i), this, slot);
+                connect(source, meta->method(i), this, slot);
         }
     }
     QStringList names;
@@ -90,12 +93,7 @@ void TestBackendDecode::metaObjectTables()
         "temperatureThresholdValue", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2",
         "fuseBlowL3", "temperatureStatus", "currentLanguage", "baudrateConnectionPage",
         "parityConnectionPage", "language", "fsdid", "measurementEnable", "chartsEnable",
-        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason",
-        // Read-only state of the tools beyond the pages.
-        "connectionFailReason", "portListStale", "scanRunning", "scanDone", "scanTotal", "scanResults",
-        "settingsFileBusy", "moduleInBootloader"};
-    const QStringList toolProperties = {"connectionFailReason", "portListStale", "scanRunning", "scanDone",
-                                        "scanTotal", "scanResults", "settingsFileBusy", "moduleInBootloader"};
+        "moduleStatusKnown", "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
     const QStringList notifyOrder = {
         "firmwareVersion", "synchronization", "password", "lastBoot", "hardwareVersion",
         "dateHour", "timeDurationMeans", "activePowerCalculatedOn", "frequency", "slaveAddress",
@@ -108,22 +106,20 @@ void TestBackendDecode::metaObjectTables()
         "ctPhaseA1", "ctPhaseA1Int", "moduleStatus", "fuseBlowL1", "fuseBlowL2", "fuseBlowL3",
         "temperatureStatus", "currentLanguage", "baudrateConnectionPage", "parityConnectionPage",
         "language", "fsdid", "measurementEnable", "chartsEnable", "moduleStatusKnown",
-        "fusesKnown", "temperatureStatusKnown", "updateFailReason", "settingsFileBusy",
-        "connectionFailReason", "portListStale", "scanRunning", "scanDone", "scanTotal", "scanResults"};
+        "fusesKnown", "temperatureStatusKnown", "updateFailReason"};
     QStringList signalNames = {"updateFail", "updateSuccess", "updateProgress",
                                "connectionStateChanged", "processCmdEnd", "lstDevicesChanged",
                                "connectionStateChange", "connectionEnd", "disconnectionEnd",
                                "refreshEnd", "applyEnd", "connectionError", "loadRegisterFinish"};
     for (const QString &p : notifyOrder)
         signalNames.append(p + "Changed");
-    signalNames << "scanEnd" << "moduleSettingsEnd" << "measurementsRead" << "moduleInBootloaderChanged"
-                << "serialSettingsWritten";
+    signalNames << "measurementsRead" << "moduleInBootloaderChanged" << "connectAttemptEnded" << "connectStarting"
+                << "queueCancelled" << "serialSettingsWritten";
     const QStringList invokables = {
         "refreshSerialPortList", "connectDevice", "disconnectDevice", "refreshHomePage",
         "applyHomePage", "refreshCommunicationPage", "applyCommunicationPage",
         "refreshMeasurementPage", "switchLanguage", "startUpdate", "setModuleTime",
-        "refreshChartsValuePage", "saveModuleSettings", "compareModuleSettings", "restoreModuleSettings",
-        "startScan", "cancelScan", "portDetails", "linkSettings", "serialSettingsInFile", "keepLinkSettings"};
+        "refreshChartsValuePage", "linkSettings", "keepLinkSettings"};
 
     const QMetaObject &meta = Backend::staticMetaObject;
     QStringList seenProperties;
@@ -132,7 +128,7 @@ void TestBackendDecode::metaObjectTables()
         seenProperties.append(p.name());
         QVERIFY2(p.hasNotifySignal(), p.name());
         QCOMPARE(QString(p.notifySignal().name()), QString(p.name()) + "Changed");
-        const QStringList readOnly = QStringList{"lstDevices", "updateFailReason"} + toolProperties;
+        const QStringList readOnly = {"lstDevices", "updateFailReason"};
         QCOMPARE(p.isWritable(), !readOnly.contains(p.name()));
     }
     QCOMPARE(seenProperties, properties);
@@ -405,24 +401,27 @@ void TestBackendDecode::connectionSignals()
     Rig rig;
     Backend &b = rig.backend;
     SignalOrder order(b);
+    ConnectHelp help(&b, rig.worker.client(), nullptr);
+    order.listen(&help);
     rig.finish(Connect, 50521, {90, 247, 0, 1}, 0, 1); // port not opened
-    QCOMPARE(order.names, (QStringList{"connectionEnd", "processCmdEnd"}));
+    QCOMPARE(order.names, (QStringList{"connectAttemptEnded", "connectionEnd", "processCmdEnd"}));
 
     order.names.clear();
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("CMD FINISH"));
     rig.finish(Connect, 50521, {90, 247, 0, 1}, QModbusDevice::TimeoutError, 2); // probe failed
     // The reason is there when the alert reads it.
-    QCOMPARE(order.names, (QStringList{"connectionFailReasonChanged", "connectionEnd", "processCmdEnd"}));
-    QCOMPARE(b.connectionFailReason().section('\n', 0, 0),
+    QCOMPARE(order.names,
+             (QStringList{"connectAttemptEnded", "connectionFailReasonChanged", "connectionEnd", "processCmdEnd"}));
+    QCOMPARE(help.connectionFailReason().section('\n', 0, 0),
              QStringLiteral("No answer from slave address 247 at 19200 baud, parity even."));
     QVERIFY(!b.connectionState());
 
     order.names.clear();
     QSignalSpy ended(&b, &Backend::connectionEnd);
     rig.finish(Connect, 50521, {90, 247, 0, 1, 0}, 0, 0);
-    QCOMPARE(order.names, (QStringList{"connectionFailReasonChanged", "connectionEnd", "connectionStateChanged",
-                                       "processCmdEnd"}));
-    QVERIFY(b.connectionFailReason().isEmpty());
+    QCOMPARE(order.names, (QStringList{"connectAttemptEnded", "connectionFailReasonChanged", "connectionEnd",
+                                       "connectionStateChanged", "processCmdEnd"}));
+    QVERIFY(help.connectionFailReason().isEmpty());
     QCOMPARE(ended.takeFirst().first().toBool(), true);
     QVERIFY(b.connectionState());
 

@@ -1,4 +1,5 @@
 #include "testbusmonitor.h"
+#include "testconnecthelp.h"
 #include "testrecorder.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,10 @@ int main(int argc, char *argv[])
     }
     if (group.isEmpty() || group == "recorder") {
         TestRecorder t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "connecthelp") {
+        TestConnectHelp t;
         failed += QTest::qExec(&t, args);
     }
     return failed == 0 ? 0 : 1;

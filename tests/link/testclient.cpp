@@ -5,6 +5,7 @@
 #include "support/virtualline.h"
 #include "support/workerrecorder.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QSerialPort>
 #include <QtTest>
@@ -260,6 +261,42 @@ void TestClient::corruptedFrameIsRetried()
     QCOMPARE(sent.first()["answer"].toString(), QStringLiteral("corrupt"));
     QCOMPARE(sent.last()["answer"].toString(), QStringLiteral("normal"));
     QCOMPARE(sent.last()["addr"].toInt(), 50540);
+}
+
+// The line search's probes: one send each, without the new link's wait for
+// silence, given up after their own time-out.
+void TestClient::probeGoesOutOnceAndGivesUpSoon()
+{
+    VirtualLine line;
+    QVERIFY(line.start());
+    QCOMPARE(line.command("silent on"), QStringLiteral("ok"));
+    Modbus client;
+    client.setProbing(100);
+    bool opened = false;
+    client.connectDevice(line.portNumber(), 247, 0, 1, &opened);
+    QVERIFY(opened);
+    int ended = 0;
+    QObject context;
+    connect(&client, &Modbus::onRequestEnd, &context, [&] { ++ended; });
+    line.mark();
+
+    QElapsedTimer clock;
+    clock.start();
+    ModbusCommand silent = readHolding(50521, 1);
+    client.sendRequest(&silent);
+    QVERIFY(QTest::qWaitFor([&] { return ended == 1; }, 2000));
+    QCOMPARE(silent.getError(), int(QModbusDevice::TimeoutError));
+    QVERIFY2(clock.elapsed() < 400, qPrintable(QString::number(clock.elapsed())));
+    QTest::qWait(300);
+    QCOMPARE(line.requests().size(), 1);
+
+    QCOMPARE(line.command("silent off"), QStringLiteral("ok"));
+    ModbusCommand answered = readHolding(50521, 1);
+    client.sendRequest(&answered);
+    QVERIFY(QTest::qWaitFor([&] { return ended == 2; }, 2000));
+    QCOMPARE(answered.getError(), 0);
+    QCOMPARE(answered.getValues().size(), 1);
+    client.disconnectDevice();
 }
 
 void TestClient::delayedAnswerArrives()

@@ -15,6 +15,7 @@ private slots:
     void readsAndWritesReachTheModule();
     void exceptionAnswerKeepsTheLink();
     void corruptedFrameIsRetried();
+    void probeGoesOutOnceAndGivesUpSoon();
     void delayedAnswerArrives();
     void watchdogEndsAHungRequest();
     void lineGoingAwayEndsTheRequestOnce();

@@ -60,7 +60,7 @@ Item {
         // reset and stays in its bootloader, as after "Close anyway".
         function leaveModuleInBootloader() {
             connectToModule()
-            verify(!backend.moduleInBootloader)
+            verify(!linkState.moduleInBootloader)
             module("exception 50525 4")
             failure.clear()
             disconnected.clear()
@@ -81,7 +81,7 @@ Item {
             moduleLine.mark()
             connectToModule()
             verify(backend.connectionState)
-            verify(backend.moduleInBootloader)
+            verify(linkState.moduleInBootloader)
             // Named at once, on the alert, the page and the indicator.
             tryCompare(h.popupAlert, "visible", true)
             compare(h.popupAlert.title, "Module in its bootloader")
@@ -116,7 +116,7 @@ Item {
             mouseClick(findChild(h.popupFirmwareUpdate.contentItem, "updateButton"))
             success.wait(15000)
             compare(module("mode"), "ok application")
-            verify(!backend.moduleInBootloader)
+            verify(!linkState.moduleInBootloader)
             verify(backend.connectionState)
             // The home page is read now, and the clock is set.
             refreshEnd.wait(5000)

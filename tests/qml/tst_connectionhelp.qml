@@ -71,7 +71,7 @@ Item {
             verify(moduleLine.setMissingPortPresent(false))
             moduleLine.command("silent off")
             tryCompare(search, "visible", false)
-            verify(!backend.scanRunning)
+            verify(!lineSearch.running)
             if (h.popupAlert.visible) {
                 h.popupAlert.close()
                 tryCompare(h.popupAlert, "visible", false)
@@ -102,7 +102,7 @@ Item {
             compare(entry.children[0].text, search.found.get(at).text)
             verify(search.found.get(at).text.indexOf("Slave address 247, 19200 baud, parity even") === 0)
             mouseClick(entry)
-            verify(!backend.scanRunning)
+            verify(!lineSearch.running)
             tryCompare(search, "visible", false)
 
             compare(address._text, "247")
@@ -132,7 +132,7 @@ Item {
                 keyClick(Qt.Key_Return)
             else
                 mouseClick(popupChild("useButton"))
-            verify(!backend.scanRunning)
+            verify(!lineSearch.running)
             tryCompare(search, "visible", false)
             compare(address.inputValue, 247)
         }
@@ -143,13 +143,13 @@ Item {
 
         function test_closingStopsTheSearch(data) {
             searchFrom("133", 57600, 0)
-            verify(backend.scanRunning)
+            verify(lineSearch.running)
             compare(popupChild("cancelButton").l_text, "Cancel")
             if (data.tag === "escape")
                 keyClick(Qt.Key_Escape)
             else
                 mouseClick(popupChild("cancelButton"))
-            verify(!backend.scanRunning)
+            verify(!lineSearch.running)
             tryCompare(search, "visible", false)
             // Nothing taken from an unfinished search.
             compare(address.inputValue, 133)
@@ -162,14 +162,14 @@ Item {
             searchFrom("247", 19200, 1)
             var status = popupChild("searchStatus")
             compare(status.text, "Searching…")
-            tryVerify(function() { return backend.scanDone >= 2 }, 5000)
-            compare(popupChild("searchProgress").value, backend.scanDone)
-            compare(popupChild("searchProgress").to, backend.scanTotal)
-            verify(backend.scanTotal > backend.scanDone)
+            tryVerify(function() { return lineSearch.done >= 2 }, 5000)
+            compare(popupChild("searchProgress").value, lineSearch.done)
+            compare(popupChild("searchProgress").to, lineSearch.total)
+            verify(lineSearch.total > lineSearch.done)
             verify(!popupChild("useButton").enabled)
             // The full search takes most of a minute: its end without a module
             // is what the popup gets to hear.
-            backend.scanEnd(false, "")
+            lineSearch.finished(false, "")
             compare(status.text, "No module answered on this port.")
             verify(status.visible)
         }
@@ -178,7 +178,7 @@ Item {
             selectPort(moduleLine.missingPortNumber)
             mouseClick(searchButton)
             tryCompare(search, "opened", true)
-            verify(!backend.scanRunning)
+            verify(!lineSearch.running)
             var status = popupChild("searchStatus")
             compare(status.text, moduleLine.missingPortPath + goneText)
             verify(status.visible)
@@ -269,7 +269,7 @@ Item {
             compare(portSelector.count, count)
             compare(portSelector.currentIndex, index)
             mouseClick(findChild(page, "refreshPorts"))
-            verify(!backend.portListStale)
+            verify(!connectHelp.portListStale)
             verify(!notice.visible)
         }
     }

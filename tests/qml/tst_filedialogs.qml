@@ -18,7 +18,7 @@ Item {
         anchors.fill: parent
     }
 
-    SignalSpy { id: settingsEnded; target: backend; signalName: "moduleSettingsEnd" }
+    SignalSpy { id: settingsEnded; target: settingsFiles; signalName: "settingsEnd" }
 
     TestCase {
         name: "FileDialogs"

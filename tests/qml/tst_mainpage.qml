@@ -453,10 +453,10 @@ Item {
             compare(module("mode"), "ok application")
             verify(backend.connectionState)
             // Said when done, with the copy of the settings taken before.
-            verify(operationReport.updateBackupPath() !== "")
+            verify(settingsFiles.updateBackupPath() !== "")
             verify(h.notice.visible)
             compare(h.notice.text, "The firmware was updated. The settings from before it were kept in "
-                                   + operationReport.updateBackupPath() + ".")
+                                   + settingsFiles.updateBackupPath() + ".")
         }
 
         function test_firmwareUpdateFails() {

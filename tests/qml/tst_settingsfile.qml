@@ -14,7 +14,7 @@ Item {
         anchors.fill: parent
     }
 
-    SignalSpy { id: ended; target: backend; signalName: "moduleSettingsEnd" }
+    SignalSpy { id: ended; target: settingsFiles; signalName: "settingsEnd" }
     SignalSpy { id: loadFinish; target: backend; signalName: "loadRegisterFinish" }
 
     TestCase {
@@ -127,7 +127,7 @@ Item {
 
             // None while an operation runs.
             page.runFileOperation("save", testFolder.path("busy.json"))
-            verify(backend.settingsFileBusy)
+            verify(settingsFiles.busy)
             for (i = 0; i < buttons.length; ++i)
                 verify(!button(buttons[i]).enabled, buttons[i])
             tryCompare(result, "opened", true, 10000)
@@ -156,7 +156,7 @@ Item {
             // The dialog's own window had the keyboard: the test's window takes it back.
             root.Window.window.requestActivate()
             tryVerify(function() { return root.Window.contentItem.activeFocus })
-            verify(!backend.settingsFileBusy)
+            verify(!settingsFiles.busy)
             verify(!h.popupWaiting.visible)
             verify(!result.visible)
         }

@@ -1,21 +1,20 @@
-// The module's settings and a file: save, compare, restore, and the copy kept
-// before a firmware update. The reads and writes are ordinary records in the
-// worker's queue; the job knows its own by their place in the posting order.
+#include "commissioning/settingsfiles.h"
+
+#include "commissioning/commissioninglog.h"
 
 #include "backend/backend.h"
-
-#include "diagnostics/csvtext.h"
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
-#include "backend/settingsjob.h"
-#include "link/modbus.h"
+#include "files/filewrite.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QModbusDevice>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -23,6 +22,29 @@
 #include <algorithm>
 
 using namespace Registers;
+
+// An operation under way.
+struct SettingsFiles::Job {
+    enum class Kind { Save, Compare, Restore, BeforeUpdate };
+    enum class Step { Reading, WritingAndReadingBack };
+
+    Kind kind = Kind::Save;
+    QString path; // the settings file, or the firmware image before an update
+    ModuleSettings file;
+    bool includeSerial = false;
+    QByteArray image; // the firmware, read before the settings
+
+    Step step = Step::Reading;
+    ModuleSettings::ReadWords words;
+    QStringList unreadBlocks;
+    QStringList written;     // blocks the module acknowledged
+    QStringList writeErrors; // blocks not written
+    QStringList uncertain;   // blocks sent without an answer: taken or not, nobody knows
+    int writes = 0;
+    bool givenUp = false;
+    bool serialWritten = false; // the module's own line settings were among the writes
+    bool linkMoves = false;     // ... and they are not the link's
+};
 
 namespace {
 
@@ -44,17 +66,18 @@ QString errorText(int error)
 {
     switch (error) {
     case QModbusDevice::TimeoutError:
-        return Backend::tr("no answer");
+        return SettingsFiles::tr("no answer");
     case QModbusDevice::ProtocolError:
-        return Backend::tr("refused by the module or answered wrongly");
+        return SettingsFiles::tr("refused by the module or answered wrongly");
     case QModbusDevice::ReplyAbortedError:
-        return Backend::tr("given up before it was sent");
+        return SettingsFiles::tr("given up before it was sent");
     default:
-        return Backend::tr("the link failed");
+        return SettingsFiles::tr("the link failed");
     }
 }
 
-// The names blockName() takes from the register table, for the catalogue.
+// The names blockName() takes from the register table, for the catalogue; the
+// operation report names the blocks of an apply from the same list.
 const char *const translatedBlockNames[] = {
     QT_TRANSLATE_NOOP("Backend", "Temperature threshold, serial number, installation date"),
     QT_TRANSLATE_NOOP("Backend", "Transformer ratios and thresholds"),
@@ -73,7 +96,7 @@ const char *const translatedBlockNames[] = {
 QString blockName(int address, bool write)
 {
     const RegisterTable::Block *b = write ? RegisterTable::write(address) : RegisterTable::read(address);
-    return b ? Backend::tr(b->name.toUtf8().constData()) : QString::number(address);
+    return b ? QCoreApplication::translate("Backend", b->name.toUtf8().constData()) : QString::number(address);
 }
 
 // "No differences", or one line per setting; a file of another module says so first.
@@ -82,10 +105,10 @@ QStringList comparisonLines(const ModuleSettings::Comparison &c, const ModuleSet
 {
     QStringList lines;
     if (c.otherModule)
-        lines << Backend::tr("This file is from another module: serial number %1 (this module: %2).")
+        lines << SettingsFiles::tr("This file is from another module: serial number %1 (this module: %2).")
                      .arg(file.serialNumber, module.serialNumber);
     if (c.differences.isEmpty())
-        lines << Backend::tr("No differences");
+        lines << SettingsFiles::tr("No differences");
     for (const ModuleSettings::Difference &d : c.differences)
         lines << ModuleSettings::differenceText(d);
     return lines;
@@ -105,7 +128,7 @@ QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &modu
             lines << ModuleSettings::differenceText(d);
     }
     if (!lines.isEmpty())
-        lines.prepend(Backend::tr("Serial settings left out (file → module):"));
+        lines.prepend(SettingsFiles::tr("Serial settings left out (file → module):"));
     return lines;
 }
 
@@ -113,115 +136,152 @@ const int backupsKept = 10;
 
 } // namespace
 
-Backend::~Backend() = default;
+SettingsFiles::SettingsFiles(Backend *backend, QObject *parent) : QObject(parent), backend(backend)
+{
+    // Either may go first when the program ends.
+    backend->setBeforeUpdate([self = QPointer<SettingsFiles>(this)](const QString &fileName) {
+        return self && self->beforeUpdate(fileName);
+    });
+    connect(backend, &Backend::queueCancelled, this, [this] {
+        if (job)
+            job->givenUp = true;
+    });
+}
 
-QString Backend::updateBackupFolder()
+SettingsFiles::~SettingsFiles() = default;
+
+QString SettingsFiles::updateBackupFolder()
 {
     // Not under the program's own name: the window and orvalis-cli share it.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
            + QStringLiteral("/orvalis/settings-before-update");
 }
 
-void Backend::saveModuleSettings(const QString &file)
+void SettingsFiles::save(const QString &file)
 {
-    auto job = std::make_unique<SettingsJob>();
-    job->kind = SettingsJob::Kind::Save;
-    job->path = CsvText::localPath(file);
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Save;
+    next->path = FileWrite::localPath(file);
     // A name chosen without an ending gets the usual one ("x." too, not "x..json").
-    if (!job->path.isEmpty() && QFileInfo(job->path).suffix().isEmpty())
-        job->path += job->path.endsWith(QLatin1Char('.')) ? QStringLiteral("json") : QStringLiteral(".json");
-    startSettingsJob(std::move(job));
+    if (!next->path.isEmpty() && QFileInfo(next->path).suffix().isEmpty())
+        next->path += next->path.endsWith(QLatin1Char('.')) ? QStringLiteral("json") : QStringLiteral(".json");
+    startJob(std::move(next));
 }
 
-void Backend::compareModuleSettings(const QString &file)
+void SettingsFiles::compare(const QString &file)
 {
-    auto job = std::make_unique<SettingsJob>();
-    job->kind = SettingsJob::Kind::Compare;
-    job->path = CsvText::localPath(file);
-    startSettingsJob(std::move(job));
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Compare;
+    next->path = FileWrite::localPath(file);
+    startJob(std::move(next));
 }
 
-void Backend::restoreModuleSettings(const QString &file, bool includeSerial)
+void SettingsFiles::restore(const QString &file, bool includeSerial)
 {
-    auto job = std::make_unique<SettingsJob>();
-    job->kind = SettingsJob::Kind::Restore;
-    job->path = CsvText::localPath(file);
-    job->includeSerial = includeSerial;
-    startSettingsJob(std::move(job));
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Restore;
+    next->path = FileWrite::localPath(file);
+    next->includeSerial = includeSerial;
+    startJob(std::move(next));
 }
 
-void Backend::backUpThenUpdate(const QString &fileName, const QByteArray &image)
+// The settings are kept first, in case the new firmware resets them; the
+// update starts once they are read, whether or not that worked.
+bool SettingsFiles::beforeUpdate(const QString &fileName)
 {
-    auto job = std::make_unique<SettingsJob>();
-    job->kind = SettingsJob::Kind::BeforeUpdate;
-    job->path = fileName;
-    job->image = image;
-    startSettingsJob(std::move(job));
+    backupPath.clear();
+    backupError.clear();
+    if (backend->updateRunning())
+        return false;
+    // A bootloader answers none of the settings' registers: there is nothing
+    // to keep, and the update is the way out.
+    if (backend->moduleInBootloader()) {
+        backupError = tr("The module is in its bootloader: its settings cannot be read.");
+        return false;
+    }
+    // Read now, as an update that starts at once would: the file may change or
+    // go while the settings are read. An image refused at once needs no copy.
+    QByteArray image;
+    FirmwareUpdate::FailReason why;
+    if (!backend->connectionState() || job || !FirmwareUpdate::readImage(fileName, &image, &why))
+        return false;
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::BeforeUpdate;
+    next->path = fileName;
+    next->image = image;
+    startJob(std::move(next));
+    return true;
 }
 
-void Backend::startSettingsJob(std::unique_ptr<SettingsJob> job)
+void SettingsFiles::startJob(std::unique_ptr<Job> next)
 {
-    qDebug().noquote() << "Backend::moduleSettings" << int(job->kind) << job->path << job->includeSerial;
-    const bool before = job->kind == SettingsJob::Kind::BeforeUpdate;
-    if (settingsJob) {
-        qDebug() << "Backend::moduleSettings - another settings job is running";
+    qCDebug(commissioningLog).noquote() << "SettingsFiles::start" << int(next->kind) << next->path << next->includeSerial;
+    const bool before = next->kind == Job::Kind::BeforeUpdate;
+    if (job) {
+        qCDebug(commissioningLog) << "SettingsFiles::start - another operation is running";
         if (!before)
-            emit moduleSettingsEnd(SettingsFailed, tr("Another operation on a settings file is running."), {});
+            emit settingsEnd(Failed, tr("Another operation on a settings file is running."), {});
         return;
     }
-    if (!m_connectionState || !worker) {
+    if (!backend->connectionState()) {
         if (!before)
-            emit moduleSettingsEnd(SettingsFailed, tr("Not connected to a module."), {});
+            emit settingsEnd(Failed, tr("Not connected to a module."), {});
         return;
     }
-    if (!before && m_moduleInBootloader) {
-        emit moduleSettingsEnd(SettingsFailed, tr("The module is in its bootloader: run the firmware update again."), {});
+    if (!before && backend->moduleInBootloader()) {
+        emit settingsEnd(Failed, tr("The module is in its bootloader: run the firmware update again."), {});
         return;
     }
-    if (!before && job->path.isEmpty()) {
-        emit moduleSettingsEnd(SettingsFailed, tr("No file was chosen."), {});
+    if (!before && next->path.isEmpty()) {
+        emit settingsEnd(Failed, tr("No file was chosen."), {});
         return;
     }
-    if (job->kind == SettingsJob::Kind::Compare || job->kind == SettingsJob::Kind::Restore) {
+    if (next->kind == Job::Kind::Compare || next->kind == Job::Kind::Restore) {
         QString error;
-        if (!ModuleSettings::load(job->path, &job->file, &error)) {
-            emit moduleSettingsEnd(SettingsFailed,
-                                   job->kind == SettingsJob::Kind::Restore
-                                       ? tr("The file was refused; nothing was written to the module.")
-                                       : tr("The file was refused."),
-                                   {error});
+        if (!ModuleSettings::load(next->path, &next->file, &error)) {
+            emit settingsEnd(Failed,
+                             next->kind == Job::Kind::Restore
+                                 ? tr("The file was refused; nothing was written to the module.")
+                                 : tr("The file was refused."),
+                             {error});
             return;
         }
     }
-    settingsJob = std::move(job);
-    emit settingsFileBusyChanged();
-    postSettingsReads();
+    job = std::move(next);
+    emit busyChanged();
+    postStep(settingsReads());
 }
 
-void Backend::postSettingsReads()
+// The reads of the settings' blocks, whose words come anew with each.
+QVector<ModbusCommand> SettingsFiles::settingsReads()
 {
-    SettingsJob &job = *settingsJob;
-    if (job.step == SettingsJob::Step::Reading)
-        job.first = postedRecords;
-    job.words = {};
+    job->words = {};
+    QVector<ModbusCommand> reads;
     for (const ReadBlock &b : readBlocks) {
         const RegisterTable::Block *block = RegisterTable::read(b.address);
-        post(ModbusCommand(Request, b.address, block->count, block->type, 0));
+        reads.append(ModbusCommand(Request, b.address, block->count, block->type, 0));
     }
-    job.last = postedRecords;
+    return reads;
 }
 
-void Backend::settingsRecordFinished(ModbusCommand *cmd)
+void SettingsFiles::postStep(const QVector<ModbusCommand> &records)
 {
-    SettingsJob &job = *settingsJob;
+    backend->postBatch(records, {[this](ModbusCommand *cmd) { recordFinished(cmd); }, [this] { stepDone(); }});
+}
+
+void SettingsFiles::recordFinished(ModbusCommand *cmd)
+{
+    Job &job = *this->job;
     const int error = cmd->getError();
     if (cmd->getIsWrite()) {
         const QString name = blockName(cmd->getAddress(), true);
         if (error == 0)
-            job.written << tr("%1: written.").arg(name);
+            // Worded as the operation report words an apply's blocks.
+            job.written << QCoreApplication::translate("Backend", "%1: written.").arg(name);
         else if (error == QModbusDevice::TimeoutError)
             // The request went out; whether the module took it, only a read can tell.
-            job.uncertain << tr("%1: no answer; the module may or may not have taken it.").arg(name);
+            job.uncertain << QCoreApplication::translate("Backend", "%1: no answer; the module may or may not have taken it.")
+                                 .arg(name);
         else
             job.writeErrors << tr("%1: not written (%2).").arg(name, errorText(error));
         return;
@@ -236,25 +296,25 @@ void Backend::settingsRecordFinished(ModbusCommand *cmd)
     }
 }
 
-void Backend::settingsStepDone()
+void SettingsFiles::stepDone()
 {
-    SettingsJob &job = *settingsJob;
-    const bool restore = job.kind == SettingsJob::Kind::Restore;
+    Job &job = *this->job;
+    const bool restore = job.kind == Job::Kind::Restore;
     if (!job.writeErrors.isEmpty() || !job.uncertain.isEmpty()) {
         // Each block once: taken, perhaps taken, or not written.
         // Once given up, the read-back that was never sent tells nothing more.
         const QStringList account = job.written + job.uncertain + job.writeErrors
                                     + (job.givenUp ? QStringList() : job.unreadBlocks);
         if (job.givenUp)
-            finishSettingsJob(SettingsFailed,
+            finish(Failed,
                               tr("Given up: %1 of %2 blocks were written.").arg(job.written.size()).arg(job.writes),
                               account);
         else
-            finishSettingsJob(SettingsFailed, tr("The module did not take every setting."), account);
+            finish(Failed, tr("The module did not take every setting."), account);
         return;
     }
-    if (job.step == SettingsJob::Step::WritingAndReadingBack && job.linkMoves) {
-        finishSettingsJob(SettingsDone,
+    if (job.step == Job::Step::WritingAndReadingBack && job.linkMoves) {
+        finish(Done,
                           tr("The file's settings were written (blocks written: %1). The module now answers at "
                              "slave address %2, %3 baud, parity %4 only, so it was not read back: connect at these "
                              "settings and compare again.")
@@ -267,143 +327,144 @@ void Backend::settingsStepDone()
     }
     ModuleSettings module;
     QString error;
-    if (job.kind == SettingsJob::Kind::BeforeUpdate) {
+    if (job.kind == Job::Kind::BeforeUpdate) {
         backupPath.clear();
         backupError = !job.unreadBlocks.isEmpty() ? job.unreadBlocks.join(QLatin1Char(' ')) : QString();
     }
     if (!job.unreadBlocks.isEmpty()
-        || !ModuleSettings::fromWords(job.words, clock().toUTC(), &module, &error)) {
+        || !ModuleSettings::fromWords(job.words, backend->now().toUTC(), &module, &error)) {
         const QStringList why = job.unreadBlocks.isEmpty() ? QStringList{error} : job.unreadBlocks;
-        if (job.kind == SettingsJob::Kind::BeforeUpdate && backupError.isEmpty())
+        if (job.kind == Job::Kind::BeforeUpdate && backupError.isEmpty())
             backupError = error;
-        if (job.step == SettingsJob::Step::WritingAndReadingBack && job.givenUp)
-            finishSettingsJob(SettingsFailed,
+        if (job.step == Job::Step::WritingAndReadingBack && job.givenUp)
+            finish(Failed,
                               tr("Given up: every block was written (%1); the module was not read back.")
                                   .arg(job.writes),
                               job.written);
-        else if (job.step == SettingsJob::Step::WritingAndReadingBack && job.serialWritten)
+        else if (job.step == Job::Step::WritingAndReadingBack && job.serialWritten)
             // A module that takes its new line settings at once answers on them only.
-            finishSettingsJob(SettingsFailed,
+            finish(Failed,
                               tr("The settings were written; the module no longer answers on this line's settings. "
                                  "Connect with slave address %1, %2 baud, parity %3 and compare again.")
                                   .arg(job.file.slaveAddress)
                                   .arg(job.file.baudRate)
                                   .arg(job.file.valueText(QStringLiteral("parity"))),
                               job.written + why);
-        else if (job.step == SettingsJob::Step::WritingAndReadingBack)
-            finishSettingsJob(SettingsFailed, tr("The settings were written but could not be read back."),
+        else if (job.step == Job::Step::WritingAndReadingBack)
+            finish(Failed, tr("The settings were written but could not be read back."),
                               job.written + why);
         else if (restore)
-            finishSettingsJob(SettingsFailed, tr("The module could not be read; nothing was written to it."), why);
+            finish(Failed, tr("The module could not be read; nothing was written to it."), why);
         else
-            finishSettingsJob(SettingsFailed, tr("The module could not be read."), why);
+            finish(Failed, tr("The module could not be read."), why);
         return;
     }
 
     switch (job.kind) {
-    case SettingsJob::Kind::BeforeUpdate:
-        finishSettingsJob(saveBeforeUpdate(module) ? SettingsDone : SettingsFailed, {});
+    case Job::Kind::BeforeUpdate:
+        finish(saveBeforeUpdate(module) ? Done : Failed, {});
         return;
-    case SettingsJob::Kind::Save:
+    case Job::Kind::Save:
         if (!module.save(job.path, &error))
-            finishSettingsJob(SettingsFailed, tr("The settings were not saved."), {error});
+            finish(Failed, tr("The settings were not saved."), {error});
         else
-            finishSettingsJob(SettingsDone, tr("The module's settings were saved to %1.").arg(job.path),
+            finish(Done, tr("The module's settings were saved to %1.").arg(job.path),
                               {tr("Serial number: %1").arg(module.serialNumber)});
         return;
-    case SettingsJob::Kind::Compare: {
+    case Job::Kind::Compare: {
         const ModuleSettings::Comparison c = ModuleSettings::compare(job.file, module, true);
-        finishSettingsJob(c.differences.isEmpty() ? SettingsDone : SettingsDiffer,
+        finish(c.differences.isEmpty() ? Done : Differ,
                           c.differences.isEmpty() ? tr("The module holds the file's settings.")
                                                   : tr("Settings that differ: %1 (file → module).")
                                                         .arg(c.differences.size()),
                           comparisonLines(c, job.file, module));
         return;
     }
-    case SettingsJob::Kind::Restore:
+    case Job::Kind::Restore:
         break;
     }
 
-    if (job.step == SettingsJob::Step::Reading) {
+    if (job.step == Job::Step::Reading) {
         const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
         if (writes.isEmpty()) {
             const QStringList leftOut = serialLeftOut(job.file, module, job.includeSerial);
             if (!leftOut.isEmpty())
-                finishSettingsJob(SettingsDone,
+                finish(Done,
                                   tr("Nothing was written: the module holds the file's settings except its serial "
                                      "settings, which were left out as asked."),
                                   leftOut);
             else
-                finishSettingsJob(SettingsDone,
+                finish(Done,
                                   tr("Nothing was written: the module already holds the file's settings."),
                                   comparisonLines(ModuleSettings::compare(job.file, module, job.includeSerial),
                                                   job.file, module));
             return;
         }
-        job.step = SettingsJob::Step::WritingAndReadingBack;
-        job.first = postedRecords;
+        job.step = Job::Step::WritingAndReadingBack;
         job.writes = writes.size();
+        const QVariantMap link = backend->linkSettings();
+        QVector<ModbusCommand> records;
         for (const ModuleSettings::Write &w : writes) {
             if (w.address == M_REG_PARITY) {
                 job.serialWritten = true;
-                job.linkMoves = job.file.slaveAddress != link.slave || job.file.parity != link.parity
-                                || job.file.baudRate != Modbus::baudRateForIndex(link.baudIndex);
+                job.linkMoves = job.file.slaveAddress != link.value(QStringLiteral("slaveAddress")).toInt()
+                                || job.file.parity != link.value(QStringLiteral("parity")).toInt()
+                                || job.file.baudRate != link.value(QStringLiteral("baudrate")).toInt();
             }
             ModbusCommand cmd(Request, w.address, w.values.size(), w.registerType, 1);
             cmd.addValues(w.values);
-            post(cmd);
+            records.append(cmd);
         }
         // The serial settings go last; a module that took other ones than the
         // link's answers at those only, so it is not read back here.
-        if (job.linkMoves)
-            job.last = postedRecords;
-        else
-            postSettingsReads();
+        if (!job.linkMoves)
+            records += settingsReads();
+        postStep(records);
         return;
     }
 
     const ModuleSettings::Comparison c = ModuleSettings::compare(job.file, module, job.includeSerial);
     if (c.differences.isEmpty())
-        finishSettingsJob(SettingsDone, tr("The file's settings were written to the module and read back (blocks written: %1).")
+        finish(Done, tr("The file's settings were written to the module and read back (blocks written: %1).")
                                     .arg(job.writes),
                           comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial));
     else
-        finishSettingsJob(SettingsFailed, tr("The settings were written, but the module still differs."),
+        finish(Failed, tr("The settings were written, but the module still differs."),
                           comparisonLines(c, job.file, module));
 }
 
-void Backend::finishSettingsJob(int outcome, const QString &message, const QStringList &details)
+void SettingsFiles::finish(int outcome, const QString &message, const QStringList &details)
 {
-    const std::unique_ptr<SettingsJob> job = std::move(settingsJob);
-    emit settingsFileBusyChanged();
-    qDebug().noquote() << "Backend::moduleSettings - end" << outcome << message << details.join(QStringLiteral(" | "));
-    if (job->kind == SettingsJob::Kind::BeforeUpdate) {
+    const std::unique_ptr<Job> ended = std::move(job);
+    emit busyChanged();
+    qCDebug(commissioningLog).noquote() << "SettingsFiles - end" << outcome << message << details.join(QStringLiteral(" | "));
+    if (ended->kind == Job::Kind::BeforeUpdate) {
         // Nothing goes to the bootloader once the operator gave up, nor without
         // the copy that was promised.
-        if (job->givenUp)
-            firmwareUpdate->start(job->path, {}, FirmwareUpdate::FailReason::Cancelled);
-        else if (outcome != SettingsDone && updateNeedsBackup)
-            firmwareUpdate->start(job->path, {}, FirmwareUpdate::FailReason::NoBackup);
+        if (ended->givenUp)
+            backend->continueUpdate(ended->path, {}, FirmwareUpdate::FailReason::Cancelled);
+        else if (outcome != Done && updateNeedsBackup)
+            backend->continueUpdate(ended->path, {}, FirmwareUpdate::FailReason::NoBackup);
         else
-            firmwareUpdate->start(job->path, job->image, FirmwareUpdate::FailReason::NoReason);
+            backend->continueUpdate(ended->path, ended->image, FirmwareUpdate::FailReason::NoReason);
         return;
     }
-    emit moduleSettingsEnd(outcome, message, details);
-    endOfSerialWrite();
+    emit settingsEnd(outcome, message, details);
+    backend->endOfSerialWrite();
 }
 
-QVariantMap Backend::serialSettingsInFile(const QString &file) const
+QVariantMap SettingsFiles::serialSettingsInFile(const QString &file) const
 {
     ModuleSettings settings;
     QString error;
-    if (!ModuleSettings::load(CsvText::localPath(file), &settings, &error))
+    if (!ModuleSettings::load(FileWrite::localPath(file), &settings, &error))
         return {};
     return {{QStringLiteral("slaveAddress"), settings.slaveAddress},
             {QStringLiteral("baudrate"), settings.baudRate},
             {QStringLiteral("parity"), settings.parity}};
 }
 
-bool Backend::saveBeforeUpdate(const ModuleSettings &module)
+bool SettingsFiles::saveBeforeUpdate(const ModuleSettings &module)
 {
     const QString folder = backupFolder.isEmpty() ? updateBackupFolder() : backupFolder;
     // Characters a file name cannot hold on every system are left out.
@@ -416,12 +477,12 @@ bool Backend::saveBeforeUpdate(const ModuleSettings &module)
     // A folder that cannot be made fails the save, which tells why.
     QDir().mkpath(folder);
     if (!module.save(folder + QLatin1Char('/') + name, &backupError)) {
-        qDebug().noquote() << "Backend::saveBeforeUpdate - not saved:" << backupError;
+        qCDebug(commissioningLog).noquote() << "SettingsFiles::saveBeforeUpdate - not saved:" << backupError;
         return false;
     }
     backupError.clear();
     backupPath = folder + QLatin1Char('/') + name;
-    qDebug().noquote() << "Backend::saveBeforeUpdate -" << backupPath;
+    qCDebug(commissioningLog).noquote() << "SettingsFiles::saveBeforeUpdate -" << backupPath;
 
     // The names sort by time; the oldest of this module's go, only once the
     // new one is in place.

@@ -1,4 +1,4 @@
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 
 #include "files/filewrite.h"
 #include "backend/registers.h"

@@ -1,8 +1,11 @@
-// The search of a port for modules whose line settings are not known.
+#include "diagnostics/linesearch.h"
+
+#include "diagnostics/diagnosticslog.h"
 
 #include "backend/backend.h"
-
-#include "backend/linescanner.h"
+#include "backend/settingstable.h"
+#include "diagnostics/connecthelp.h"
+#include "diagnostics/linescanner.h"
 #include "link/modbus.h"
 #include "link/openfailure.h"
 #include "link/portdirectory.h"
@@ -13,33 +16,39 @@ namespace {
 
 int baudIndexOf(int baudRate)
 {
-    return qMax(0, LineScanner::baudRates().indexOf(baudRate));
+    return qMax(0, SettingsTable::baudRates().indexOf(baudRate));
 }
 
 } // namespace
 
-bool Backend::scanRunning() const
+LineSearch::LineSearch(Backend *backend, QObject *parent) : QObject(parent), backend(backend)
+{
+    // The search holds the port; the operator who connects is done with it.
+    connect(backend, &Backend::connectStarting, this, &LineSearch::cancel);
+}
+
+bool LineSearch::running() const
 {
     return scanner && scanner->isRunning();
 }
 
-int Backend::scanDone() const
+int LineSearch::done() const
 {
     return scanner ? scanner->done() : 0;
 }
 
-int Backend::scanTotal() const
+int LineSearch::total() const
 {
     return scanner ? scanner->total() : 0;
 }
 
-QVariantList Backend::scanResults() const
+QVariantList LineSearch::results() const
 {
     QVariantList list;
     if (!scanner)
         return list;
     for (const LineScanner::Found &f : scanner->found()) {
-        const QString parity = parityText(f.setting.parity);
+        const QString parity = Backend::parityText(f.setting.parity);
         QString text = tr("Slave address %1, %2 baud, parity %3")
                            .arg(f.setting.address)
                            .arg(f.setting.baudRate)
@@ -59,51 +68,43 @@ QVariantList Backend::scanResults() const
     return list;
 }
 
-void Backend::startScan(int indexList, int slaveAddress, int baudIndex, int parityIndex)
+void LineSearch::start(int indexList, int slaveAddress, int baudIndex, int parityIndex)
 {
-    if (scanRunning())
+    if (running())
         return;
-    if (m_connectionState) {
-        emit scanEnd(false, tr("Disconnect before searching the line."));
+    if (backend->connectionState()) {
+        emit finished(false, tr("Disconnect before searching the line."));
         return;
     }
-    if (indexList < 0 || indexList >= m_lstDevices.size()) {
-        emit scanEnd(false, tr("No port selected."));
+    const QList<int> ports = backend->lstDevices();
+    if (indexList < 0 || indexList >= ports.size()) {
+        emit finished(false, tr("No port selected."));
         return;
     }
     if (!scanner) {
         scanner = new LineScanner(this);
-        connect(scanner, &LineScanner::progress, this, &Backend::emitScanChanged);
+        connect(scanner, &LineScanner::progress, this, &LineSearch::changed);
         connect(scanner, &LineScanner::finished, this, [this](bool cancelled, const QString &error) {
             QString text;
             if (!error.isEmpty()) {
-                const QString path = PortDirectory::shared().portName(scanPort);
-                text = openFailureText(OpenFailure::classify(scanner->openError(), OpenFailure::inspect(path)),
-                                       path, error);
+                const QString path = PortDirectory::shared().portName(port);
+                text = ConnectHelp::openFailureText(scanner->openFailure(), path, error);
             }
-            emitScanChanged();
-            emit scanEnd(cancelled, text);
+            emit changed();
+            emit finished(cancelled, text);
         });
     }
-    scanPort = m_lstDevices[indexList];
+    port = ports[indexList];
     LineScanner::Setting first;
     first.baudRate = Modbus::baudRateForIndex(baudIndex);
     first.parity = qBound(0, parityIndex, 2);
     first.address = slaveAddress;
-    qDebug() << "Backend::startScan - port" << scanPort << "from" << slaveAddress << first.baudRate << first.parity;
-    scanner->start(PortDirectory::shared().portName(scanPort), LineScanner::order(first));
-    emitScanChanged();
+    qCDebug(diagnosticsLog) << "LineSearch::start - port" << port << "from" << slaveAddress << first.baudRate << first.parity;
+    scanner->start(port, LineScanner::order(first));
+    emit changed();
 }
 
-void Backend::emitScanChanged()
-{
-    emit scanRunningChanged();
-    emit scanDoneChanged();
-    emit scanTotalChanged();
-    emit scanResultsChanged();
-}
-
-void Backend::cancelScan()
+void LineSearch::cancel()
 {
     if (scanner)
         scanner->cancel();

@@ -2,7 +2,9 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/linescanner.h"
+#include "diagnostics/connecthelp.h"
+#include "diagnostics/linescanner.h"
+#include "diagnostics/linesearch.h"
 #include "link/openfailure.h"
 #include "link/tmodbus.h"
 #include "support/virtualline.h"
@@ -36,6 +38,8 @@ struct Tool {
     TModbus worker;
     Translate translate;
     Backend backend;
+    LineSearch search{&backend};
+    ConnectHelp help{&backend, worker.client(), &search};
 };
 
 } // namespace
@@ -96,7 +100,7 @@ void TestConnectHelp::failedOpenSaysWhy()
     Tool tool;
     QVERIFY(tool.indexOf(port) >= 0);
     QVERIFY(!tool.connect(port, 247, 0, 1, 5000));
-    const QString text = tool.backend.connectionFailReason();
+    const QString text = tool.help.connectionFailReason();
     QVERIFY2(text.contains(reason), qPrintable(text));
 }
 
@@ -106,12 +110,12 @@ void TestConnectHelp::silentModuleNamesTheSettingsTried()
     QVERIFY(line.start());
     Tool tool;
     QVERIFY(!tool.connect(line.portNumber(), 247, 1, 2, 20000));
-    QVERIFY2(tool.backend.connectionFailReason().startsWith(
+    QVERIFY2(tool.help.connectionFailReason().startsWith(
                  "No answer from slave address 247 at 38400 baud, parity odd.\n"),
-             qPrintable(tool.backend.connectionFailReason()));
+             qPrintable(tool.help.connectionFailReason()));
     // A connect that works leaves no reason behind.
     QVERIFY(tool.connect(line.portNumber(), 133, 1, 2, 15000));
-    QVERIFY(tool.backend.connectionFailReason().isEmpty());
+    QVERIFY(tool.help.connectionFailReason().isEmpty());
 }
 
 void TestConnectHelp::portDetailsAndWatch()
@@ -121,23 +125,23 @@ void TestConnectHelp::portDetailsAndWatch()
     Tool tool;
     const int index = tool.indexOf(line->portNumber());
     QVERIFY(index >= 0);
-    QVariantMap details = tool.backend.portDetails(index);
+    QVariantMap details = tool.help.portDetails(index);
     QCOMPARE(details.value("path").toString(), line->toolPath());
     QVERIFY(details.value("present").toBool());
-    QVERIFY(tool.backend.portDetails(tool.backend.lstDevices().size()).isEmpty());
-    QVERIFY(!tool.backend.portListStale());
+    QVERIFY(tool.help.portDetails(tool.backend.lstDevices().size()).isEmpty());
+    QVERIFY(!tool.help.portListStale());
 
     // The line goes away: the list is out of date until it is read again.
     const QString path = line->toolPath();
     line.reset();
-    QVERIFY(waitUntil([&] { return tool.backend.portListStale(); }, 5000));
-    QVERIFY(!tool.backend.portDetails(index).value("present").toBool());
+    QVERIFY(waitUntil([&] { return tool.help.portListStale(); }, 5000));
+    QVERIFY(!tool.help.portDetails(index).value("present").toBool());
     tool.backend.refreshSerialPortList();
-    QVERIFY(!tool.backend.portListStale());
+    QVERIFY(!tool.help.portListStale());
     // And comes back.
     line = std::make_unique<VirtualLine>();
     QVERIFY(line->start());
-    QVERIFY(waitUntil([&] { return tool.backend.portListStale(); }, 5000));
+    QVERIFY(waitUntil([&] { return tool.help.portListStale(); }, 5000));
     tool.backend.refreshSerialPortList();
     QVERIFY(tool.indexOf(line->portNumber()) >= 0);
     Q_UNUSED(path)
@@ -166,18 +170,18 @@ void TestConnectHelp::searchFindsTheModule()
     QVERIFY(line.start());
     Tool tool;
     const int index = tool.indexOf(line.portNumber());
-    QSignalSpy end(&tool.backend, &Backend::scanEnd);
+    QSignalSpy end(&tool.search, &LineSearch::finished);
     QElapsedTimer clock;
     clock.start();
-    tool.backend.startScan(index, 247, 0, 1);
-    QVERIFY(tool.backend.scanRunning());
+    tool.search.start(index, 247, 0, 1);
+    QVERIFY(tool.search.running());
     QVERIFY(end.wait(90000));
     QCOMPARE(end.first().value(0).toBool(), false);
     QVERIFY(end.first().value(1).toString().isEmpty());
     qInfo() << "search of the whole line:" << clock.elapsed() << "ms";
-    QCOMPARE(tool.backend.scanDone(), tool.backend.scanTotal());
+    QCOMPARE(tool.search.done(), tool.search.total());
 
-    const QVariantList found = tool.backend.scanResults();
+    const QVariantList found = tool.search.results();
     QCOMPARE(found.size(), 1);
     const QVariantMap m = found.first().toMap();
     QCOMPARE(m.value("slaveAddress").toInt(), 133);
@@ -197,23 +201,23 @@ void TestConnectHelp::searchCancelAndNothingFound()
     QVERIFY(line.start());
     Tool tool;
     const int index = tool.indexOf(line.portNumber());
-    QSignalSpy end(&tool.backend, &Backend::scanEnd);
+    QSignalSpy end(&tool.search, &LineSearch::finished);
 
-    tool.backend.startScan(index, 247, 0, 1);
-    QVERIFY(waitUntil([&] { return tool.backend.scanDone() >= 3; }, 5000));
+    tool.search.start(index, 247, 0, 1);
+    QVERIFY(waitUntil([&] { return tool.search.done() >= 3; }, 5000));
     QElapsedTimer clock;
     clock.start();
-    tool.backend.cancelScan();
+    tool.search.cancel();
     QVERIFY(!end.isEmpty() || end.wait(2000));
     QVERIFY(clock.elapsed() <= LineScanner::probeTimeout(19200));
     QCOMPARE(end.first().value(0).toBool(), true);
-    QVERIFY(tool.backend.scanResults().isEmpty());
-    QVERIFY(!tool.backend.scanRunning());
+    QVERIFY(tool.search.results().isEmpty());
+    QVERIFY(!tool.search.running());
 
     // To the end of its list with nothing found (a short list: the whole one takes a minute).
     LineScanner scanner;
     QSignalSpy finished(&scanner, &LineScanner::finished);
-    scanner.start(line.toolPath(), LineScanner::order({19200, 1, 247}).mid(0, 6));
+    scanner.start(line.portNumber(), LineScanner::order({19200, 1, 247}).mid(0, 6));
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.first().value(0).toBool(), false);
     QVERIFY(finished.first().value(1).toString().isEmpty());

@@ -2,7 +2,7 @@
 
 #include "support/fullfolder.h"
 
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 
 #include <QDir>

@@ -4,7 +4,8 @@
 
 #include "app/translate.h"
 #include "backend/backend.h"
-#include "backend/modulesettings.h"
+#include "commissioning/modulesettings.h"
+#include "commissioning/settingsfiles.h"
 #include "link/tmodbus.h"
 #include "support/fullfolder.h"
 #include "support/virtualline.h"
@@ -40,13 +41,14 @@ QStringList writesIn(const QList<QJsonObject> &log)
 } // namespace
 
 struct TestSettingsFile::Rig : BackendRig {
+    SettingsFiles files{&backend};
 
     // Runs one operation to its end.
     Outcome run(const std::function<void()> &start)
     {
         Outcome result;
         QMetaObject::Connection c = QObject::connect(
-            &backend, &Backend::moduleSettingsEnd,
+            &files, &SettingsFiles::settingsEnd,
             [&](int outcome, const QString &message, const QStringList &details) {
                 result = {outcome, message, details};
             });
@@ -78,17 +80,18 @@ void TestSettingsFile::cleanupTestCase()
 void TestSettingsFile::saveCompareRestore()
 {
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     // Chosen in a file dialog: a URL, and no ending.
     const QString path = dir.filePath(QStringLiteral("first"));
-    Outcome saved = rig->run([&] { b.saveModuleSettings(QUrl::fromLocalFile(path).toString()); });
-    QCOMPARE(saved.outcome, int(Backend::SettingsDone));
+    Outcome saved = rig->run([&] { files.save(QUrl::fromLocalFile(path).toString()); });
+    QCOMPARE(saved.outcome, int(SettingsFiles::Done));
     QVERIFY2(saved.message.contains(path + ".json"), qPrintable(saved.message));
     ModuleSettings file;
     QString error;
     QVERIFY2(ModuleSettings::load(path + ".json", &file, &error), qPrintable(error));
 
-    Outcome same = rig->run([&] { b.compareModuleSettings(path + ".json"); });
-    QCOMPARE(same.outcome, int(Backend::SettingsDone));
+    Outcome same = rig->run([&] { files.compare(path + ".json"); });
+    QCOMPARE(same.outcome, int(SettingsFiles::Done));
     QCOMPARE(same.details, QStringList{"No differences"});
 
     // Two settings of one block and one of another change behind the tool's back.
@@ -96,8 +99,8 @@ void TestSettingsFile::saveCompareRestore()
     QVERIFY(rig->set(QStringLiteral("set 50507 %1").arg(voltage)));
     QVERIFY(rig->set(QStringLiteral("set 50512 %1").arg(file.callMonitoringTime == 600 ? 61 : 60))); // 600 s or 610 s
     QVERIFY(rig->set(QStringLiteral("set 50573 %1").arg(file.temperatureThreshold == 75 ? 76 : 75)));
-    Outcome differ = rig->run([&] { b.compareModuleSettings(path + ".json"); });
-    QCOMPARE(differ.outcome, int(Backend::SettingsDiffer));
+    Outcome differ = rig->run([&] { files.compare(path + ".json"); });
+    QCOMPARE(differ.outcome, int(SettingsFiles::Differ));
     QCOMPARE(differ.details.size(), 3);
     QCOMPARE(differ.details[0], QStringLiteral("Temperature threshold: %1 °C → %2 °C")
                                     .arg(file.temperatureThreshold)
@@ -106,45 +109,46 @@ void TestSettingsFile::saveCompareRestore()
     QVERIFY2(differ.details[2].startsWith("Call monitoring time: "), qPrintable(differ.details[2]));
 
     rig->line.mark();
-    Outcome restored = rig->run([&] { b.restoreModuleSettings(path + ".json", false); });
-    QCOMPARE(restored.outcome, int(Backend::SettingsDone));
+    Outcome restored = rig->run([&] { files.restore(path + ".json", false); });
+    QCOMPARE(restored.outcome, int(SettingsFiles::Done));
     QCOMPARE(restored.details, QStringList{"No differences"});
     // Only the two blocks that hold a change, in the order of the page applies.
     QCOMPARE(writesIn(rig->line.requests()), (QStringList{"50573 1", "50507 6"}));
 
-    Outcome after = rig->run([&] { b.compareModuleSettings(path + ".json"); });
+    Outcome after = rig->run([&] { files.compare(path + ".json"); });
     QCOMPARE(after.details, QStringList{"No differences"});
 
     // Nothing left to write: nothing is written.
     rig->line.mark();
-    Outcome again = rig->run([&] { b.restoreModuleSettings(path + ".json", false); });
-    QCOMPARE(again.outcome, int(Backend::SettingsDone));
+    Outcome again = rig->run([&] { files.restore(path + ".json", false); });
+    QCOMPARE(again.outcome, int(SettingsFiles::Done));
     QVERIFY(writesIn(rig->line.requests()).isEmpty());
 }
 
 void TestSettingsFile::transformerRatiosRoundTrip()
 {
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     // 600/5A, 400/1A, 600/1A.
     QVERIFY(rig->set(QStringLiteral("set 50501 1200 0 4000 0 6000 0")));
     const QString path = dir.filePath(QStringLiteral("ratios.json"));
-    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    QCOMPARE(rig->run([&] { files.save(path); }).outcome, int(SettingsFiles::Done));
     ModuleSettings file;
     QString error;
     QVERIFY2(ModuleSettings::load(path, &file, &error), qPrintable(error));
     QCOMPARE((QVector<int>{file.transformerRatioL1, file.transformerRatioL2, file.transformerRatioL3}),
              (QVector<int>{1200, 4000, 6000}));
-    QCOMPARE(rig->run([&] { b.compareModuleSettings(path); }).details, QStringList{"No differences"});
+    QCOMPARE(rig->run([&] { files.compare(path); }).details, QStringList{"No differences"});
 
     // Another module, at 600/5A on every phase.
     QVERIFY(rig->set(QStringLiteral("set 50501 1200 0 1200 0 1200 0")));
-    const Outcome differ = rig->run([&] { b.compareModuleSettings(path); });
-    QCOMPARE(differ.outcome, int(Backend::SettingsDiffer));
+    const Outcome differ = rig->run([&] { files.compare(path); });
+    QCOMPARE(differ.outcome, int(SettingsFiles::Differ));
     QCOMPARE(differ.details, (QStringList{"CT ratio phase 2: 400/1A → 600/5A", "CT ratio phase 3: 600/1A → 600/5A"}));
 
     rig->line.mark();
-    const Outcome restored = rig->run([&] { b.restoreModuleSettings(path, false); });
-    QCOMPARE(restored.outcome, int(Backend::SettingsDone));
+    const Outcome restored = rig->run([&] { files.restore(path, false); });
+    QCOMPARE(restored.outcome, int(SettingsFiles::Done));
     QCOMPARE(restored.details, QStringList{"No differences"});
     const QList<QJsonObject> requests = rig->line.requests();
     QCOMPARE(writesIn(requests), QStringList{"50501 6"});
@@ -164,7 +168,7 @@ void TestSettingsFile::refusedFilesPutNothingOnTheBus_data()
     ModuleSettings valid;
     QString error;
     const QString saved = dir.filePath(QStringLiteral("valid.json"));
-    QVERIFY(rig->run([&] { rig->backend.saveModuleSettings(saved); }).outcome == Backend::SettingsDone);
+    QVERIFY(rig->run([&] { rig->files.save(saved); }).outcome == SettingsFiles::Done);
     QVERIFY(ModuleSettings::load(saved, &valid, &error));
     const QByteArray json = valid.toJson();
 
@@ -197,8 +201,8 @@ void TestSettingsFile::refusedFilesPutNothingOnTheBus()
         f.write(content);
     }
     rig->line.mark();
-    const Outcome o = rig->run([&] { rig->backend.restoreModuleSettings(path, true); });
-    QCOMPARE(o.outcome, int(Backend::SettingsFailed));
+    const Outcome o = rig->run([&] { rig->files.restore(path, true); });
+    QCOMPARE(o.outcome, int(SettingsFiles::Failed));
     QCOMPARE(o.message, QStringLiteral("The file was refused; nothing was written to the module."));
     QCOMPARE(o.details.size(), 1);
     QVERIFY2(o.details[0].contains(reason), qPrintable(o.details[0]));
@@ -208,8 +212,9 @@ void TestSettingsFile::refusedFilesPutNothingOnTheBus()
 void TestSettingsFile::serialSettingsOnlyWhenAsked()
 {
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     const QString path = dir.filePath(QStringLiteral("serial.json"));
-    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    QCOMPARE(rig->run([&] { files.save(path); }).outcome, int(SettingsFiles::Done));
     ModuleSettings file;
     QString error;
     QVERIFY(ModuleSettings::load(path, &file, &error));
@@ -218,17 +223,17 @@ void TestSettingsFile::serialSettingsOnlyWhenAsked()
 
     // Left out, and not counted as a difference that remains.
     rig->line.mark();
-    Outcome without = rig->run([&] { b.restoreModuleSettings(path, false); });
-    QCOMPARE(without.outcome, int(Backend::SettingsDone));
+    Outcome without = rig->run([&] { files.restore(path, false); });
+    QCOMPARE(without.outcome, int(SettingsFiles::Done));
     QVERIFY(writesIn(rig->line.requests()).isEmpty());
     // A compare still shows it.
-    Outcome compared = rig->run([&] { b.compareModuleSettings(path); });
+    Outcome compared = rig->run([&] { files.compare(path); });
     QCOMPARE(compared.details.size(), 1);
     QVERIFY2(compared.details[0].startsWith("Parity: "), qPrintable(compared.details[0]));
 
     rig->line.mark();
-    Outcome with = rig->run([&] { b.restoreModuleSettings(path, true); });
-    QCOMPARE(with.outcome, int(Backend::SettingsDone));
+    Outcome with = rig->run([&] { files.restore(path, true); });
+    QCOMPARE(with.outcome, int(SettingsFiles::Done));
     QCOMPARE(writesIn(rig->line.requests()), QStringList{"31505 4"});
     QCOMPARE(with.details, QStringList{"No differences"});
 }
@@ -236,12 +241,13 @@ void TestSettingsFile::serialSettingsOnlyWhenAsked()
 void TestSettingsFile::savedBeforeAnUpdate()
 {
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     const QString folder = dir.filePath(QStringLiteral("before-update"));
-    b.setUpdateBackupFolder(folder);
+    files.setUpdateBackupFolder(folder);
     ModuleSettings module;
     QString error;
     const QString path = dir.filePath(QStringLiteral("now.json"));
-    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    QCOMPARE(rig->run([&] { files.save(path); }).outcome, int(SettingsFiles::Done));
     QVERIFY(ModuleSettings::load(path, &module, &error));
 
     // Eleven earlier updates of this module and one of another: the oldest of
@@ -269,7 +275,7 @@ void TestSettingsFile::savedBeforeAnUpdate()
     b.startUpdate(image.fileName());
     QVERIFY(waitUntil([&] { return ended; }, 60000));
     QVERIFY(succeeded);
-    QCOMPARE(b.updateBackupError(), QString());
+    QCOMPARE(files.updateBackupError(), QString());
 
     const QStringList kept = QDir(folder).entryList({serial + "-*.json"}, QDir::Files, QDir::Name);
     QCOMPARE(kept.size(), 10);
@@ -288,8 +294,9 @@ void TestSettingsFile::fullDiskKeepsTheBackups()
     if (!full.problem().isEmpty())
         QSKIP(qPrintable(full.problem()));
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     const QString path = dir.filePath(QStringLiteral("now.json"));
-    QCOMPARE(rig->run([&] { b.saveModuleSettings(path); }).outcome, int(Backend::SettingsDone));
+    QCOMPARE(rig->run([&] { files.save(path); }).outcome, int(SettingsFiles::Done));
     ModuleSettings module;
     QString error;
     QVERIFY(ModuleSettings::load(path, &module, &error));
@@ -297,7 +304,7 @@ void TestSettingsFile::fullDiskKeepsTheBackups()
     for (int day = 10; day < 20; ++day)
         QVERIFY(full.put(QStringLiteral("%1-200001%2-120000.json").arg(module.serialNumber).arg(day), module.toJson()));
     QVERIFY(full.fill());
-    b.setUpdateBackupFolder(full.filePath(QString()));
+    files.setUpdateBackupFolder(full.filePath(QString()));
 
     QFile image(dir.filePath(QStringLiteral("image.bin")));
     QVERIFY(image.open(QIODevice::WriteOnly));
@@ -309,22 +316,23 @@ void TestSettingsFile::fullDiskKeepsTheBackups()
     connect(&b, &Backend::updateFail, &context, [&] { ended = true; });
     b.startUpdate(image.fileName());
     QVERIFY(waitUntil([&] { return ended; }, 60000));
-    QVERIFY2(b.updateBackupError().endsWith(": cannot be written: No space left on device"),
-             qPrintable(b.updateBackupError()));
+    QVERIFY2(files.updateBackupError().endsWith(": cannot be written: No space left on device"),
+             qPrintable(files.updateBackupError()));
     QCOMPARE(full.changed(), QString());
 }
 
 void TestSettingsFile::refusedWhileDisconnected()
 {
     Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
     if (b.connectionState()) {
         b.disconnectDevice();
         QVERIFY(waitUntil([&] { return !b.connectionState(); }, 15000));
     }
     rig->line.mark();
-    const Outcome o = rig->run([&] { b.saveModuleSettings(dir.filePath(QStringLiteral("never.json"))); });
-    QCOMPARE(o.outcome, int(Backend::SettingsFailed));
+    const Outcome o = rig->run([&] { files.save(dir.filePath(QStringLiteral("never.json"))); });
+    QCOMPARE(o.outcome, int(SettingsFiles::Failed));
     QCOMPARE(o.message, QStringLiteral("Not connected to a module."));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("never.json"))));
-    QVERIFY(!b.settingsFileBusy());
+    QVERIFY(!files.busy());
 }

@@ -1,18 +1,19 @@
-#ifndef BACKEND_LINESCANNER_H
-#define BACKEND_LINESCANNER_H
+#ifndef DIAGNOSTICS_LINESCANNER_H
+#define DIAGNOSTICS_LINESCANNER_H
 
-#include <QByteArray>
-#include <QElapsedTimer>
+#include "link/modbus.h"
+#include "link/modbuscommand.h"
+#include "link/openfailure.h"
+
 #include <QObject>
-#include <QSerialPort>
-#include <QTimer>
 #include <QVector>
 
 // Looks for modules on one port at every baud rate, parity and slave address
 // the connection page admits. Each try is the connect probe (one register at
-// 50521) with a short time-out and no retry, on the port itself rather than
-// through the link: a silent address must cost as little as possible.
-// A module that answers is asked for its serial number and firmware version.
+// 50521) through a client of the link's own, probing: a short time-out, no
+// resend and no wait for silence, so that a silent address costs as little as
+// possible. A module that answers is asked for its serial number and firmware
+// version.
 class LineScanner : public QObject
 {
     Q_OBJECT
@@ -32,7 +33,6 @@ public:
         QString firmwareVersion;
     };
 
-    static const QVector<int> &baudRates();
     // Every setting once: `first`, then 19200 even 247, then the rest, each
     // baud rate and parity through all addresses before the next.
     static QVector<Setting> order(const Setting &first);
@@ -42,15 +42,16 @@ public:
     explicit LineScanner(QObject *parent = nullptr);
     ~LineScanner() override;
 
-    void start(const QString &portPath, const QVector<Setting> &settings);
+    // `port` is a number of the port directory.
+    void start(int port, const QVector<Setting> &settings);
     void cancel();
 
     bool isRunning() const { return running; }
     int done() const { return next; }
     int total() const { return settings.size(); }
     const QVector<Found> &found() const { return modules; }
-    // Why the last start could not open the port.
-    QSerialPort::SerialPortError openError() const { return lastOpenError; }
+    // Why the port could not be opened, when a search ended with an error.
+    OpenFailure::Kind openFailure() const { return client.openFailure(); }
 
 signals:
     void progress();
@@ -62,23 +63,24 @@ private:
     enum class Step { Probe, SerialNumber, Firmware };
 
     void tryNext();
+    bool openLine(const Setting &line);
     void send(int address, int firstRegister, int count, int timeoutMs);
-    void onReadyRead();
-    void onTimeout();
+    void onRequestEnd();
     void answered(const QVector<quint16> &words);
     void end(bool cancelled, const QString &error = {});
 
-    QSerialPort port;
-    QTimer timer;
+    Modbus client;
+    ModbusCommand request;
+    int port = 0;
+    bool lineOpen = false;
+    Setting openAt; // the baud rate and parity the line is open at
     QVector<Setting> settings;
     QVector<Found> modules;
     int next = 0;
     bool running = false;
     Step step = Step::Probe;
     Setting current;
-    QByteArray reply;
     int expectedWords = 0;
-    QSerialPort::SerialPortError lastOpenError = QSerialPort::NoError;
 };
 
 Q_DECLARE_METATYPE(LineScanner::Found)

@@ -1,0 +1,3 @@
+#include "commissioning/commissioninglog.h"
+
+Q_LOGGING_CATEGORY(commissioningLog, "orvalis.commissioning")

@@ -1,0 +1,93 @@
+#ifndef COMMISSIONING_SETTINGSFILES_H
+#define COMMISSIONING_SETTINGSFILES_H
+
+// commissioning/ holds what brings a module into service beside the pages:
+// its settings kept in a file, checked against it and written back from it
+// (SettingsFiles, over the file format of ModuleSettings), and the copy of
+// the settings kept before a firmware update. It works through Backend's
+// companion interface, on the same worker queue as the pages.
+
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <memory>
+
+class Backend;
+class ModbusCommand;
+class ModuleSettings;
+
+// The module's settings and a file: save, compare, restore, and the copy kept
+// before a firmware update. Its reads and writes are ordinary records in the
+// worker's queue, posted as Backend's companion.
+class SettingsFiles : public QObject
+{
+    Q_OBJECT
+    // True from the start of an operation until its settingsEnd.
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+
+public:
+    // How an operation ended: done (for a compare, nothing differs), a
+    // compare that found differences, or failed.
+    enum Outcome { Done = 0, Differ = 1, Failed = 2 };
+    Q_ENUM(Outcome)
+
+    explicit SettingsFiles(Backend *backend, QObject *parent = nullptr);
+    ~SettingsFiles() override;
+
+    bool busy() const { return job != nullptr; }
+
+    // The module's settings and a file (a path or a file: URL). Each ends with
+    // settingsEnd; a call while one runs, or while not connected, ends at once
+    // without a word on the bus.
+    //   save     reads the module, writes the file
+    //   compare  reads the file and the module, lists what differs
+    //   restore  writes the settings that differ (the serial settings only
+    //            with includeSerial), reads them back and lists what still differs
+    Q_INVOKABLE void save(const QString &file);
+    Q_INVOKABLE void compare(const QString &file);
+    Q_INVOKABLE void restore(const QString &file, bool includeSerial);
+
+    // The serial settings of a settings file, as Backend::linkSettings() names
+    // them (without portIndex); empty for a file that is refused.
+    Q_INVOKABLE QVariantMap serialSettingsInFile(const QString &file) const;
+
+    // Where the settings are saved before each firmware update: one file per
+    // module and update, the last ten of each module kept.
+    static QString updateBackupFolder();
+    // Tests only: another folder than updateBackupFolder().
+    void setUpdateBackupFolder(const QString &folder) { backupFolder = folder; }
+    // The copy kept before the last update, empty when none was; then why.
+    Q_INVOKABLE QString updateBackupPath() const { return backupPath; }
+    Q_INVOKABLE QString updateBackupError() const { return backupError; }
+    // When set, an update whose settings could not be kept is not started
+    // (it fails with NoBackup); the window's update goes ahead regardless.
+    void setUpdateNeedsBackup(bool needed) { updateNeedsBackup = needed; }
+
+signals:
+    void busyChanged();
+    // The end of an operation: its Outcome, one line that says what happened
+    // and, below it, one line per difference or problem, all in the interface
+    // language.
+    void settingsEnd(int outcome, const QString &message, const QStringList &details);
+
+private:
+    struct Job;
+    bool beforeUpdate(const QString &fileName);
+    void startJob(std::unique_ptr<Job> next);
+    QVector<ModbusCommand> settingsReads();
+    void postStep(const QVector<ModbusCommand> &records);
+    void recordFinished(ModbusCommand *cmd);
+    void stepDone();
+    void finish(int outcome, const QString &message, const QStringList &details = {});
+    bool saveBeforeUpdate(const ModuleSettings &module);
+
+    Backend *backend;
+    std::unique_ptr<Job> job;
+    QString backupFolder;
+    QString backupPath;
+    QString backupError;
+    bool updateNeedsBackup = false;
+};
+
+#endif
