@@ -218,32 +218,16 @@ VScrollContent {
                     setting: "slaveAddress"
                 }
 
-                VLineComboBox {
-                    id: cbBaudrate
-                    objectName: "baudrate"
-                    label: qsTr("Baudrate")
-                    _model: settingsTable.baudRateTexts()
-                    _currentIndex: settingsTable.baudRateIndex(backend.baudrate)
-                    // Writes only the operator's choice: a value outside the
-                    // list shows as 115200 without being replaced.
-                    _selectChanged: function() {
-                        if (cbBaudrate._currentIndex >= 0
-                                && cbBaudrate._currentIndex !== settingsTable.baudRateIndex(backend.baudrate))
-                            backend.baudrate = settingsTable.baudRateList()[cbBaudrate._currentIndex]
-                    }
-                }
-
-                VLineComboBox {
-                    id: cbParity
-                    objectName: "parity"
-                    label: qsTr("Parity")
-                    _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
-                    _currentIndex: page.parityIndex(backend.parity)
-                    _selectChanged: function() {
-                        if (cbParity._currentIndex >= 0
-                                && cbParity._currentIndex !== page.parityIndex(backend.parity))
-                            backend.parity = cbParity._currentIndex
-                    }
+                VLineSerialSettings {
+                    spacing: parent.spacing
+                    baudLabel: qsTr("Baudrate")
+                    parityLabel: qsTr("Parity")
+                    parityTexts: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    parityIndexOf: page.parityIndex
+                    baudrate: backend.baudrate
+                    parity: backend.parity
+                    onBaudrateChosen: backend.baudrate = rate
+                    onParityChosen: backend.parity = code
                 }
             }
         }

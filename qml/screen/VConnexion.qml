@@ -60,7 +60,7 @@ VScrollContent {
         if (backend.connectionState || cbDevice.currentIndex < 0)
             return
         popupSearch.start(cbDevice.currentIndex, inputSlaveAddress.inputValue,
-                          cbmBaudrate._currentIndex, cbmParity._currentIndex)
+                          serialChoices.baudRow._currentIndex, serialChoices.parityRow._currentIndex)
     }
 
     // A module the search found: its settings go into the fields, shown open.
@@ -103,7 +103,7 @@ VScrollContent {
         }
         popupWaiting.openFor(qsTr("Connecting to the module…"))
         backend.connectDevice(cbDevice.currentIndex, inputSlaveAddress.inputValue,
-                              cbmBaudrate._currentIndex, cbmParity._currentIndex)
+                              serialChoices.baudRow._currentIndex, serialChoices.parityRow._currentIndex)
     }
 
     Component.onCompleted: reloadLstPort()
@@ -303,32 +303,16 @@ VScrollContent {
                     _checkError: function(value) { return !settingsTable.addressAllowed(value) }
                 }
 
-                VLineComboBox {
-                    id: cbmBaudrate
-                    objectName: "baudrate"
-                    label: qsTr("Baudrate")
-                    _model: settingsTable.baudRateTexts()
-                    _currentIndex: settingsTable.baudRateIndex(backend.baudrateConnectionPage)
-                    // Writes only the operator's choice: a value outside the list
-                    // shows as 115200 without being replaced.
-                    _selectChanged: function() {
-                        if (cbmBaudrate._currentIndex >= 0
-                                && cbmBaudrate._currentIndex !== settingsTable.baudRateIndex(backend.baudrateConnectionPage))
-                            backend.baudrateConnectionPage = settingsTable.baudRateList()[cbmBaudrate._currentIndex]
-                    }
-                }
-
-                VLineComboBox {
-                    id: cbmParity
-                    objectName: "parity"
-                    label: qsTr("Parity")
-                    _model: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
-                    _currentIndex: page.parityIndex(backend.parityConnectionPage)
-                    _selectChanged: function() {
-                        if (cbmParity._currentIndex >= 0
-                                && cbmParity._currentIndex !== page.parityIndex(backend.parityConnectionPage))
-                            backend.parityConnectionPage = cbmParity._currentIndex
-                    }
+                VLineSerialSettings {
+                    id: serialChoices
+                    baudLabel: qsTr("Baudrate")
+                    parityLabel: qsTr("Parity")
+                    parityTexts: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    parityIndexOf: page.parityIndex
+                    baudrate: backend.baudrateConnectionPage
+                    parity: backend.parityConnectionPage
+                    onBaudrateChosen: backend.baudrateConnectionPage = rate
+                    onParityChosen: backend.parityConnectionPage = code
                 }
             }
         }
