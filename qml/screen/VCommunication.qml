@@ -220,14 +220,10 @@ VScrollContent {
 
                 VLineSerialSettings {
                     spacing: parent.spacing
-                    baudLabel: qsTr("Baudrate")
-                    parityLabel: qsTr("Parity")
-                    parityTexts: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    texts: [qsTr("Baudrate"), qsTr("Parity"), qsTr("None"), qsTr("Even"), qsTr("Odd")]
                     parityIndexOf: page.parityIndex
-                    baudrate: backend.baudrate
-                    parity: backend.parity
-                    onBaudrateChosen: backend.baudrate = rate
-                    onParityChosen: backend.parity = code
+                    baudrateProperty: "baudrate"
+                    parityProperty: "parity"
                 }
             }
         }

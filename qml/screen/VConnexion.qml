@@ -305,14 +305,10 @@ VScrollContent {
 
                 VLineSerialSettings {
                     id: serialChoices
-                    baudLabel: qsTr("Baudrate")
-                    parityLabel: qsTr("Parity")
-                    parityTexts: [qsTr("None"), qsTr("Even"), qsTr("Odd")]
+                    texts: [qsTr("Baudrate"), qsTr("Parity"), qsTr("None"), qsTr("Even"), qsTr("Odd")]
                     parityIndexOf: page.parityIndex
-                    baudrate: backend.baudrateConnectionPage
-                    parity: backend.parityConnectionPage
-                    onBaudrateChosen: backend.baudrateConnectionPage = rate
-                    onParityChosen: backend.parityConnectionPage = code
+                    baudrateProperty: "baudrateConnectionPage"
+                    parityProperty: "parityConnectionPage"
                 }
             }
         }
