@@ -38,35 +38,22 @@ VScrollContent {
         bottomMargin: 10
         spacing: 10
 
-        VLineState {
-            objectName: "alarmModuleStatus"
-            label: qsTr("Module status")
-            ctState: backend.moduleStatus
-            ctStateDisable: !backend.connectionState || !backend.moduleStatusKnown
-        }
-        VLineState {
-            objectName: "alarmFuseL1"
-            label: qsTr("Fuse status L1")
-            ctState: !backend.fuseBlowL1
-            ctStateDisable: !backend.connectionState || !backend.fusesKnown
-        }
-        VLineState {
-            objectName: "alarmFuseL2"
-            label: qsTr("Fuse status L2")
-            ctState: !backend.fuseBlowL2
-            ctStateDisable: !backend.connectionState || !backend.fusesKnown
-        }
-        VLineState {
-            objectName: "alarmFuseL3"
-            label: qsTr("Fuse status L3")
-            ctState: !backend.fuseBlowL3
-            ctStateDisable: !backend.connectionState || !backend.fusesKnown
-        }
-        VLineState {
-            objectName: "alarmTemperature"
-            label: qsTr("Temperature status")
-            ctState: !backend.temperatureStatus
-            ctStateDisable: !backend.connectionState || !backend.temperatureStatusKnown
+        // Each lamp: green while its flag reads as healthy, empty while the
+        // flag's block is not read.
+        Repeater {
+            model: [
+                {name: "alarmModuleStatus", label: qsTr("Module status"), flag: "moduleStatus", healthy: true, known: "moduleStatusKnown"},
+                {name: "alarmFuseL1", label: qsTr("Fuse status L1"), flag: "fuseBlowL1", healthy: false, known: "fusesKnown"},
+                {name: "alarmFuseL2", label: qsTr("Fuse status L2"), flag: "fuseBlowL2", healthy: false, known: "fusesKnown"},
+                {name: "alarmFuseL3", label: qsTr("Fuse status L3"), flag: "fuseBlowL3", healthy: false, known: "fusesKnown"},
+                {name: "alarmTemperature", label: qsTr("Temperature status"), flag: "temperatureStatus", healthy: false, known: "temperatureStatusKnown"}
+            ]
+            VLineState {
+                objectName: modelData.name
+                label: modelData.label
+                ctState: backend[modelData.flag] === modelData.healthy
+                ctStateDisable: !backend.connectionState || !backend[modelData.known]
+            }
         }
 
         VSeparator {}

@@ -180,25 +180,14 @@ VScrollContent {
 
                 VSeparator {}
 
-                VLineRadioButton {
+                VLineFlag {
                     objectName: "activePowerCalculatedOn"
-                    label: qsTr("Active power calculated on")
-                    labelFirstElem: qsTr("Wideband")
-                    labelSecondElem: qsTr("Fundamental")
-                    // Bound here, not through currentSelect, which a click overwrites.
-                    rb1.isSelect: !backend.activePowerCalculatedOn
-                    rb2.isSelect: backend.activePowerCalculatedOn
-                    _selectChanged: function(index) { backend.activePowerCalculatedOn = index === 1 }
+                    texts: [qsTr("Active power calculated on"), qsTr("Wideband"), qsTr("Fundamental")]
                 }
 
-                VLineRadioButton {
+                VLineFlag {
                     objectName: "frequency"
-                    label: qsTr("Frequency")
-                    labelFirstElem: qsTr("50Hz")
-                    labelSecondElem: qsTr("60Hz")
-                    rb1.isSelect: !backend.frequency
-                    rb2.isSelect: backend.frequency
-                    _selectChanged: function(index) { backend.frequency = index === 1 }
+                    texts: [qsTr("Frequency"), qsTr("50Hz"), qsTr("60Hz")]
                 }
             }
         }
