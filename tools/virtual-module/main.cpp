@@ -1,5 +1,6 @@
 #include "commandinterpreter.h"
 #include "controlchannel.h"
+#include "moduleline.h"
 #include "moduleoptions.h"
 #include "requestlog.h"
 #include "signalwatcher.h"
@@ -44,38 +45,37 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    VirtualModule module(runTime);
-    module.setServerAddress(options.slave);
-    module.setConnectionParameter(QModbusDevice::SerialPortNameParameter, options.port);
-    module.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, options.baudRate);
-    module.setConnectionParameter(QModbusDevice::SerialParityParameter, options.parity);
-    module.setConnectionParameter(QModbusDevice::SerialDataBitsParameter, QSerialPort::Data8);
-    module.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
-    module.setLineSettings(options.slave, options.parityCode, options.baudRate);
-    module.setRequestLog(&log);
+    ModuleLine line(runTime);
     if (!options.toolEnd.isEmpty())
-        module.setToolEnd(&toolEnd);
-    module.setResetTime(options.resetTime);
-    module.setImageOutput(options.imageOut);
-    module.setSilent(options.silent);
-    module.setLatency(options.latencyMin, options.latencyMax);
-    module.setCorruptCrc(options.corruptCrc);
-    module.setLineBaud(options.lineBaud);
-    module.setLate(options.lateProbability, options.lateMs);
-    module.setDuplicate(options.duplicateProbability, options.duplicateMs);
-    module.setNoise(options.noiseRate);
+        line.setToolEnd(&toolEnd);
+    line.setSilent(options.silent);
+    line.setLineBaud(options.lineBaud);
+    line.setNoise(options.noiseRate);
     if (options.seedSet)
-        module.setSeed(options.seed);
-    for (const auto &exception : options.exceptions)
-        module.setForcedException(exception.first, exception.second);
+        line.setSeed(options.seed);
+    // The flags of one module's faults hold for every module on the line.
+    for (int n = 0; n < options.slaves.size(); ++n) {
+        auto *module = new VirtualModule(runTime, line, options.slaves.at(n), &line);
+        module->setNumberOnLine(n);
+        module->setLineSettings(options.parityCode, options.baudRate);
+        module->setRequestLog(&log);
+        module->setResetTime(options.resetTime);
+        module->setImageOutput(options.imageOut);
+        module->setLatency(options.latencyMin, options.latencyMax);
+        module->setCorruptCrc(options.corruptCrc);
+        module->setLate(options.lateProbability, options.lateMs);
+        module->setDuplicate(options.duplicateProbability, options.duplicateMs);
+        for (const auto &exception : options.exceptions)
+            module->setForcedException(exception.first, exception.second);
+        line.addModule(module);
+    }
 
-    if (!module.connectDevice() || module.state() != QModbusDevice::ConnectedState) {
-        std::fprintf(stderr, "cannot open port %s: %s\n", qPrintable(options.port),
-                     qPrintable(module.errorString()));
+    if (!line.open(options.port, options.baudRate, options.parity, &error)) {
+        std::fprintf(stderr, "cannot open port %s: %s\n", qPrintable(options.port), qPrintable(error));
         return 1;
     }
 
-    CommandInterpreter interpreter(module);
+    CommandInterpreter interpreter(line);
     ControlChannel control(interpreter);
     if (!options.controlSocket.isEmpty() && !control.listen(options.controlSocket, &error)) {
         std::fprintf(stderr, "cannot listen on %s: %s\n", qPrintable(options.controlSocket),

@@ -38,6 +38,26 @@ bool ModuleOptions::toProbability(const QString &text, double *out)
     return true;
 }
 
+bool ModuleOptions::toSlaveList(const QString &text, QVector<int> *out)
+{
+    QVector<int> list;
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QStringList ends = part.split(QLatin1Char('-'));
+        int first = 0;
+        int last = 0;
+        if (ends.size() > 2 || !toInt(ends.first(), 1, 247, &first)
+            || !toInt(ends.last(), first, 247, &last))
+            return false;
+        for (int slave = first; slave <= last; ++slave) {
+            if (list.contains(slave))
+                return false;
+            list.append(slave);
+        }
+    }
+    *out = list;
+    return true;
+}
+
 bool ModuleOptions::parse(const QStringList &arguments, QString *error)
 {
     QCommandLineParser parser;
@@ -45,6 +65,7 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption helpOption(QStringList{"h", "help"}, QStringLiteral("Show this help."));
     const QCommandLineOption portOption("port", "Serial device to serve on (full path).", "PATH");
     const QCommandLineOption slaveOption("slave", "Slave address (247).", "N", "247");
+    const QCommandLineOption slavesOption("slaves", "Host a module at each address of LIST (110-114,247).", "LIST");
     const QCommandLineOption baudOption("baud", "Baud rate (19200).", "N", "19200");
     const QCommandLineOption parityOption("parity", "none, even or odd (even).", "PARITY", "even");
     const QCommandLineOption logOption("log", "Write every request as a JSON line to FILE.", "FILE");
@@ -62,7 +83,7 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
     const QCommandLineOption noiseOption("noise", "Flip a bit in each answer byte with probability RATE.", "RATE", "0");
     const QCommandLineOption seedOption("seed", "Seed of the random choices (default: a fresh one).", "N");
     const QCommandLineOption toolEndOption("tool-end", "The tool's end of the line: answer only requests sent at the module's baud rate and parity.", "PATH");
-    parser.addOptions({helpOption, portOption, slaveOption, baudOption, parityOption, logOption,
+    parser.addOptions({helpOption, portOption, slaveOption, slavesOption, baudOption, parityOption, logOption,
                        imageOption, controlOption, resetOption, silentOption, delayOption,
                        corruptOption, exceptionOption, lineBaudOption, latencyOption, lateOption,
                        duplicateOption, noiseOption, seedOption, toolEndOption});
@@ -86,9 +107,21 @@ bool ModuleOptions::parse(const QStringList &arguments, QString *error)
         *error = QStringLiteral("--port PATH is required");
         return false;
     }
+    int slave = 0;
     if (!toInt(parser.value(slaveOption), 1, 247, &slave)) {
         *error = QStringLiteral("--slave must be 1 to 247");
         return false;
+    }
+    slaves = {slave};
+    if (parser.isSet(slavesOption)) {
+        if (parser.isSet(slaveOption)) {
+            *error = QStringLiteral("give --slave or --slaves, not both");
+            return false;
+        }
+        if (!toSlaveList(parser.value(slavesOption), &slaves)) {
+            *error = QStringLiteral("--slaves takes addresses and ranges from 1 to 247, each once (110-114,247)");
+            return false;
+        }
     }
     if (!toInt(parser.value(baudOption), 1, 4000000, &baudRate)) {
         *error = QStringLiteral("--baud must be a positive number");

@@ -20,8 +20,13 @@ public:
 
     bool help = false;
 
+    // A table of slave addresses and ranges ("110-114,247"); false for a bad one.
+    static bool toSlaveList(const QString &text, QVector<int> *out);
+
     QString port;
-    int slave = 247;
+    // The modules on the line, in the order given; the first answers control
+    // commands that name no slave.
+    QVector<int> slaves{247};
     int baudRate = 19200;
     QSerialPort::Parity parity = QSerialPort::EvenParity;
     int parityCode = 1; // as the module's parity register reports it

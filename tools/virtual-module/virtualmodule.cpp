@@ -1,6 +1,7 @@
 #include "virtualmodule.h"
 
 #include "checksum.h"
+#include "moduleline.h"
 #include "request.h"
 #include "requestlog.h"
 
@@ -8,8 +9,6 @@
 #include <QJsonArray>
 #include <QLoggingCategory>
 #include <QModbusPdu>
-#include <QRandomGenerator>
-#include <QSerialPort>
 
 // The virtual module's own lines, apart from the tool's layers when both log to one terminal.
 Q_LOGGING_CATEGORY(moduleLog, "orvalis.virtualmodule")
@@ -54,15 +53,12 @@ bool overlaps(int first, int count, int rangeFirst, int rangeCount)
 
 } // namespace
 
-VirtualModule::VirtualModule(const QElapsedTimer &runTime, QObject *parent)
-    : QModbusRtuSerialSlave(parent)
+VirtualModule::VirtualModule(const QElapsedTimer &runTime, ModuleLine &line, int slave, QObject *parent)
+    : QObject(parent)
     , m_runTime(runTime)
+    , m_line(line)
+    , m_slave(slave)
 {
-    // Answers held back or damaged bypass the framework and go out on its
-    // own port.
-    m_port = findChild<QSerialPort *>();
-    setSeed(QRandomGenerator::system()->generate());
-
     defineApplicationMap();
     recordBoot();
     sampleMeasurements();
@@ -133,12 +129,20 @@ void VirtualModule::defineApplicationMap()
     regs(FsdId, Access::ReadWrite, {quint16('O' << 8 | 'R'), quint16('V' << 8 | '0'), quint16('1' << 8)});
 }
 
-void VirtualModule::setLineSettings(int slave, int parityCode, int baudRate)
+void VirtualModule::setLineSettings(int parityCode, int baudRate)
 {
     m_baudRate = baudRate;
     m_parityCode = parityCode;
     m_map.setValues(Table::Holding, Parity, {quint16(parityCode), quint16(quint32(baudRate) >> 16),
-                                             quint16(baudRate & 0xFFFF), quint16(slave)});
+                                             quint16(baudRate & 0xFFFF), quint16(m_slave)});
+}
+
+void VirtualModule::setNumberOnLine(int n)
+{
+    const int number = (n + 1) % 100;
+    m_map.setValue(Table::Holding, SerialNumber + 4, quint16(12 + n));
+    m_map.setValue(Table::Holding, FsdId + 1, quint16('V' << 8 | ('0' + number / 10)));
+    m_map.setValue(Table::Holding, FsdId + 2, quint16(('0' + number % 10) << 8));
 }
 
 void VirtualModule::recordBoot()
@@ -182,22 +186,6 @@ void VirtualModule::setFuseBlown(int phase, bool blown)
     m_map.setValue(Table::Coils, FuseBlown + phase - 1, blown);
 }
 
-void VirtualModule::dropLine()
-{
-    disconnectDevice();
-}
-
-bool VirtualModule::plugLine(QString *error)
-{
-    if (state() == QModbusDevice::ConnectedState)
-        return true;
-    if (!connectDevice() || state() != QModbusDevice::ConnectedState) {
-        *error = errorString();
-        return false;
-    }
-    return true;
-}
-
 bool VirtualModule::peek(Table table, int address, int count, QVector<quint16> *values)
 {
     refreshDynamicRegisters();
@@ -235,42 +223,41 @@ bool VirtualModule::poke(Table table, int address, const QVector<quint16> &value
     return true;
 }
 
-QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
+void VirtualModule::handle(const QModbusRequest &pdu, bool broadcast)
 {
-    const qint64 heard = now();
+    const qint64 heard = m_line.now();
     const Request request = Request::fromPdu(pdu);
-    const bool broadcast = processesBroadcast();
+    m_broadcast = broadcast;
 
     // Sent at another baud rate or parity, the frame reaches a real module as
     // garbage: it acts on nothing and answers nothing.
-    if (m_toolEnd) {
+    if (const ToolEnd *toolEnd = m_line.toolEnd()) {
         ToolEnd::Settings tool;
-        const bool known = m_toolEnd->read(&tool);
+        const bool known = toolEnd->read(&tool);
         if (!known || !lineMatches(tool)) {
             log(request, QStringLiteral("line settings differ"),
                 {{"line", known ? tool.text() : QStringLiteral("unknown")}});
-            return {};
+            return;
         }
     }
 
     // A resetting module hears nothing; a silenced one hears but never answers.
-    if (m_silent || m_mode == Mode::Resetting) {
+    if (m_silent || m_line.silent() || m_mode == Mode::Resetting) {
         log(request, QStringLiteral("silent"));
-        return {};
+        return;
     }
 
     const QModbusResponse response = execute(request);
     if (broadcast) {
         log(request, QStringLiteral("silent"));
-        return response; // the framework sends nothing for a broadcast
+        return; // nobody answers a broadcast
     }
 
     // Drawn in a fixed order so that a seed repeats the same run.
-    const int latency = m_latencyMin == m_latencyMax
-                            ? m_latencyMin
-                            : std::uniform_int_distribution<int>(m_latencyMin, m_latencyMax)(m_random);
-    const bool late = chance(m_lateProbability);
-    const bool duplicated = chance(m_duplicateProbability);
+    const int latency = m_latencyMin == m_latencyMax ? m_latencyMin
+                                                     : m_line.draw(m_latencyMin, m_latencyMax);
+    const bool late = m_line.chance(m_lateProbability);
+    const bool duplicated = m_line.chance(m_duplicateProbability);
 
     QString answer = response.isException()
                          ? QStringLiteral("exception %1").arg(int(response.exceptionCode()))
@@ -280,23 +267,23 @@ QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
     else if (latency > 0)
         answer = QStringLiteral("delayed");
 
-    // Plain answers go through the framework, unless one still waiting must
-    // go out first.
-    if (!m_corrupt && latency == 0 && !late && !duplicated && m_noiseRate <= 0 && m_lineBaud == 0
-        && m_pending == 0) {
+    // Plain answers go out at once, unless one still waiting must go first.
+    if (!m_corrupt && latency == 0 && !late && !duplicated && m_line.noise() <= 0
+        && m_line.lineBaud() == 0 && !m_line.answersPending()) {
         log(request, answer, {{"due", heard / 1000.0}, {"faults", QJsonArray()}});
-        return response;
+        m_line.send(frame(response, false));
+        return;
     }
 
     // The tool wrote the request at once; on the line it takes its time,
     // and the silence after it ends the frame.
     const QByteArray adu = frame(response, m_corrupt);
-    const qint64 start = heard + frameTime(pdu.size() + 3) + silenceTime()
+    const qint64 start = heard + m_line.frameTime(pdu.size() + 3) + m_line.silenceTime()
                          + 1000 * qint64(latency + (late ? m_lateMs : 0));
     int flipped = 0;
-    const qint64 due = transmit(adu, start, &flipped);
+    const qint64 due = m_line.transmit(adu, start, &flipped);
     if (duplicated)
-        transmit(adu, due + 1000 * qint64(m_duplicateMs), &flipped);
+        m_line.transmit(adu, due + 1000 * qint64(m_duplicateMs), &flipped);
 
     QJsonArray faults;
     if (late)
@@ -310,7 +297,6 @@ QModbusResponse VirtualModule::processRequest(const QModbusPdu &pdu)
     }
     extra.insert(QStringLiteral("faults"), faults);
     log(request, answer, extra);
-    return {};
 }
 
 QModbusResponse VirtualModule::execute(const Request &request)
@@ -461,7 +447,7 @@ void VirtualModule::startReset(Mode next, bool updated)
 QByteArray VirtualModule::frame(const QModbusResponse &response, bool corrupt) const
 {
     QByteArray adu;
-    adu.append(char(serverAddress()));
+    adu.append(char(m_slave));
     adu.append(char(quint8(response.functionCode()) | (response.isException() ? 0x80 : 0)));
     adu.append(response.data());
     quint16 crc = Checksum::modbusCrc16(adu);
@@ -470,63 +456,6 @@ QByteArray VirtualModule::frame(const QModbusResponse &response, bool corrupt) c
     adu.append(char(crc & 0xFF));
     adu.append(char(crc >> 8));
     return adu;
-}
-
-qint64 VirtualModule::transmit(const QByteArray &adu, qint64 start, int *flipped)
-{
-    // One frame at a time on the line, each after the silence that ends the last.
-    start = qMax(start, m_lineFreeAt + silenceTime());
-    QByteArray sent = adu;
-    if (m_noiseRate > 0) {
-        for (int i = 0; i < sent.size(); ++i) {
-            if (chance(m_noiseRate)) {
-                sent[i] = char(quint8(sent[i]) ^ (1 << std::uniform_int_distribution<int>(0, 7)(m_random)));
-                ++*flipped;
-            }
-        }
-    }
-    m_lineFreeAt = start + frameTime(sent.size());
-    writeAt(sent, m_lineFreeAt);
-    return m_lineFreeAt;
-}
-
-void VirtualModule::writeAt(const QByteArray &adu, qint64 due)
-{
-    const qint64 left = due - now();
-    if (left <= 0) {
-        if (m_port && m_port->isOpen())
-            m_port->write(adu);
-        return;
-    }
-    // Timers may fire a little early; then wait for the rest.
-    ++m_pending;
-    QTimer::singleShot(int((left + 999) / 1000), Qt::PreciseTimer, this, [this, adu, due] {
-        --m_pending;
-        writeAt(adu, due);
-    });
-}
-
-qint64 VirtualModule::frameTime(int bytes) const
-{
-    // 11 bits a character: start, 8 data, parity or a second stop, stop.
-    return m_lineBaud > 0 ? (qint64(bytes) * 11 * 1000000 + m_lineBaud - 1) / m_lineBaud : 0;
-}
-
-qint64 VirtualModule::silenceTime() const
-{
-    // 3.5 characters, but no less than the 1.75 ms a line above 19200 baud keeps.
-    if (m_lineBaud <= 0)
-        return 0;
-    return qMax<qint64>((qint64(35) * 11 * 100000 + m_lineBaud - 1) / m_lineBaud, 1750);
-}
-
-bool VirtualModule::chance(double probability)
-{
-    if (probability <= 0)
-        return false;
-    if (probability >= 1)
-        return true;
-    return std::uniform_real_distribution<double>(0, 1)(m_random) < probability;
 }
 
 void VirtualModule::setLatency(int minMs, int maxMs)
@@ -547,12 +476,6 @@ void VirtualModule::setDuplicate(double probability, int ms)
     m_duplicateMs = ms;
 }
 
-void VirtualModule::setSeed(quint32 seed)
-{
-    m_seed = seed;
-    m_random.seed(seed);
-}
-
 bool VirtualModule::lineMatches(const ToolEnd::Settings &tool) const
 {
     // Stop bits do not matter: a receiver that wants one hears two as idle line.
@@ -571,5 +494,5 @@ bool VirtualModule::lineMatches(const ToolEnd::Settings &tool) const
 void VirtualModule::log(const Request &request, const QString &answer, const QJsonObject &extra)
 {
     if (m_log)
-        m_log->record(processesBroadcast() ? 0 : serverAddress(), request, answer, extra);
+        m_log->record(m_broadcast ? 0 : m_slave, request, answer, extra);
 }

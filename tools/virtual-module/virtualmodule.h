@@ -9,19 +9,16 @@
 #include <QElapsedTimer>
 #include <QJsonObject>
 #include <QMap>
-#include <QModbusRtuSerialSlave>
+#include <QModbusPdu>
 #include <QTimer>
 
-#include <limits>
-#include <random>
-
-class QSerialPort;
+class ModuleLine;
 class Request;
 class RequestLog;
 
-// The module as a Modbus RTU slave: its register map, its clock and
+// The module as a Modbus RTU slave on a line: its register map, its clock and
 // measurements, its bootloader, and the faults a test can switch on.
-class VirtualModule : public QModbusRtuSerialSlave
+class VirtualModule : public QObject
 {
     Q_OBJECT
 
@@ -32,14 +29,15 @@ public:
 
     // `runTime` started with the program; the request log and the simulated
     // measurements count from it.
-    explicit VirtualModule(const QElapsedTimer &runTime, QObject *parent = nullptr);
+    VirtualModule(const QElapsedTimer &runTime, ModuleLine &line, int slave, QObject *parent = nullptr);
 
+    int slave() const { return m_slave; }
     // The line settings the module was started with, as its own registers
     // report them (parity code 0 none, 1 even, 2 odd).
-    void setLineSettings(int slave, int parityCode, int baudRate);
-    // With the tool's end given, a request the tool sent at another baud rate
-    // or parity than the module's own is line garbage: heard, never answered.
-    void setToolEnd(const ToolEnd *end) { m_toolEnd = end; }
+    void setLineSettings(int parityCode, int baudRate);
+    // Modules on one line left the factory one after another: the n-th (from
+    // 0) has its own serial number and FSD ID.
+    void setNumberOnLine(int n);
     void setRequestLog(RequestLog *log) { m_log = log; }
     void setResetTime(int ms) { m_resetTime = ms; }
     void setImageOutput(const QString &path) { m_imageOutput = path; }
@@ -53,23 +51,13 @@ public:
     void setLatency(int minMs, int maxMs);
     void setCorruptCrc(bool on) { m_corrupt = on; }
 
-    // Frames take their time on a line at `baud` (0: they arrive at once).
-    void setLineBaud(int baud) { m_lineBaud = baud; }
-    int ownBaudRate() const { return m_baudRate; }
     // A share of the answers comes `ms` later than the others.
     void setLate(double probability, int ms);
     // A share of the answers goes out again `ms` after it is complete.
     void setDuplicate(double probability, int ms);
-    // Each byte of an answer gets one bit flipped with probability `rate`.
-    void setNoise(double rate) { m_noiseRate = rate; }
-    void setSeed(quint32 seed);
-    quint32 seed() const { return m_seed; }
     void setForcedException(int address, int code) { m_forcedExceptions.insert(address, code); }
     void clearForcedException(int address) { m_forcedExceptions.remove(address); }
     void clearForcedExceptions() { m_forcedExceptions.clear(); }
-
-    void dropLine();
-    bool plugLine(QString *error);
 
     void setModuleStatus(bool ok);
     void setFuseBlown(int phase, bool blown);
@@ -83,8 +71,8 @@ public:
     bool peek(Table table, int address, int count, QVector<quint16> *values);
     bool poke(Table table, int address, const QVector<quint16> &values);
 
-protected:
-    QModbusResponse processRequest(const QModbusPdu &request) override;
+    // A request framed off the line for this module, or a broadcast.
+    void handle(const QModbusRequest &pdu, bool broadcast);
 
 private:
     void defineApplicationMap();
@@ -103,21 +91,14 @@ private:
 
     void startReset(Mode next, bool updated);
     QByteArray frame(const QModbusResponse &response, bool corrupt) const;
-    // Puts `adu` on the line no earlier than `start` (us of run time) and
-    // after the previous answer; returns when it has fully arrived.
-    qint64 transmit(const QByteArray &adu, qint64 start, int *flipped);
-    void writeAt(const QByteArray &adu, qint64 due);
-    qint64 frameTime(int bytes) const;
-    qint64 silenceTime() const;
-    qint64 now() const { return m_runTime.nsecsElapsed() / 1000; }
-    bool chance(double probability);
     bool lineMatches(const ToolEnd::Settings &tool) const;
     void log(const Request &request, const QString &answer, const QJsonObject &extra = {});
 
     const QElapsedTimer &m_runTime;
-    QSerialPort *m_port = nullptr;
+    ModuleLine &m_line;
+    const int m_slave;
+    bool m_broadcast = false;
     RequestLog *m_log = nullptr;
-    const ToolEnd *m_toolEnd = nullptr;
 
     RegisterMap m_map;
     ModuleClock m_clock;
@@ -140,17 +121,10 @@ private:
     // registers is only stored.
     int m_baudRate = 19200;
     int m_parityCode = 1;
-    int m_lineBaud = 0;
     double m_lateProbability = 0;
     int m_lateMs = 0;
     double m_duplicateProbability = 0;
     int m_duplicateMs = 0;
-    double m_noiseRate = 0;
-    quint32 m_seed = 0;
-    std::mt19937 m_random;
-    // End of the last answer on the line, and answers not written yet.
-    qint64 m_lineFreeAt = std::numeric_limits<qint64>::min() / 2;
-    int m_pending = 0;
     QMap<int, int> m_forcedExceptions;
     TemperatureAlarm m_temperatureAlarm = TemperatureAlarm::Auto;
     bool m_frozen = false;
