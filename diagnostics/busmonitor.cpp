@@ -282,6 +282,7 @@ QString BusMonitor::jsonLine(const Exchange &e)
                   {"time", QDateTime::fromMSecsSinceEpoch(e.at).toString(Qt::ISODateWithMs)},
                   {"answer", answerKey(e)}};
     if (e.outcome != Exchange::LateAnswer) {
+        o.insert("slave", e.slave);
         o.insert("fn", e.function);
         o.insert("addr", e.address);
         o.insert("count", e.count);
@@ -299,7 +300,7 @@ bool BusMonitor::save(const QString &file)
     const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     QString text;
     if (csv)
-        text = QStringLiteral("time,function,name,address,count,values,raw,round trip (ms),sends,outcome\n");
+        text = QStringLiteral("time,function,name,address,count,values,raw,round trip (ms),sends,outcome,slave\n");
     const QByteArray start = csv ? CsvText::byteOrderMark() : QByteArray();
     for (int row = 0; row < rows; ++row) {
         const Exchange &e = at(row);
@@ -318,7 +319,8 @@ bool BusMonitor::save(const QString &file)
             CsvText::field(rawText(e.values)),
             late ? QString() : QString::number(e.roundTripMs, 'f', 1),
             QString::number(e.sends),
-            CsvText::field(Exchange::outcomeText(e.outcome, e.exceptionCode))};
+            CsvText::field(Exchange::outcomeText(e.outcome, e.exceptionCode)),
+            late ? QString() : QString::number(e.slave)};
         text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
     QString reason;

@@ -20,6 +20,7 @@ struct Exchange {
     };
 
     qint64 at = 0; // ms since the epoch, when the request first went out
+    int slave = 0; // the slave address the request went to
     int function = 0;
     int address = 0;
     int count = 0;

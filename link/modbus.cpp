@@ -267,6 +267,7 @@ void Modbus::record(Exchange::Outcome outcome, const QVector<quint16> &readValue
     e.at = requestStartedAt;
     e.write = cmd->getIsWrite() != 0;
     e.registerType = cmd->getRegisterType();
+    e.slave = slaveAddress;
     e.address = cmd->getAddress();
     // An answered write has had the answer's words added to its own.
     const QVector<quint16> written = cmd->getValues().mid(0, cmd->getValues().size() - readValues.size());

@@ -46,6 +46,7 @@ QString key(int fn, int addr, int count)
 Exchange answered(int address)
 {
     Exchange e;
+    e.slave = 112;
     e.function = 3;
     e.address = address;
     e.count = 1;
@@ -78,11 +79,11 @@ void TestBusMonitor::refreshMatchesTheModuleLog()
 
     QStringList logged, monitored;
     for (const QJsonObject &r : rig.line.requests())
-        logged << key(r["fn"].toInt(), r["addr"].toInt(), r["count"].toInt());
+        logged << key(r["fn"].toInt(), r["addr"].toInt(), r["count"].toInt()) + QStringLiteral(" @%1").arg(r["slave"].toInt());
     QStringList names;
     for (int i = 0; i < rig.monitor.rowCount(); ++i) {
         const Exchange &e = rig.monitor.exchangeAt(i);
-        monitored << key(e.function, e.address, e.count);
+        monitored << key(e.function, e.address, e.count) + QStringLiteral(" @%1").arg(e.slave);
         if (e.function == 3)
             names << BusMonitor::blockName(e);
         QCOMPARE(int(e.outcome), int(Exchange::Answered));
@@ -91,7 +92,7 @@ void TestBusMonitor::refreshMatchesTheModuleLog()
     QCOMPARE(names, (QStringList{"Temperature threshold, serial number, installation date",
                                  "Transformer ratios and thresholds", "FSD ID", "Firmware version"}));
     // Decoded with the table's names and units.
-    const QModelIndex first = rig.monitor.index(monitored.indexOf(key(3, 50573, 11)));
+    const QModelIndex first = rig.monitor.index(monitored.indexOf(key(3, 50573, 11) + QStringLiteral(" @247")));
     QVERIFY2(first.data(BusMonitor::ValuesRole).toString().startsWith("temperature threshold: "),
              qPrintable(first.data(BusMonitor::ValuesRole).toString()));
     QVERIFY(first.data(BusMonitor::ValuesRole).toString().contains(" °C,"));
@@ -211,6 +212,7 @@ void TestBusMonitor::savedFiles()
     const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
     QCOMPARE(second["fn"].toInt(), 3);
     QCOMPARE(second["addr"].toInt(), 50589);
+    QCOMPARE(second["slave"].toInt(), 112);
     QCOMPARE(second["answer"].toString(), QStringLiteral("exception 2"));
     QCOMPARE(second["name"].toString(), QStringLiteral("FSD ID"));
 
@@ -225,7 +227,7 @@ void TestBusMonitor::savedFiles()
     QVERIFY(rows[0].startsWith("time,function,name,address,count"));
     QVERIFY2(rows[1].contains(",\"Temperature threshold, serial number, installation date\",50573,1,"),
              qPrintable(rows[1]));
-    QVERIFY(rows[2].endsWith(",exception 2 (illegal data address)"));
+    QVERIFY2(rows[2].endsWith(",exception 2 (illegal data address),112"), qPrintable(rows[2]));
 
     QVERIFY(!monitor.save(dir.filePath("no/such/folder/bus.csv")));
     QVERIFY(!monitor.error().isEmpty());
