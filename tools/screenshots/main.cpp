@@ -235,6 +235,8 @@ void walk()
                 shoot(window, tag + QStringLiteral("-27-bootloader-alert"));
                 clickIn(window, alert, QStringLiteral("okButton"));
                 waitUntil([&] { return !opened(alert); }, 5000);
+                waitIdle(window, 15000);
+                QTest::qWait(300);
                 click(window, QStringLiteral("entryMain"));
                 shoot(window, tag + QStringLiteral("-28-bootloader-main"));
                 QMetaObject::invokeMethod(firmware, "open");
