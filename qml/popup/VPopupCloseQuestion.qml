@@ -10,10 +10,10 @@ VPopupBase {
 
     // Whether closing now needs the operator's word.
     property bool askNeeded: false
-    property alias title: band.text
-    property alias message: messageText.text
-    property alias keepText: keepButton.l_text
-    property alias closeText: closeAnywayButton.l_text
+    property alias title: body.title
+    property alias message: body.message
+    property alias keepText: body.firstText
+    property alias closeText: body.secondText
     // True only while the window closes at the operator's word.
     property bool leaving: false
 
@@ -36,46 +36,16 @@ VPopupBase {
     }
 
     width: 500
-    height: 50 + messageText.implicitHeight + 60
+    height: 50 + body.messageItem.implicitHeight + 60
     closePolicy: Popup.CloseOnEscape
 
-    onOpened: keepButton.keyTarget.forceActiveFocus(Qt.TabFocusReason)
+    onOpened: body.first.keyTarget.forceActiveFocus(Qt.TabFocusReason)
 
-    contentItem: Column {
-        VPopupBand {
-            id: band
-        }
-
-        Text {
-            id: messageText
-            width: parent.width
-            padding: 30
-            color: Theme.text
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
-        }
-
-        Item {
-            width: parent.width
-            height: 60
-
-            Row {
-                anchors.centerIn: parent
-                spacing: 20
-
-                VButton {
-                    id: keepButton
-                    objectName: "keepButton"
-                    onClick: function() { popup.close() }
-                }
-
-                VButton {
-                    id: closeAnywayButton
-                    objectName: "closeAnywayButton"
-                    onClick: function() { popup.leave() }
-                }
-            }
-        }
+    contentItem: VPopupQuestionBody {
+        id: body
+        first.objectName: "keepButton"
+        first.onClick: function() { popup.close() }
+        second.objectName: "closeAnywayButton"
+        second.onClick: function() { popup.leave() }
     }
 }

@@ -10,8 +10,8 @@ import "../theme"
 VPopupBase {
     id: popup
 
-    readonly property alias title: band.text
-    readonly property alias message: messageText.text
+    readonly property alias title: body.title
+    readonly property alias message: body.message
     property string yesText: ""
     property string noText: ""
     property var onYes: null
@@ -42,8 +42,8 @@ VPopupBase {
     }
 
     function ask(titleText, messageValue, yes, no, yesAction, noAction) {
-        band.text = titleText
-        messageText.text = messageValue
+        body.title = titleText
+        body.message = messageValue
         yesText = yes
         noText = no
         onYes = yesAction
@@ -83,10 +83,10 @@ VPopupBase {
     }
 
     width: 520
-    height: 50 + messageText.implicitHeight + 60
+    height: 50 + body.messageItem.implicitHeight + 60
     closePolicy: Popup.CloseOnEscape
 
-    onOpened: noButton.keyTarget.forceActiveFocus(Qt.TabFocusReason)
+    onOpened: body.first.keyTarget.forceActiveFocus(Qt.TabFocusReason)
 
     // Closed by Escape: the answer that leaves the link as it is.
     Connections {
@@ -97,46 +97,15 @@ VPopupBase {
         }
     }
 
-    contentItem: Column {
-        VPopupBand {
-            id: band
-        }
-
-        Text {
-            id: messageText
-            objectName: "message"
-            width: parent.width
-            padding: 30
-            color: Theme.text
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.WordWrap
-            font.pixelSize: textFontSize
-        }
-
-        Item {
-            width: parent.width
-            height: 60
-
-            Row {
-                anchors.centerIn: parent
-                spacing: 20
-
-                VButton {
-                    id: noButton
-                    objectName: "noButton"
-                    // Wider for a longer text ("Verbindung beibehalten").
-                    width: Math.max(170, implicitWidth)
-                    l_text: popup.noText
-                    onClick: function() { popup.answer(false) }
-                }
-
-                VButton {
-                    objectName: "yesButton"
-                    width: Math.max(170, implicitWidth)
-                    l_text: popup.yesText
-                    onClick: function() { popup.answer(true) }
-                }
-            }
-        }
+    contentItem: VPopupQuestionBody {
+        id: body
+        buttonWidth: 170
+        messageItem.objectName: "message"
+        first.objectName: "noButton"
+        first.l_text: popup.noText
+        first.onClick: function() { popup.answer(false) }
+        second.objectName: "yesButton"
+        second.l_text: popup.yesText
+        second.onClick: function() { popup.answer(true) }
     }
 }
