@@ -77,21 +77,29 @@ void PortQueue::onRequestEnd()
     if (!inFlight || batches.isEmpty())
         return;
     inFlight = false;
-    Pending &p = batches.first();
+    // A copy for the callbacks: they may post, or close the port.
+    Pending p = batches.first();
     p.records[p.next] = current;
-    ModbusCommand *finished = &p.records[p.next];
-    ++p.next;
-    const bool last = p.next >= p.records.size();
-    const Backend::Batch batch = p.batch;
-    // Out of the list before `done`, which may post the next batch.
-    QVector<ModbusCommand> records = p.records;
+    int through = p.next + 1;
+    // A module that did not answer gets nothing more of the batch: the rest
+    // would only wait out its time-outs as well.
+    if (current.getError() == QModbusDevice::TimeoutError) {
+        for (int i = through; i < p.records.size(); ++i)
+            p.records[i].setError(QModbusDevice::ReplyAbortedError);
+        through = p.records.size();
+    }
+    const bool last = through >= p.records.size();
     if (last)
         batches.removeFirst();
-    if (batch.finished)
-        batch.finished(last ? &records[records.size() - 1] : finished);
-    if (last && batch.done)
-        batch.done();
-    // A callback may have closed the port or sent already.
+    else
+        batches.first().next = through;
+    for (int i = p.next; i < through; ++i) {
+        if (p.batch.finished)
+            p.batch.finished(&p.records[i]);
+    }
+    if (last && p.batch.done)
+        p.batch.done();
+    // From the event loop: a callback may have closed the port or sent already.
     if (!inFlight && opened)
         QTimer::singleShot(0, this, [this] {
             if (!inFlight)

@@ -124,6 +124,13 @@ class ArgumentTest(unittest.TestCase):
             (p + ["--verbose=1", "save", "FILE"], 3),
             (["--help=no"], 3),
             (p + ["save", "FILE", "--no-backup"], 3),
+            (p + ["line", "FILE"], 3),
+            (p + ["line", "--slaves", "110"], 3),
+            (p + ["save", "FILE", "--slaves", "110"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "110-112,247"], 2),
+            (p + ["compare-all", "FILE", "--slaves", "112-110"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "109-111"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "110,"], 3),
             # After "--" a name that starts with "-" is a file.
             (p + ["save", "--", "-x.json"], 2),
             (p + ["--", "save", "--slave"], 2),
@@ -652,6 +659,100 @@ class SlowModuleTest(VirtualModuleTest):
         self.assertIn("The module's settings were kept in ", err)
         time.sleep(1)
         self.assertEqual(len([r for r in self.m.log() if r["addr"] == 50527]), len(blocks))
+
+
+class LineTest(VirtualModuleTest):
+    """Five modules on one line: each command finds them all and works on each."""
+    module_args = ("--slaves", "110-114")
+
+    def slave_words(self, slave, address, count):
+        answer = self.m.control(f"slave {slave} get {address} {count}").split()
+        self.assertEqual(answer[0], "ok")
+        return [int(w) for w in answer[1:]]
+
+    def results(self, stdout):
+        """{slave: (outcome, the lines below it)} of a -all command."""
+        found = {}
+        for line in stdout.splitlines():
+            m = re.match(r"slave (\d+), serial number \S+: (done|differs|failed): ", line)
+            if m:
+                current = found[int(m.group(1))] = (m.group(2), [])
+            else:
+                current[1].append(line.strip())
+        return found
+
+    def test_line_lists_each_module_with_its_lamps(self):
+        self.assertEqual(self.m.control("slave 112 alarm fuse 2 on"), "ok")
+        result = self.cli("line")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        rows = result.stdout.splitlines()
+        self.assertEqual([int(re.match(r"slave (\d+),", r).group(1)) for r in rows], [110, 111, 112, 113, 114])
+        serials = [re.search(r"serial number (\d{12}),", r).group(1) for r in rows]
+        self.assertEqual(len(set(serials)), 5, rows)
+        self.assertIn("fuses OK blown OK", rows[2])
+        self.assertIn("fuses OK OK OK", rows[1])
+        self.assertIn("5 modules found", result.stderr)
+        self.assertEqual(self.writes(0), [], "listing the line writes nothing")
+
+    def test_save_change_compare_restore(self):
+        folder = os.path.join(self.m.dir, "line")
+        os.mkdir(folder)
+        saved = self.cli("save-all", folder)
+        self.assertEqual(saved.returncode, 0, saved.stderr)
+        files = sorted(os.listdir(folder))
+        self.assertEqual(len(files), 5)
+        self.assertTrue(all(re.fullmatch(r"\d{12}\.json", f) for f in files), files)
+
+        self.assertEqual(self.m.control("slave 111 set 50573 75"), "ok")
+        self.assertEqual(self.m.control("slave 113 set 50507 250"), "ok")
+        compared = self.cli("compare-all", folder)
+        self.assertEqual(compared.returncode, 1, compared.stderr)
+        found = self.results(compared.stdout)
+        self.assertEqual({s: o for s, (o, _) in found.items()},
+                         {110: "done", 111: "differs", 112: "done", 113: "differs", 114: "done"})
+        self.assertEqual(found[111][1], ["Temperature threshold: 60 °C → 75 °C"])
+        self.assertEqual(len(found[113][1]), 1)
+        self.assertTrue(found[113][1][0].startswith("Voltage threshold: "), found[113][1])
+
+        # One module's file to all: the others keep their identity and serial settings.
+        identity = {s: (self.slave_words(s, 50589, 3), self.slave_words(s, 50581, 3), self.slave_words(s, 31505, 4))
+                    for s in range(110, 115)}
+        reference = os.path.join(folder, files[0])
+        written = self.cli("restore-all", reference)
+        self.assertEqual(written.returncode, 0, written.stdout + written.stderr)
+        self.assertEqual({s: o for s, (o, _) in self.results(written.stdout).items()},
+                         dict.fromkeys(range(110, 115), "done"))
+        for s in range(110, 115):
+            with self.subTest(slave=s):
+                self.assertEqual((self.slave_words(s, 50589, 3), self.slave_words(s, 50581, 3),
+                                  self.slave_words(s, 31505, 4)), identity[s])
+                self.assertEqual(self.slave_words(s, 50573, 1), self.slave_words(110, 50573, 1))
+                self.assertEqual(self.slave_words(s, 50507, 6), self.slave_words(110, 50507, 6))
+        again = self.cli("compare-all", reference)
+        self.assertEqual(again.returncode, 0, again.stdout + again.stderr)
+
+    def test_a_module_silent_in_the_middle_fails_alone(self):
+        folder = os.path.join(self.m.dir, "line")
+        os.mkdir(folder)
+        self.assertEqual(self.cli("save-all", folder, "--slaves", "110").returncode, 0)
+        reference = os.path.join(folder, os.listdir(folder)[0])
+        for s in (111, 112, 113):
+            self.assertEqual(self.m.control(f"slave {s} set 50573 70"), "ok")
+        since = len(self.m.log())
+        process = subprocess.Popen([CLI, "--port", PORT, "--slaves", "111-113", "restore-all", reference],
+                                   env=dict(os.environ, ORVALIS_SERIAL_PORTS=f"{PORT}={self.m.tool_end}"),
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.addCleanup(process.kill)
+        first = process.stdout.readline()
+        self.assertTrue(first.startswith("slave 111, "), first)
+        self.assertEqual(self.m.control("slave 112 silent on"), "ok")
+        rest, err = process.communicate(timeout=60 * TIME_FACTOR)
+        self.assertEqual(process.returncode, 2, err)
+        found = self.results(first + rest)
+        self.assertEqual({s: o for s, (o, _) in found.items()}, {111: "done", 112: "failed", 113: "done"})
+        self.assertIn("nothing was written", rest)
+        written = {r["slave"] for r in self.m.log()[since:] if r["fn"] in (5, 6, 15, 16)}
+        self.assertEqual(written, {111, 113})
 
 
 class IndependentSlaveTest(unittest.TestCase):
