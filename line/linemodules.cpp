@@ -345,6 +345,9 @@ void LineModules::endSearch(const QString &error)
     Engine &e = *engine;
     e.searching = false;
     e.todo.clear();
+    // The connection page may want the port now; the command line's work follows at once.
+    if (!isActive && !work && !e.withoutView)
+        e.port.close();
     emit changed();
     emit findEnded(error);
     if (isActive && error.isEmpty())
@@ -413,8 +416,14 @@ void LineModules::postNext()
             endSearch({});
             return;
         }
+        qint64 roundTook = roundMs;
+        if (e.roundClock.isValid()) {
+            roundTook = e.roundClock.elapsed();
+            e.roundClock.invalidate();
+            emit roundEnded();
+        }
         if (isActive && !e.nextRound.isActive())
-            e.nextRound.start(int(qMax<qint64>(0, roundMs - (e.roundClock.isValid() ? e.roundClock.elapsed() : roundMs))));
+            e.nextRound.start(int(qMax<qint64>(0, roundMs - roundTook)));
         return;
     }
     if (!viaBackend() && !portReady()) {
@@ -511,13 +520,17 @@ void LineModules::readEnded(const ModbusCommand &cmd, int slave, int readIndex)
         m->bootloader = bootloader;
         if (bootloader)
             m->lampsKnown = false;
-        // Found now, or back from its bootloader: its identity and lamps follow at once.
+        // Found now, or back from its bootloader: its identity and lamps are
+        // read after the search's last probe, or at once.
         if (!bootloader && (e.searching || wasBootloader)) {
             QVector<LineRead> reads;
             if (!m->identityKnown || wasBootloader)
                 reads += {{slave, Read::Serial}, {slave, Read::FsdId}, {slave, Read::Firmware}};
             reads += {{slave, Read::Status}, {slave, Read::Fuses}, {slave, Read::Temperature}};
-            e.todo = reads + e.todo;
+            if (e.searching)
+                e.todo += reads;
+            else
+                e.todo = reads + e.todo;
         }
         break;
     }

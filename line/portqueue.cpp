@@ -68,6 +68,9 @@ void PortQueue::sendNext()
         return;
     Pending &p = batches.first();
     current = p.records[p.next];
+    // A probe goes out at once, as the line search's: the line holds no
+    // answers of ours to wait for, and a silent address costs its time-out only.
+    modbus.setProbing(current.getOtherTimeout() > 0 && current.getOtherResends() == 0 ? current.getOtherTimeout() : 0);
     inFlight = true;
     modbus.sendRequest(&current);
 }
