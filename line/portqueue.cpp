@@ -11,7 +11,8 @@ PortQueue::PortQueue(QObject *parent) : QObject(parent)
 PortQueue::~PortQueue()
 {
     batches.clear();
-    modbus.disconnectDevice();
+    if (opened)
+        modbus.disconnectDevice();
 }
 
 bool PortQueue::open(int port, int baudIndex, int parity, QString *error)

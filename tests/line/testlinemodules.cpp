@@ -7,7 +7,10 @@
 #include "line/linemodules.h"
 #include "tools/drive/eventwait.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -70,6 +73,7 @@ private slots:
     void findsTheLineAndMarksASilentModule();
     void connectedModulesTrafficIsItsOwn();
     void chooseSwitchesAndBackReturns();
+    void savingWhileConnectedFailsASilentModuleAlone();
 };
 
 void TestLineModules::findsTheLineAndMarksASilentModule()
@@ -164,6 +168,33 @@ void TestLineModules::chooseSwitchesAndBackReturns()
     line.back();
     QVERIFY(waitUntil([&] { return connectedSlave(rig.backend) == 110; }, 10000));
     QCOMPARE(line.previousSlave(), 112);
+}
+
+void TestLineModules::savingWhileConnectedFailsASilentModuleAlone()
+{
+    BackendRig rig({QStringLiteral("--slaves"), QStringLiteral("110-114")});
+    QVERIFY(rig.connectModule(110));
+    SettingsFiles files(&rig.backend);
+    LineModules line(&rig.backend, &files);
+    line.open(0, 0, 0);
+    QVERIFY(waitUntil([&] { return allRead(line, 110); }, 15000));
+    QVERIFY(rig.control({QStringLiteral("slave 112 silent on")}));
+    QTemporaryDir folder;
+    QSignalSpy ended(&line, &LineModules::workEnded);
+    QElapsedTimer clock;
+    clock.start();
+    line.saveAll(folder.path());
+    QVERIFY(ended.wait(30000));
+    QCOMPARE(ended.first().first().toInt(), 1);
+    QVector<int> outcomes;
+    for (const LineModules::Result &r : line.lastResults())
+        outcomes.append(r.outcome);
+    QCOMPARE(outcomes, (QVector<int>{LineModules::Done, LineModules::Done, LineModules::Failed, LineModules::Done,
+                                     LineModules::Done}));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 4);
+    // One unanswered read, not six: the rest of the silent module's are not sent.
+    QVERIFY2(clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(rig.backend.connectionState());
 }
 
 QTEST_GUILESS_MAIN(TestLineModules)
