@@ -803,6 +803,84 @@ class IndependentSlaveTest(unittest.TestCase):
                                  [bool(b) for b in bits])
 
 
+class IndependentLineTest(unittest.TestCase):
+    """The acceptance check of the line: three slaves of pymodbus on one line."""
+
+    LINE = r'''
+import sys
+from pymodbus.datastore import ModbusServerContext, ModbusSlaveContext, ModbusSparseDataBlock
+from pymodbus.server import StartSerialServer
+from pymodbus.transaction import ModbusRtuFramer
+
+slaves = {}
+for address, (holding, coils) in eval(sys.argv[2]).items():
+    slaves[address] = ModbusSlaveContext(hr=ModbusSparseDataBlock(holding), co=ModbusSparseDataBlock(coils),
+                                         di=ModbusSparseDataBlock({0: 0}), ir=ModbusSparseDataBlock({0: 0}),
+                                         zero_mode=True)
+StartSerialServer(context=ModbusServerContext(slaves=slaves, single=False), framer=ModbusRtuFramer,
+                  port=sys.argv[1], baudrate=19200, parity="N", timeout=0.005, ignore_missing_slaves=True)
+'''
+
+    def test_line_save_restore_compare(self):
+        rig = runpy.run_path(os.path.join(HERE, "..", "backend", "independent_slave.py"), run_name="independent_slave")
+        line = {}
+        for n, address in enumerate((110, 111, 112)):
+            holding = dict(rig["HOLDING"])
+            holding[50580] = 12 + n             # serial number 0701234500xx
+            holding[50573] = 70 + n             # temperature threshold
+            holding[50589] = 0x4142 + n         # FSD ID
+            holding[31508] = address            # its own slave address
+            line[address] = (holding, dict(rig["COILS"]))
+        with tempfile.TemporaryDirectory() as tmp:
+            slave_end, tool_end = os.path.join(tmp, "slave"), os.path.join(tmp, "tool")
+            socat = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}", f"pty,raw,echo=0,link={tool_end}"])
+            self.addCleanup(lambda: (socat.kill(), socat.wait()))
+            for _ in range(100):
+                if os.path.exists(slave_end) and os.path.exists(tool_end):
+                    break
+                time.sleep(0.05)
+            server = subprocess.Popen(["/usr/bin/python3", "-c", self.LINE, slave_end, repr(line)])
+            self.addCleanup(lambda: (server.kill(), server.wait()))
+            time.sleep(1.5)  # pymodbus takes its time to serve
+
+            def cli(*args):
+                return run_cli("--port", PORT, "--parity", "none", *args, ports=f"{PORT}={tool_end}", timeout=120)
+
+            listed = cli("line")
+            self.assertEqual(listed.returncode, 0, listed.stderr)
+            self.assertEqual(re.findall(r"slave (\d+), serial number (\d+)", listed.stdout),
+                             [("110", "070123450012"), ("111", "070123450013"), ("112", "070123450014")])
+
+            folder = os.path.join(tmp, "saved")
+            os.mkdir(folder)
+            saved = cli("save-all", folder)
+            self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+            self.assertEqual(sorted(os.listdir(folder)), [f"0701234500{n}.json" for n in (12, 13, 14)])
+
+            reference = write_settings(os.path.join(tmp, "reference.json"), SETTINGS)
+            written = cli("restore-all", reference)
+            self.assertEqual(written.returncode, 0, written.stdout + written.stderr)
+            self.assertEqual(cli("compare-all", reference).returncode, 0)
+            changed = cli("compare-all", folder)
+            self.assertEqual(changed.returncode, 1, changed.stdout)
+            self.assertIn("Temperature threshold: 71 °C → 80 °C", changed.stdout)
+
+            client = modulerig.ModbusSerialClient(port=tool_end, baudrate=19200, parity="N", timeout=1)
+            self.assertTrue(client.connect())
+            self.addCleanup(client.close)
+            for n, address in enumerate((110, 111, 112)):
+                with self.subTest(slave=address):
+                    hr = lambda a, c: client.read_holding_registers(a, c, slave=address).registers  # noqa: E731
+                    self.assertEqual(hr(50573, 1), [80])
+                    self.assertEqual(hr(50501, 12), [800, 0, 4000, 0, 6000, 0, 240, 3, 40, 9, 5, 6000])
+                    self.assertEqual(hr(31504, 1), [30])
+                    # Identity and serial settings stay the slave's own.
+                    self.assertEqual(hr(50589, 1), [0x4142 + n])
+                    self.assertEqual(hr(50581, 3), [2021, 6, 9])
+                    self.assertEqual(hr(31505, 4), [1, 1, 49664, address])
+                    self.assertEqual(client.read_coils(50000, 2, slave=address).bits[:2], [False, True])
+
+
 if __name__ == "__main__":
     if len(sys.argv) < 3:
         sys.exit(__doc__)
