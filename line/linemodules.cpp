@@ -119,7 +119,7 @@ struct LineModules::Work {
     double moduleProgress = 0;
     // Update: the module connected when the work began (0 none), and where it stands.
     int connectedBefore = 0;
-    enum class Step { Connecting, Updating, Disconnecting } step = Step::Connecting;
+    enum class Step { Connecting, SettingClock, Updating } step = Step::Connecting;
 };
 
 struct LineModules::Engine {
@@ -170,6 +170,14 @@ LineModules::LineModules(Backend *backend, SettingsFiles *settingsFiles, QObject
             takeLinkSettings();
         emit changed();
         postNext();
+    });
+    connect(backend, &Backend::loadRegisterFinish, this, [this] {
+        if (work && work->step == Work::Step::SettingClock)
+            startModuleUpdate();
+    });
+    connect(backend, &Backend::connectionError, this, [this] {
+        if (work && work->inModule && work->step == Work::Step::SettingClock)
+            moduleEnded(Failed, tr("The link to the module was lost."), {});
     });
     connect(backend, &Backend::updateSuccess, this, [this] { onUpdateEnd(true); });
     connect(backend, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
@@ -644,14 +652,25 @@ void LineModules::back()
 
 void LineModules::onConnectionEnd(bool connected)
 {
-    if (work && work->kind == Work::Kind::Update && work->inModule && work->step == Work::Step::Connecting) {
-        if (!connected) {
-            moduleEnded(Failed, tr("The module did not answer the connect."), {});
-            return;
-        }
-        work->step = Work::Step::Updating;
-        backend->startUpdate(work->path);
+    if (!work || work->kind != Work::Kind::Update || !work->inModule || work->step != Work::Step::Connecting)
+        return;
+    if (!connected) {
+        moduleEnded(Failed, tr("The module did not answer the connect."), {});
+        return;
     }
+    // The connect sets the module's clock first, as every connect does; a
+    // bootloader has none, and its update starts at once.
+    work->step = Work::Step::SettingClock;
+    QTimer::singleShot(0, this, [this] {
+        if (work && work->step == Work::Step::SettingClock && backend->moduleInBootloader())
+            startModuleUpdate();
+    });
+}
+
+void LineModules::startModuleUpdate()
+{
+    work->step = Work::Step::Updating;
+    backend->startUpdate(work->path);
 }
 
 void LineModules::saveAll(const QString &folder)
@@ -768,8 +787,7 @@ void LineModules::nextModule()
         return;
     case Work::Kind::Update:
         if (connectedSlave() == slave) {
-            work->step = Work::Step::Updating;
-            backend->startUpdate(work->path);
+            startModuleUpdate();
             return;
         }
         work->step = Work::Step::Connecting;

@@ -157,6 +157,7 @@ private:
     void endWork();
     void onConnectionEnd(bool connected);
     void onUpdateEnd(bool success);
+    void startModuleUpdate();
     int connectedSlave() const;
     static QString updateFailText(int reason);
 

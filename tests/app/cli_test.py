@@ -731,6 +731,21 @@ class LineTest(VirtualModuleTest):
         again = self.cli("compare-all", reference)
         self.assertEqual(again.returncode, 0, again.stdout + again.stderr)
 
+    def test_update_all_updates_each_ticked_module_its_settings_kept(self):
+        with open(self.path("image.bin"), "wb") as f:
+            f.write(os.urandom(64))
+        result = self.cli("update-all", self.path("image.bin"), "--slaves", "110,112")
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        found = self.results(result.stdout)
+        self.assertEqual({s: o for s, (o, _) in found.items()}, {110: "done", 112: "done"})
+        folder = os.path.join(self.data.name, "orvalis", "settings-before-update")
+        kept = sorted(os.listdir(folder))
+        self.assertEqual(len(kept), 2)
+        for slave in (110, 112):
+            self.assertTrue(any(os.path.join(folder, k) in found[slave][1][0] for k in kept), found[slave])
+        blocks = {r["slave"] for r in self.m.log() if r["addr"] == 50527 and r["fn"] in (6, 16)}
+        self.assertEqual(blocks, {110, 112})
+
     def test_a_module_silent_in_the_middle_fails_alone(self):
         folder = os.path.join(self.m.dir, "line")
         os.mkdir(folder)
