@@ -63,6 +63,17 @@ VScrollContent {
                           serialChoices.baudRow._currentIndex, serialChoices.parityRow._currentIndex)
     }
 
+    // Connected, the view shows the connected module's line; otherwise the
+    // line at the port, baud rate and parity chosen here.
+    readonly property bool lineViewPossible: backend.connectionState || cbDevice.currentIndex >= 0
+
+    function lineClicked() {
+        if (!lineViewPossible)
+            return
+        popupLineView.openOn(cbDevice.currentIndex, serialChoices.baudRow._currentIndex,
+                             serialChoices.parityRow._currentIndex)
+    }
+
     // A module the search found: its settings go into the fields, shown open.
     function useFound(module) {
         inputSlaveAddress._text = String(module.slaveAddress)
@@ -277,6 +288,13 @@ VScrollContent {
                 enabled: !backend.connectionState && cbDevice.currentIndex >= 0
                 l_text: qsTr("Search")
                 onClick: function() { page.searchClicked() }
+            }
+
+            VButton {
+                objectName: "lineButton"
+                enabled: page.lineViewPossible
+                l_text: qsTr("Line…")
+                onClick: function() { page.lineClicked() }
             }
         }
 
