@@ -231,6 +231,12 @@ VPopupBase {
         font.pixelSize: textFontSize
     }
 
+    FontMetrics {
+        id: outcomeMetrics
+        font.pixelSize: popup.lineFontSize
+        font.bold: true
+    }
+
     function buttonWidth(text) {
         return Math.max(100, Math.ceil(buttonMetrics.advanceWidth(text)) + 30)
     }
@@ -485,11 +491,11 @@ VPopupBase {
             readonly property real serialX: addressX + addressWidth
             readonly property real serialWidth: Math.max(105, columnsWidth * 0.15)
             readonly property real fsdX: serialX + serialWidth
-            readonly property real fsdWidth: Math.max(90, columnsWidth * 0.13)
+            readonly property real fsdWidth: Math.max(100, columnsWidth * 0.13)
             readonly property real firmwareX: fsdX + fsdWidth
             readonly property real firmwareWidth: 75
             readonly property real lampsX: firmwareX + firmwareWidth
-            readonly property real lampWidth: 44
+            readonly property real lampWidth: 42
             readonly property real markX: lampsX + 5 * lampWidth
             readonly property real markWidth: columnsWidth - markX
 
@@ -684,7 +690,10 @@ VPopupBase {
                 objectName: "resultList"
 
                 readonly property real moduleWidth: 170
-                readonly property real outcomeWidth: 110
+                // As wide as the longest result in the language shown, with its mark.
+                readonly property real outcomeWidth: Math.ceil(Math.max(outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(0)),
+                                                                        outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(1)),
+                                                                        outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(2)))) + 12
 
                 width: parent.width
                 // A third of the view at most, so the modules keep their room.
