@@ -10,6 +10,7 @@
 #include "commissioning/modulesettings.h"
 #include "commissioning/settingsfiles.h"
 #include "diagnostics/linesearch.h"
+#include "line/linemodules.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -39,7 +40,10 @@ using namespace Registers;
 
 namespace {
 
-const QStringList commands = {"save", "compare", "restore", "read", "update", "scan"};
+const QStringList commands = {"save", "compare", "restore", "read", "update", "scan",
+                               "line", "save-all", "compare-all", "restore-all", "update-all"};
+// The commands on every module of the line; `line` only lists them.
+const QStringList lineCommands = {"line", "save-all", "compare-all", "restore-all", "update-all"};
 const QStringList pages = {"home", "communication", "measurement", "alarms"};
 const QVector<int> &baudRates = SettingsTable::baudRates();
 const QStringList &parities = SettingsTable::parityNames();
@@ -187,6 +191,28 @@ QString lamp(bool good, bool known, const char *goodText, const char *badText)
     return QLatin1String(good ? goodText : badText);
 }
 
+
+// "110-115,247": each address once, in the order given.
+bool parseSlaves(const QString &text, QVector<int> *out)
+{
+    QVector<int> slaves;
+    for (const QString &part : text.split(QLatin1Char(','))) {
+        const QStringList ends = part.split(QLatin1Char('-'));
+        int first = 0;
+        int last = 0;
+        if (ends.size() > 2 || !toNumber(ends.first(), &first) || !toNumber(ends.last(), &last) || first > last)
+            return false;
+        for (int a = first; a <= last; ++a) {
+            if (!SettingsTable::slaveAddressAllowed(a))
+                return false;
+            if (!slaves.contains(a))
+                slaves.append(a);
+        }
+    }
+    *out = slaves;
+    return !slaves.isEmpty();
+}
+
 } // namespace
 
 CommandLine::CommandLine(QObject *parent) : QObject(parent), out(stdout), err(stderr)
@@ -235,6 +261,18 @@ QString CommandLine::usage()
         "                                    print each with its options; --first stops at the\n"
         "                                    first one found. Does not connect.\n"
         "\n"
+        "Every module of the line (the port at --baud and --parity, every address):\n"
+        "  line                              list them: address, serial number, firmware, FSD ID\n"
+        "                                    and alarms\n"
+        "  save-all DIR                      save each one's settings into DIR, one file per\n"
+        "                                    serial number\n"
+        "  compare-all DIR|FILE              compare each with its own file in DIR, or with FILE\n"
+        "  restore-all FILE                  write FILE to each, without its identity (FSD ID,\n"
+        "                                    installation date) and serial settings; each is\n"
+        "                                    read back\n"
+        "  update-all IMAGE.bin [--no-backup]  update each in turn, its settings kept first\n"
+        "  --slaves LIST                     only these, as 110-115,247 (default: all found)\n"
+        "\n"
         "Options:\n"
         "  --port N      the port \"PC MODBUS PORT N\" of the program's port list\n"
         "  --slave A     the module's address, %1 or %2 (%2)\n"
@@ -246,8 +284,9 @@ QString CommandLine::usage()
         "  --            the arguments after it are not options (a file named \"-x\")\n"
         "\n"
         "Results go to standard output, messages to standard error. Exit status:\n"
-        "0 done (compare: no differences; scan: a module found), 1 compare found\n"
-        "differences, 2 failed (scan: nothing found), 3 usage error.\n"
+        "0 done (compare: no differences; scan: a module found; the -all commands: on\n"
+        "every module), 1 compare found differences, 2 failed (scan, line: nothing\n"
+        "found), 3 usage error.\n"
         "SIGTERM, SIGINT and SIGHUP give up as --timeout does: what is queued is not\n"
         "sent, the request in flight ends, and what the module took is said.\n"))
         .arg(addressRange())
@@ -336,6 +375,15 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
                 *error = QStringLiteral("--parity takes ") + orList(parities);
                 return false;
             }
+        } else if (name == QLatin1String("--slaves")) {
+            if (!takeValue())
+                return false;
+            if (!parseSlaves(value, &o.slaves)) {
+                *error = QStringLiteral("--slaves takes addresses and ranges of %1, or %2, as 110-115,247")
+                             .arg(addressRange())
+                             .arg(SettingsTable::defaultSlaveAddress());
+                return false;
+            }
         } else if (name == QLatin1String("--timeout")) {
             if (!takeValue())
                 return false;
@@ -363,7 +411,7 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         *error = QStringLiteral("unknown command ") + o.command;
         return false;
     }
-    const int wanted = o.command == QLatin1String("scan") ? 0 : 1;
+    const int wanted = o.command == QLatin1String("scan") || o.command == QLatin1String("line") ? 0 : 1;
     if (positional.size() != wanted) {
         *error = positional.isEmpty() ? o.command + QStringLiteral(" needs ")
                                               + (o.command == QLatin1String("read") ? "a page" : "a file")
@@ -383,8 +431,12 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         *error = QStringLiteral("--first goes with scan only");
         return false;
     }
-    if (o.noBackup && o.command != QLatin1String("update")) {
-        *error = QStringLiteral("--no-backup goes with update only");
+    if (!o.slaves.isEmpty() && (!lineCommands.contains(o.command) || o.command == QLatin1String("line"))) {
+        *error = QStringLiteral("--slaves goes with the -all commands only");
+        return false;
+    }
+    if (o.noBackup && o.command != QLatin1String("update") && o.command != QLatin1String("update-all")) {
+        *error = QStringLiteral("--no-backup goes with update and update-all only");
         return false;
     }
     if (!portGiven) {
@@ -466,9 +518,26 @@ int CommandLine::run(const QStringList &arguments)
     if (timeout == 0)
         timeout = options.command == QLatin1String("update")
                       ? updateTimeoutSeconds(QFileInfo(localPath(options.argument)).size())
+                  : options.command == QLatin1String("update-all")
+                      ? updateTimeoutSeconds(QFileInfo(localPath(options.argument)).size()) * SettingsTable::slaveAddresses().size()
                   : scan ? scanTimeoutSeconds
+                  : lineCommands.contains(options.command) ? lineTimeoutSeconds
                          : defaultTimeoutSeconds;
     guard.start(timeout * 1000);
+
+    if (lineCommands.contains(options.command)) {
+        stage = Stage::Line;
+        lineModules = std::make_unique<LineModules>(b, settingsFiles.get());
+        connect(lineModules.get(), &LineModules::findEnded, this, &CommandLine::onLineFound);
+        connect(lineModules.get(), &LineModules::workEnded, this, &CommandLine::onLineWorkEnded);
+        QTimer::singleShot(0, this, [this] {
+            lineModules->findOnPort(options.port, baudRates[options.baudIndex], options.parityIndex);
+        });
+        QCoreApplication::exec();
+        out.flush();
+        err.flush();
+        return exitCode;
+    }
 
     if (scan) {
         stage = Stage::Scanning;
@@ -498,7 +567,10 @@ int CommandLine::run(const QStringList &arguments)
 bool CommandLine::checkBeforeConnecting()
 {
     const QString path = localPath(options.argument);
-    if (options.command == QLatin1String("compare") || options.command == QLatin1String("restore")) {
+    const bool compareAllFolder = options.command == QLatin1String("compare-all") && QFileInfo(path).isDir();
+    if (options.command == QLatin1String("compare") || options.command == QLatin1String("restore")
+        || options.command == QLatin1String("restore-all")
+        || (options.command == QLatin1String("compare-all") && !compareAllFolder)) {
         ModuleSettings file;
         QString error;
         if (!ModuleSettings::load(path, &file, &error)) {
@@ -510,7 +582,12 @@ bool CommandLine::checkBeforeConnecting()
             return false;
         }
     }
-    if (options.command == QLatin1String("update")) {
+    if (options.command == QLatin1String("save-all") && !QFileInfo(path).isDir()) {
+        err << "No folder at " << printable(path) << ".\n";
+        err.flush();
+        return false;
+    }
+    if (options.command == QLatin1String("update") || options.command == QLatin1String("update-all")) {
         // Refused before the line is opened, so nothing is sent and no copy is kept.
         QByteArray image;
         FirmwareUpdate::FailReason why;
@@ -1020,6 +1097,19 @@ void CommandLine::giveUp()
         lineSearch->cancel();
         return;
     }
+    if (stage == Stage::Line) {
+        // The module in work ends with its account, the others are not started.
+        if (lineModules->working()) {
+            lineModules->cancel();
+            backend->giveUp();
+            giveUpWait.start(giveUpWaitMs);
+            return;
+        }
+        err << "Nothing was written to any module.\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
     const Stage was = stage;
     // Before the Backend hears of it: a cancelled update ends at once, and its
     // account waits for the block in flight.
@@ -1047,6 +1137,9 @@ void CommandLine::finish(int code)
         return;
     giveUpWait.stop();
     exitCode = code;
+    // An update of the line connects to each module in turn.
+    if (stage == Stage::Line || lineModules)
+        connected = backend->connectionState();
     if (connected) {
         stage = Stage::Disconnecting;
         disconnectWait.start(disconnectWaitMs);
@@ -1072,4 +1165,94 @@ void CommandLine::disconnected()
     err.flush();
     stage = Stage::Done;
     QCoreApplication::exit(exitCode);
+}
+
+// One row per module: address, serial number, firmware, FSD ID and its lamps.
+void CommandLine::printLine()
+{
+    for (const LineModules::Module &m : lineModules->found()) {
+        const auto text = [](const QString &t) { return t.isEmpty() ? QStringLiteral("?") : printable(t); };
+        QString alarms;
+        if (!m.answering)
+            alarms = QStringLiteral("not answering");
+        else if (m.bootloader)
+            alarms = QStringLiteral("in its bootloader");
+        else
+            alarms = QStringLiteral("status %1, fuses %2 %3 %4, temperature %5")
+                         .arg(lamp(m.moduleStatus, m.lampsKnown, "OK", "fault"),
+                              lamp(!m.fuseBlown[0], m.lampsKnown, "OK", "blown"),
+                              lamp(!m.fuseBlown[1], m.lampsKnown, "OK", "blown"),
+                              lamp(!m.fuseBlown[2], m.lampsKnown, "OK", "blown"),
+                              lamp(!m.temperatureStatus, m.lampsKnown, "OK", "alarm"));
+        out << "slave " << m.slave << ", serial number " << text(m.serialNumber) << ", firmware "
+            << text(m.firmwareVersion) << ", FSD ID " << (m.fsdId.isEmpty() ? QStringLiteral("-") : printable(m.fsdId))
+            << ", " << alarms << "\n";
+    }
+    out.flush();
+}
+
+void CommandLine::onLineFound(const QString &error)
+{
+    if (stage != Stage::Line)
+        return;
+    if (!error.isEmpty()) {
+        err << "The " << portText() << " could not be opened: " << printable(error) << "\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    const QVector<LineModules::Module> &found = lineModules->found();
+    err << found.size() << (found.size() == 1 ? " module" : " modules") << " found on " << portText() << ", "
+        << baudRates[options.baudIndex] << " baud, parity " << parities[options.parityIndex] << ".\n";
+    err.flush();
+    if (options.command == QLatin1String("line")) {
+        printLine();
+        finish(found.isEmpty() ? Failure : Success);
+        return;
+    }
+    QVector<int> slaves = options.slaves;
+    if (slaves.isEmpty()) {
+        for (const LineModules::Module &m : found)
+            slaves.append(m.slave);
+    }
+    if (slaves.isEmpty()) {
+        err << "Nothing to do: no module answered.\n";
+        err.flush();
+        finish(Failure);
+        return;
+    }
+    lineModules->setSlaves(slaves);
+    const QString &command = options.command;
+    const QString &argument = options.argument;
+    if (command == QLatin1String("save-all"))
+        lineModules->saveAll(argument);
+    else if (command == QLatin1String("compare-all"))
+        lineModules->compareAll(argument);
+    else if (command == QLatin1String("restore-all"))
+        lineModules->restoreAll(argument);
+    else
+        lineModules->updateAll(argument);
+}
+
+// One line per module on standard output, its details indented below it.
+void CommandLine::onLineWorkEnded(int notDone, const QString &summary)
+{
+    giveUpWait.stop();
+    const char *const outcomes[] = {"done", "differs", "failed"};
+    int failed = 0;
+    for (const LineModules::Result &r : lineModules->lastResults()) {
+        failed += r.outcome == LineModules::Failed;
+        out << "slave " << r.slave << ", serial number "
+            << (r.serialNumber.isEmpty() ? QStringLiteral("?") : printable(r.serialNumber)) << ": "
+            << outcomes[qBound(0, r.outcome, 2)] << ": " << printable(r.text) << "\n";
+        for (const QString &line : r.details)
+            out << "    " << printable(line) << "\n";
+    }
+    out.flush();
+    err << printable(summary) << "\n";
+    err.flush();
+    if (lineModules->lastResults().isEmpty())
+        finish(Failure);
+    else
+        finish(notDone == 0 ? Success : failed == 0 ? Differences : Failure);
 }

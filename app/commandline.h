@@ -7,10 +7,12 @@
 #include <QStringList>
 #include <QTextStream>
 #include <QTimer>
+#include <QVector>
 
 #include <memory>
 
 class Backend;
+class LineModules;
 class LineSearch;
 class SettingsFiles;
 class FirmwareUpdate;
@@ -34,7 +36,8 @@ public:
         int slave = 247;
         int baudIndex = 0;   // the connection page's order: 19200, 38400, 57600, 115200
         int parityIndex = 1; // none, even, odd
-        QString command;     // save, compare, restore, read, update or scan
+        QString command;     // save, compare, restore, read, update, scan, or line and the -all ones
+        QVector<int> slaves; // the -all commands: only these modules
         QString argument;    // its file, page or image
         bool includeSerial = false;
         bool noBackup = false; // update: go ahead when the settings cannot be kept
@@ -53,6 +56,8 @@ public:
     // A whole search takes about 45 s (492 probes of some 90 ms each); a real
     // line adds its own delays.
     static const int scanTimeoutSeconds = 120;
+    // The settings of a whole line: forty modules, and a silent one takes 10 s.
+    static const int lineTimeoutSeconds = 600;
     // An update gets this plus some per 2 KiB of image: a 2 KiB step takes
     // about 5.4 s on a line at 19200 baud.
     static int updateTimeoutSeconds(qint64 imageBytes);
@@ -65,7 +70,7 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    enum class Stage { Connecting, SettingClock, Running, Scanning, GivingUp, Disconnecting, Done };
+    enum class Stage { Connecting, SettingClock, Running, Scanning, Line, GivingUp, Disconnecting, Done };
 
     bool checkBeforeConnecting();
     void onConnectionEnd(bool connected);
@@ -84,6 +89,9 @@ private:
     void printFoundModules();
     void onScanEnd(bool cancelled, const QString &error);
     void onUpdateEnd(bool success);
+    void onLineFound(const QString &error);
+    void onLineWorkEnded(int notDone, const QString &summary);
+    void printLine();
     void reportBackup();
     void onGuardTimeout();
     void onTerminationSignal(int number);
@@ -107,6 +115,7 @@ private:
     std::unique_ptr<Backend> backend;
     std::unique_ptr<SettingsFiles> settingsFiles;
     std::unique_ptr<LineSearch> lineSearch;
+    std::unique_ptr<LineModules> lineModules;
     std::unique_ptr<TerminationWatch> termination;
 
     Stage stage = Stage::Connecting;

@@ -12,6 +12,7 @@
 #include "diagnostics/linkstate.h"
 #include "diagnostics/measurementrecorder.h"
 #include "diagnostics/operationreport.h"
+#include "line/linemodules.h"
 #include "link/tmodbus.h"
 
 #include <QQmlContext>
@@ -33,6 +34,8 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
     context->setContextProperty(QStringLiteral("lineSearch"), lineSearch);
     context->setContextProperty(QStringLiteral("connectHelp"),
                                 new ConnectHelp(backend, worker->client(), lineSearch, backend));
-    context->setContextProperty(QStringLiteral("settingsFiles"), new SettingsFiles(backend, backend));
+    auto *settingsFiles = new SettingsFiles(backend, backend);
+    context->setContextProperty(QStringLiteral("settingsFiles"), settingsFiles);
+    context->setContextProperty(QStringLiteral("lineModules"), new LineModules(backend, settingsFiles, backend));
     context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral(ORVALIS_VERSION));
 }

@@ -56,7 +56,7 @@ void Backend::commandFinish(ModbusCommand *cmd)
         if (error == 0 && cmd->getConnectResult() == Connected)
             post(ModbusCommand(Disconnect, 0, 0, 0, 0));
     } else if (error == QModbusDevice::ConnectionError || error == QModbusDevice::UnknownError
-        || error == QModbusDevice::TimeoutError) {
+        || (error == QModbusDevice::TimeoutError && cmd->getOtherSlave() == 0)) {
         if (m_connectionState) {
             setConnectionState(false);
             emit connectionError();
@@ -144,7 +144,8 @@ void Backend::setLinkDown()
 void Backend::noteSerialWrite(const ModbusCommand &cmd)
 {
     const QVector<quint16> &v = cmd.getValues();
-    if (!cmd.getIsWrite() || cmd.getAddress() != Registers::M_REG_PARITY || v.size() < 4 || link.port < 0)
+    if (!cmd.getIsWrite() || cmd.getAddress() != Registers::M_REG_PARITY || v.size() < 4 || link.port < 0
+        || (cmd.getOtherSlave() > 0 && cmd.getOtherSlave() != link.slave))
         return;
     const int parity = v[0];
     const int baudrate = int(quint32(v[1]) << 16 | v[2]);

@@ -32,6 +32,8 @@ struct SettingsFiles::Job {
     QString path; // the settings file, or the firmware image before an update
     ModuleSettings file;
     bool includeSerial = false;
+    bool intoFolder = false; // path is a folder, the file named by the serial number
+    bool copy = false;       // the file's identity and serial settings are the module's
     QByteArray image; // the firmware, read before the settings
 
     Step step = Step::Reading;
@@ -133,6 +135,31 @@ QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &modu
 }
 
 const int backupsKept = 10;
+// Each request to a module of a line: its wait for an answer and resends.
+const int lineTimeoutMs = 500;
+const int lineResends = 2;
+
+// A serial number as part of a file name: characters a file name cannot
+// hold on every system are left out.
+QString fileNamePart(QString serial)
+{
+    serial.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
+    return serial.isEmpty() ? QStringLiteral("unknown") : serial;
+}
+
+// The file's settings with the module's own identity and serial settings:
+// what a file of another module gives this one.
+ModuleSettings copyFor(ModuleSettings file, const ModuleSettings &module)
+{
+    file.fsdId = module.fsdId;
+    file.installationDate = module.installationDate;
+    file.slaveAddress = module.slaveAddress;
+    file.baudRate = module.baudRate;
+    file.parity = module.parity;
+    // Made for this module now: no word of another one.
+    file.serialNumber = module.serialNumber;
+    return file;
+}
 
 } // namespace
 
@@ -148,7 +175,48 @@ SettingsFiles::SettingsFiles(Backend *backend, QObject *parent) : QObject(parent
     });
 }
 
+SettingsFiles::SettingsFiles(Backend *backend, Post post, QObject *parent)
+    : QObject(parent), backend(backend), linePost(std::move(post))
+{
+    connect(backend, &Backend::queueCancelled, this, [this] {
+        if (job)
+            job->givenUp = true;
+    });
+}
+
 SettingsFiles::~SettingsFiles() = default;
+
+QString SettingsFiles::fileInFolder(const QString &folder, const QString &serialNumber)
+{
+    return QDir(folder).filePath(fileNamePart(serialNumber) + QStringLiteral(".json"));
+}
+
+void SettingsFiles::saveInto(const QString &folder)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Save;
+    next->path = FileWrite::localPath(folder);
+    next->intoFolder = true;
+    startJob(std::move(next));
+}
+
+void SettingsFiles::compareCopy(const QString &file)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Compare;
+    next->path = FileWrite::localPath(file);
+    next->copy = true;
+    startJob(std::move(next));
+}
+
+void SettingsFiles::restoreCopy(const QString &file)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Restore;
+    next->path = FileWrite::localPath(file);
+    next->copy = true;
+    startJob(std::move(next));
+}
 
 QString SettingsFiles::updateBackupFolder()
 {
@@ -223,12 +291,12 @@ void SettingsFiles::startJob(std::unique_ptr<Job> next)
             emit settingsEnd(Failed, tr("Another operation on a settings file is running."), {});
         return;
     }
-    if (!backend->connectionState()) {
+    if (!linePost && !backend->connectionState()) {
         if (!before)
             emit settingsEnd(Failed, tr("Not connected to a module."), {});
         return;
     }
-    if (!before && backend->moduleInBootloader()) {
+    if (!linePost && !before && backend->moduleInBootloader()) {
         emit settingsEnd(Failed, tr("The module is in its bootloader: run the firmware update again."), {});
         return;
     }
@@ -266,7 +334,16 @@ QVector<ModbusCommand> SettingsFiles::settingsReads()
 
 void SettingsFiles::postStep(const QVector<ModbusCommand> &records)
 {
-    backend->postBatch(records, {[this](ModbusCommand *cmd) { recordFinished(cmd); }, [this] { stepDone(); }});
+    Backend::Batch batch{[this](ModbusCommand *cmd) { recordFinished(cmd); }, [this] { stepDone(); }};
+    if (!linePost) {
+        backend->postBatch(records, std::move(batch));
+        return;
+    }
+    // A module of a line may have gone silent: a few resends, not the link's twenty.
+    QVector<ModbusCommand> addressed = records;
+    for (ModbusCommand &cmd : addressed)
+        cmd.setOtherSlave(slave, lineTimeoutMs, lineResends);
+    linePost(addressed, std::move(batch));
 }
 
 void SettingsFiles::recordFinished(ModbusCommand *cmd)
@@ -358,6 +435,15 @@ void SettingsFiles::stepDone()
         else
             finish(Failed, tr("The module could not be read."), why);
         return;
+    }
+
+    // The identity and serial settings come from the first read, so that a
+    // read-back compares with what was meant to be written.
+    if (job.copy && job.step == Job::Step::Reading)
+        job.file = copyFor(job.file, module);
+    if (job.intoFolder) {
+        job.path = fileInFolder(job.path, module.serialNumber);
+        job.intoFolder = false;
     }
 
     switch (job.kind) {
@@ -467,11 +553,7 @@ QVariantMap SettingsFiles::serialSettingsInFile(const QString &file) const
 bool SettingsFiles::saveBeforeUpdate(const ModuleSettings &module)
 {
     const QString folder = backupFolder.isEmpty() ? updateBackupFolder() : backupFolder;
-    // Characters a file name cannot hold on every system are left out.
-    QString serial = module.serialNumber;
-    serial.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
-    if (serial.isEmpty())
-        serial = QStringLiteral("unknown");
+    const QString serial = fileNamePart(module.serialNumber);
     const QString name = QStringLiteral("%1-%2.json")
                              .arg(serial, module.readAt.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss")));
     // A folder that cannot be made fails the save, which tells why.

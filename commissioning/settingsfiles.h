@@ -7,13 +7,15 @@
 // the settings kept before a firmware update. It works through Backend's
 // companion interface, on the same worker queue as the pages.
 
+#include "backend/backend.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 
-class Backend;
 class ModbusCommand;
 class ModuleSettings;
 
@@ -33,7 +35,23 @@ public:
     Q_ENUM(Outcome)
 
     explicit SettingsFiles(Backend *backend, QObject *parent = nullptr);
+    // For one module of a line after another: the records go to the module
+    // set by setSlave through `post` (Backend::postBatch, or a port of the
+    // line's own while not connected), whatever Backend's connection; the
+    // copy before an update stays with the pages' instance.
+    using Post = std::function<void(const QVector<ModbusCommand> &, Backend::Batch)>;
+    SettingsFiles(Backend *backend, Post post, QObject *parent = nullptr);
     ~SettingsFiles() override;
+
+    void setSlave(int address) { slave = address; }
+    // Saves into `folder`, the file named by the module's serial number.
+    void saveInto(const QString &folder);
+    // A file of another module, compared or written: its identity (FSD ID,
+    // installation date) and serial settings are left as the module has them.
+    void compareCopy(const QString &file);
+    void restoreCopy(const QString &file);
+    // The file a module's settings go to in `folder`.
+    static QString fileInFolder(const QString &folder, const QString &serialNumber);
 
     bool busy() const { return job != nullptr; }
 
@@ -83,6 +101,8 @@ private:
     bool saveBeforeUpdate(const ModuleSettings &module);
 
     Backend *backend;
+    Post linePost;
+    int slave = 0;
     std::unique_ptr<Job> job;
     QString backupFolder;
     QString backupPath;

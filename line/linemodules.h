@@ -13,8 +13,7 @@
 #include <memory>
 
 class Backend;
-class LineScanner;
-class PortQueue;
+class ModbusCommand;
 class SettingsFiles;
 
 // The modules of the line the connection page names (or the connected
@@ -62,6 +61,7 @@ public:
         bool bootloader = false;
         bool answering = true;
         bool ticked = true;
+        bool identityKnown = false;
         bool lampsKnown = false;
         bool moduleStatus = false;
         bool fuseBlown[3] = {false, false, false};
@@ -138,8 +138,29 @@ signals:
 
 private:
     struct Work;
+    struct Engine;
+    void startRound();
+    void postNext();
+    void readEnded(const ModbusCommand &cmd, int slave, int read);
+    bool postRead(int slave, int read);
+    bool viaBackend() const;
+    bool portReady();
+    void endSearch(const QString &error);
+    Module *module(int slave);
+    int portIndex() const;
+    void takeLinkSettings();
+    void startWork(int kind, const QString &path);
+    void nextModule();
+    void moduleEnded(int outcome, const QString &text, const QStringList &details);
+    void endWork();
+    void onConnectionEnd(bool connected);
+    void onUpdateEnd(bool success);
+    int connectedSlave() const;
+    static QString updateFailText(int reason);
+
     Backend *backend;
     SettingsFiles *files;
+    std::unique_ptr<Engine> engine;
     QVector<Module> line;
     QVector<Result> resultList;
     QVector<int> chosenSlaves;

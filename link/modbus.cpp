@@ -197,10 +197,18 @@ void Modbus::transmit()
     requestStartedAt = QDateTime::currentMSecsSinceEpoch();
     requestClock.start();
     heardDuringRequest = false;
+    const int slave = cmd->getOtherSlave() > 0 ? cmd->getOtherSlave() : slaveAddress;
+    // The client takes the retries as it queues the request and the time-out
+    // once the frame is out: the link's own come back when the request ends.
+    if (cmd->getOtherTimeout() > 0) {
+        master.setTimeout(cmd->getOtherTimeout());
+        master.setNumberOfRetries(cmd->getOtherResends());
+        ownTimeoutSet = true;
+    }
     if (write)
-        reply = master.sendWriteRequest(requestUnit(*cmd), slaveAddress);
+        reply = master.sendWriteRequest(requestUnit(*cmd), slave);
     else
-        reply = master.sendReadRequest(requestUnit(*cmd), slaveAddress);
+        reply = master.sendReadRequest(requestUnit(*cmd), slave);
 
     if (!reply) {
         qCDebug(linkLog) << "Modbus reply nullptr";
@@ -227,6 +235,7 @@ void Modbus::transmit()
 // A request that never went out ends with the unknown error.
 void Modbus::endRequest()
 {
+    restoreTimeout();
     if (currentCommand)
         currentCommand->setError(QModbusDevice::UnknownError);
     currentCommand = nullptr;
@@ -267,7 +276,7 @@ void Modbus::record(Exchange::Outcome outcome, const QVector<quint16> &readValue
     e.at = requestStartedAt;
     e.write = cmd->getIsWrite() != 0;
     e.registerType = cmd->getRegisterType();
-    e.slave = slaveAddress;
+    e.slave = cmd->getOtherSlave() > 0 ? cmd->getOtherSlave() : slaveAddress;
     e.address = cmd->getAddress();
     // An answered write has had the answer's words added to its own.
     const QVector<quint16> written = cmd->getValues().mid(0, cmd->getValues().size() - readValues.size());
@@ -349,7 +358,8 @@ void Modbus::onReplyFinished(QObject *from)
             outcome = Exchange::Unfit;
         else if (error == QModbusDevice::TimeoutError)
             outcome = heardDuringRequest ? Exchange::Garbled : Exchange::Timeout;
-        if (error == QModbusDevice::TimeoutError)
+        // Another module of the line that is silent says nothing about the link.
+        if (error == QModbusDevice::TimeoutError && !(cmd && cmd->getOtherSlave() > 0))
             noteLoss(unanswered());
         if (error == QModbusDevice::NoError)
             readValues = finished->result().values();
@@ -362,6 +372,7 @@ void Modbus::onReplyFinished(QObject *from)
         cmd->setError(error);
     if (finished == reply)
         reply = nullptr;
+    restoreTimeout();
     afterRequest(error, refused);
     record(outcome, readValues, exceptionCode);
     currentCommand = nullptr;
@@ -401,11 +412,20 @@ void Modbus::abandonRequest(int error)
     }
     stopWatchdog();
     quietTimer.stop();
+    restoreTimeout();
     afterRequest(error, false);
     if (cmd)
         record(Exchange::LinkLost);
     currentCommand = nullptr;
     emit onRequestEnd();
+}
+
+void Modbus::restoreTimeout()
+{
+    if (!ownTimeoutSet)
+        return;
+    ownTimeoutSet = false;
+    setProbing(probeTimeout);
 }
 
 void Modbus::noteLoss(LinkLoss::Cause cause)

@@ -89,6 +89,7 @@ private:
     qint64 quietWaitLeft() const;
     void afterRequest(int error, bool refused);
     void noteLoss(LinkLoss::Cause cause);
+    void restoreTimeout();
     LinkLoss::Cause unanswered() const;
     void record(Exchange::Outcome outcome, const QVector<quint16> &readValues = {}, int exceptionCode = 0);
 
@@ -99,6 +100,7 @@ private:
     QModbusReply *reply = nullptr;
     int watchdogInterval = 11000;
     int probeTimeout = 0;
+    bool ownTimeoutSet = false; // a request's own time-out is in the client
 
     // Keeps late and repeated answers away from the next request.
     LineGuard guard;

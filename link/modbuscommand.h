@@ -42,6 +42,21 @@ public:
     void setError(const int &newError);
     void setConnectResult(int result);
 
+    // A module of the line, maybe another than the link's: the request goes
+    // to `slave`, waits `timeoutMs` for each answer and is sent again
+    // `resends` times when a time-out is set, and a module of the line that
+    // does not answer leaves the link to the connected one as it is. 0 is the
+    // link's own slave and way.
+    void setOtherSlave(int slave, int timeoutMs = 0, int resends = 0)
+    {
+        otherSlave = slave;
+        otherTimeout = timeoutMs;
+        otherResends = resends;
+    }
+    int getOtherSlave() const { return otherSlave; }
+    int getOtherTimeout() const { return otherTimeout; }
+    int getOtherResends() const { return otherResends; }
+
 private:
     int address;
     int count;
@@ -51,6 +66,9 @@ private:
     int error = 0;
     int connectResult = 0;
     int isWrite;
+    int otherSlave = 0;
+    int otherTimeout = 0;
+    int otherResends = 0;
 };
 
 Q_DECLARE_METATYPE(ModbusCommand *)

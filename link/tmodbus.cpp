@@ -173,7 +173,9 @@ void TModbus::work()
             if (!step([&] { emit sendRequest(&cmd); }))
                 return;
             const int error = cmd.getError();
-            if (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError) {
+            // A silent module of the line leaves the link to the connected one open.
+            const bool otherSilent = cmd.getOtherSlave() > 0 && error == QModbusDevice::TimeoutError;
+            if (!otherSilent && (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError)) {
                 if (cmd.getKind() == Firmware)
                     qCDebug(linkLog) << "Disconnect ?";
                 if (!step([&] { emit disconnectDevice(); }))
