@@ -74,6 +74,12 @@ VScrollContent {
                              serialChoices.parityRow._currentIndex)
     }
 
+    function showConnectedAddress() {
+        var link = backend.linkSettings()
+        if (link.slaveAddress !== undefined && link.slaveAddress !== inputSlaveAddress.inputValue)
+            inputSlaveAddress._text = String(link.slaveAddress)
+    }
+
     // A module the search found: its settings go into the fields, shown open.
     function useFound(module) {
         inputSlaveAddress._text = String(module.slaveAddress)
@@ -129,6 +135,10 @@ VScrollContent {
             console.log("onConnectionEnd " + state)
             var reconnected = page.reconnecting && state
             page.reconnecting = false
+            // The line view switches modules: the field names the one connected,
+            // once backend counts the link as up.
+            if (state)
+                Qt.callLater(page.showConnectedAddress)
             popupWaiting.close()
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
