@@ -21,6 +21,7 @@ VPopupBase {
     property string findError: ""
     // The last operation's one line, from its end.
     property string workSummary: ""
+    property bool workFailed: false
     // The modules asked about before a write, as the operator saw them.
     property var confirmedSlaves: []
     // What the file dialog was opened for: "compare", "restore" or "update".
@@ -255,6 +256,7 @@ VPopupBase {
         }
         function onWorkEnded(notDone, summary) {
             popup.workSummary = summary
+            popup.workFailed = notDone > 0
             popup.takeResults()
         }
     }
@@ -669,7 +671,8 @@ VPopupBase {
             anchors.leftMargin: 20
             anchors.right: parent.right
             anchors.rightMargin: 20
-            visible: resultModel.count > 0
+            // Also an operation refused before any module was touched, with why.
+            visible: resultModel.count > 0 || popup.workSummary !== ""
             height: visible ? implicitHeight : 0
             spacing: 4
 
@@ -679,8 +682,8 @@ VPopupBase {
                 objectName: "workSummary"
                 width: parent.width
                 text: popup.workSummary !== "" ? popup.workSummary : qsTr("The last operation")
-                color: Theme.text
-                elide: Text.ElideRight
+                color: popup.workFailed ? Theme.error : Theme.text
+                wrapMode: Text.WordWrap
                 font.pixelSize: popup.lineFontSize
                 font.bold: true
             }
@@ -691,9 +694,10 @@ VPopupBase {
 
                 readonly property real moduleWidth: 170
                 // As wide as the longest result in the language shown, with its mark.
-                readonly property real outcomeWidth: Math.ceil(Math.max(outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(0)),
-                                                                        outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(1)),
-                                                                        outcomeMetrics.advanceWidth("▾ " + popup.outcomeText(2)))) + 12
+                readonly property real markerWidth: Math.ceil(outcomeMetrics.advanceWidth("▾ "))
+                readonly property real outcomeWidth: markerWidth + Math.ceil(Math.max(outcomeMetrics.advanceWidth(popup.outcomeText(0)),
+                                                                                      outcomeMetrics.advanceWidth(popup.outcomeText(1)),
+                                                                                      outcomeMetrics.advanceWidth(popup.outcomeText(2)))) + 12
 
                 width: parent.width
                 // A third of the view at most, so the modules keep their room.
@@ -739,13 +743,21 @@ VPopupBase {
                             elide: Text.ElideRight
                             font.pixelSize: popup.lineFontSize
                         }
+                        // Open or closed, where there are details.
+                        Text {
+                            objectName: "expander"
+                            y: 2
+                            x: resultView.moduleWidth
+                            text: model.details === "" ? "" : model.expanded ? "▾" : "▸"
+                            color: popup.outcomeColor(model.outcome)
+                            font.pixelSize: popup.lineFontSize
+                        }
                         Text {
                             objectName: "outcome"
                             y: 2
-                            x: resultView.moduleWidth
-                            width: resultView.outcomeWidth - 6
-                            text: (model.details !== "" ? (model.expanded ? "▾ " : "▸ ") : "  ")
-                                  + popup.outcomeText(model.outcome)
+                            x: resultView.moduleWidth + resultView.markerWidth
+                            width: resultView.outcomeWidth - resultView.markerWidth - 6
+                            text: popup.outcomeText(model.outcome)
                             color: popup.outcomeColor(model.outcome)
                             font.pixelSize: popup.lineFontSize
                             font.bold: true
