@@ -22,9 +22,7 @@ VPopupBase {
     // The last operation's one line, from its end.
     property string workSummary: ""
     property bool workFailed: false
-    // The modules asked about before a write, as the operator saw them.
-    property var confirmedSlaves: []
-    // What the file dialog was opened for: "compare", "restore" or "update".
+    // What the dialogs were opened for: "save", "compare", "restore" or "update".
     property string fileOperation: ""
 
     readonly property bool busy: lineModules.working || lineModules.finding
@@ -129,7 +127,7 @@ VPopupBase {
     }
 
     function toggleTick(index) {
-        if (index < 0 || index >= rowModel.count)
+        if (lineModules.working || index < 0 || index >= rowModel.count)
             return
         var m = rowModel.get(index)
         lineModules.setTicked(m.slaveAddress, !m.ticked)
@@ -141,8 +139,10 @@ VPopupBase {
     }
 
     function startSave() {
-        if (!busy && tickedCount > 0)
-            folderDialog.openAtHome()
+        if (busy || tickedCount === 0)
+            return
+        fileOperation = "save"
+        folderDialog.openAtHome()
     }
 
     function startCompare() {
@@ -213,7 +213,6 @@ VPopupBase {
         var now = tickedModules().map(function(m) { return m.slaveAddress })
         if (busy || now.join(",") !== slaves.join(","))
             return
-        confirmedSlaves = slaves
         if (operation === "restore")
             lineModules.restoreAll(file)
         else
@@ -248,6 +247,9 @@ VPopupBase {
     Connections {
         target: lineModules
         function onChanged() {
+            // A new operation's summary is still to come.
+            if (lineModules.working)
+                popup.workSummary = ""
             popup.takeModules()
             popup.takeResults()
         }
@@ -276,10 +278,12 @@ VPopupBase {
         onAccepted: popup.fileChosen(popup.fileOperation, String(fileUrl))
     }
 
-    // Two answers; Escape is the first one's, which the keyboard is on.
+    // Two answers, the keyboard on the first; Escape answers neither.
     VPopupBase {
         id: question
         objectName: "lineQuestion"
+        // Over the view: the overlay is found through the view, not through a popup.
+        parent: popup.parent
 
         property var firstAction: null
         property var secondAction: null
@@ -436,6 +440,7 @@ VPopupBase {
         // The columns of the list; the tick box ticks all or none.
         Item {
             id: heads
+            objectName: "heads"
             anchors.top: status.bottom
             anchors.topMargin: 6
             anchors.left: list.left
@@ -491,13 +496,14 @@ VPopupBase {
             readonly property real addressX: 40
             readonly property real addressWidth: 60
             readonly property real serialX: addressX + addressWidth
-            readonly property real serialWidth: Math.max(105, columnsWidth * 0.15)
+            // Twelve digits at the row's font.
+            readonly property real serialWidth: Math.max(125, columnsWidth * 0.16)
             readonly property real fsdX: serialX + serialWidth
-            readonly property real fsdWidth: Math.max(100, columnsWidth * 0.13)
+            readonly property real fsdWidth: Math.max(105, columnsWidth * 0.13)
             readonly property real firmwareX: fsdX + fsdWidth
-            readonly property real firmwareWidth: 75
+            readonly property real firmwareWidth: 62
             readonly property real lampsX: firmwareX + firmwareWidth
-            readonly property real lampWidth: 42
+            readonly property real lampWidth: 40
             readonly property real markX: lampsX + 5 * lampWidth
             readonly property real markWidth: columnsWidth - markX
 
@@ -826,10 +832,7 @@ VPopupBase {
                     width: popup.buttonWidth(l_text)
                     enabled: !popup.busy && popup.tickedCount > 0
                     l_text: qsTr("Save all…")
-                    onClick: function() {
-                        popup.fileOperation = "save"
-                        popup.startSave()
-                    }
+                    onClick: function() { popup.startSave() }
                 }
                 VButton {
                     objectName: "compareAllButton"
