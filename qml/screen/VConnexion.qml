@@ -140,6 +140,9 @@ VScrollContent {
             if (state)
                 Qt.callLater(page.showConnectedAddress)
             popupWaiting.close()
+            // The line view tells how each module of its operations went.
+            if (lineModules.working)
+                return
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
                                           qsTr("Error during the communication with the module. Please check wires connection and port communication settings."),

@@ -267,6 +267,30 @@ Item {
             compare(lineModules.modules.map(function(m) { return m.answering }), [true, true, true, true, true])
         }
 
+        // Each ticked module in turn, the progress shown; the module connected before is connected after.
+        function test_updateTheTicked() {
+            // Any small file will do: the module checks only its length and CRC.
+            var image = Qt.resolvedUrl("../../qml/images/icons/contents/arrow.png")
+            lineModules.setAllTicked(false)
+            lineModules.setTicked(111, true)
+            lineModules.setTicked(113, true)
+            workEnded.clear()
+            view.fileChosen("update", String(image))
+            tryCompare(view.question, "opened", true)
+            mouseClick(findChild(view.question.contentItem, "secondButton"))
+            verify(lineModules.working)
+            verify(child("workProgress").visible)
+            verify(child("cancelButton").visible)
+            verify(!child("closeButton").enabled)
+            tryVerify(function() { return lineModules.workModuleProgress > 0 }, 15000)
+            compare(child("workModule").text, "Module 111 (1 of 2)")
+            workEnded.wait(60000)
+            compare(lineModules.results.map(function(r) { return [r.slaveAddress, r.outcome] }), [[111, 0], [113, 0]])
+            verify(!h.popupAlert.visible)
+            verify(!h.popupWaiting.visible)
+            tryVerify(function() { return connectedSlave() === 110 }, 10000)
+        }
+
         function test_escapeCloses() {
             keyClick(Qt.Key_Escape)
             tryCompare(view, "visible", false)
