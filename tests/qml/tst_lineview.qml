@@ -291,6 +291,30 @@ Item {
             tryVerify(function() { return connectedSlave() === 110 }, 10000)
         }
 
+        function focusName() {
+            for (var p = view.contentItem.Window.window.activeFocusItem; p; p = p.parent) {
+                if (p.objectName !== "" && p.objectName !== "key")
+                    return p.objectName
+            }
+            return ""
+        }
+
+        // Tab goes round the view's controls in reading order and stays in it.
+        function test_tabOrder() {
+            var names = ["backButton", "findButton", "tickAll", "lineModuleList", "resultList", "saveAllButton",
+                         "compareAllButton", "restoreAllButton", "updateAllButton", "closeButton"]
+            // Back and the results only once there is a module to go back to, and results.
+            names = names.filter(function(name) { return child(name).visible })
+            var list = names.indexOf("lineModuleList")
+            compare(focusName(), "lineModuleList")
+            var seen = []
+            for (var i = 0; i < names.length; ++i) {
+                keyClick(Qt.Key_Tab)
+                seen.push(focusName())
+            }
+            compare(seen, names.slice(list + 1).concat(names.slice(0, list + 1)))
+        }
+
         function test_escapeCloses() {
             keyClick(Qt.Key_Escape)
             tryCompare(view, "visible", false)
