@@ -530,6 +530,10 @@ int CommandLine::run(const QStringList &arguments)
         lineModules = std::make_unique<LineModules>(b, settingsFiles.get());
         connect(lineModules.get(), &LineModules::findEnded, this, &CommandLine::onLineFound);
         connect(lineModules.get(), &LineModules::workEnded, this, &CommandLine::onLineWorkEnded);
+        connect(lineModules.get(), &LineModules::changed, this, [this] {
+            if (lineModules->working())
+                printLineResults();
+        });
         QTimer::singleShot(0, this, [this] {
             lineModules->findOnPort(options.port, baudRates[options.baudIndex], options.parityIndex);
         });
@@ -1234,14 +1238,14 @@ void CommandLine::onLineFound(const QString &error)
         lineModules->updateAll(argument);
 }
 
-// One line per module on standard output, its details indented below it.
-void CommandLine::onLineWorkEnded(int notDone, const QString &summary)
+// One line per module on standard output as soon as it is through, its
+// details indented below it.
+void CommandLine::printLineResults()
 {
-    giveUpWait.stop();
     const char *const outcomes[] = {"done", "differs", "failed"};
-    int failed = 0;
-    for (const LineModules::Result &r : lineModules->lastResults()) {
-        failed += r.outcome == LineModules::Failed;
+    const QVector<LineModules::Result> &results = lineModules->lastResults();
+    for (; resultsPrinted < results.size(); ++resultsPrinted) {
+        const LineModules::Result &r = results[resultsPrinted];
         out << "slave " << r.slave << ", serial number "
             << (r.serialNumber.isEmpty() ? QStringLiteral("?") : printable(r.serialNumber)) << ": "
             << outcomes[qBound(0, r.outcome, 2)] << ": " << printable(r.text) << "\n";
@@ -1249,6 +1253,15 @@ void CommandLine::onLineWorkEnded(int notDone, const QString &summary)
             out << "    " << printable(line) << "\n";
     }
     out.flush();
+}
+
+void CommandLine::onLineWorkEnded(int notDone, const QString &summary)
+{
+    giveUpWait.stop();
+    printLineResults();
+    int failed = 0;
+    for (const LineModules::Result &r : lineModules->lastResults())
+        failed += r.outcome == LineModules::Failed;
     err << printable(summary) << "\n";
     err.flush();
     if (lineModules->lastResults().isEmpty())

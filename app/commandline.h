@@ -92,6 +92,7 @@ private:
     void onLineFound(const QString &error);
     void onLineWorkEnded(int notDone, const QString &summary);
     void printLine();
+    void printLineResults();
     void reportBackup();
     void onGuardTimeout();
     void onTerminationSignal(int number);
@@ -135,6 +136,8 @@ private:
 
     // scan
     int modulesPrinted = 0;
+    // the -all commands
+    int resultsPrinted = 0;
 
     // update and scan
     int lastPercent = -1;

@@ -20,6 +20,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 Q_LOGGING_CATEGORY(lineLog, "orvalis.line", QtWarningMsg)
 
@@ -54,6 +56,48 @@ int readAddress(Read r)
         return M_COIL_TEMPERATURE_STATUS;
     }
     return 0;
+}
+
+// A batch through Backend's queue one record at a time, so that the pages'
+// requests wait for one of the line's at most; after a record that got no
+// answer or was cancelled the rest end unsent, as the line's own client does.
+void postOneByOne(Backend *backend, const QVector<ModbusCommand> &records, Backend::Batch batch)
+{
+    struct Sequence {
+        QVector<ModbusCommand> records;
+        Backend::Batch batch;
+        int next = 0;
+    };
+    auto seq = std::make_shared<Sequence>(Sequence{records, std::move(batch), 0});
+    auto step = std::make_shared<std::function<void()>>();
+    *step = [backend, seq, weakStep = std::weak_ptr<std::function<void()>>(step)] {
+        if (seq->next >= seq->records.size()) {
+            if (seq->batch.done)
+                seq->batch.done();
+            return;
+        }
+        const auto self = weakStep.lock();
+        backend->postBatch({seq->records[seq->next]},
+                           {[seq](ModbusCommand *cmd) {
+                                ModbusCommand &mine = seq->records[seq->next];
+                                mine = *cmd;
+                                if (seq->batch.finished)
+                                    seq->batch.finished(&mine);
+                            },
+                            [seq, self] {
+                                const int error = seq->records[seq->next].getError();
+                                ++seq->next;
+                                if (error == QModbusDevice::TimeoutError || error == QModbusDevice::ReplyAbortedError) {
+                                    for (; seq->next < seq->records.size(); ++seq->next) {
+                                        seq->records[seq->next].setError(QModbusDevice::ReplyAbortedError);
+                                        if (seq->batch.finished)
+                                            seq->batch.finished(&seq->records[seq->next]);
+                                    }
+                                }
+                                (*self)();
+                            }});
+    };
+    (*step)();
 }
 
 } // namespace
@@ -103,7 +147,7 @@ LineModules::LineModules(Backend *backend, SettingsFiles *settingsFiles, QObject
         backend,
         [this](const QVector<ModbusCommand> &records, Backend::Batch batch) {
             if (viaBackend())
-                this->backend->postBatch(records, std::move(batch));
+                postOneByOne(this->backend, records, std::move(batch));
             else {
                 portReady();
                 engine->port.postBatch(records, std::move(batch));
@@ -345,6 +389,9 @@ void LineModules::endSearch(const QString &error)
     Engine &e = *engine;
     e.searching = false;
     e.todo.clear();
+    // The connection page may want the port now; the command line's work follows at once.
+    if (!isActive && !work && !e.withoutView)
+        e.port.close();
     emit changed();
     emit findEnded(error);
     if (isActive && error.isEmpty())
@@ -413,8 +460,14 @@ void LineModules::postNext()
             endSearch({});
             return;
         }
+        qint64 roundTook = roundMs;
+        if (e.roundClock.isValid()) {
+            roundTook = e.roundClock.elapsed();
+            e.roundClock.invalidate();
+            emit roundEnded();
+        }
         if (isActive && !e.nextRound.isActive())
-            e.nextRound.start(int(qMax<qint64>(0, roundMs - (e.roundClock.isValid() ? e.roundClock.elapsed() : roundMs))));
+            e.nextRound.start(int(qMax<qint64>(0, roundMs - roundTook)));
         return;
     }
     if (!viaBackend() && !portReady()) {
@@ -511,13 +564,17 @@ void LineModules::readEnded(const ModbusCommand &cmd, int slave, int readIndex)
         m->bootloader = bootloader;
         if (bootloader)
             m->lampsKnown = false;
-        // Found now, or back from its bootloader: its identity and lamps follow at once.
+        // Found now, or back from its bootloader: its identity and lamps are
+        // read after the search's last probe, or at once.
         if (!bootloader && (e.searching || wasBootloader)) {
             QVector<LineRead> reads;
             if (!m->identityKnown || wasBootloader)
                 reads += {{slave, Read::Serial}, {slave, Read::FsdId}, {slave, Read::Firmware}};
             reads += {{slave, Read::Status}, {slave, Read::Fuses}, {slave, Read::Temperature}};
-            e.todo = reads + e.todo;
+            if (e.searching)
+                e.todo += reads;
+            else
+                e.todo = reads + e.todo;
         }
         break;
     }

@@ -133,6 +133,8 @@ signals:
     void changed();
     // The modules have been found (or the line could not be opened: `error`).
     void findEnded(const QString &error);
+    // Every module but the connected one has been read once more.
+    void roundEnded();
     // The end of an operation: how many modules failed or differ, and one line.
     void workEnded(int notDone, const QString &summary);
 

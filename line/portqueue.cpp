@@ -11,7 +11,8 @@ PortQueue::PortQueue(QObject *parent) : QObject(parent)
 PortQueue::~PortQueue()
 {
     batches.clear();
-    modbus.disconnectDevice();
+    if (opened)
+        modbus.disconnectDevice();
 }
 
 bool PortQueue::open(int port, int baudIndex, int parity, QString *error)
@@ -68,6 +69,9 @@ void PortQueue::sendNext()
         return;
     Pending &p = batches.first();
     current = p.records[p.next];
+    // A probe goes out at once, as the line search's: the line holds no
+    // answers of ours to wait for, and a silent address costs its time-out only.
+    modbus.setProbing(current.getOtherTimeout() > 0 && current.getOtherResends() == 0 ? current.getOtherTimeout() : 0);
     inFlight = true;
     modbus.sendRequest(&current);
 }
@@ -77,21 +81,29 @@ void PortQueue::onRequestEnd()
     if (!inFlight || batches.isEmpty())
         return;
     inFlight = false;
-    Pending &p = batches.first();
+    // A copy for the callbacks: they may post, or close the port.
+    Pending p = batches.first();
     p.records[p.next] = current;
-    ModbusCommand *finished = &p.records[p.next];
-    ++p.next;
-    const bool last = p.next >= p.records.size();
-    const Backend::Batch batch = p.batch;
-    // Out of the list before `done`, which may post the next batch.
-    QVector<ModbusCommand> records = p.records;
+    int through = p.next + 1;
+    // A module that did not answer gets nothing more of the batch: the rest
+    // would only wait out its time-outs as well.
+    if (current.getError() == QModbusDevice::TimeoutError) {
+        for (int i = through; i < p.records.size(); ++i)
+            p.records[i].setError(QModbusDevice::ReplyAbortedError);
+        through = p.records.size();
+    }
+    const bool last = through >= p.records.size();
     if (last)
         batches.removeFirst();
-    if (batch.finished)
-        batch.finished(last ? &records[records.size() - 1] : finished);
-    if (last && batch.done)
-        batch.done();
-    // A callback may have closed the port or sent already.
+    else
+        batches.first().next = through;
+    for (int i = p.next; i < through; ++i) {
+        if (p.batch.finished)
+            p.batch.finished(&p.records[i]);
+    }
+    if (last && p.batch.done)
+        p.batch.done();
+    // From the event loop: a callback may have closed the port or sent already.
     if (!inFlight && opened)
         QTimer::singleShot(0, this, [this] {
             if (!inFlight)

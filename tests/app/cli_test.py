@@ -124,6 +124,13 @@ class ArgumentTest(unittest.TestCase):
             (p + ["--verbose=1", "save", "FILE"], 3),
             (["--help=no"], 3),
             (p + ["save", "FILE", "--no-backup"], 3),
+            (p + ["line", "FILE"], 3),
+            (p + ["line", "--slaves", "110"], 3),
+            (p + ["save", "FILE", "--slaves", "110"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "110-112,247"], 2),
+            (p + ["compare-all", "FILE", "--slaves", "112-110"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "109-111"], 3),
+            (p + ["compare-all", "FILE", "--slaves", "110,"], 3),
             # After "--" a name that starts with "-" is a file.
             (p + ["save", "--", "-x.json"], 2),
             (p + ["--", "save", "--slave"], 2),
@@ -654,6 +661,100 @@ class SlowModuleTest(VirtualModuleTest):
         self.assertEqual(len([r for r in self.m.log() if r["addr"] == 50527]), len(blocks))
 
 
+class LineTest(VirtualModuleTest):
+    """Five modules on one line: each command finds them all and works on each."""
+    module_args = ("--slaves", "110-114")
+
+    def slave_words(self, slave, address, count):
+        answer = self.m.control(f"slave {slave} get {address} {count}").split()
+        self.assertEqual(answer[0], "ok")
+        return [int(w) for w in answer[1:]]
+
+    def results(self, stdout):
+        """{slave: (outcome, the lines below it)} of a -all command."""
+        found = {}
+        for line in stdout.splitlines():
+            m = re.match(r"slave (\d+), serial number \S+: (done|differs|failed): ", line)
+            if m:
+                current = found[int(m.group(1))] = (m.group(2), [])
+            else:
+                current[1].append(line.strip())
+        return found
+
+    def test_line_lists_each_module_with_its_lamps(self):
+        self.assertEqual(self.m.control("slave 112 alarm fuse 2 on"), "ok")
+        result = self.cli("line")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        rows = result.stdout.splitlines()
+        self.assertEqual([int(re.match(r"slave (\d+),", r).group(1)) for r in rows], [110, 111, 112, 113, 114])
+        serials = [re.search(r"serial number (\d{12}),", r).group(1) for r in rows]
+        self.assertEqual(len(set(serials)), 5, rows)
+        self.assertIn("fuses OK blown OK", rows[2])
+        self.assertIn("fuses OK OK OK", rows[1])
+        self.assertIn("5 modules found", result.stderr)
+        self.assertEqual(self.writes(0), [], "listing the line writes nothing")
+
+    def test_save_change_compare_restore(self):
+        folder = os.path.join(self.m.dir, "line")
+        os.mkdir(folder)
+        saved = self.cli("save-all", folder)
+        self.assertEqual(saved.returncode, 0, saved.stderr)
+        files = sorted(os.listdir(folder))
+        self.assertEqual(len(files), 5)
+        self.assertTrue(all(re.fullmatch(r"\d{12}\.json", f) for f in files), files)
+
+        self.assertEqual(self.m.control("slave 111 set 50573 75"), "ok")
+        self.assertEqual(self.m.control("slave 113 set 50507 250"), "ok")
+        compared = self.cli("compare-all", folder)
+        self.assertEqual(compared.returncode, 1, compared.stderr)
+        found = self.results(compared.stdout)
+        self.assertEqual({s: o for s, (o, _) in found.items()},
+                         {110: "done", 111: "differs", 112: "done", 113: "differs", 114: "done"})
+        self.assertEqual(found[111][1], ["Temperature threshold: 60 °C → 75 °C"])
+        self.assertEqual(len(found[113][1]), 1)
+        self.assertTrue(found[113][1][0].startswith("Voltage threshold: "), found[113][1])
+
+        # One module's file to all: the others keep their identity and serial settings.
+        identity = {s: (self.slave_words(s, 50589, 3), self.slave_words(s, 50581, 3), self.slave_words(s, 31505, 4))
+                    for s in range(110, 115)}
+        reference = os.path.join(folder, files[0])
+        written = self.cli("restore-all", reference)
+        self.assertEqual(written.returncode, 0, written.stdout + written.stderr)
+        self.assertEqual({s: o for s, (o, _) in self.results(written.stdout).items()},
+                         dict.fromkeys(range(110, 115), "done"))
+        for s in range(110, 115):
+            with self.subTest(slave=s):
+                self.assertEqual((self.slave_words(s, 50589, 3), self.slave_words(s, 50581, 3),
+                                  self.slave_words(s, 31505, 4)), identity[s])
+                self.assertEqual(self.slave_words(s, 50573, 1), self.slave_words(110, 50573, 1))
+                self.assertEqual(self.slave_words(s, 50507, 6), self.slave_words(110, 50507, 6))
+        again = self.cli("compare-all", reference)
+        self.assertEqual(again.returncode, 0, again.stdout + again.stderr)
+
+    def test_a_module_silent_in_the_middle_fails_alone(self):
+        folder = os.path.join(self.m.dir, "line")
+        os.mkdir(folder)
+        self.assertEqual(self.cli("save-all", folder, "--slaves", "110").returncode, 0)
+        reference = os.path.join(folder, os.listdir(folder)[0])
+        for s in (111, 112, 113):
+            self.assertEqual(self.m.control(f"slave {s} set 50573 70"), "ok")
+        since = len(self.m.log())
+        process = subprocess.Popen([CLI, "--port", PORT, "--slaves", "111-113", "restore-all", reference],
+                                   env=dict(os.environ, ORVALIS_SERIAL_PORTS=f"{PORT}={self.m.tool_end}"),
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.addCleanup(process.kill)
+        first = process.stdout.readline()
+        self.assertTrue(first.startswith("slave 111, "), first)
+        self.assertEqual(self.m.control("slave 112 silent on"), "ok")
+        rest, err = process.communicate(timeout=60 * TIME_FACTOR)
+        self.assertEqual(process.returncode, 2, err)
+        found = self.results(first + rest)
+        self.assertEqual({s: o for s, (o, _) in found.items()}, {111: "done", 112: "failed", 113: "done"})
+        self.assertIn("nothing was written", rest)
+        written = {r["slave"] for r in self.m.log()[since:] if r["fn"] in (5, 6, 15, 16)}
+        self.assertEqual(written, {111, 113})
+
+
 class IndependentSlaveTest(unittest.TestCase):
     """The acceptance check: a file restored to a slave that is not ours."""
 
@@ -700,6 +801,84 @@ class IndependentSlaveTest(unittest.TestCase):
             for address, bits in self.COILS.items():
                 self.assertEqual(client.read_coils(address, len(bits), slave=247).bits[:len(bits)],
                                  [bool(b) for b in bits])
+
+
+class IndependentLineTest(unittest.TestCase):
+    """The acceptance check of the line: three slaves of pymodbus on one line."""
+
+    LINE = r'''
+import sys
+from pymodbus.datastore import ModbusServerContext, ModbusSlaveContext, ModbusSparseDataBlock
+from pymodbus.server import StartSerialServer
+from pymodbus.transaction import ModbusRtuFramer
+
+slaves = {}
+for address, (holding, coils) in eval(sys.argv[2]).items():
+    slaves[address] = ModbusSlaveContext(hr=ModbusSparseDataBlock(holding), co=ModbusSparseDataBlock(coils),
+                                         di=ModbusSparseDataBlock({0: 0}), ir=ModbusSparseDataBlock({0: 0}),
+                                         zero_mode=True)
+StartSerialServer(context=ModbusServerContext(slaves=slaves, single=False), framer=ModbusRtuFramer,
+                  port=sys.argv[1], baudrate=19200, parity="N", timeout=0.005, ignore_missing_slaves=True)
+'''
+
+    def test_line_save_restore_compare(self):
+        rig = runpy.run_path(os.path.join(HERE, "..", "backend", "independent_slave.py"), run_name="independent_slave")
+        line = {}
+        for n, address in enumerate((110, 111, 112)):
+            holding = dict(rig["HOLDING"])
+            holding[50580] = 12 + n             # serial number 0701234500xx
+            holding[50573] = 70 + n             # temperature threshold
+            holding[50589] = 0x4142 + n         # FSD ID
+            holding[31508] = address            # its own slave address
+            line[address] = (holding, dict(rig["COILS"]))
+        with tempfile.TemporaryDirectory() as tmp:
+            slave_end, tool_end = os.path.join(tmp, "slave"), os.path.join(tmp, "tool")
+            socat = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}", f"pty,raw,echo=0,link={tool_end}"])
+            self.addCleanup(lambda: (socat.kill(), socat.wait()))
+            for _ in range(100):
+                if os.path.exists(slave_end) and os.path.exists(tool_end):
+                    break
+                time.sleep(0.05)
+            server = subprocess.Popen(["/usr/bin/python3", "-c", self.LINE, slave_end, repr(line)])
+            self.addCleanup(lambda: (server.kill(), server.wait()))
+            time.sleep(1.5)  # pymodbus takes its time to serve
+
+            def cli(*args):
+                return run_cli("--port", PORT, "--parity", "none", *args, ports=f"{PORT}={tool_end}", timeout=120)
+
+            listed = cli("line")
+            self.assertEqual(listed.returncode, 0, listed.stderr)
+            self.assertEqual(re.findall(r"slave (\d+), serial number (\d+)", listed.stdout),
+                             [("110", "070123450012"), ("111", "070123450013"), ("112", "070123450014")])
+
+            folder = os.path.join(tmp, "saved")
+            os.mkdir(folder)
+            saved = cli("save-all", folder)
+            self.assertEqual(saved.returncode, 0, saved.stdout + saved.stderr)
+            self.assertEqual(sorted(os.listdir(folder)), [f"0701234500{n}.json" for n in (12, 13, 14)])
+
+            reference = write_settings(os.path.join(tmp, "reference.json"), SETTINGS)
+            written = cli("restore-all", reference)
+            self.assertEqual(written.returncode, 0, written.stdout + written.stderr)
+            self.assertEqual(cli("compare-all", reference).returncode, 0)
+            changed = cli("compare-all", folder)
+            self.assertEqual(changed.returncode, 1, changed.stdout)
+            self.assertIn("Temperature threshold: 71 °C → 80 °C", changed.stdout)
+
+            client = modulerig.ModbusSerialClient(port=tool_end, baudrate=19200, parity="N", timeout=1)
+            self.assertTrue(client.connect())
+            self.addCleanup(client.close)
+            for n, address in enumerate((110, 111, 112)):
+                with self.subTest(slave=address):
+                    hr = lambda a, c: client.read_holding_registers(a, c, slave=address).registers  # noqa: E731
+                    self.assertEqual(hr(50573, 1), [80])
+                    self.assertEqual(hr(50501, 12), [800, 0, 4000, 0, 6000, 0, 240, 3, 40, 9, 5, 6000])
+                    self.assertEqual(hr(31504, 1), [30])
+                    # Identity and serial settings stay the slave's own.
+                    self.assertEqual(hr(50589, 1), [0x4142 + n])
+                    self.assertEqual(hr(50581, 3), [2021, 6, 9])
+                    self.assertEqual(hr(31505, 4), [1, 1, 49664, address])
+                    self.assertEqual(client.read_coils(50000, 2, slave=address).bits[:2], [False, True])
 
 
 if __name__ == "__main__":
