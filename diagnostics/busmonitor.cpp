@@ -177,7 +177,8 @@ QHash<int, QByteArray> BusMonitor::roleNames() const
 {
     return {{TimeRole, "time"},           {FunctionRole, "function"}, {NameRole, "name"},
             {AddressRole, "address"},     {ValuesRole, "values"},     {RawRole, "raw"},
-            {RoundTripRole, "roundTrip"}, {OutcomeRole, "outcome"},   {FailedRole, "failed"}};
+            {RoundTripRole, "roundTrip"}, {OutcomeRole, "outcome"},   {FailedRole, "failed"},
+            {SlaveRole, "slave"}};
 }
 
 QVariant BusMonitor::data(const QModelIndex &index, int role) const
@@ -207,6 +208,8 @@ QVariant BusMonitor::data(const QModelIndex &index, int role) const
                + (e.sends > 1 ? tr(", sent %1 times").arg(e.sends) : QString());
     case FailedRole:
         return e.outcome != Exchange::Answered;
+    case SlaveRole:
+        return late || e.slave <= 0 ? QString() : QString::number(e.slave);
     default:
         return {};
     }

@@ -38,7 +38,8 @@ public:
         RawRole,     // the words as numbers
         RoundTripRole,
         OutcomeRole,
-        FailedRole
+        FailedRole,
+        SlaveRole // the slave address the request went to
     };
 
     static const int capacity = 2000;

@@ -130,14 +130,22 @@ VPopupBase {
                 font.pixelSize: popup.lineFontSize
             }
             Text {
+                id: headSlave
                 x: list.timeWidth + list.functionWidth
+                width: list.slaveWidth
+                text: list.heads[6]
+                color: Theme.faintText
+                font.pixelSize: popup.lineFontSize
+            }
+            Text {
+                x: list.timeWidth + list.functionWidth + list.slaveWidth
                 width: list.nameWidth
                 text: list.heads[2]
                 color: Theme.faintText
                 font.pixelSize: popup.lineFontSize
             }
             Text {
-                x: list.timeWidth + list.functionWidth + list.nameWidth
+                x: list.timeWidth + list.functionWidth + list.slaveWidth + list.nameWidth
                 width: list.addressWidth
                 text: list.heads[3]
                 color: Theme.faintText
@@ -166,7 +174,7 @@ VPopupBase {
             // Follows the newest row until the operator scrolls up, again once back at the end.
             property bool follow: true
             readonly property var heads: [qsTr("Time"), qsTr("Fn"), qsTr("Block"), qsTr("Address"),
-                                          qsTr("Round trip"), qsTr("Outcome")]
+                                          qsTr("Round trip"), qsTr("Outcome"), qsTr("Slave")]
             // Each column as wide as its head or its widest value, in the language shown;
             // the outcome wraps, the block's name takes what is left.
             function columnWidth(head, widest) {
@@ -174,11 +182,13 @@ VPopupBase {
             }
             readonly property real timeWidth: columnWidth(heads[0], "00:00:00.000")
             readonly property real functionWidth: columnWidth(heads[1], "16")
+            // A short head: its own laid-out width, which a word's advance can fall short of.
+            readonly property real slaveWidth: Math.ceil(Math.max(headSlave.implicitWidth, metrics.advanceWidth("247"))) + 10
             readonly property real addressWidth: columnWidth(heads[3], "50573 ×48")
             readonly property real roundTripWidth: columnWidth(heads[4], "10000.0 ms")
             readonly property real outcomeWidth: Math.max(columnWidth(heads[5], ""),
-                                                          Math.min(240, (width - 15) * 0.22))
-            readonly property real nameWidth: Math.max(width - 15 - timeWidth - functionWidth - addressWidth
+                                                          Math.min(240, (width - 15) * 0.16))
+            readonly property real nameWidth: Math.max(width - 15 - timeWidth - functionWidth - slaveWidth - addressWidth
                                                        - roundTripWidth - outcomeWidth, 60)
 
             anchors.top: heads.bottom
@@ -224,7 +234,8 @@ VPopupBase {
                 // What the row below the list shows of the picked exchange: all of it.
                 readonly property string wholeText: [model.time, model["function"] === undefined ? ""
                                                                                                 : model["function"],
-                                                     model.name, model.address, model.roundTrip, model.outcome]
+                                                     model.slave, model.name, model.address, model.roundTrip,
+                                                     model.outcome]
                                                     .filter(function(part) { return part !== "" }).join("  ·  ")
                                                     + "\n" + values.text
 
@@ -258,9 +269,18 @@ VPopupBase {
                     renderType: Text.NativeRendering
                 }
                 Text {
+                    objectName: "slave"
+                    x: list.timeWidth + list.functionWidth
+                    width: list.slaveWidth
+                    text: model.slave
+                    color: Theme.text
+                    font.pixelSize: popup.lineFontSize
+                    renderType: Text.NativeRendering
+                }
+                Text {
                     id: name
                     objectName: "name"
-                    x: list.timeWidth + list.functionWidth
+                    x: list.timeWidth + list.functionWidth + list.slaveWidth
                     width: list.nameWidth - 5
                     text: model.name
                     color: Theme.text
@@ -272,7 +292,7 @@ VPopupBase {
                 }
                 Text {
                     objectName: "address"
-                    x: list.timeWidth + list.functionWidth + list.nameWidth
+                    x: list.timeWidth + list.functionWidth + list.slaveWidth + list.nameWidth
                     width: list.addressWidth
                     text: model.address
                     color: Theme.text

@@ -137,15 +137,16 @@ Item {
                 compare(popup.width, 760)
                 var heads = findChild(popup.contentItem, "heads").children
                 for (var i = 0; i < heads.length; ++i)
-                    verify(heads[i].implicitWidth <= heads[i].width, heads[i].text)
+                    verify(heads[i].implicitWidth <= heads[i].width, heads[i].text + " " + heads[i].implicitWidth + " " + heads[i].width)
                 var extremes = row(data.name)
                 verify(extremes !== null, data.name)
                 verify(findChild(extremes, "values").text.indexOf(data.language === 0 ? "current min L1: "
                                                                                       : "Strom min. L1: ") === 0)
-                var cells = ["time", "function", "name", "address", "roundTrip", "outcome"]
+                compare(findChild(extremes, "slave").text, "247")
+                var cells = ["time", "function", "slave", "name", "address", "roundTrip", "outcome"]
                 for (var c = 0; c < cells.length; ++c) {
                     var cell = findChild(extremes, cells[c])
-                    verify(!cell.truncated && cell.implicitWidth <= cell.width, cell.text)
+                    verify(!cell.truncated && cell.implicitWidth <= cell.width, cell.text + " " + cell.implicitWidth + " " + cell.width)
                 }
             } finally {
                 switchLanguage(0)
