@@ -146,6 +146,11 @@ ApplicationWindow {
         objectName: "popupBusMonitor"
     }
 
+    VPopupLineView {
+        id: popupLineView
+        objectName: "popupLineView"
+    }
+
     VNotice {
         id: notice
         objectName: "notice"

@@ -35,8 +35,10 @@ VPopupBase {
     height: 250
     closePolicy: isInUpdate ? Popup.NoAutoClose : (Popup.CloseOnEscape | Popup.CloseOnPressOutside)
 
+    // The line view's updates are its own to report.
     Connections {
         target: backend
+        enabled: !lineModules.working
         function onUpdateProgress(progression) {
             bar.value = progression
         }

@@ -63,6 +63,23 @@ VScrollContent {
                           serialChoices.baudRow._currentIndex, serialChoices.parityRow._currentIndex)
     }
 
+    // Connected, the view shows the connected module's line; otherwise the
+    // line at the port, baud rate and parity chosen here.
+    readonly property bool lineViewPossible: backend.connectionState || cbDevice.currentIndex >= 0
+
+    function lineClicked() {
+        if (!lineViewPossible)
+            return
+        popupLineView.openOn(cbDevice.currentIndex, serialChoices.baudRow._currentIndex,
+                             serialChoices.parityRow._currentIndex)
+    }
+
+    function showConnectedAddress() {
+        var link = backend.linkSettings()
+        if (link.slaveAddress !== undefined && link.slaveAddress !== inputSlaveAddress.inputValue)
+            inputSlaveAddress._text = String(link.slaveAddress)
+    }
+
     // A module the search found: its settings go into the fields, shown open.
     function useFound(module) {
         inputSlaveAddress._text = String(module.slaveAddress)
@@ -118,7 +135,14 @@ VScrollContent {
             console.log("onConnectionEnd " + state)
             var reconnected = page.reconnecting && state
             page.reconnecting = false
+            // The line view switches modules: the field names the one connected,
+            // once backend counts the link as up.
+            if (state)
+                Qt.callLater(page.showConnectedAddress)
             popupWaiting.close()
+            // The line view tells how each module of its operations went.
+            if (lineModules.working)
+                return
             if (!state)
                 popupAlert.showWithParams(qsTr("Connection error"),
                                           qsTr("Error during the communication with the module. Please check wires connection and port communication settings."),
@@ -277,6 +301,13 @@ VScrollContent {
                 enabled: !backend.connectionState && cbDevice.currentIndex >= 0
                 l_text: qsTr("Search")
                 onClick: function() { page.searchClicked() }
+            }
+
+            VButton {
+                objectName: "lineButton"
+                enabled: page.lineViewPossible
+                l_text: qsTr("Line…")
+                onClick: function() { page.lineClicked() }
             }
         }
 

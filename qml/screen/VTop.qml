@@ -85,6 +85,18 @@ Rectangle {
         onClick: function() { popupBusMonitor.open() }
     }
 
+    // Beside it, wherever the connection page names a line.
+    VButton {
+        objectName: "lineViewButton"
+        anchors.left: parent.left
+        anchors.leftMargin: 160
+        anchors.verticalCenter: parent.verticalCenter
+        width: 64
+        visible: connexionPage.lineViewPossible
+        l_text: qsTr("Line")
+        onClick: function() { connexionPage.lineClicked() }
+    }
+
     Row {
         anchors.right: parent.right
         anchors.rightMargin: btnApply.visible ? 40 : 220

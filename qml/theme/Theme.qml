@@ -11,6 +11,8 @@ QtObject {
     readonly property color border: "black"
     readonly property color error: "red"
     readonly property color ok: "green"
+    // A result that is neither done nor failed: a module that differs from its file.
+    readonly property color warning: "#b36b00"
     // Check marks, radio dots, the combo box' triangle, busy dots, progress.
     readonly property color mark: "black"
     readonly property color markPressed: "#A0000000"

@@ -1725,6 +1725,10 @@
         <source>&quot;Start update&quot; on the main page. Until the module runs its firmware, its pages are not read.</source>
         <translation>„Update starten“ auf der Hauptseite. Solange das Modul seine Firmware nicht ausführt, werden seine Seiten nicht gelesen.</translation>
     </message>
+    <message>
+        <source>Line…</source>
+        <translation>Linie…</translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -2306,6 +2310,189 @@
     </message>
 </context>
 <context>
+    <name>VPopupLineView</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation>Abweichend</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Addresses tried: %1 of %2</source>
+        <translation>Adressen geprüft: %1 von %2</translation>
+    </message>
+    <message>
+        <source>No module found on this line.</source>
+        <translation>Kein Modul auf dieser Linie gefunden.</translation>
+    </message>
+    <message>
+        <source>Modules found: %1</source>
+        <translation>Gefundene Module: %1</translation>
+    </message>
+    <message>
+        <source>Compare the modules</source>
+        <translation>Module vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare each module with its own file in a folder (named by its serial number), or every module with one file?</source>
+        <translation>Jedes Modul mit seiner eigenen Datei in einem Ordner vergleichen (nach seiner Seriennummer benannt) oder alle Module mit einer Datei?</translation>
+    </message>
+    <message>
+        <source>Compare with folder…</source>
+        <translation>Mit Ordner vergleichen…</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>Mit Datei vergleichen…</translation>
+    </message>
+    <message>
+        <source>Choose the firmware image for the modules</source>
+        <translation>Firmware-Datei für die Module auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the settings file to write to the modules</source>
+        <translation>Einstellungsdatei zum Schreiben in die Module auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the settings file to compare with</source>
+        <translation>Einstellungsdatei für den Vergleich auswählen</translation>
+    </message>
+    <message>
+        <source>Binary files</source>
+        <translation>Binary Dateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>Write the file to the modules?</source>
+        <translation>Datei in die Module schreiben?</translation>
+    </message>
+    <message>
+        <source>Update the modules&apos; firmware?</source>
+        <translation>Firmware der Module aktualisieren?</translation>
+    </message>
+    <message>
+        <source>The settings of %1, without identity and serial settings, are written to these modules (slave address and serial number):</source>
+        <translation>Die Einstellungen aus %1 werden ohne Identität und serielle Einstellungen in diese Module geschrieben (Slave-Adresse und Seriennummer):</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is loaded into these modules (slave address and serial number); each keeps its settings:</source>
+        <translation>Die Firmware %1 wird in diese Module geladen (Slave-Adresse und Seriennummer); jedes behält seine Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Choose the folder of the modules&apos; files</source>
+        <translation>Ordner mit den Dateien der Module auswählen</translation>
+    </message>
+    <message>
+        <source>Choose the folder for the modules&apos; files</source>
+        <translation>Ordner für die Dateien der Module auswählen</translation>
+    </message>
+    <message>
+        <source>Modules of the line</source>
+        <translation>Module der Linie</translation>
+    </message>
+    <message>
+        <source>Module %1 (%2 of %3)</source>
+        <translation>Modul %1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Back to %1</source>
+        <translation>Zurück zu %1</translation>
+    </message>
+    <message>
+        <source>Find again</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Not answering</source>
+        <translation>Antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
+        <translation>Bootloader</translation>
+    </message>
+    <message>
+        <source>Click a module, or press Return on it, to connect to it. Space ticks it.</source>
+        <translation>Ein Modul anklicken oder darauf Eingabe drücken, um sich damit zu verbinden. Die Leertaste hakt es an.</translation>
+    </message>
+    <message>
+        <source>The last operation</source>
+        <translation>Der letzte Vorgang</translation>
+    </message>
+    <message>
+        <source>Save all…</source>
+        <translation>Alle speichern…</translation>
+    </message>
+    <message>
+        <source>Compare…</source>
+        <translation>Vergleichen…</translation>
+    </message>
+    <message>
+        <source>Write file to all…</source>
+        <translation>Datei auf alle schreiben…</translation>
+    </message>
+    <message>
+        <source>Update all…</source>
+        <translation>Alle aktualisieren…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>VPopupSearch</name>
     <message>
         <source>Searching…</source>
@@ -2548,6 +2735,10 @@
     <message>
         <source>Writing the settings to the module…</source>
         <translation>Die Einstellungen werden in das Modul geschrieben…</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
     </message>
 </context>
 <context>

@@ -1725,6 +1725,10 @@
         <source>&quot;Start update&quot; on the main page. Until the module runs its firmware, its pages are not read.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Line…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VMain</name>
@@ -2306,6 +2310,189 @@
     </message>
 </context>
 <context>
+    <name>VPopupLineView</name>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses tried: %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module found on this line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare the modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare each module with its own file in a folder (named by its serial number), or every module with one file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the firmware image for the modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings file to write to the modules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings file to compare with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Binary files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the file to the modules?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update the modules&apos; firmware?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings of %1, without identity and serial settings, are written to these modules (slave address and serial number):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware %1 is loaded into these modules (slave address and serial number); each keeps its settings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder of the modules&apos; files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the folder for the modules&apos; files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules of the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module %1 (%2 of %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not answering</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bootloader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a module, or press Return on it, to connect to it. Space ticks it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save all…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write file to all…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update all…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VPopupSearch</name>
     <message>
         <source>Searching…</source>
@@ -2547,6 +2734,10 @@
     </message>
     <message>
         <source>Writing the settings to the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

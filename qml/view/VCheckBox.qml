@@ -8,6 +8,8 @@ Item {
     property string l_text
     property var onClick
     property alias isSelect: box.checked
+    // Qt.NoFocus where a list's own keys tick the box.
+    property alias focusPolicy: box.focusPolicy
 
     width: 30
     height: 30

@@ -8,6 +8,8 @@ QtObject {
 
     property string title
     property bool selectExisting: true
+    // A folder is chosen, not a file.
+    property bool selectFolder: false
     property string defaultSuffix
     property var nameFilters: []
     property url folder
@@ -46,6 +48,7 @@ QtObject {
         FileDialog {
             title: lazy.title
             selectExisting: lazy.selectExisting
+            selectFolder: lazy.selectFolder
             defaultSuffix: lazy.defaultSuffix
             nameFilters: lazy.nameFilters
             onAccepted: {

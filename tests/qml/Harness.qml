@@ -32,6 +32,7 @@ Item {
     property alias popupAlert: popupAlert
     property alias popupBusMonitor: popupBusMonitor
     property alias popupFirmwareUpdate: popupFirmwareUpdate
+    property alias popupLineView: popupLineView
     property alias notice: notice
 
     function pageOrStandIn(name, real) {
@@ -87,5 +88,6 @@ Item {
     VPopupAlert { id: popupAlert }
     VPopupBusMonitor { id: popupBusMonitor }
     VPopupFirmwareUpdate { id: popupFirmwareUpdate }
+    VPopupLineView { id: popupLineView }
     VNotice { id: notice }
 }

@@ -25,6 +25,7 @@
 #include <QtQuickTest>
 
 #include <memory>
+#include <vector>
 
 // What the tests may ask of the module and its line.
 class ModuleLine : public QObject
@@ -267,6 +268,55 @@ private:
     }
 };
 
+// Lines of the test's own, each with the virtual module started with the
+// arguments given (as --slaves 110-114 for a line of five modules), gone
+// with the engine. Each is listed as a port beside the others.
+class TestLines : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    ~TestLines() override
+    {
+        for (auto &line : lines) {
+            const QByteArray entry = QStringLiteral("%1=%2").arg(line->portNumber()).arg(line->toolPath()).toLocal8Bit();
+            QList<QByteArray> entries = qgetenv("ORVALIS_SERIAL_PORTS").split(';');
+            entries.removeAll(entry);
+            qputenv("ORVALIS_SERIAL_PORTS", entries.join(';'));
+        }
+    }
+
+    // The port number of the new line; 0 when it did not start.
+    Q_INVOKABLE int start(const QStringList &moduleArgs)
+    {
+        const QByteArray ports = qgetenv("ORVALIS_SERIAL_PORTS");
+        auto line = std::make_unique<VirtualLine>(moduleArgs);
+        const bool started = line->start();
+        // start() names its own line alone.
+        const QByteArray own = qgetenv("ORVALIS_SERIAL_PORTS");
+        qputenv("ORVALIS_SERIAL_PORTS", started ? ports + ';' + own : ports);
+        if (!started)
+            return 0;
+        lines.push_back(std::move(line));
+        return lines.back()->portNumber();
+    }
+
+    // One control command to the module of the line at `port`.
+    Q_INVOKABLE QString command(int port, const QString &text)
+    {
+        for (auto &line : lines) {
+            if (line->portNumber() == port)
+                return line->command(text);
+        }
+        return {};
+    }
+
+private:
+    std::vector<std::unique_ptr<VirtualLine>> lines;
+};
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -300,6 +350,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("testLocale"), new TestLocale(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("testFolder"), new TestFolder(engine));
         engine->rootContext()->setContextProperty(QStringLiteral("testDialogs"), new TestDialogs(engine));
+        engine->rootContext()->setContextProperty(QStringLiteral("testLines"), new TestLines(engine));
     }
 
     void cleanupTestCase()

@@ -72,11 +72,11 @@ Item {
 
         function test_tabOrder_data() {
             var menu = ["entrySettings", "entryConnection", "entryMain", "entryCommunication",
-                        "entryMeasurement", "entryAlarm", "busMonitorButton"]
+                        "entryMeasurement", "entryAlarm", "busMonitorButton", "lineViewButton"]
             return [
                 { tag: "connection", entry: "entryConnection",
                   names: menu.concat(["portSelector", "refreshPorts", "connectButton", "searchButton",
-                                      "connectionParameters", "slaveAddress", "baudrate", "parity"]) },
+                                      "lineButton", "connectionParameters", "slaveAddress", "baudrate", "parity"]) },
                 { tag: "settings", entry: "entrySettings",
                   names: menu.concat(["languageSelection", "includeSerial", "busMonitorRow"]) }
             ]

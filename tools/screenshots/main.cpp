@@ -177,6 +177,24 @@ void shootMonitor(QQuickWindow *window, const QString &tag)
     QTest::qWait(300);
 }
 
+// The line view from the top bar: the modules of the line once found, their
+// lamps read, one with a blown fuse.
+void shootLineView(QQuickWindow *window, const QString &tag)
+{
+    control(QStringLiteral("slave 112 alarm fuse 2 1"));
+    click(window, QStringLiteral("lineViewButton"));
+    QObject *lines = qmlContext(window)->contextProperty(QStringLiteral("lineModules")).value<QObject *>();
+    if (!waitUntil([lines] { return lines && !lines->property("finding").toBool(); }, 30000)) {
+        say(QStringLiteral("the line's modules were not found"));
+        ++failures;
+    }
+    QTest::qWait(2500); // a round of the lamps
+    shoot(window, tag + QStringLiteral("-31-line-view"));
+    clickIn(window, popup(window, QStringLiteral("popupLineView")), QStringLiteral("closeButton"));
+    control(QStringLiteral("slave 112 alarm fuse 2 0"));
+    QTest::qWait(300);
+}
+
 void walk()
 {
     QQuickWindow *splash = nullptr;
@@ -290,10 +308,12 @@ void walk()
     // ORVALIS_SHOTS=monitor: only the bus monitor, at the smallest and a large
     // window in both languages.
     // ORVALIS_SHOTS=states: only the module's states, at the smallest window.
+    // ORVALIS_SHOTS=line: only the line view, at the smallest window.
     const bool monitorOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("monitor");
     const bool statesOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("states");
+    const bool lineOnly = qEnvironmentVariable("ORVALIS_SHOTS") == QLatin1String("line");
     const QList<QPair<QSize, int>> passes
-        = statesOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1}}
+        = statesOnly || lineOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1}}
         : monitorOnly ? QList<QPair<QSize, int>>{{QSize(800, 600), 0}, {QSize(800, 600), 1},
                                                  {QSize(1920, 1080), 0}, {QSize(1920, 1080), 1}}
                       : QList<QPair<QSize, int>>{{QSize(1024, 768), 0}, {QSize(800, 600), 0},
@@ -321,6 +341,12 @@ void walk()
             if (!connected())
                 connectToModule();
             shootModuleStates(tag);
+            continue;
+        }
+        if (lineOnly) {
+            if (!connected())
+                connectToModule();
+            shootLineView(window, tag);
             continue;
         }
 
@@ -378,6 +404,7 @@ void walk()
         waitIdle(window, 15000);
         shoot(window, tag + QStringLiteral("-08-main-connected"));
         shootMonitor(window, tag);
+        shootLineView(window, tag);
         click(window, QStringLiteral("entryMain"));
         waitIdle(window, 15000);
         // A slow module: the wait says what for, then offers Cancel, which
