@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 #include <functional>
 #include <memory>
 
@@ -260,6 +261,18 @@ QString LineModules::workTitle() const
         return tr("Updating the firmware");
     }
     return {};
+}
+
+bool LineModules::updating() const
+{
+    return work && work->kind == Work::Kind::Update;
+}
+
+void LineModules::workOn(const QVariantList &slaves)
+{
+    chosenSlaves.clear();
+    for (const QVariant &s : slaves)
+        chosenSlaves.append(s.toInt());
 }
 
 int LineModules::workDone() const
@@ -704,6 +717,8 @@ void LineModules::cancel()
 
 void LineModules::startWork(int kind, const QString &path)
 {
+    // Chosen for this operation only.
+    const QVector<int> chosen = std::exchange(chosenSlaves, {});
     if (work || engine->searching) {
         emit workEnded(0, tr("Another operation on the line is running."));
         return;
@@ -711,7 +726,7 @@ void LineModules::startWork(int kind, const QString &path)
     auto next = std::make_unique<Work>();
     next->kind = Work::Kind(kind);
     next->path = FileWrite::localPath(path);
-    next->slaves = chosenSlaves;
+    next->slaves = chosen;
     if (next->slaves.isEmpty()) {
         for (const Module &m : line) {
             if (m.ticked)

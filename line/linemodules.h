@@ -39,6 +39,8 @@ class LineModules : public QObject
     // The operation on the ticked modules: its name in the interface language,
     // modules done of how many, the one in work and its own progress (0..1).
     Q_PROPERTY(bool working READ working NOTIFY changed)
+    // The operation is a firmware update: closing the program would cut one short.
+    Q_PROPERTY(bool updating READ updating NOTIFY changed)
     Q_PROPERTY(QString workTitle READ workTitle NOTIFY changed)
     Q_PROPERTY(int workDone READ workDone NOTIFY changed)
     Q_PROPERTY(int workTotal READ workTotal NOTIFY changed)
@@ -85,6 +87,7 @@ public:
     QVariantList modules() const;
     int previousSlave() const { return previous; }
     bool working() const { return work != nullptr; }
+    bool updating() const;
     QString workTitle() const;
     int workDone() const;
     int workTotal() const;
@@ -125,7 +128,10 @@ public:
     Q_INVOKABLE void compareAll(const QString &path);
     Q_INVOKABLE void restoreAll(const QString &file);
     Q_INVOKABLE void updateAll(const QString &image);
+    // The next operation works on these modules instead of the ticked ones.
     void setSlaves(const QVector<int> &slaves) { chosenSlaves = slaves; }
+    // The same from the view: the modules the operator confirmed.
+    Q_INVOKABLE void workOn(const QVariantList &slaves);
     // Stops after the module in work.
     Q_INVOKABLE void cancel();
 

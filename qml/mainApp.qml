@@ -131,7 +131,7 @@ ApplicationWindow {
     VPopupCloseUpdate {
         id: popupCloseUpdate
         objectName: "popupCloseUpdate"
-        updateRunning: popupFirmwareUpdate.isInUpdate
+        updateRunning: popupFirmwareUpdate.isInUpdate || lineModules.updating
         onCloseAnyway: app.close()
     }
 

@@ -213,6 +213,7 @@ VPopupBase {
         var now = tickedModules().map(function(m) { return m.slaveAddress })
         if (busy || now.join(",") !== slaves.join(","))
             return
+        lineModules.workOn(slaves)
         if (operation === "restore")
             lineModules.restoreAll(file)
         else

@@ -260,6 +260,121 @@
     </message>
 </context>
 <context>
+    <name>LineModules</name>
+    <message>
+        <source>The link to the module was lost.</source>
+        <translation>Die Verbindung zum Modul ist verloren gegangen.</translation>
+    </message>
+    <message>
+        <source>Saving the settings</source>
+        <translation>Parameter werden gespeichert</translation>
+    </message>
+    <message>
+        <source>Comparing the settings</source>
+        <translation>Parameter werden verglichen</translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings</source>
+        <translation>Parameter der Datei werden geschrieben</translation>
+    </message>
+    <message>
+        <source>Updating the firmware</source>
+        <translation>Firmware wird aktualisiert</translation>
+    </message>
+    <message>
+        <source>The module did not answer the connect.</source>
+        <translation>Das Modul hat auf den Verbindungsaufbau nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Another operation on the line is running.</source>
+        <translation>Auf der Leitung läuft bereits ein anderer Vorgang.</translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation>Kein Modul ist angehakt.</translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>The firmware image cannot be used: %1</source>
+        <translation>Die Firmwaredatei kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>No module was found at this address.</source>
+        <translation>Unter dieser Adresse wurde kein Modul gefunden.</translation>
+    </message>
+    <message>
+        <source>Its serial number is not known, so its file cannot be named.</source>
+        <translation>Seine Seriennummer ist unbekannt, daher kann seine Datei nicht benannt werden.</translation>
+    </message>
+    <message>
+        <source>Its settings were kept in %1 before the update.</source>
+        <translation>Seine Parameter wurden vor der Aktualisierung in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Its settings could not be kept before the update: %1</source>
+        <translation>Seine Parameter konnten vor der Aktualisierung nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The firmware update is done.</source>
+        <translation>Die Firmwareaktualisierung ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The firmware update failed: %1</source>
+        <translation>Die Firmwareaktualisierung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the image is empty.</source>
+        <translation>die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>the image is too large.</source>
+        <translation>die Datei ist zu groß.</translation>
+    </message>
+    <message>
+        <source>the image file could not be read.</source>
+        <translation>die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>the link to the module was lost.</source>
+        <translation>die Verbindung zum Modul ist verloren gegangen.</translation>
+    </message>
+    <message>
+        <source>the module refused a step of it.</source>
+        <translation>das Modul hat einen Schritt abgelehnt.</translation>
+    </message>
+    <message>
+        <source>the module did not start its bootloader.</source>
+        <translation>das Modul hat seinen Bootloader nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>the bootloader did not start the new firmware.</source>
+        <translation>der Bootloader hat die neue Firmware nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>it was stopped.</source>
+        <translation>sie wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>its settings could not be kept, so nothing was sent to the bootloader.</source>
+        <translation>seine Parameter konnten nicht gesichert werden, daher wurde nichts an den Bootloader gesendet.</translation>
+    </message>
+    <message>
+        <source>the image could not be sent.</source>
+        <translation>die Datei konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Not started: the operation was cancelled.</source>
+        <translation>Nicht begonnen: der Vorgang wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Modules done: %1 of %2; differ: %3; failed: %4.</source>
+        <translation>Module erledigt: %1 von %2; abweichend: %3; fehlgeschlagen: %4.</translation>
+    </message>
+</context>
+<context>
     <name>LineSearch</name>
     <message>
         <source>Slave address %1, %2 baud, parity %3</source>
@@ -2203,6 +2318,10 @@
     <message>
         <source>The list was saved to %1.</source>
         <translation>Die Liste wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
     </message>
 </context>
 <context>

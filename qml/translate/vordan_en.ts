@@ -260,6 +260,121 @@
     </message>
 </context>
 <context>
+    <name>LineModules</name>
+    <message>
+        <source>The link to the module was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing the settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the file&apos;s settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updating the firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module did not answer the connect.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another operation on the line is running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware image cannot be used: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module was found at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its serial number is not known, so its file cannot be named.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its settings were kept in %1 before the update.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its settings could not be kept before the update: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware update is done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware update failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image file could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the link to the module was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module refused a step of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module did not start its bootloader.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bootloader did not start the new firmware.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its settings could not be kept, so nothing was sent to the bootloader.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image could not be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not started: the operation was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules done: %1 of %2; differ: %3; failed: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LineSearch</name>
     <message>
         <source>Slave address %1, %2 baud, parity %3</source>
@@ -2202,6 +2317,10 @@
     </message>
     <message>
         <source>The list was saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -104,6 +104,8 @@ void TestLineModules::connectedModulesTrafficIsItsOwn()
     QVERIFY(rig.connectModule(110));
     QSignalSpy refreshed(&rig.backend, &Backend::refreshEnd);
     const auto refresh = [&] {
+        // The connect's clock read-back may still be on the line.
+        waitUntil([&] { return rig.backend.recordsPosted() == rig.backend.recordsFinished(); }, 5000);
         const int from = rig.line.requests().size();
         const int before = refreshed.count();
         rig.backend.refreshHomePage();
