@@ -38,6 +38,8 @@ public:
         int parityIndex = 1; // none, even, odd
         QString command;     // save, compare, restore, read, update, scan, or line and the -all ones
         QVector<int> slaves; // the -all commands: only these modules
+        QStringList only;    // restore: only these settings
+        QStringList values;  // set: KEY=VALUE each
         QString argument;    // its file, page or image
         bool includeSerial = false;
         bool noBackup = false; // update: go ahead when the settings cannot be kept
@@ -93,6 +95,8 @@ private:
     void onLineWorkEnded(int notDone, const QString &summary);
     void printLine();
     void printLineResults();
+    int runOnFile();
+    void onChangedByUpdate();
     void reportBackup();
     void onGuardTimeout();
     void onTerminationSignal(int number);

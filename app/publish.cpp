@@ -4,6 +4,7 @@
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
 #include "backend/settingstable.h"
+#include "commissioning/settingsdocument.h"
 #include "commissioning/settingsfiles.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
@@ -36,6 +37,8 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
                                 new ConnectHelp(backend, worker->client(), lineSearch, backend));
     auto *settingsFiles = new SettingsFiles(backend, backend);
     context->setContextProperty(QStringLiteral("settingsFiles"), settingsFiles);
+    // A settings file edited without a module.
+    context->setContextProperty(QStringLiteral("settingsDocument"), new SettingsDocument(backend));
     context->setContextProperty(QStringLiteral("lineModules"), new LineModules(backend, settingsFiles, backend));
     context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral(ORVALIS_VERSION));
 }

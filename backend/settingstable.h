@@ -50,6 +50,9 @@ public:
         Text label;     // the page's row, as today's page has it
         Text pageUnit;  // the unit beside the page's field
         Text error;     // the page's error text under the field
+        // A number's or flag's value (1 true) as the module holds it from the
+        // factory; -1 for the identity (FSD ID, installation date), which has none.
+        int factory = -1;
         bool allows(int value) const;
     };
 

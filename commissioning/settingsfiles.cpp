@@ -25,7 +25,7 @@ using namespace Registers;
 
 // An operation under way.
 struct SettingsFiles::Job {
-    enum class Kind { Save, Compare, Restore, BeforeUpdate };
+    enum class Kind { Save, Compare, Restore, BeforeUpdate, AfterUpdate };
     enum class Step { Reading, WritingAndReadingBack };
 
     Kind kind = Kind::Save;
@@ -34,6 +34,9 @@ struct SettingsFiles::Job {
     bool includeSerial = false;
     bool intoFolder = false; // path is a folder, the file named by the serial number
     bool copy = false;       // the file's identity and serial settings are the module's
+    bool selective = false;  // only the settings of `only` are written
+    QStringList only;
+    ModuleSettings original; // the file as loaded, for the table
     QByteArray image; // the firmware, read before the settings
 
     Step step = Step::Reading;
@@ -169,6 +172,16 @@ SettingsFiles::SettingsFiles(Backend *backend, QObject *parent) : QObject(parent
     backend->setBeforeUpdate([self = QPointer<SettingsFiles>(this)](const QString &fileName) {
         return self && self->beforeUpdate(fileName);
     });
+    // A new firmware may have reset settings: they are read again and
+    // compared with the copy kept before it.
+    connect(backend, &Backend::updateSuccess, this, [this] {
+        if (!compareAfterUpdate || backupPath.isEmpty() || job || !this->backend->connectionState())
+            return;
+        auto next = std::make_unique<Job>();
+        next->kind = Job::Kind::AfterUpdate;
+        next->path = backupPath;
+        startJob(std::move(next));
+    });
     connect(backend, &Backend::queueCancelled, this, [this] {
         if (job)
             job->givenUp = true;
@@ -197,6 +210,18 @@ void SettingsFiles::saveInto(const QString &folder)
     next->kind = Job::Kind::Save;
     next->path = FileWrite::localPath(folder);
     next->intoFolder = true;
+    startJob(std::move(next));
+}
+
+void SettingsFiles::restoreOnly(const QString &file, const QStringList &keys)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Restore;
+    next->path = FileWrite::localPath(file);
+    next->selective = true;
+    next->only = keys;
+    for (const ModuleSettings::Setting &s : ModuleSettings::settings())
+        next->includeSerial = next->includeSerial || (s.serial && keys.contains(s.key));
     startJob(std::move(next));
 }
 
@@ -284,7 +309,8 @@ bool SettingsFiles::beforeUpdate(const QString &fileName)
 void SettingsFiles::startJob(std::unique_ptr<Job> next)
 {
     qCDebug(commissioningLog).noquote() << "SettingsFiles::start" << int(next->kind) << next->path << next->includeSerial;
-    const bool before = next->kind == Job::Kind::BeforeUpdate;
+    // Neither is asked for by the operator: they end without settingsEnd.
+    const bool before = next->kind == Job::Kind::BeforeUpdate || next->kind == Job::Kind::AfterUpdate;
     if (job) {
         qCDebug(commissioningLog) << "SettingsFiles::start - another operation is running";
         if (!before)
@@ -304,9 +330,11 @@ void SettingsFiles::startJob(std::unique_ptr<Job> next)
         emit settingsEnd(Failed, tr("No file was chosen."), {});
         return;
     }
-    if (next->kind == Job::Kind::Compare || next->kind == Job::Kind::Restore) {
+    if (next->kind == Job::Kind::Compare || next->kind == Job::Kind::Restore || next->kind == Job::Kind::AfterUpdate) {
         QString error;
         if (!ModuleSettings::load(next->path, &next->file, &error)) {
+            if (before)
+                return;
             emit settingsEnd(Failed,
                              next->kind == Job::Kind::Restore
                                  ? tr("The file was refused; nothing was written to the module.")
@@ -314,6 +342,7 @@ void SettingsFiles::startJob(std::unique_ptr<Job> next)
                              {error});
             return;
         }
+        next->original = next->file;
     }
     job = std::move(next);
     emit busyChanged();
@@ -438,9 +467,14 @@ void SettingsFiles::stepDone()
     }
 
     // The identity and serial settings come from the first read, so that a
-    // read-back compares with what was meant to be written.
+    // read-back compares with what was meant to be written; so do the
+    // settings not chosen.
     if (job.copy && job.step == Job::Step::Reading)
         job.file = copyFor(job.file, module);
+    if (job.selective && job.step == Job::Step::Reading)
+        job.file = ModuleSettings::only(job.file, module, job.only);
+    if (job.kind == Job::Kind::Compare || job.kind == Job::Kind::Restore || job.kind == Job::Kind::AfterUpdate)
+        setComparison(job.path, job.copy ? job.file : job.original, module);
     if (job.intoFolder) {
         job.path = fileInFolder(job.path, module.serialNumber);
         job.intoFolder = false;
@@ -450,6 +484,14 @@ void SettingsFiles::stepDone()
     case Job::Kind::BeforeUpdate:
         finish(saveBeforeUpdate(module) ? Done : Failed, {});
         return;
+    case Job::Kind::AfterUpdate: {
+        const bool changed = !ModuleSettings::compare(job.file, module, true).differences.isEmpty();
+        qCDebug(commissioningLog) << "SettingsFiles: after the update the settings" << (changed ? "differ" : "are kept");
+        finish(changed ? Differ : Done, {});
+        if (changed)
+            emit changedByUpdate();
+        return;
+    }
     case Job::Kind::Save:
         if (!module.save(job.path, &error))
             finish(Failed, tr("The settings were not saved."), {error});
@@ -463,7 +505,7 @@ void SettingsFiles::stepDone()
                           c.differences.isEmpty() ? tr("The module holds the file's settings.")
                                                   : tr("Settings that differ: %1 (file → module).")
                                                         .arg(c.differences.size()),
-                          comparisonLines(c, job.file, module));
+                          comparisonLines(c, job.file, module) + fileNotes(job.original, module));
         return;
     }
     case Job::Kind::Restore:
@@ -486,6 +528,10 @@ void SettingsFiles::stepDone()
                                                   job.file, module));
             return;
         }
+        // Said before anything is written: the operator may stop here.
+        const QStringList notes = fileNotes(job.original, module);
+        if (!notes.isEmpty())
+            emit notice(notes.join(QLatin1Char('\n')));
         job.step = Job::Step::WritingAndReadingBack;
         job.writes = writes.size();
         const QVariantMap link = backend->linkSettings();
@@ -513,7 +559,8 @@ void SettingsFiles::stepDone()
     if (c.differences.isEmpty())
         finish(Done, tr("The file's settings were written to the module and read back (blocks written: %1).")
                                     .arg(job.writes),
-                          comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial));
+                          comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial)
+                              + fileNotes(job.original, module));
     else
         finish(Failed, tr("The settings were written, but the module still differs."),
                           comparisonLines(c, job.file, module));
@@ -535,8 +582,42 @@ void SettingsFiles::finish(int outcome, const QString &message, const QStringLis
             backend->continueUpdate(ended->path, ended->image, FirmwareUpdate::FailReason::NoReason);
         return;
     }
+    if (ended->kind == Job::Kind::AfterUpdate)
+        return;
     emit settingsEnd(outcome, message, details);
     backend->endOfSerialWrite();
+}
+
+void SettingsFiles::setComparison(const QString &file, const ModuleSettings &fileSettings, const ModuleSettings &module)
+{
+    comparisonRows.clear();
+    for (const ModuleSettings::Difference &d : ModuleSettings::table(fileSettings, module))
+        comparisonRows.append(QVariantMap{{QStringLiteral("key"), d.key},
+                                          {QStringLiteral("name"), d.name},
+                                          {QStringLiteral("unit"), d.unit},
+                                          {QStringLiteral("fileValue"), d.fileValue},
+                                          {QStringLiteral("moduleValue"), d.moduleValue},
+                                          {QStringLiteral("differs"), d.differs},
+                                          {QStringLiteral("serial"), d.serial}});
+    comparedFile = file;
+    comparedFileFirmware = fileSettings.firmwareVersion;
+    comparedModuleFirmware = module.firmwareVersion;
+    comparedUnknown = fileSettings.unknownKeys();
+    emit comparisonChanged();
+}
+
+// What the operator should know of a file before it is written: another
+// firmware version, and settings this version does not know.
+QStringList SettingsFiles::fileNotes(const ModuleSettings &file, const ModuleSettings &module)
+{
+    QStringList notes;
+    if (!file.firmwareVersion.isEmpty() && file.firmwareVersion != module.firmwareVersion)
+        notes << tr("The file was read from firmware version %1; the module runs %2.")
+                     .arg(file.firmwareVersion, module.firmwareVersion);
+    if (!file.unknownSettings.isEmpty())
+        notes << tr("Not written, as this version of the tool does not know them: %1.")
+                     .arg(file.unknownKeys().join(QStringLiteral(", ")));
+    return notes;
 }
 
 QVariantMap SettingsFiles::serialSettingsInFile(const QString &file) const

@@ -750,6 +750,8 @@ void LineModules::startWork(int kind, const QString &path)
             return;
         }
         next->connectedBefore = connectedSlave();
+        // Each module's result tells what was kept; nothing is asked in between.
+        files->setCompareAfterUpdate(false);
     }
     qCDebug(lineLog).noquote() << "LineModules: work" << kind << next->path << "on" << next->slaves;
     resultList.clear();
@@ -903,6 +905,7 @@ void LineModules::endWork()
     qCDebug(lineLog).noquote() << "LineModules: work ended -" << summary;
     // An update leaves the line as it found it: the module connected before, or none.
     if (ended->kind == Work::Kind::Update) {
+        files->setCompareAfterUpdate(true);
         const int now = connectedSlave();
         if (ended->connectedBefore > 0 && now != ended->connectedBefore) {
             if (now > 0)

@@ -598,10 +598,6 @@
         <translation>Feld &quot;%1.key&quot; fehlt oder ist kein Text.</translation>
     </message>
     <message>
-        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
-        <translation>Feld &quot;%1&quot;: unbekannte Einstellung &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation>%1: nicht gespeichert: %2</translation>
     </message>
@@ -692,6 +688,18 @@
     <message>
         <source>Setting %1 is missing.</source>
         <translation>Einstellung %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation>Parameter „%1“ kommt mehrmals vor.</translation>
+    </message>
+    <message>
+        <source>Unknown setting &quot;%1&quot;.</source>
+        <translation>Unbekannter Parameter „%1“.</translation>
+    </message>
+    <message>
+        <source>This value is not allowed.</source>
+        <translation>Dieser Wert ist nicht zulässig.</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1197,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsDocument</name>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>No file is open.</source>
+        <translation>Es ist keine Datei geöffnet.</translation>
+    </message>
+    <message>
+        <source>The file has no name yet: save it as a new file.</source>
+        <translation>Die Datei hat noch keinen Namen: Speichern Sie sie als neue Datei.</translation>
+    </message>
+    <message>
+        <source>Correct the values marked before saving.</source>
+        <translation>Korrigieren Sie vor dem Speichern die markierten Werte.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFiles</name>
     <message>
         <source>no answer</source>
@@ -1321,6 +1348,14 @@
     <message>
         <source>The settings were written, but the module still differs.</source>
         <translation>Die Einstellungen wurden geschrieben, aber das Modul weicht weiterhin ab.</translation>
+    </message>
+    <message>
+        <source>The file was read from firmware version %1; the module runs %2.</source>
+        <translation>Die Datei wurde von Firmwareversion %1 gelesen; das Modul hat Firmwareversion %2.</translation>
+    </message>
+    <message>
+        <source>Not written, as this version of the tool does not know them: %1.</source>
+        <translation>Nicht geschrieben, da diese Version des Programms sie nicht kennt: %1.</translation>
     </message>
 </context>
 <context>

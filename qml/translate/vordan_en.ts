@@ -598,10 +598,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -691,6 +687,18 @@
     </message>
     <message>
         <source>Setting %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown setting &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This value is not allowed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1189,6 +1197,25 @@
     </message>
 </context>
 <context>
+    <name>SettingsDocument</name>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no name yet: save it as a new file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the values marked before saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsFiles</name>
     <message>
         <source>no answer</source>
@@ -1320,6 +1347,14 @@
     </message>
     <message>
         <source>The settings were written, but the module still differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was read from firmware version %1; the module runs %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, as this version of the tool does not know them: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

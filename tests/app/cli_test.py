@@ -125,6 +125,12 @@ class ArgumentTest(unittest.TestCase):
             (["--help=no"], 3),
             (p + ["save", "FILE", "--no-backup"], 3),
             (p + ["line", "FILE"], 3),
+            (p + ["restore", "FILE", "--only", "voltageThreshold,speed"], 3),
+            (p + ["compare", "FILE", "--only", "voltageThreshold"], 3),
+            (p + ["restore", "FILE", "--only", "voltageThreshold"], 2),
+            (p + ["show", "FILE"], 3),
+            (["set", "FILE"], 3),
+            (["set", "FILE", "temperatureThreshold"], 3),
             (p + ["line", "--slaves", "110"], 3),
             (p + ["save", "FILE", "--slaves", "110"], 3),
             (p + ["compare-all", "FILE", "--slaves", "110-112,247"], 2),
@@ -659,6 +665,47 @@ class SlowModuleTest(VirtualModuleTest):
         self.assertIn("The module's settings were kept in ", err)
         time.sleep(1)
         self.assertEqual(len([r for r in self.m.log() if r["addr"] == 50527]), len(blocks))
+
+
+class DocumentTest(VirtualModuleTest):
+    """A settings file edited without a module, and written in part."""
+
+    def test_set_and_show_without_a_module(self):
+        path = write_settings(self.path("office.json"), SETTINGS)
+        changed = run_cli("set", path, "temperatureThreshold=75", "fsdId=12345", "frequency60Hz=false", ports="")
+        self.assertEqual(changed.returncode, 0, changed.stderr)
+        # In the order of the pages, as a compare lists them.
+        self.assertEqual(changed.stdout.splitlines(), ["FSD ID: AB1C → 12345", "Temperature threshold: 80 °C → 75 °C",
+                                                       "60 Hz: yes → no"])
+        with open(path, "rb") as f:
+            before = f.read()
+        for pair, said in (("temperatureThreshold=91", "91 is not allowed (allowed: 60 to 90)"),
+                           ("slaveAddress=150", "150 is not allowed"), ("fsdId=ABCDEF", "is not 0 to 5 letters"),
+                           ("speed=9600", "Unknown setting \"speed\"")):
+            with self.subTest(pair=pair):
+                refused = run_cli("set", path, "meanDuration=20", pair, ports="")
+                self.assertEqual((refused.returncode, refused.stdout), (2, ""))
+                self.assertIn(said, refused.stderr)
+                with open(path, "rb") as f:
+                    self.assertEqual(f.read(), before, "a refused set changes nothing")
+        shown = run_cli("show", path, ports="")
+        self.assertEqual(shown.returncode, 0, shown.stderr)
+        self.assertIn("Temperature threshold: 75 °C", shown.stdout.splitlines())
+        self.assertIn("Voltage threshold: 240 V", shown.stdout.splitlines())
+        self.assertEqual(len(shown.stdout.splitlines()), len(SETTINGS))
+
+    def test_restore_only_the_chosen_settings(self):
+        document = self.saved()
+        value = {s["key"]: s["value"] for s in document["settings"]}
+        path = self.edited(document, "edited.json", voltageThreshold=value["voltageThreshold"] + 5,
+                           currentThreshold=value["currentThreshold"] + 5, meanDuration=value["meanDuration"] % 60 + 1)
+        since = len(self.m.log())
+        result = self.cli("restore", path, "--only", "voltageThreshold")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        writes = [w for w in self.writes(since) if w[1] != 31500]  # the connect's clock aside
+        self.assertEqual([(fn, addr) for fn, addr, _ in writes], [(16, 50507)])
+        self.assertEqual(writes[0][2][0], value["voltageThreshold"] + 5)
+        self.assertEqual(writes[0][2][2], value["currentThreshold"], "the unticked threshold keeps the module's")
 
 
 class LineTest(VirtualModuleTest):
