@@ -25,7 +25,7 @@ using namespace Registers;
 
 // An operation under way.
 struct SettingsFiles::Job {
-    enum class Kind { Save, Compare, Restore, BeforeUpdate, AfterUpdate };
+    enum class Kind { Save, Compare, Restore, BeforeUpdate, AfterUpdate, Read };
     enum class Step { Reading, WritingAndReadingBack };
 
     Kind kind = Kind::Save;
@@ -37,6 +37,7 @@ struct SettingsFiles::Job {
     bool selective = false;  // only the settings of `only` are written
     QStringList only;
     ModuleSettings original; // the file as loaded, for the table
+    std::function<void(const ModuleSettings *, const QStringList &)> read; // Read: told the module's settings
     QByteArray image; // the firmware, read before the settings
 
     Step step = Step::Reading;
@@ -138,9 +139,6 @@ QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &modu
 }
 
 const int backupsKept = 10;
-// Each request to a module of a line: its wait for an answer and resends.
-const int lineTimeoutMs = 500;
-const int lineResends = 2;
 
 // A serial number as part of a file name: characters a file name cannot
 // hold on every system are left out.
@@ -222,6 +220,18 @@ void SettingsFiles::restoreOnly(const QString &file, const QStringList &keys)
     next->only = keys;
     for (const ModuleSettings::Setting &s : ModuleSettings::settings())
         next->includeSerial = next->includeSerial || (s.serial && keys.contains(s.key));
+    startJob(std::move(next));
+}
+
+void SettingsFiles::readModule(std::function<void(const ModuleSettings *, const QStringList &)> done)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Read;
+    next->read = std::move(done);
+    if (job) {
+        next->read(nullptr, {tr("Another operation on a settings file is running.")});
+        return;
+    }
     startJob(std::move(next));
 }
 
@@ -309,8 +319,13 @@ bool SettingsFiles::beforeUpdate(const QString &fileName)
 void SettingsFiles::startJob(std::unique_ptr<Job> next)
 {
     qCDebug(commissioningLog).noquote() << "SettingsFiles::start" << int(next->kind) << next->path << next->includeSerial;
-    // Neither is asked for by the operator: they end without settingsEnd.
-    const bool before = next->kind == Job::Kind::BeforeUpdate || next->kind == Job::Kind::AfterUpdate;
+    // None of these is an operation of the operator's: they end without settingsEnd.
+    const bool before = next->kind == Job::Kind::BeforeUpdate || next->kind == Job::Kind::AfterUpdate
+                        || next->kind == Job::Kind::Read;
+    if (next->kind == Job::Kind::Read && !linePost && !backend->connectionState()) {
+        next->read(nullptr, {tr("Not connected to a module.")});
+        return;
+    }
     if (job) {
         qCDebug(commissioningLog) << "SettingsFiles::start - another operation is running";
         if (!before)
@@ -371,7 +386,7 @@ void SettingsFiles::postStep(const QVector<ModbusCommand> &records)
     // A module of a line may have gone silent: a few resends, not the link's twenty.
     QVector<ModbusCommand> addressed = records;
     for (ModbusCommand &cmd : addressed)
-        cmd.setOtherSlave(slave, lineTimeoutMs, lineResends);
+        cmd.setOtherSlave(slave, ModbusCommand::LineTimeoutMs, ModbusCommand::LineResends);
     linePost(addressed, std::move(batch));
 }
 
@@ -481,6 +496,12 @@ void SettingsFiles::stepDone()
     }
 
     switch (job.kind) {
+    case Job::Kind::Read: {
+        const auto done = job.read;
+        finish(Done, {});
+        done(&module, {});
+        return;
+    }
     case Job::Kind::BeforeUpdate:
         finish(saveBeforeUpdate(module) ? Done : Failed, {});
         return;
@@ -584,6 +605,12 @@ void SettingsFiles::finish(int outcome, const QString &message, const QStringLis
     }
     if (ended->kind == Job::Kind::AfterUpdate)
         return;
+    if (ended->kind == Job::Kind::Read) {
+        // Done is told by the caller of finish, with the module.
+        if (outcome != Done)
+            ended->read(nullptr, QStringList{message} + details);
+        return;
+    }
     emit settingsEnd(outcome, message, details);
     backend->endOfSerialWrite();
 }

@@ -62,6 +62,9 @@ public:
     // installation date) and serial settings are left as the module has them.
     void compareCopy(const QString &file);
     void restoreCopy(const QString &file);
+    // Reads the module's settings and tells them (or, with none, why not:
+    // one line each), without a file and without settingsEnd.
+    void readModule(std::function<void(const ModuleSettings *module, const QStringList &problems)> done);
     // The file a module's settings go to in `folder`.
     static QString fileInFolder(const QString &folder, const QString &serialNumber);
 
