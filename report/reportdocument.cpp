@@ -311,23 +311,41 @@ public:
             painter.drawText(QRectF(area.left(), yOf(v) - lineHeight / 2, frame.left() - area.left() - mm(1), lineHeight),
                              Qt::AlignRight | Qt::AlignVCenter, ReportDocument::tr("%1 V").arg(v, 0, 'f', step < 1 ? 1 : 0));
         }
-        const bool days = span > 24 * 3600 * 1000LL;
-        const bool seconds = span < 10 * 60 * 1000LL;
-        const QString format = days ? QStringLiteral("MM-dd HH:mm") : seconds ? QStringLiteral("HH:mm:ss")
-                                                                              : QStringLiteral("HH:mm");
+        // Ticks on whole minutes, hours or days of the samples' own clock.
         const QDateTime first = samples.first().at;
-        const int ticks = 4;
-        for (int i = 0; i <= ticks; ++i) {
-            const double x = frame.left() + frame.width() * i / ticks;
-            const QDateTime t =
-                QDateTime::fromMSecsSinceEpoch(start + span * i / ticks, first.timeSpec(), first.offsetFromUtc());
+        const qint64 offset = first.offsetFromUtc() * 1000LL;
+        const qint64 day = 24 * 3600 * 1000LL;
+        qint64 stepMs = 0;
+        for (int seconds : {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200, 10800, 21600, 43200}) {
+            if (span <= 5 * seconds * 1000LL) {
+                stepMs = seconds * 1000LL;
+                break;
+            }
+        }
+        if (stepMs == 0)
+            stepMs = day * ((span + 5 * day - 1) / (5 * day));
+        const QString format = span > day        ? QStringLiteral("MM-dd HH:mm")
+                               : stepMs < 60000 ? QStringLiteral("HH:mm:ss")
+                                                : QStringLiteral("HH:mm");
+        const double labelWidth = mm(24);
+        qint64 tick = start + offset + stepMs - 1;
+        tick = tick - ((tick % stepMs) + stepMs) % stepMs - offset;
+        for (; tick <= end; tick += stepMs) {
+            const double x = frame.left() + frame.width() * double(tick - start) / span;
+            const QDateTime t = QDateTime::fromMSecsSinceEpoch(tick, first.timeSpec(), first.offsetFromUtc());
             painter.setPen(axis);
             painter.drawLine(QPointF(x, frame.bottom()), QPointF(x, frame.bottom() + mm(0.8)));
-            const double labelWidth = mm(24);
-            const int align = i == 0 ? Qt::AlignLeft : i == ticks ? Qt::AlignRight : Qt::AlignHCenter;
-            const double left = i == 0 ? x : i == ticks ? x - labelWidth : x - labelWidth / 2;
-            painter.drawText(QRectF(left, frame.bottom() + mm(1), labelWidth, lineHeight), align,
-                             t.toString(format));
+            // Centred under the tick, or kept inside the picture at its ends.
+            double left = x - labelWidth / 2;
+            int align = Qt::AlignHCenter;
+            if (left < area.left()) {
+                left = area.left();
+                align = Qt::AlignLeft;
+            } else if (left + labelWidth > area.right()) {
+                left = area.right() - labelWidth;
+                align = Qt::AlignRight;
+            }
+            painter.drawText(QRectF(left, frame.bottom() + mm(1), labelWidth, lineHeight), align, t.toString(format));
         }
         painter.drawText(QRectF(frame.left(), frame.bottom() + mm(1) + lineHeight, frame.width(), lineHeight),
                          Qt::AlignHCenter, ReportDocument::tr("Time"));
@@ -544,6 +562,7 @@ void drawAlarms(Pages &pages, const ReportModule &m)
     if (!states.isEmpty())
         pages.pairs(states, 2, 0.4, active);
     pages.skip(1);
+    pages.ensure(pages.mm(12));
     pages.paragraph(ReportDocument::tr("Alarm history"), 8.5, true);
     if (m.alarmHistory.isEmpty()) {
         pages.paragraph(ReportDocument::tr("No alarms since the program started"), 8);
@@ -560,7 +579,12 @@ void drawVoltagesAndLink(Pages &pages, const ReportModule &m)
     const double gap = pages.mm(6);
     const double chartWidth = pages.width * 0.6;
     const double statsWidth = pages.width - chartWidth - gap;
-    const bool picture = m.voltages.size() >= 2;
+    QVector<ReportModule::Sample> samples;
+    for (const auto &s : m.voltages) {
+        if (s.at.isValid() && std::isfinite(s.volts[0]) && std::isfinite(s.volts[1]) && std::isfinite(s.volts[2]))
+            samples << s;
+    }
+    const bool picture = samples.size() >= 2;
     const double chartHeight = picture ? pages.mm(52) : pages.mm(8);
     pages.setFont(8);
     Pairs statistics;
@@ -578,7 +602,7 @@ void drawVoltagesAndLink(Pages &pages, const ReportModule &m)
     pages.heading(ReportDocument::tr("Phase voltages"), 0, 0, chartWidth);
     const double below = pages.y;
     if (picture) {
-        pages.voltages(m.voltages, QRectF(0, below, chartWidth, chartHeight));
+        pages.voltages(samples, QRectF(0, below, chartWidth, chartHeight));
     } else {
         pages.setFont(8);
         pages.text(ReportDocument::tr("No voltages recorded"), 0, chartWidth, below);

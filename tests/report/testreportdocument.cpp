@@ -288,7 +288,7 @@ private slots:
         ReportModule::Sample second{at.addSecs(240), {235, 234, 233}};
         m.voltages = {first, second};
         QTest::newRow("two voltage samples")
-            << m << QStringList{"L1–N", "L2–N", "L3–N", "230 V", "21:00:00", "21:04:00"}
+            << m << QStringList{"L1–N", "L2–N", "L3–N", "230 V", "21:00", "21:04"}
             << QStringList{"No voltages recorded"};
     }
 
