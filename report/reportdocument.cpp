@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -108,19 +109,26 @@ public:
             newPage();
     }
 
-    double space() const { return bottom - y; }
     void skip(double millimetres) { y += mm(millimetres); }
 
-    double textHeight(const QString &text, double w, int flags = Qt::TextWordWrap)
+    // Wrapped at spaces, and inside a word (a long path) only where it must.
+    static QTextOption wrapping(Qt::Alignment align)
     {
-        return painter.boundingRect(QRectF(0, 0, w, 1e6), flags, text).height();
+        QTextOption option(align);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return option;
     }
 
-    // Draws wrapped text at the cursor (in x .. x+w) and returns its height.
-    double text(const QString &text, double x, double w, double top, int flags = Qt::AlignLeft)
+    double textHeight(const QString &text, double w, Qt::Alignment align = Qt::AlignLeft)
     {
-        const double h = textHeight(text, w, flags | Qt::TextWordWrap);
-        painter.drawText(QRectF(x, top, w, h), flags | Qt::TextWordWrap, text);
+        return painter.boundingRect(QRectF(0, 0, w, 1e6), text, wrapping(align)).height();
+    }
+
+    // Draws wrapped text in x .. x+w from `top` and returns its height.
+    double text(const QString &text, double x, double w, double top, Qt::Alignment align = Qt::AlignLeft)
+    {
+        const double h = textHeight(text, w, align);
+        painter.drawText(QRectF(x, top, w, h), text, wrapping(align));
         return h;
     }
 
@@ -139,7 +147,7 @@ public:
         setFont(10.5, true);
         const double h = textHeight(text, w);
         ensure(h + mm(2.5) + following);
-        painter.drawText(QRectF(x, y, w, h), Qt::TextWordWrap, text);
+        this->text(text, x, w, y);
         y += h + mm(0.6);
         painter.setPen(QPen(QColor(0x80, 0x80, 0x80), mm(0.2)));
         painter.drawLine(QPointF(x, y), QPointF(x + w, y));
@@ -223,10 +231,9 @@ public:
                 h = std::max(h, textHeight(cells.value(c), widths[c] - 2 * pad));
             return h + 2 * vpad;
         };
-        auto drawCells = [&](const QStringList &cells, double h) {
+        auto drawCells = [&](const QStringList &cells) {
             for (int c = 0; c < table.columns.size(); ++c) {
-                painter.drawText(QRectF(lefts[c] + pad, y + vpad, widths[c] - 2 * pad, h - 2 * vpad),
-                                 int(table.columns[c].align) | Qt::AlignTop | Qt::TextWordWrap, cells.value(c));
+                text(cells.value(c), lefts[c] + pad, widths[c] - 2 * pad, y + vpad, table.columns[c].align);
             }
         };
         QStringList heads;
@@ -236,7 +243,7 @@ public:
             setFont(8, true);
             const double h = rowHeight(heads);
             painter.fillRect(QRectF(0, y, width, h), QColor(0xdd, 0xe2, 0xe8));
-            drawCells(heads, h);
+            drawCells(heads);
             y += h;
         };
         setFont(8, true);
@@ -256,7 +263,7 @@ public:
             }
             if (row.marked)
                 painter.fillRect(QRectF(0, y, width, h), QColor(0xfb, 0xe8, 0xb8));
-            drawCells(row.cells, h);
+            drawCells(row.cells);
             y += h;
             painter.setPen(rule);
             painter.drawLine(QPointF(0, y), QPointF(width, y));
@@ -433,8 +440,12 @@ private:
         if (header.at.isValid())
             left << header.at.toString(QStringLiteral("yyyy-MM-dd"));
         const QRectF band(0, h - mm(5), width, mm(5));
-        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, left.join(QStringLiteral(" · ")));
-        painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, ReportDocument::tr("Page %1 of %2").arg(page).arg(total));
+        const QString number = ReportDocument::tr("Page %1 of %2").arg(page).arg(total);
+        const double numberWidth = painter.fontMetrics().horizontalAdvance(number) + mm(4);
+        painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(left.join(QStringLiteral(" · ")), Qt::ElideRight,
+                                                          int(width - numberWidth)));
+        painter.drawText(band, Qt::AlignRight | Qt::AlignVCenter, number);
         painter.restore();
     }
 };
