@@ -597,10 +597,7 @@ void drawVoltagesAndLink(Pages &pages, const ReportModule &m)
     }
     const bool picture = samples.size() >= 2;
     const double chartHeight = picture ? pages.mm(52) : pages.mm(8);
-    pages.setFont(8);
-    Pairs statistics;
-    for (const auto &s : m.linkStatistics)
-        statistics << s;
+    const Pairs &statistics = m.linkStatistics;
     // Measured without drawing: the statistics decide the block's height too.
     double statsHeight = 0;
     for (const auto &s : statistics) {
@@ -608,7 +605,9 @@ void drawVoltagesAndLink(Pages &pages, const ReportModule &m)
         statsHeight += std::max(pages.textHeight(s.first, statsWidth * 0.62), pages.textHeight(s.second, statsWidth * 0.38))
                        + pages.mm(0.9);
     }
-    pages.ensure(pages.mm(8) + std::max(chartHeight, statsHeight));
+    // Statistics longer than the picture go below it, over the full width.
+    const bool beside = statsHeight <= chartHeight + pages.mm(12);
+    pages.ensure(pages.mm(8) + (beside ? std::max(chartHeight, statsHeight) : chartHeight));
     const double top = pages.y;
     pages.heading(ReportDocument::tr("Phase voltages"), 0, 0, chartWidth);
     const double below = pages.y;
@@ -617,6 +616,13 @@ void drawVoltagesAndLink(Pages &pages, const ReportModule &m)
     } else {
         pages.setFont(8);
         pages.text(ReportDocument::tr("No voltages recorded"), 0, chartWidth, below);
+    }
+    if (!beside) {
+        pages.y = below + chartHeight + pages.mm(3);
+        pages.heading(ReportDocument::tr("Link statistics"), pages.mm(10));
+        pages.pairs(statistics, 2, 0.6);
+        pages.skip(2);
+        return;
     }
     pages.y = top;
     pages.heading(ReportDocument::tr("Link statistics"), 0, chartWidth + gap, statsWidth);
