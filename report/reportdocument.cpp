@@ -339,7 +339,7 @@ public:
         tick = tick - ((tick % stepMs) + stepMs) % stepMs - offset;
         for (; tick <= end; tick += stepMs) {
             const double x = frame.left() + frame.width() * double(tick - start) / span;
-            const QDateTime t = QDateTime::fromMSecsSinceEpoch(tick, first.timeSpec(), first.offsetFromUtc());
+            const QDateTime t = QDateTime::fromMSecsSinceEpoch(tick).toOffsetFromUtc(first.offsetFromUtc());
             painter.setPen(axis);
             painter.drawLine(QPointF(x, frame.bottom()), QPointF(x, frame.bottom() + mm(0.8)));
             // Centred under the tick, or kept inside the picture at its ends.

@@ -372,7 +372,7 @@ private slots:
         QTest::newRow("read-only folder") << "locked/report.pdf";
     }
 
-    // A failed write says why and leaves nothing behind, not even a part.
+    // A failed write says why and leaves nothing behind, not even a file cut short.
     void writeFails()
     {
         QFETCH(QString, place);
