@@ -1197,6 +1197,201 @@
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>L%1–N</source>
+        <translation>L%1–N</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation>Referenzdatei</translation>
+    </message>
+    <message>
+        <source>Modules on the line</source>
+        <translation>Module der Linie</translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation>Slave-Adresse</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Abweichungen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings could not be read: %1</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No settings were read.</source>
+        <translation>Es wurden keine Einstellungen gelesen.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Every setting agrees with the reference file.</source>
+        <translation>Alle Einstellungen stimmen mit der Referenzdatei überein.</translation>
+    </message>
+    <message>
+        <source>%1  marks a value that differs from the reference file; settings that differ: %2.</source>
+        <translation>%1  kennzeichnet einen Wert, der von der Referenzdatei abweicht; abweichende Einstellungen: %2.</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>The measurements could not be read: %1</source>
+        <translation>Die Messwerte konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No measurements were read.</source>
+        <translation>Es wurden keine Messwerte gelesen.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Mean values as of %1</source>
+        <translation>Mittelwerte vom %1</translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation>Alarmverlauf</translation>
+    </message>
+    <message>
+        <source>No alarms since the program started</source>
+        <translation>Keine Alarme seit dem Programmstart</translation>
+    </message>
+    <message>
+        <source>Phase voltages</source>
+        <translation>Phasenspannungen</translation>
+    </message>
+    <message>
+        <source>No voltages recorded</source>
+        <translation>Keine Spannungen aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Link statistics</source>
+        <translation>Verbindungsstatistik</translation>
+    </message>
+    <message>
+        <source>No statistics</source>
+        <translation>Keine Statistik</translation>
+    </message>
+    <message>
+        <source>Module at slave address %1</source>
+        <translation>Modul an Slave-Adresse %1</translation>
+    </message>
+    <message>
+        <source>Module at slave address %1, serial number %2</source>
+        <translation>Modul an Slave-Adresse %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Hardware version</source>
+        <translation>Hardwareversion</translation>
+    </message>
+    <message>
+        <source>Last boot</source>
+        <translation>Letzter Neustart</translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>No module was found on the line.</source>
+        <translation>Auf der Linie wurde kein Modul gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDocument</name>
     <message>
         <source>No file was chosen.</source>

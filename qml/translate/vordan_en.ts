@@ -1197,6 +1197,201 @@
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L%1–N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules on the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No settings were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting agrees with the reference file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  marks a value that differs from the reference file; settings that differ: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean values as of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarms since the program started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voltages recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module at slave address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module at slave address %1, serial number %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last boot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module was found on the line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsDocument</name>
     <message>
         <source>No file was chosen.</source>
