@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/terminationwatch.h"
+#include "app/version.h"
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
@@ -12,6 +13,7 @@
 #include "commissioning/settingsfiles.h"
 #include "diagnostics/linesearch.h"
 #include "line/linemodules.h"
+#include "report/commissioningreport.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -24,6 +26,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QModbusDevice>
+#include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -42,11 +46,12 @@ using namespace Registers;
 namespace {
 
 const QStringList commands = {"save", "compare", "restore", "read", "update", "scan",
-                               "line", "save-all", "compare-all", "restore-all", "update-all", "set", "show"};
+                               "line", "save-all", "compare-all", "restore-all", "update-all", "set", "show",
+                               "report", "report-all"};
 // The commands on a settings file alone: no port, no module.
 const QStringList fileCommands = {"set", "show"};
 // The commands on every module of the line; `line` only lists them.
-const QStringList lineCommands = {"line", "save-all", "compare-all", "restore-all", "update-all"};
+const QStringList lineCommands = {"line", "save-all", "compare-all", "restore-all", "update-all", "report-all"};
 const QStringList pages = {"home", "communication", "measurement", "alarms"};
 const QVector<int> &baudRates = SettingsTable::baudRates();
 const QStringList &parities = SettingsTable::parityNames();
@@ -239,6 +244,8 @@ CommandLine::CommandLine(QObject *parent) : QObject(parent), out(stdout), err(st
 CommandLine::~CommandLine()
 {
     termination.reset();
+    commissioningReport.reset();
+    lineModules.reset();
     backend.reset();
     translate.reset();
     worker.reset();
@@ -266,6 +273,11 @@ QString CommandLine::usage()
         "                                    print each with its options; --first stops at the\n"
         "                                    first one found. Does not connect.\n"
         "\n"
+        "  report FILE.pdf [--site TEXT] [--technician TEXT] [--reference FILE] [--language de|en]\n"
+        "                                    the commissioning report of the module: identity,\n"
+        "                                    settings (beside a reference file's), measurements,\n"
+        "                                    alarms, the link's statistics and a place to sign\n"
+        "\n"
         "A settings file alone (no --port, no module):\n"
         "  show FILE                         print its settings with their units\n"
         "  set FILE KEY=VALUE...             change settings in FILE, checked as the pages check\n"
@@ -282,6 +294,7 @@ QString CommandLine::usage()
         "                                    installation date) and serial settings; each is\n"
         "                                    read back\n"
         "  update-all IMAGE.bin [--no-backup]  update each in turn, its settings kept first\n"
+        "  report-all FILE.pdf               the commissioning report of every module, a summary first\n"
         "  --slaves LIST                     only these, as 110-115,247 (default: all found)\n"
         "\n"
         "Options:\n"
@@ -395,6 +408,19 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
                              .arg(SettingsTable::defaultSlaveAddress());
                 return false;
             }
+        } else if (name == QLatin1String("--site") || name == QLatin1String("--technician")
+                   || name == QLatin1String("--reference")) {
+            if (!takeValue())
+                return false;
+            (name == QLatin1String("--site") ? o.site : name == QLatin1String("--technician") ? o.technician : o.reference) = value;
+        } else if (name == QLatin1String("--language")) {
+            if (!takeValue())
+                return false;
+            if (value != QLatin1String("en") && value != QLatin1String("de")) {
+                *error = QStringLiteral("--language takes en or de");
+                return false;
+            }
+            o.language = value;
         } else if (name == QLatin1String("--only")) {
             if (!takeValue())
                 return false;
@@ -475,6 +501,11 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         *error = QStringLiteral("--no-backup goes with update and update-all only");
         return false;
     }
+    const bool reportCommand = o.command == QLatin1String("report") || o.command == QLatin1String("report-all");
+    if (!reportCommand && (!o.site.isEmpty() || !o.technician.isEmpty() || !o.reference.isEmpty() || !o.language.isEmpty())) {
+        *error = QStringLiteral("--site, --technician, --reference and --language go with report and report-all only");
+        return false;
+    }
     if (!o.only.isEmpty() && o.command != QLatin1String("restore")) {
         *error = QStringLiteral("--only goes with restore only");
         return false;
@@ -522,6 +553,12 @@ int CommandLine::run(const QStringList &arguments)
 
     if (fileCommands.contains(options.command))
         return runOnFile();
+    // The report in the language asked for; the window's own choice stays as it is.
+    if (options.language == QLatin1String("de")) {
+        reportLanguage = std::make_unique<QTranslator>();
+        if (reportLanguage->load(QStringLiteral("vordan_de"), QStringLiteral(":translate")))
+            QCoreApplication::installTranslator(reportLanguage.get());
+    }
     if (!checkBeforeConnecting())
         return Failure;
 
@@ -580,11 +617,19 @@ int CommandLine::run(const QStringList &arguments)
                          : defaultTimeoutSeconds;
     guard.start(timeout * 1000);
 
-    if (lineCommands.contains(options.command)) {
-        stage = Stage::Line;
+    const bool report = options.command == QLatin1String("report") || options.command == QLatin1String("report-all");
+    if (report || lineCommands.contains(options.command)) {
         lineModules = std::make_unique<LineModules>(b, settingsFiles.get());
         connect(lineModules.get(), &LineModules::findEnded, this, &CommandLine::onLineFound);
         connect(lineModules.get(), &LineModules::workEnded, this, &CommandLine::onLineWorkEnded);
+    }
+    if (report) {
+        commissioningReport = std::make_unique<CommissioningReport>(b, lineModules.get(), nullptr, worker->client(),
+                                                                    QStringLiteral(ORVALIS_VERSION));
+        connect(commissioningReport.get(), &CommissioningReport::reportEnd, this, &CommandLine::onReportEnd);
+    }
+    if (lineCommands.contains(options.command)) {
+        stage = Stage::Line;
         connect(lineModules.get(), &LineModules::changed, this, [this] {
             if (lineModules->working())
                 printLineResults();
@@ -806,6 +851,8 @@ void CommandLine::startCommand()
         settingsFiles->save(argument);
     } else if (command == QLatin1String("compare")) {
         settingsFiles->compare(argument);
+    } else if (command == QLatin1String("report")) {
+        commissioningReport->writeModule(argument, options.site, options.technician, options.reference);
     } else if (command == QLatin1String("restore") && !options.only.isEmpty()) {
         settingsFiles->restoreOnly(argument, options.only);
     } else if (command == QLatin1String("restore")) {
@@ -1282,9 +1329,14 @@ void CommandLine::onLineFound(const QString &error)
         finish(Failure);
         return;
     }
-    lineModules->setSlaves(slaves);
     const QString &command = options.command;
     const QString &argument = options.argument;
+    if (command == QLatin1String("report-all")) {
+        commissioningReport->setSlaves(slaves);
+        commissioningReport->writeLine(argument, options.site, options.technician, options.reference);
+        return;
+    }
+    lineModules->setSlaves(slaves);
     if (command == QLatin1String("save-all"))
         lineModules->saveAll(argument);
     else if (command == QLatin1String("compare-all"))
@@ -1394,4 +1446,14 @@ void CommandLine::onChangedByUpdate()
         << baudRates[options.baudIndex] << " --parity " << parities[options.parityIndex] << " restore "
         << printable(settingsFiles->comparisonFile()) << " --only " << keys.join(QLatin1Char(',')) << "\n";
     err.flush();
+}
+
+void CommandLine::onReportEnd(bool ok, const QString &message)
+{
+    if (stage != Stage::Running && stage != Stage::Line)
+        return;
+    giveUpWait.stop();
+    err << printable(message) << "\n";
+    err.flush();
+    finish(ok ? Success : Failure);
 }

@@ -155,6 +155,121 @@
     </message>
 </context>
 <context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Voltage L-N</source>
+        <translation>Spannung L-N</translation>
+    </message>
+    <message>
+        <source>Voltage L-L</source>
+        <translation>Spannung L-L</translation>
+    </message>
+    <message>
+        <source>port %1 (%2), %3 baud, parity %4</source>
+        <translation>Port %1 (%2), %3 Baud, Parität %4</translation>
+    </message>
+    <message>
+        <source>A report is being written already.</source>
+        <translation>Es wird bereits ein Protokoll geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>The reference file was refused: %1</source>
+        <translation>Die Referenzdatei wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation>Kein Modul ist angehakt.</translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation>Nicht mit einem Modul verbunden.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>Das Protokoll wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Das Protokoll wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation>L3</translation>
+    </message>
+    <message>
+        <source>N / Σ</source>
+        <translation>N / Σ</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Not read: %1.</source>
+        <translation>Nicht gelesen: %1.</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Anfragen</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Beantwortet</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Zeitüberschreitungen</translation>
+    </message>
+    <message>
+        <source>Garbled answers</source>
+        <translation>Verstümmelte Antworten</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Ausnahmen</translation>
+    </message>
+    <message>
+        <source>Unfit answers</source>
+        <translation>Unpassende Antworten</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Late answers</source>
+        <translation>Verspätete Antworten</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Round trip, mean</source>
+        <translation>Antwortzeit, Mittel</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Round trip, worst</source>
+        <translation>Antwortzeit, höchstens</translation>
+    </message>
+</context>
+<context>
     <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>

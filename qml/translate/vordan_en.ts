@@ -155,6 +155,121 @@
     </message>
 </context>
 <context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Voltage L-N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage L-L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port %1 (%2), %3 baud, parity %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A report is being written already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reference file was refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N / Σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garbled answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfit answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round trip, mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round trip, worst</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>

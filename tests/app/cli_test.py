@@ -708,6 +708,55 @@ class DocumentTest(VirtualModuleTest):
         self.assertEqual(writes[0][2][2], value["currentThreshold"], "the unticked threshold keeps the module's")
 
 
+class ReportTest(VirtualModuleTest):
+    """The commissioning report as a PDF, read back with pdftotext."""
+
+    def text(self, pdf):
+        return subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+
+    def pages(self, pdf):
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+
+    def test_report_holds_the_modules_values(self):
+        reference = self.saved("reference.json")
+        self.assertEqual(self.m.control("set 50573 75"), "ok")
+        pdf = self.path("report.pdf")
+        result = self.cli("report", pdf, "--site", "Umspannwerk Süd", "--technician", "A. Meier",
+                          "--reference", self.path("reference.json"))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertLessEqual(self.pages(pdf), 2)
+        text = self.text(pdf)
+        lines = text.splitlines()
+        self.assertIn(reference["module"]["serialNumber"], text)
+        self.assertIn("Umspannwerk Süd", text)
+        # Every setting by its name, with the value the module holds; the changed one marked.
+        for setting in reference["settings"]:
+            row = next((l for l in lines if l.strip().startswith(setting["name"] + " ")), None)
+            self.assertIsNotNone(row, setting["name"])
+            self.assertEqual("≠" in row, setting["key"] == "temperatureThreshold", row)
+            value = setting["value"]
+            if type(value) is int and not setting["key"].startswith(("transformerRatio", "parity")):
+                held = 75 if setting["key"] == "temperatureThreshold" else value
+                self.assertRegex(row, r"\s%d\s" % held, setting["key"])
+        threshold = next(l for l in lines if l.strip().startswith("Temperature threshold "))
+        self.assertRegex(threshold, r"Temperature threshold\s+75\s+°C\s+60\s+≠")
+
+        german = self.path("bericht.pdf")
+        result = self.cli("report", german, "--language", "de")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        text = self.text(german)
+        self.assertIn("Inbetriebnahmeprotokoll", text)
+        self.assertIn("Schwellenwert Temperatur", text)
+
+    def test_a_report_that_cannot_be_written_leaves_no_file(self):
+        pdf = os.path.join(self.m.dir, "missing", "report.pdf")
+        result = self.cli("report", pdf)
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertIn("The report was not written", result.stderr)
+        self.assertFalse(os.path.exists(os.path.dirname(pdf)))
+
+
 class LineTest(VirtualModuleTest):
     """Five modules on one line: each command finds them all and works on each."""
     module_args = ("--slaves", "110-114")
@@ -792,6 +841,17 @@ class LineTest(VirtualModuleTest):
             self.assertTrue(any(os.path.join(folder, k) in found[slave][1][0] for k in kept), found[slave])
         blocks = {r["slave"] for r in self.m.log() if r["addr"] == 50527 and r["fn"] in (6, 16)}
         self.assertEqual(blocks, {110, 112})
+
+    def test_report_all_summarises_the_line(self):
+        self.assertEqual(self.m.control("slave 113 alarm fuse 1 on"), "ok")
+        pdf = self.path("line.pdf")
+        result = self.cli("report-all", pdf, "--slaves", "110,113")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        summary = text.split("\f")[0]
+        rows = re.findall(r"^\s*(11\d)\s+(\d{12})\s+112\s+(.+?)\s+(\S+)\s*$", summary, re.M)
+        self.assertEqual([(r[0], r[2]) for r in rows], [("110", "OK"), ("113", "Fuse L1")])
+        self.assertIn("Module at slave address 113", text)
 
     def test_a_module_silent_in_the_middle_fails_alone(self):
         folder = os.path.join(self.m.dir, "line")
