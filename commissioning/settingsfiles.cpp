@@ -6,6 +6,7 @@
 #include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
+#include "backend/settingstable.h"
 #include "files/filewrite.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
@@ -139,6 +140,43 @@ QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &modu
 }
 
 const int backupsKept = 10;
+
+// The words the read gave at `address` (`count` of them, of `type`), or none.
+QVector<quint16> wordsRead(const ModuleSettings::ReadWords &read, int type, int address, int count)
+{
+    for (const ReadBlock &b : readBlocks) {
+        const RegisterTable::Block *block = RegisterTable::read(b.address);
+        const QVector<quint16> &words = read.*b.words;
+        if (block->type == type && address >= block->address && address + count <= block->address + block->count
+            && words.size() == block->count)
+            return words.mid(address - block->address, count);
+    }
+    return {};
+}
+
+// Each write carries the module's own words but for the fields of the chosen settings.
+void keepModuleWords(QVector<ModuleSettings::Write> *writes, const ModuleSettings::ReadWords &read,
+                     const QStringList &chosen)
+{
+    for (ModuleSettings::Write &w : *writes) {
+        QVector<quint16> words = wordsRead(read, w.registerType, w.address, w.values.size());
+        const RegisterTable::Block *block = RegisterTable::write(w.address);
+        if (words.isEmpty() || !block)
+            continue;
+        for (const QString &key : chosen) {
+            const SettingsTable::Setting *s = SettingsTable::find(key);
+            if (!s || s->block != block->key)
+                continue;
+            for (const RegisterTable::Field &f : block->fields) {
+                if (!s->field.isEmpty() && f.name != s->field)
+                    continue;
+                for (int i = f.offset; i < f.offset + f.words && i < words.size(); ++i)
+                    words[i] = w.values[i];
+            }
+        }
+        w.values = words;
+    }
+}
 
 // A serial number as part of a file name: characters a file name cannot
 // hold on every system are left out.
@@ -534,7 +572,11 @@ void SettingsFiles::stepDone()
     }
 
     if (job.step == Job::Step::Reading) {
-        const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
+        QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
+        // The settings not chosen keep the very words the module holds,
+        // which its decoded value may not give back (a tenth of a second).
+        if (job.selective)
+            keepModuleWords(&writes, job.words, job.only);
         if (writes.isEmpty()) {
             const QStringList leftOut = serialLeftOut(job.file, module, job.includeSerial);
             if (!leftOut.isEmpty())

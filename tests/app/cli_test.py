@@ -889,23 +889,49 @@ class IndependentSlaveTest(unittest.TestCase):
               "write holding 50573 80", "write holding 31504 30",
               "write coils 50000 0 1", "write holding 50507 240 3 40 9 5 6000"]
 
-    def test_restore(self):
+    def start_slave(self, tmp):
+        """The pymodbus slave on a pty pair in `tmp`: the tool's end and the slave's request log."""
         slave_rig = runpy.run_path(os.path.join(HERE, "..", "backend", "independent_slave.py"),
                                    run_name="independent_slave")
+        slave_end, tool_end, log = (os.path.join(tmp, n) for n in ("slave", "tool", "requests"))
+        line = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}",
+                                 f"pty,raw,echo=0,link={tool_end}"])
+        self.addCleanup(lambda: (line.kill(), line.wait()))
+        for _ in range(100):
+            if os.path.exists(slave_end) and os.path.exists(tool_end):
+                break
+            time.sleep(0.05)
+        slave = subprocess.Popen(["/usr/bin/python3", "-c", slave_rig["SLAVE"], slave_end, log,
+                                  repr(slave_rig["HOLDING"]), repr(slave_rig["COILS"])])
+        self.addCleanup(lambda: (slave.kill(), slave.wait()))
+        time.sleep(1.5)  # pymodbus takes its time to serve
+        return tool_end, log
+
+    def test_a_file_prepared_offline_written_in_part(self):
         with tempfile.TemporaryDirectory() as tmp:
-            slave_end, tool_end, log = (os.path.join(tmp, n) for n in ("slave", "tool", "requests"))
-            line = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}",
-                                     f"pty,raw,echo=0,link={tool_end}"])
-            self.addCleanup(lambda: (line.kill(), line.wait()))
-            for _ in range(100):
-                if os.path.exists(slave_end) and os.path.exists(tool_end):
-                    break
-                time.sleep(0.05)
-            slave = subprocess.Popen(["/usr/bin/python3", "-c", slave_rig["SLAVE"], slave_end, log,
-                                      repr(slave_rig["HOLDING"]), repr(slave_rig["COILS"])])
-            self.addCleanup(lambda: (slave.kill(), slave.wait()))
+            tool_end, log = self.start_slave(tmp)
+            # Prepared at the desk: ten settings differ from the slave's.
+            path = write_settings(os.path.join(tmp, "office.json"), SETTINGS)
+            edited = run_cli("set", path, "callMonitoringTime=700", "currentThresholdDuration=8", ports="")
+            self.assertEqual(edited.returncode, 0, edited.stderr)
+            result = run_cli("--port", PORT, "--parity", "none", "restore", path, "--only",
+                             "temperatureThreshold,voltageThreshold", ports=f"{PORT}={tool_end}")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            with open(log) as f:
+                writes = [r for r in f.read().splitlines() if r.startswith("write") and " 31500 " not in r]
+            self.assertEqual(writes, ["write holding 50573 80", "write holding 50507 240 3 40 4 5 6005"])
+            client = modulerig.ModbusSerialClient(port=tool_end, baudrate=19200, parity="N", timeout=1)
+            self.assertTrue(client.connect())
+            self.addCleanup(client.close)
+            hr = lambda a, c: client.read_holding_registers(a, c, slave=247).registers  # noqa: E731
+            self.assertEqual(hr(50573, 1), [80])
+            self.assertEqual(hr(50501, 12), [800, 0, 1200, 0, 10, 0, 240, 3, 40, 4, 5, 6005])
+            self.assertEqual(hr(31504, 1), [15])
+
+    def test_restore(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            tool_end, log = self.start_slave(tmp)
             path = write_settings(os.path.join(tmp, "settings.json"), SETTINGS)
-            time.sleep(1.5)  # pymodbus takes its time to serve
 
             result = run_cli("--port", PORT, "--parity", "none", "restore", path, ports=f"{PORT}={tool_end}")
             self.assertEqual(result.returncode, 0, result.stderr)
