@@ -54,6 +54,9 @@ public:
         // factory; -1 for the identity (FSD ID, installation date), which has none.
         int factory = -1;
         bool allows(int value) const;
+        // The module's own: its identity (FSD ID, installation date) and its
+        // line settings, never taken from another module's file.
+        bool ownToModule() const { return serial || kind == Kind::Text || kind == Kind::Date; }
     };
 
     explicit SettingsTable(QObject *parent = nullptr);

@@ -186,18 +186,16 @@ QString fileNamePart(QString serial)
     return serial.isEmpty() ? QStringLiteral("unknown") : serial;
 }
 
-// The file's settings with the module's own identity and serial settings:
+// The file's settings but the module's own identity and serial settings:
 // what a file of another module gives this one.
-ModuleSettings copyFor(ModuleSettings file, const ModuleSettings &module)
+ModuleSettings copyFor(const ModuleSettings &file, const ModuleSettings &module)
 {
-    file.fsdId = module.fsdId;
-    file.installationDate = module.installationDate;
-    file.slaveAddress = module.slaveAddress;
-    file.baudRate = module.baudRate;
-    file.parity = module.parity;
-    // Made for this module now: no word of another one.
-    file.serialNumber = module.serialNumber;
-    return file;
+    QStringList copied;
+    for (const SettingsTable::Setting &s : SettingsTable::all()) {
+        if (!s.ownToModule())
+            copied << s.key;
+    }
+    return ModuleSettings::only(file, module, copied);
 }
 
 } // namespace

@@ -273,8 +273,7 @@ void CommissioningReport::blocksRead(const QVector<ModbusCommand> &records)
             ModuleSettings::table(job->hasReference ? job->reference : s, s);
         for (const ModuleSettings::Difference &d : rows) {
             const SettingsTable::Setting *t = SettingsTable::find(d.key);
-            const bool identity = t && (t->serial || t->kind == SettingsTable::Kind::Text || t->kind == SettingsTable::Kind::Date);
-            const bool differs = job->hasReference && d.differs && (sameModule || !identity);
+            const bool differs = job->hasReference && d.differs && (sameModule || !(t && t->ownToModule()));
             m.settings.append({d.name, d.moduleValue, d.unit, job->hasReference ? d.fileValue : QString(), differs});
             m.differences += differs;
         }
