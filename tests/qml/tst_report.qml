@@ -79,6 +79,10 @@ Item {
 
         function cleanup() {
             tryCompare(commissioningReport, "busy", false, 30000)
+            // Each test from empty fields, as a new session.
+            Fields.site = ""
+            Fields.technician = ""
+            Fields.reference = ""
             popup.close()
             tryCompare(popup, "visible", false)
             var lineView = h.popupLineView
@@ -146,6 +150,31 @@ Item {
             verify(!child("result").visible)
         }
 
+        // Tab goes round the popup's controls in reading order (Clear only with
+        // a file to clear); Return presses the one the keyboard is on.
+        function test_keyboard() {
+            connectTo(moduleLine.portNumber, 247)
+            openFromSettings()
+            popup.referenceFile = ""
+            var names = ["technicianField", "chooseReferenceButton", "saveReportButton", "closeReportButton", "siteField"]
+            var seen = []
+            for (var i = 0; i < names.length; ++i) {
+                keyClick(Qt.Key_Tab)
+                seen.push(focusName())
+            }
+            compare(seen, names)
+            popup.referenceFile = "file://" + testFolder.path("reference.json")
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Tab)
+            keyClick(Qt.Key_Tab)
+            compare(focusName(), "clearReferenceButton")
+            keyClick(Qt.Key_Return)
+            compare(popup.referenceFile, "")
+            child("closeReportButton").keyTarget.forceActiveFocus(Qt.TabFocusReason)
+            keyClick(Qt.Key_Return)
+            tryCompare(popup, "visible", false)
+        }
+
         // No folder of that name: the reason shows and no file is left.
         function test_unwritableFolderSaysWhy() {
             connectTo(moduleLine.portNumber, 247)
@@ -169,7 +198,12 @@ Item {
             connectTo(moduleLine.portNumber, 247)
             openFromSettings()
             var reference = testFolder.makeFile("reference.json", 10)
-            popup.referenceFile = "file://" + reference
+            mouseClick(child("chooseReferenceButton"))
+            tryVerify(function() { return testDialogs.shownCount() === 1 }, 5000)
+            compare(popup.referenceDialog.nameFilters, ["Settings files (*.json)", "All files (*)"])
+            verify(testDialogs.choose(reference))
+            tryVerify(function() { return testDialogs.shownCount() === 0 }, 5000)
+            root.Window.window.requestActivate()
             compare(child("referencePath").text, reference)
             var path = testFolder.path("referenced.pdf")
             ended.clear()
