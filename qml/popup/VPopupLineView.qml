@@ -17,6 +17,7 @@ VPopupBase {
     readonly property alias question: question
     readonly property alias folderDialog: folderDialog
     readonly property alias fileDialog: fileDialog
+    readonly property alias report: report
     // Why the line could not be opened, from the last find.
     property string findError: ""
     // The last operation's one line, from its end.
@@ -172,6 +173,13 @@ VPopupBase {
         fileDialog.openAtHome()
     }
 
+    // The report covers the modules ticked as it is asked for.
+    function startReport() {
+        if (busy || tickedCount === 0 || commissioningReport.busy)
+            return
+        report.openForLine(tickedModules().map(function(m) { return m.slaveAddress }))
+    }
+
     // `folder` is a path or a file: URL, as the dialog gives it.
     function folderChosen(operation, folder) {
         if (busy)
@@ -262,6 +270,13 @@ VPopupBase {
             popup.workFailed = notDone > 0
             popup.takeResults()
         }
+    }
+
+    VPopupReport {
+        id: report
+        objectName: "lineReport"
+        // Over the view, as the question is.
+        parent: popup.parent
     }
 
     VFileDialog {
@@ -855,6 +870,13 @@ VPopupBase {
                     enabled: !popup.busy && popup.tickedCount > 0
                     l_text: qsTr("Update all…")
                     onClick: function() { popup.chooseFile("update") }
+                }
+                VButton {
+                    objectName: "reportButton"
+                    width: popup.buttonWidth(l_text)
+                    enabled: !popup.busy && popup.tickedCount > 0 && !commissioningReport.busy
+                    l_text: qsTr("Report…")
+                    onClick: function() { popup.startReport() }
                 }
             }
 

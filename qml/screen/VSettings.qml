@@ -110,6 +110,11 @@ VScrollContent {
         objectName: "popupSerialSettings"
     }
 
+    VPopupReport {
+        id: popupReport
+        objectName: "popupReport"
+    }
+
     content: VPanel {
         bottomMargin: 10
 
@@ -193,6 +198,14 @@ VScrollContent {
             label: qsTr("Every request on the line and its answer, with the link's counters")
             buttonValue: qsTr("Bus monitor")
             btn.onClick: function() { popupBusMonitor.open() }
+        }
+
+        VLineButton {
+            objectName: "reportRow"
+            label: qsTr("The module's settings, measurements and alarms in a PDF for the commissioning record")
+            buttonValue: qsTr("Report…")
+            btn.enabled: page.fileActionsEnabled && !commissioningReport.busy
+            btn.onClick: function() { popupReport.openForModule() }
         }
     }
 }

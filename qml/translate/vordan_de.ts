@@ -2955,6 +2955,81 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Report…</source>
+        <translation>Protokoll…</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupReport</name>
+    <message>
+        <source>The ticked modules (slave address): %1</source>
+        <translation>Die angehakten Module (Slave-Adresse): %1</translation>
+    </message>
+    <message>
+        <source>The connected module, slave address %1</source>
+        <translation>Das verbundene Modul, Slave-Adresse %1</translation>
+    </message>
+    <message>
+        <source>Save the commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>Choose the reference settings file</source>
+        <translation>Referenz-Einstellungsdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation>Referenzdatei</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Reading the modules: %1 of %2 done</source>
+        <translation>Module werden gelesen: %1 von %2 fertig</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Protokoll speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>None (optional)</source>
+        <translation>Keine (optional)</translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -3172,6 +3247,14 @@
     <message>
         <source>Writing the file&apos;s settings to the module…</source>
         <translation>Die Einstellungen der Datei werden in das Modul geschrieben…</translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings, measurements and alarms in a PDF for the commissioning record</source>
+        <translation>Einstellungen, Messwerte und Alarme des Moduls als PDF für das Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Report…</source>
+        <translation>Protokoll…</translation>
     </message>
 </context>
 <context>

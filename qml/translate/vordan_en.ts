@@ -2955,6 +2955,81 @@
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupReport</name>
+    <message>
+        <source>The ticked modules (slave address): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connected module, slave address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the commissioning report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the reference settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the modules: %1 of %2 done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (optional)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>VPopupSearch</name>
@@ -3171,6 +3246,14 @@
     </message>
     <message>
         <source>Writing the file&apos;s settings to the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module&apos;s settings, measurements and alarms in a PDF for the commissioning record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

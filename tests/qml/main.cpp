@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -145,6 +146,16 @@ public:
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
             return {};
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    // The text of a PDF as pdftotext reads it; empty when it cannot.
+    Q_INVOKABLE QString pdfText(const QString &path) const
+    {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        if (!pdftotext.waitForFinished(20000) || pdftotext.exitCode() != 0)
+            return {};
+        return QString::fromUtf8(pdftotext.readAllStandardOutput());
     }
 
 private:
