@@ -69,13 +69,18 @@ VPopupBase {
             if (!r.differs && !showAll)
                 continue
             var ticked = r.differs && (keepTicks && before[r.key] !== undefined ? before[r.key] : true)
-            rowModel.append({ key: r.key, name: r.name, unit: r.unit || "", fileValue: String(r.fileValue),
-                              moduleValue: String(r.moduleValue), differs: r.differs === true,
+            rowModel.append({ key: r.key, name: r.name, unit: r.unit || "", fileValue: shown(r.fileValue),
+                              moduleValue: shown(r.moduleValue), differs: r.differs === true,
                               serial: r.serial === true, ticked: ticked })
         }
         differingCount = differing
         countTicked()
         list.currentIndex = rowModel.count > 0 ? 0 : -1
+    }
+
+    // A value one side does not have shows as nothing.
+    function shown(value) {
+        return value === undefined || value === null ? "" : String(value)
     }
 
     function countTicked() {
