@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 
 #include "app/terminationwatch.h"
+#include "app/version.h"
 #include "app/translate.h"
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
@@ -8,9 +9,11 @@
 #include "backend/registertable.h"
 #include "backend/settingstable.h"
 #include "commissioning/modulesettings.h"
+#include "commissioning/settingsdocument.h"
 #include "commissioning/settingsfiles.h"
 #include "diagnostics/linesearch.h"
 #include "line/linemodules.h"
+#include "report/commissioningreport.h"
 #include "link/modbus.h"
 #include "link/modbuscommand.h"
 #include "link/portdirectory.h"
@@ -23,6 +26,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QModbusDevice>
+#include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -41,9 +46,12 @@ using namespace Registers;
 namespace {
 
 const QStringList commands = {"save", "compare", "restore", "read", "update", "scan",
-                               "line", "save-all", "compare-all", "restore-all", "update-all"};
+                               "line", "save-all", "compare-all", "restore-all", "update-all", "set", "show",
+                               "report", "report-all"};
+// The commands on a settings file alone: no port, no module.
+const QStringList fileCommands = {"set", "show"};
 // The commands on every module of the line; `line` only lists them.
-const QStringList lineCommands = {"line", "save-all", "compare-all", "restore-all", "update-all"};
+const QStringList lineCommands = {"line", "save-all", "compare-all", "restore-all", "update-all", "report-all"};
 const QStringList pages = {"home", "communication", "measurement", "alarms"};
 const QVector<int> &baudRates = SettingsTable::baudRates();
 const QStringList &parities = SettingsTable::parityNames();
@@ -236,6 +244,8 @@ CommandLine::CommandLine(QObject *parent) : QObject(parent), out(stdout), err(st
 CommandLine::~CommandLine()
 {
     termination.reset();
+    commissioningReport.reset();
+    lineModules.reset();
     backend.reset();
     translate.reset();
     worker.reset();
@@ -245,12 +255,14 @@ QString CommandLine::usage()
 {
     return QString(QStringLiteral(
         "Usage: orvalis-cli --port N [--slave A] [--baud B] [--parity P] COMMAND\n"
+        "       orvalis-cli show FILE | set FILE KEY=VALUE...\n"
         "\n"
         "Commands:\n"
         "  save FILE                         read the module's settings into FILE (JSON)\n"
         "  compare FILE                      list the settings where the module differs from FILE\n"
         "  restore FILE [--serial-settings]  write the settings of FILE that differ; the module's\n"
         "                                    own parity, baud rate and address only when asked\n"
+        "  restore FILE --only KEY[,KEY...]  write only these settings of FILE (the file's keys)\n"
         "  read PAGE                         print the values of a page: home, communication,\n"
         "                                    measurement or alarms\n"
         "  update IMAGE.bin [--no-backup]    send a firmware image; the settings are kept first,\n"
@@ -260,6 +272,17 @@ QString CommandLine::usage()
         "                                    rate and parity, the options' settings first, and\n"
         "                                    print each with its options; --first stops at the\n"
         "                                    first one found. Does not connect.\n"
+        "\n"
+        "  report FILE.pdf [--site TEXT] [--technician TEXT] [--reference FILE] [--language de|en]\n"
+        "                                    the commissioning report of the module: identity,\n"
+        "                                    settings (beside a reference file's), measurements,\n"
+        "                                    alarms, the link's statistics and a place to sign\n"
+        "\n"
+        "A settings file alone (no --port, no module):\n"
+        "  show FILE                         print its settings with their units\n"
+        "  set FILE KEY=VALUE...             change settings in FILE, checked as the pages check\n"
+        "                                    them (values as the file writes them: 75, true,\n"
+        "                                    2024-05-02, ORV01)\n"
         "\n"
         "Every module of the line (the port at --baud and --parity, every address):\n"
         "  line                              list them: address, serial number, firmware, FSD ID\n"
@@ -271,6 +294,7 @@ QString CommandLine::usage()
         "                                    installation date) and serial settings; each is\n"
         "                                    read back\n"
         "  update-all IMAGE.bin [--no-backup]  update each in turn, its settings kept first\n"
+        "  report-all FILE.pdf               the commissioning report of every module, a summary first\n"
         "  --slaves LIST                     only these, as 110-115,247 (default: all found)\n"
         "\n"
         "Options:\n"
@@ -384,6 +408,30 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
                              .arg(SettingsTable::defaultSlaveAddress());
                 return false;
             }
+        } else if (name == QLatin1String("--site") || name == QLatin1String("--technician")
+                   || name == QLatin1String("--reference")) {
+            if (!takeValue())
+                return false;
+            (name == QLatin1String("--site") ? o.site : name == QLatin1String("--technician") ? o.technician : o.reference) = value;
+        } else if (name == QLatin1String("--language")) {
+            if (!takeValue())
+                return false;
+            if (value != QLatin1String("en") && value != QLatin1String("de")) {
+                *error = QStringLiteral("--language takes en or de");
+                return false;
+            }
+            o.language = value;
+        } else if (name == QLatin1String("--only")) {
+            if (!takeValue())
+                return false;
+            o.only = value.split(QLatin1Char(','));
+            for (const QString &key : o.only) {
+                if (!SettingsTable::find(key)) {
+                    *error = QStringLiteral("--only takes the settings file's keys, such as temperatureThreshold; not ")
+                             + key;
+                    return false;
+                }
+            }
         } else if (name == QLatin1String("--timeout")) {
             if (!takeValue())
                 return false;
@@ -412,6 +460,20 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
         return false;
     }
     const int wanted = o.command == QLatin1String("scan") || o.command == QLatin1String("line") ? 0 : 1;
+    // set FILE KEY=VALUE...: the values follow the file.
+    if (o.command == QLatin1String("set") && positional.size() > 1) {
+        o.values = positional.mid(1);
+        positional = positional.mid(0, 1);
+        for (const QString &v : o.values) {
+            if (v.indexOf(QLatin1Char('=')) < 1) {
+                *error = QStringLiteral("set takes KEY=VALUE, not ") + v;
+                return false;
+            }
+        }
+    } else if (o.command == QLatin1String("set") && positional.size() == 1) {
+        *error = QStringLiteral("set needs KEY=VALUE after the file");
+        return false;
+    }
     if (positional.size() != wanted) {
         *error = positional.isEmpty() ? o.command + QStringLiteral(" needs ")
                                               + (o.command == QLatin1String("read") ? "a page" : "a file")
@@ -438,6 +500,23 @@ bool CommandLine::parse(const QStringList &arguments, Options *out, QString *err
     if (o.noBackup && o.command != QLatin1String("update") && o.command != QLatin1String("update-all")) {
         *error = QStringLiteral("--no-backup goes with update and update-all only");
         return false;
+    }
+    const bool reportCommand = o.command == QLatin1String("report") || o.command == QLatin1String("report-all");
+    if (!reportCommand && (!o.site.isEmpty() || !o.technician.isEmpty() || !o.reference.isEmpty() || !o.language.isEmpty())) {
+        *error = QStringLiteral("--site, --technician, --reference and --language go with report and report-all only");
+        return false;
+    }
+    if (!o.only.isEmpty() && o.command != QLatin1String("restore")) {
+        *error = QStringLiteral("--only goes with restore only");
+        return false;
+    }
+    if (fileCommands.contains(o.command)) {
+        if (portGiven) {
+            *error = o.command + QStringLiteral(" works on the file alone: no --port");
+            return false;
+        }
+        *out = o;
+        return true;
     }
     if (!portGiven) {
         *error = QStringLiteral("--port is required");
@@ -472,6 +551,14 @@ int CommandLine::run(const QStringList &arguments)
     if (!options.verbose)
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\nqt.modbus*=false"));
 
+    if (fileCommands.contains(options.command))
+        return runOnFile();
+    // The report in the language asked for; the window's own choice stays as it is.
+    if (options.language == QLatin1String("de")) {
+        reportLanguage = std::make_unique<QTranslator>();
+        if (reportLanguage->load(QStringLiteral("vordan_de"), QStringLiteral(":translate")))
+            QCoreApplication::installTranslator(reportLanguage.get());
+    }
     if (!checkBeforeConnecting())
         return Failure;
 
@@ -492,6 +579,11 @@ int CommandLine::run(const QStringList &arguments)
     connect(b, &Backend::connectionError, this, &CommandLine::onConnectionError);
     connect(b, &Backend::disconnectionEnd, this, &CommandLine::disconnected);
     connect(settingsFiles.get(), &SettingsFiles::settingsEnd, this, &CommandLine::onSettingsEnd);
+    connect(settingsFiles.get(), &SettingsFiles::notice, this, [this](const QString &text) {
+        err << printable(text) << "\n";
+        err.flush();
+    });
+    connect(settingsFiles.get(), &SettingsFiles::changedByUpdate, this, &CommandLine::onChangedByUpdate);
     connect(b, &Backend::updateProgress, this, &CommandLine::onUpdateProgress);
     connect(b, &Backend::updateSuccess, this, [this] { onUpdateEnd(true); });
     connect(b, &Backend::updateFail, this, [this] { onUpdateEnd(false); });
@@ -525,11 +617,19 @@ int CommandLine::run(const QStringList &arguments)
                          : defaultTimeoutSeconds;
     guard.start(timeout * 1000);
 
-    if (lineCommands.contains(options.command)) {
-        stage = Stage::Line;
+    const bool report = options.command == QLatin1String("report") || options.command == QLatin1String("report-all");
+    if (report || lineCommands.contains(options.command)) {
         lineModules = std::make_unique<LineModules>(b, settingsFiles.get());
         connect(lineModules.get(), &LineModules::findEnded, this, &CommandLine::onLineFound);
         connect(lineModules.get(), &LineModules::workEnded, this, &CommandLine::onLineWorkEnded);
+    }
+    if (report) {
+        commissioningReport = std::make_unique<CommissioningReport>(b, lineModules.get(), nullptr, worker->client(),
+                                                                    QStringLiteral(ORVALIS_VERSION));
+        connect(commissioningReport.get(), &CommissioningReport::reportEnd, this, &CommandLine::onReportEnd);
+    }
+    if (lineCommands.contains(options.command)) {
+        stage = Stage::Line;
         connect(lineModules.get(), &LineModules::changed, this, [this] {
             if (lineModules->working())
                 printLineResults();
@@ -751,6 +851,10 @@ void CommandLine::startCommand()
         settingsFiles->save(argument);
     } else if (command == QLatin1String("compare")) {
         settingsFiles->compare(argument);
+    } else if (command == QLatin1String("report")) {
+        commissioningReport->writeModule(argument, options.site, options.technician, options.reference);
+    } else if (command == QLatin1String("restore") && !options.only.isEmpty()) {
+        settingsFiles->restoreOnly(argument, options.only);
     } else if (command == QLatin1String("restore")) {
         settingsFiles->restore(argument, options.includeSerial);
     } else if (command == QLatin1String("read")) {
@@ -1225,9 +1329,14 @@ void CommandLine::onLineFound(const QString &error)
         finish(Failure);
         return;
     }
-    lineModules->setSlaves(slaves);
     const QString &command = options.command;
     const QString &argument = options.argument;
+    if (command == QLatin1String("report-all")) {
+        commissioningReport->setSlaves(slaves);
+        commissioningReport->writeLine(argument, options.site, options.technician, options.reference);
+        return;
+    }
+    lineModules->setSlaves(slaves);
     if (command == QLatin1String("save-all"))
         lineModules->saveAll(argument);
     else if (command == QLatin1String("compare-all"))
@@ -1268,4 +1377,83 @@ void CommandLine::onLineWorkEnded(int notDone, const QString &summary)
         finish(Failure);
     else
         finish(notDone == 0 ? Success : failed == 0 ? Differences : Failure);
+}
+
+// set and show: the file alone, checked as the pages check their fields.
+int CommandLine::runOnFile()
+{
+    SettingsDocument document;
+    if (!document.openFile(options.argument)) {
+        err << "The file was refused.\n  " << printable(document.lastError()) << "\n";
+        err.flush();
+        return Failure;
+    }
+    if (options.command == QLatin1String("set")) {
+        const ModuleSettings before = document.settings();
+        for (const QString &pair : options.values) {
+            const int eq = pair.indexOf(QLatin1Char('='));
+            QString why;
+            if (!document.setFileValue(pair.left(eq), pair.mid(eq + 1), &why)) {
+                err << printable(why) << "\nNothing was changed in " << printable(document.path()) << ".\n";
+                err.flush();
+                return Failure;
+            }
+        }
+        if (!document.save()) {
+            err << printable(document.lastError()) << "\n";
+            err.flush();
+            return Failure;
+        }
+        // What changed, as a compare says it: old value first.
+        for (const ModuleSettings::Difference &d : ModuleSettings::compare(before, document.settings(), true).differences)
+            out << printable(ModuleSettings::differenceText(d)) << "\n";
+        out.flush();
+        return Success;
+    }
+    const ModuleSettings &s = document.settings();
+    err << "Read from the module with serial number " << printable(s.serialNumber) << ", firmware "
+        << printable(s.firmwareVersion) << ", at " << s.readAt.toUTC().toString(Qt::ISODate) << ".\n";
+    for (const ModuleSettings::Setting &setting : ModuleSettings::settings()) {
+        const QString unit = setting.unit.isEmpty() ? QString() : QStringLiteral(" ") + setting.unit;
+        out << printable(ModuleSettings::tr(setting.name.toUtf8().constData())) << ": "
+            << printable(s.valueText(setting.key)) << unit << "\n";
+    }
+    for (const QString &key : s.unknownKeys())
+        out << printable(key) << ": not known to this version; never written to a module\n";
+    out.flush();
+    err.flush();
+    return Success;
+}
+
+// After an update: the settings the new firmware holds other than the copy kept before it.
+void CommandLine::onChangedByUpdate()
+{
+    QStringList keys;
+    err << "The update changed settings of the module (kept copy → module):\n";
+    for (const QVariant &row : settingsFiles->comparison()) {
+        const QVariantMap r = row.toMap();
+        if (!r.value(QStringLiteral("differs")).toBool())
+            continue;
+        keys << r.value(QStringLiteral("key")).toString();
+        ModuleSettings::Difference d;
+        d.name = r.value(QStringLiteral("name")).toString();
+        d.unit = r.value(QStringLiteral("unit")).toString();
+        d.fileValue = r.value(QStringLiteral("fileValue")).toString();
+        d.moduleValue = r.value(QStringLiteral("moduleValue")).toString();
+        err << "  " << printable(ModuleSettings::differenceText(d)) << "\n";
+    }
+    err << "To write them back: orvalis-cli --port " << options.port << " --slave " << options.slave << " --baud "
+        << baudRates[options.baudIndex] << " --parity " << parities[options.parityIndex] << " restore "
+        << printable(settingsFiles->comparisonFile()) << " --only " << keys.join(QLatin1Char(',')) << "\n";
+    err.flush();
+}
+
+void CommandLine::onReportEnd(bool ok, const QString &message)
+{
+    if (stage != Stage::Running && stage != Stage::Line)
+        return;
+    giveUpWait.stop();
+    err << printable(message) << "\n";
+    err.flush();
+    finish(ok ? Success : Failure);
 }

@@ -12,7 +12,9 @@
 #include <memory>
 
 class Backend;
+class CommissioningReport;
 class LineModules;
+class QTranslator;
 class LineSearch;
 class SettingsFiles;
 class FirmwareUpdate;
@@ -38,6 +40,12 @@ public:
         int parityIndex = 1; // none, even, odd
         QString command;     // save, compare, restore, read, update, scan, or line and the -all ones
         QVector<int> slaves; // the -all commands: only these modules
+        QStringList only;    // restore: only these settings
+        QStringList values;  // set: KEY=VALUE each
+        QString site;        // report: the header's
+        QString technician;
+        QString reference;   // report: a settings file beside the module's
+        QString language;    // report: en or de
         QString argument;    // its file, page or image
         bool includeSerial = false;
         bool noBackup = false; // update: go ahead when the settings cannot be kept
@@ -93,6 +101,9 @@ private:
     void onLineWorkEnded(int notDone, const QString &summary);
     void printLine();
     void printLineResults();
+    int runOnFile();
+    void onChangedByUpdate();
+    void onReportEnd(bool ok, const QString &message);
     void reportBackup();
     void onGuardTimeout();
     void onTerminationSignal(int number);
@@ -117,6 +128,8 @@ private:
     std::unique_ptr<SettingsFiles> settingsFiles;
     std::unique_ptr<LineSearch> lineSearch;
     std::unique_ptr<LineModules> lineModules;
+    std::unique_ptr<CommissioningReport> commissioningReport;
+    std::unique_ptr<QTranslator> reportLanguage;
     std::unique_ptr<TerminationWatch> termination;
 
     Stage stage = Stage::Connecting;

@@ -4,6 +4,7 @@
 #include "backend/backend.h"
 #include "backend/measurementtable.h"
 #include "backend/settingstable.h"
+#include "commissioning/settingsdocument.h"
 #include "commissioning/settingsfiles.h"
 #include "diagnostics/alarmhistory.h"
 #include "diagnostics/busmonitor.h"
@@ -13,6 +14,7 @@
 #include "diagnostics/measurementrecorder.h"
 #include "diagnostics/operationreport.h"
 #include "line/linemodules.h"
+#include "report/commissioningreport.h"
 #include "link/tmodbus.h"
 
 #include <QQmlContext>
@@ -25,7 +27,8 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
     context->setContextProperty(QStringLiteral("settingsTable"), new SettingsTable(backend));
     // Owned by the Backend they watch, so they go with it.
     context->setContextProperty(QStringLiteral("measurementRecorder"), new MeasurementRecorder(backend, backend));
-    context->setContextProperty(QStringLiteral("alarmHistory"), new AlarmHistory(backend, backend));
+    auto *alarmHistory = new AlarmHistory(backend, backend);
+    context->setContextProperty(QStringLiteral("alarmHistory"), alarmHistory);
     // Listens to the link only while its view is open.
     context->setContextProperty(QStringLiteral("busMonitor"), new BusMonitor(worker->client(), backend));
     context->setContextProperty(QStringLiteral("linkState"), new LinkState(backend, worker->client(), backend));
@@ -36,6 +39,12 @@ void publishObjects(QQmlContext *context, Backend *backend, TModbus *worker)
                                 new ConnectHelp(backend, worker->client(), lineSearch, backend));
     auto *settingsFiles = new SettingsFiles(backend, backend);
     context->setContextProperty(QStringLiteral("settingsFiles"), settingsFiles);
-    context->setContextProperty(QStringLiteral("lineModules"), new LineModules(backend, settingsFiles, backend));
+    // A settings file edited without a module.
+    context->setContextProperty(QStringLiteral("settingsDocument"), new SettingsDocument(backend));
+    auto *lineModules = new LineModules(backend, settingsFiles, backend);
+    context->setContextProperty(QStringLiteral("lineModules"), lineModules);
+    context->setContextProperty(QStringLiteral("commissioningReport"),
+                                new CommissioningReport(backend, lineModules, alarmHistory, worker->client(),
+                                                        QStringLiteral(ORVALIS_VERSION), backend));
     context->setContextProperty(QStringLiteral("SW_VERSION"), QStringLiteral(ORVALIS_VERSION));
 }

@@ -194,8 +194,22 @@ QVector<Setting> makeTable()
           QT_TRANSLATE_NOOP("VCommunication", "Slave address must be between 110 and 149. Default value is : 247")})
         .serial = true;
 
-    for (Setting &s : r.list)
+    // What a module holds from the factory (600/5A on every phase, the
+    // thresholds all but off, the line at 19200 baud, even parity, address 247).
+    const QPair<const char *, int> factory[] = {
+        {"transformerRatioL1", 1200},     {"transformerRatioL2", 1200},       {"transformerRatioL3", 1200},
+        {"temperatureThreshold", 60},     {"meanDuration", 5},                {"activePowerOnFundamental", 1},
+        {"frequency60Hz", 0},             {"voltageThreshold", 1},            {"voltageThresholdDuration", 1},
+        {"currentThreshold", 1},          {"currentThresholdDuration", 1},    {"minimumTimeBetweenMessages", 2},
+        {"callMonitoringTime", 10},       {"parity", 1},                      {"baudRate", 19200},
+        {"slaveAddress", SettingsTable::defaultSlaveAddress()}};
+    for (Setting &s : r.list) {
         s.unit = fieldUnit(s);
+        for (const auto &f : factory) {
+            if (s.key == QLatin1String(f.first))
+                s.factory = f.second;
+        }
+    }
     return r.list;
 }
 

@@ -50,7 +50,13 @@ public:
         Text label;     // the page's row, as today's page has it
         Text pageUnit;  // the unit beside the page's field
         Text error;     // the page's error text under the field
+        // A number's or flag's value (1 true) as the module holds it from the
+        // factory; -1 for the identity (FSD ID, installation date), which has none.
+        int factory = -1;
         bool allows(int value) const;
+        // The module's own: its identity (FSD ID, installation date) and its
+        // line settings, never taken from another module's file.
+        bool ownToModule() const { return serial || kind == Kind::Text || kind == Kind::Date; }
     };
 
     explicit SettingsTable(QObject *parent = nullptr);

@@ -384,6 +384,9 @@ QByteArray ModuleSettings::toJson() const
                                 {"unit", described[i].unit},
                                 {"value", jsonValue(descriptors()[i], *this)}});
     }
+    // A newer tool's settings go back into the file as they came.
+    for (const QJsonValue &entry : unknownSettings)
+        list.append(entry);
 
     const QJsonObject root{{"format", QLatin1String(formatName)},
                            {"version", formatVersion},
@@ -470,8 +473,14 @@ bool ModuleSettings::fromJson(const QByteArray &json, ModuleSettings *out, QStri
         const QString key = entry["key"].toString();
         const auto d = std::find_if(expected.begin(), expected.end(),
                                     [&](const Descriptor &x) { return key == x.key; });
-        if (d == expected.end())
-            return fail(ModuleSettings::tr("Field \"%1\": unknown setting \"%2\".").arg(place, key));
+        if (d == expected.end()) {
+            // A newer tool's setting: kept for the file, never sent.
+            if (seen.contains(key))
+                return fail(ModuleSettings::tr("Setting \"%1\" appears more than once.").arg(key));
+            seen.insert(key);
+            s.unknownSettings.append(entry);
+            continue;
+        }
         if (seen.contains(key))
             return fail(ModuleSettings::tr("Setting %1 appears more than once.").arg(settingLabel(*d)));
         seen.insert(key);
@@ -620,4 +629,86 @@ bool ModuleSettings::operator==(const ModuleSettings &o) const
     }
     return serialNumber == o.serialNumber && firmwareVersion == o.firmwareVersion
            && hardwareVersion == o.hardwareVersion && lastBoot == o.lastBoot && readAt == o.readAt;
+}
+
+QStringList ModuleSettings::unknownKeys() const
+{
+    QStringList keys;
+    for (const QJsonValue &entry : unknownSettings)
+        keys << entry.toObject().value(QStringLiteral("key")).toString();
+    return keys;
+}
+
+ModuleSettings ModuleSettings::defaults(const QDate &today)
+{
+    ModuleSettings s;
+    for (const Descriptor &d : descriptors()) {
+        if (d.number)
+            s.*d.number = d.setting->factory;
+        else if (d.flag)
+            s.*d.flag = d.setting->factory == 1;
+    }
+    s.installationDate = today;
+    return s;
+}
+
+bool ModuleSettings::setValue(const QString &key, const QJsonValue &value, QString *error)
+{
+    const auto d = std::find_if(descriptors().begin(), descriptors().end(),
+                                [&](const Descriptor &x) { return x.key == key; });
+    if (d == descriptors().end()) {
+        *error = ModuleSettings::tr("Unknown setting \"%1\".").arg(key);
+        return false;
+    }
+    ModuleSettings changed = *this;
+    QString e = takeJsonValue(*d, value, &changed);
+    if (e.isEmpty())
+        e = check(*d, changed);
+    if (!e.isEmpty()) {
+        *error = e;
+        return false;
+    }
+    *this = changed;
+    return true;
+}
+
+QJsonValue ModuleSettings::value(const QString &key) const
+{
+    for (const Descriptor &d : descriptors()) {
+        if (d.key == key)
+            return jsonValue(d, *this);
+    }
+    return {};
+}
+
+QString ModuleSettings::problemOf(const QString &key) const
+{
+    for (const Descriptor &d : descriptors()) {
+        if (d.key == key)
+            return check(d, *this);
+    }
+    return {};
+}
+
+QVector<ModuleSettings::Difference> ModuleSettings::table(const ModuleSettings &file, const ModuleSettings &module)
+{
+    QVector<Difference> rows;
+    const QVector<Setting> &described = settings();
+    for (int i = 0; i < descriptors().size(); ++i) {
+        const Descriptor &d = descriptors()[i];
+        const Setting &s = described[i];
+        rows.append({s.key, tr(s.name.toUtf8().constData()), s.unit, file.valueText(s.key), module.valueText(s.key),
+                     jsonValue(d, file) != jsonValue(d, module), d.serial});
+    }
+    return rows;
+}
+
+ModuleSettings ModuleSettings::only(const ModuleSettings &file, const ModuleSettings &module, const QStringList &keys)
+{
+    ModuleSettings mixed = module;
+    for (const Descriptor &d : descriptors()) {
+        if (keys.contains(d.key))
+            takeJsonValue(d, jsonValue(d, file), &mixed);
+    }
+    return mixed;
 }

@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonValue>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // A module's settings as the pages write them, with the module's identity,
@@ -58,9 +61,11 @@
 // three phases' ratios, and that one ratio is taken for all three (a restore
 // wrote it to every phase).
 //
-// A file with another format name, another version, a missing, unknown or
-// repeated entry, or a value of the wrong type or out of range is refused
-// as a whole. Files larger than 64 KiB are not read.
+// A file with another format name, another version, a missing or repeated
+// entry, or a value of the wrong type or out of range is refused as a whole.
+// An entry of a setting this version does not know (a newer tool's) is kept
+// as it is, written back with the file and never written to a module. Files
+// larger than 64 KiB are not read.
 //
 // Messages and the names in a comparison are in the interface language (the
 // file itself is always in English).
@@ -95,8 +100,23 @@ public:
     QString hardwareVersion;
     QString lastBoot;
     QDateTime readAt;
+    // Entries of settings this version does not know, as the file holds them.
+    QJsonArray unknownSettings;
+    QStringList unknownKeys() const;
 
     static const int maxFileSize = 64 * 1024;
+
+    // What a module holds from the factory (the settings table's values); its
+    // identity has none: no FSD ID, installed `today`.
+    static ModuleSettings defaults(const QDate &today);
+    // One setting as the file writes its value (a whole number, true or
+    // false, text, a date as "yyyy-MM-dd"); false, with `error`, for an
+    // unknown key or a value the module does not take, and nothing changes.
+    bool setValue(const QString &key, const QJsonValue &value, QString *error);
+    // The setting's value as the file writes it.
+    QJsonValue value(const QString &key) const;
+    // Why the value of `key` is not one the module takes; empty when it is.
+    QString problemOf(const QString &key) const;
 
     struct Setting {
         QString key;
@@ -141,7 +161,14 @@ public:
         QString unit;
         QString fileValue;
         QString moduleValue;
+        bool differs = true;
+        bool serial = false;
     };
+    // Every setting, differing or not, in the order of settings().
+    static QVector<Difference> table(const ModuleSettings &file, const ModuleSettings &module);
+    // The file's values of `keys` only, the module's for the rest: what a
+    // restore of some settings writes.
+    static ModuleSettings only(const ModuleSettings &file, const ModuleSettings &module, const QStringList &keys);
     struct Comparison {
         QVector<Difference> differences; // in the order of settings()
         bool otherModule = false;        // the serial numbers differ

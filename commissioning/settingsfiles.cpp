@@ -6,6 +6,7 @@
 #include "commissioning/modulesettings.h"
 #include "backend/registers.h"
 #include "backend/registertable.h"
+#include "backend/settingstable.h"
 #include "files/filewrite.h"
 #include "link/modbuscommand.h"
 #include "update/firmwareupdate.h"
@@ -25,7 +26,7 @@ using namespace Registers;
 
 // An operation under way.
 struct SettingsFiles::Job {
-    enum class Kind { Save, Compare, Restore, BeforeUpdate };
+    enum class Kind { Save, Compare, Restore, BeforeUpdate, AfterUpdate, Read };
     enum class Step { Reading, WritingAndReadingBack };
 
     Kind kind = Kind::Save;
@@ -34,6 +35,10 @@ struct SettingsFiles::Job {
     bool includeSerial = false;
     bool intoFolder = false; // path is a folder, the file named by the serial number
     bool copy = false;       // the file's identity and serial settings are the module's
+    bool selective = false;  // only the settings of `only` are written
+    QStringList only;
+    ModuleSettings original; // the file as loaded, for the table
+    std::function<void(const ModuleSettings *, const QStringList &)> read; // Read: told the module's settings
     QByteArray image; // the firmware, read before the settings
 
     Step step = Step::Reading;
@@ -135,9 +140,43 @@ QStringList serialLeftOut(const ModuleSettings &file, const ModuleSettings &modu
 }
 
 const int backupsKept = 10;
-// Each request to a module of a line: its wait for an answer and resends.
-const int lineTimeoutMs = 500;
-const int lineResends = 2;
+
+// The words the read gave at `address` (`count` of them, of `type`), or none.
+QVector<quint16> wordsRead(const ModuleSettings::ReadWords &read, int type, int address, int count)
+{
+    for (const ReadBlock &b : readBlocks) {
+        const RegisterTable::Block *block = RegisterTable::read(b.address);
+        const QVector<quint16> &words = read.*b.words;
+        if (block->type == type && address >= block->address && address + count <= block->address + block->count
+            && words.size() == block->count)
+            return words.mid(address - block->address, count);
+    }
+    return {};
+}
+
+// Each write carries the module's own words but for the fields of the chosen settings.
+void keepModuleWords(QVector<ModuleSettings::Write> *writes, const ModuleSettings::ReadWords &read,
+                     const QStringList &chosen)
+{
+    for (ModuleSettings::Write &w : *writes) {
+        QVector<quint16> words = wordsRead(read, w.registerType, w.address, w.values.size());
+        const RegisterTable::Block *block = RegisterTable::write(w.address);
+        if (words.isEmpty() || !block)
+            continue;
+        for (const QString &key : chosen) {
+            const SettingsTable::Setting *s = SettingsTable::find(key);
+            if (!s || s->block != block->key)
+                continue;
+            for (const RegisterTable::Field &f : block->fields) {
+                if (!s->field.isEmpty() && f.name != s->field)
+                    continue;
+                for (int i = f.offset; i < f.offset + f.words && i < words.size(); ++i)
+                    words[i] = w.values[i];
+            }
+        }
+        w.values = words;
+    }
+}
 
 // A serial number as part of a file name: characters a file name cannot
 // hold on every system are left out.
@@ -147,18 +186,16 @@ QString fileNamePart(QString serial)
     return serial.isEmpty() ? QStringLiteral("unknown") : serial;
 }
 
-// The file's settings with the module's own identity and serial settings:
+// The file's settings but the module's own identity and serial settings:
 // what a file of another module gives this one.
-ModuleSettings copyFor(ModuleSettings file, const ModuleSettings &module)
+ModuleSettings copyFor(const ModuleSettings &file, const ModuleSettings &module)
 {
-    file.fsdId = module.fsdId;
-    file.installationDate = module.installationDate;
-    file.slaveAddress = module.slaveAddress;
-    file.baudRate = module.baudRate;
-    file.parity = module.parity;
-    // Made for this module now: no word of another one.
-    file.serialNumber = module.serialNumber;
-    return file;
+    QStringList copied;
+    for (const SettingsTable::Setting &s : SettingsTable::all()) {
+        if (!s.ownToModule())
+            copied << s.key;
+    }
+    return ModuleSettings::only(file, module, copied);
 }
 
 } // namespace
@@ -168,6 +205,16 @@ SettingsFiles::SettingsFiles(Backend *backend, QObject *parent) : QObject(parent
     // Either may go first when the program ends.
     backend->setBeforeUpdate([self = QPointer<SettingsFiles>(this)](const QString &fileName) {
         return self && self->beforeUpdate(fileName);
+    });
+    // A new firmware may have reset settings: they are read again and
+    // compared with the copy kept before it.
+    connect(backend, &Backend::updateSuccess, this, [this] {
+        if (!compareAfterUpdate || backupPath.isEmpty() || job || !this->backend->connectionState())
+            return;
+        auto next = std::make_unique<Job>();
+        next->kind = Job::Kind::AfterUpdate;
+        next->path = backupPath;
+        startJob(std::move(next));
     });
     connect(backend, &Backend::queueCancelled, this, [this] {
         if (job)
@@ -197,6 +244,30 @@ void SettingsFiles::saveInto(const QString &folder)
     next->kind = Job::Kind::Save;
     next->path = FileWrite::localPath(folder);
     next->intoFolder = true;
+    startJob(std::move(next));
+}
+
+void SettingsFiles::restoreOnly(const QString &file, const QStringList &keys)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Restore;
+    next->path = FileWrite::localPath(file);
+    next->selective = true;
+    next->only = keys;
+    for (const ModuleSettings::Setting &s : ModuleSettings::settings())
+        next->includeSerial = next->includeSerial || (s.serial && keys.contains(s.key));
+    startJob(std::move(next));
+}
+
+void SettingsFiles::readModule(std::function<void(const ModuleSettings *, const QStringList &)> done)
+{
+    auto next = std::make_unique<Job>();
+    next->kind = Job::Kind::Read;
+    next->read = std::move(done);
+    if (job) {
+        next->read(nullptr, {tr("Another operation on a settings file is running.")});
+        return;
+    }
     startJob(std::move(next));
 }
 
@@ -284,7 +355,13 @@ bool SettingsFiles::beforeUpdate(const QString &fileName)
 void SettingsFiles::startJob(std::unique_ptr<Job> next)
 {
     qCDebug(commissioningLog).noquote() << "SettingsFiles::start" << int(next->kind) << next->path << next->includeSerial;
-    const bool before = next->kind == Job::Kind::BeforeUpdate;
+    // None of these is an operation of the operator's: they end without settingsEnd.
+    const bool before = next->kind == Job::Kind::BeforeUpdate || next->kind == Job::Kind::AfterUpdate
+                        || next->kind == Job::Kind::Read;
+    if (next->kind == Job::Kind::Read && !linePost && !backend->connectionState()) {
+        next->read(nullptr, {tr("Not connected to a module.")});
+        return;
+    }
     if (job) {
         qCDebug(commissioningLog) << "SettingsFiles::start - another operation is running";
         if (!before)
@@ -304,9 +381,11 @@ void SettingsFiles::startJob(std::unique_ptr<Job> next)
         emit settingsEnd(Failed, tr("No file was chosen."), {});
         return;
     }
-    if (next->kind == Job::Kind::Compare || next->kind == Job::Kind::Restore) {
+    if (next->kind == Job::Kind::Compare || next->kind == Job::Kind::Restore || next->kind == Job::Kind::AfterUpdate) {
         QString error;
         if (!ModuleSettings::load(next->path, &next->file, &error)) {
+            if (before)
+                return;
             emit settingsEnd(Failed,
                              next->kind == Job::Kind::Restore
                                  ? tr("The file was refused; nothing was written to the module.")
@@ -314,6 +393,7 @@ void SettingsFiles::startJob(std::unique_ptr<Job> next)
                              {error});
             return;
         }
+        next->original = next->file;
     }
     job = std::move(next);
     emit busyChanged();
@@ -342,7 +422,7 @@ void SettingsFiles::postStep(const QVector<ModbusCommand> &records)
     // A module of a line may have gone silent: a few resends, not the link's twenty.
     QVector<ModbusCommand> addressed = records;
     for (ModbusCommand &cmd : addressed)
-        cmd.setOtherSlave(slave, lineTimeoutMs, lineResends);
+        cmd.setOtherSlave(slave, ModbusCommand::LineTimeoutMs, ModbusCommand::LineResends);
     linePost(addressed, std::move(batch));
 }
 
@@ -438,18 +518,37 @@ void SettingsFiles::stepDone()
     }
 
     // The identity and serial settings come from the first read, so that a
-    // read-back compares with what was meant to be written.
+    // read-back compares with what was meant to be written; so do the
+    // settings not chosen.
     if (job.copy && job.step == Job::Step::Reading)
         job.file = copyFor(job.file, module);
+    if (job.selective && job.step == Job::Step::Reading)
+        job.file = ModuleSettings::only(job.file, module, job.only);
+    if (job.kind == Job::Kind::Compare || job.kind == Job::Kind::Restore || job.kind == Job::Kind::AfterUpdate)
+        setComparison(job.path, job.copy ? job.file : job.original, module);
     if (job.intoFolder) {
         job.path = fileInFolder(job.path, module.serialNumber);
         job.intoFolder = false;
     }
 
     switch (job.kind) {
+    case Job::Kind::Read: {
+        const auto done = job.read;
+        finish(Done, {});
+        done(&module, {});
+        return;
+    }
     case Job::Kind::BeforeUpdate:
         finish(saveBeforeUpdate(module) ? Done : Failed, {});
         return;
+    case Job::Kind::AfterUpdate: {
+        const bool changed = !ModuleSettings::compare(job.file, module, true).differences.isEmpty();
+        qCDebug(commissioningLog) << "SettingsFiles: after the update the settings" << (changed ? "differ" : "are kept");
+        finish(changed ? Differ : Done, {});
+        if (changed)
+            emit changedByUpdate();
+        return;
+    }
     case Job::Kind::Save:
         if (!module.save(job.path, &error))
             finish(Failed, tr("The settings were not saved."), {error});
@@ -463,7 +562,7 @@ void SettingsFiles::stepDone()
                           c.differences.isEmpty() ? tr("The module holds the file's settings.")
                                                   : tr("Settings that differ: %1 (file → module).")
                                                         .arg(c.differences.size()),
-                          comparisonLines(c, job.file, module));
+                          comparisonLines(c, job.file, module) + fileNotes(job.original, module));
         return;
     }
     case Job::Kind::Restore:
@@ -471,7 +570,11 @@ void SettingsFiles::stepDone()
     }
 
     if (job.step == Job::Step::Reading) {
-        const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
+        QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(job.file, module, job.includeSerial);
+        // The settings not chosen keep the very words the module holds,
+        // which its decoded value may not give back (a tenth of a second).
+        if (job.selective)
+            keepModuleWords(&writes, job.words, job.only);
         if (writes.isEmpty()) {
             const QStringList leftOut = serialLeftOut(job.file, module, job.includeSerial);
             if (!leftOut.isEmpty())
@@ -486,6 +589,10 @@ void SettingsFiles::stepDone()
                                                   job.file, module));
             return;
         }
+        // Said before anything is written: the operator may stop here.
+        const QStringList notes = fileNotes(job.original, module);
+        if (!notes.isEmpty())
+            emit notice(notes.join(QLatin1Char('\n')));
         job.step = Job::Step::WritingAndReadingBack;
         job.writes = writes.size();
         const QVariantMap link = backend->linkSettings();
@@ -513,7 +620,8 @@ void SettingsFiles::stepDone()
     if (c.differences.isEmpty())
         finish(Done, tr("The file's settings were written to the module and read back (blocks written: %1).")
                                     .arg(job.writes),
-                          comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial));
+                          comparisonLines(c, job.file, module) + serialLeftOut(job.file, module, job.includeSerial)
+                              + fileNotes(job.original, module));
     else
         finish(Failed, tr("The settings were written, but the module still differs."),
                           comparisonLines(c, job.file, module));
@@ -535,8 +643,48 @@ void SettingsFiles::finish(int outcome, const QString &message, const QStringLis
             backend->continueUpdate(ended->path, ended->image, FirmwareUpdate::FailReason::NoReason);
         return;
     }
+    if (ended->kind == Job::Kind::AfterUpdate)
+        return;
+    if (ended->kind == Job::Kind::Read) {
+        // Done is told by the caller of finish, with the module.
+        if (outcome != Done)
+            ended->read(nullptr, QStringList{message} + details);
+        return;
+    }
     emit settingsEnd(outcome, message, details);
     backend->endOfSerialWrite();
+}
+
+void SettingsFiles::setComparison(const QString &file, const ModuleSettings &fileSettings, const ModuleSettings &module)
+{
+    comparisonRows.clear();
+    for (const ModuleSettings::Difference &d : ModuleSettings::table(fileSettings, module))
+        comparisonRows.append(QVariantMap{{QStringLiteral("key"), d.key},
+                                          {QStringLiteral("name"), d.name},
+                                          {QStringLiteral("unit"), d.unit},
+                                          {QStringLiteral("fileValue"), d.fileValue},
+                                          {QStringLiteral("moduleValue"), d.moduleValue},
+                                          {QStringLiteral("differs"), d.differs},
+                                          {QStringLiteral("serial"), d.serial}});
+    comparedFile = file;
+    comparedFileFirmware = fileSettings.firmwareVersion;
+    comparedModuleFirmware = module.firmwareVersion;
+    comparedUnknown = fileSettings.unknownKeys();
+    emit comparisonChanged();
+}
+
+// What the operator should know of a file before it is written: another
+// firmware version, and settings this version does not know.
+QStringList SettingsFiles::fileNotes(const ModuleSettings &file, const ModuleSettings &module)
+{
+    QStringList notes;
+    if (!file.firmwareVersion.isEmpty() && file.firmwareVersion != module.firmwareVersion)
+        notes << tr("The file was read from firmware version %1; the module runs %2.")
+                     .arg(file.firmwareVersion, module.firmwareVersion);
+    if (!file.unknownSettings.isEmpty())
+        notes << tr("Not written, as this version of the tool does not know them: %1.")
+                     .arg(file.unknownKeys().join(QStringLiteral(", ")));
+    return notes;
 }
 
 QVariantMap SettingsFiles::serialSettingsInFile(const QString &file) const

@@ -27,6 +27,18 @@ class SettingsFiles : public QObject
     Q_OBJECT
     // True from the start of an operation until its settingsEnd.
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    // The last compare or restore, setting by setting, in the pages' order:
+    // one map each with key, name, unit, fileValue, moduleValue (as the pages
+    // show them, in the interface language), differs and serial (one of the
+    // module's own line settings). Empty until one has run, and after a save.
+    Q_PROPERTY(QVariantList comparison READ comparison NOTIFY comparisonChanged)
+    // The file of that comparison, the firmware version it was read from and
+    // the one the module runs: a restore across versions says so first.
+    Q_PROPERTY(QString comparisonFile READ comparisonFile NOTIFY comparisonChanged)
+    Q_PROPERTY(QString fileFirmware READ fileFirmware NOTIFY comparisonChanged)
+    Q_PROPERTY(QString moduleFirmware READ moduleFirmware NOTIFY comparisonChanged)
+    // Settings of the file this version does not know: never written.
+    Q_PROPERTY(QStringList unknownKeys READ unknownKeys NOTIFY comparisonChanged)
 
 public:
     // How an operation ended: done (for a compare, nothing differs), a
@@ -50,6 +62,9 @@ public:
     // installation date) and serial settings are left as the module has them.
     void compareCopy(const QString &file);
     void restoreCopy(const QString &file);
+    // Reads the module's settings and tells them (or, with none, why not:
+    // one line each), without a file and without settingsEnd.
+    void readModule(std::function<void(const ModuleSettings *module, const QStringList &problems)> done);
     // The file a module's settings go to in `folder`.
     static QString fileInFolder(const QString &folder, const QString &serialNumber);
 
@@ -65,6 +80,16 @@ public:
     Q_INVOKABLE void save(const QString &file);
     Q_INVOKABLE void compare(const QString &file);
     Q_INVOKABLE void restore(const QString &file, bool includeSerial);
+    // Writes only the settings of `keys` that differ (the serial settings too
+    // when among them); the others of a block keep the module's values. Read
+    // back and compared as restore is.
+    Q_INVOKABLE void restoreOnly(const QString &file, const QStringList &keys);
+
+    QVariantList comparison() const { return comparisonRows; }
+    QString comparisonFile() const { return comparedFile; }
+    QString fileFirmware() const { return comparedFileFirmware; }
+    QString moduleFirmware() const { return comparedModuleFirmware; }
+    QStringList unknownKeys() const { return comparedUnknown; }
 
     // The serial settings of a settings file, as Backend::linkSettings() names
     // them (without portIndex); empty for a file that is refused.
@@ -81,6 +106,9 @@ public:
     // When set, an update whose settings could not be kept is not started
     // (it fails with NoBackup); the window's update goes ahead regardless.
     void setUpdateNeedsBackup(bool needed) { updateNeedsBackup = needed; }
+    // Off while a line's modules are updated one after another: each is
+    // left at once, and its own result says what was kept.
+    void setCompareAfterUpdate(bool on) { compareAfterUpdate = on; }
 
 signals:
     void busyChanged();
@@ -88,6 +116,15 @@ signals:
     // and, below it, one line per difference or problem, all in the interface
     // language.
     void settingsEnd(int outcome, const QString &message, const QStringList &details);
+    void comparisonChanged();
+    // Before a restore writes: the file is of another firmware version, or
+    // holds settings this version does not know (one line each).
+    void notice(const QString &text);
+    // After an update that succeeded the settings are read again and compared
+    // with the copy kept before it; they differ: `comparison` lists them
+    // against that copy (comparisonFile), for the operator to write back.
+    // Nothing is written without his word.
+    void changedByUpdate();
 
 private:
     struct Job;
@@ -99,6 +136,8 @@ private:
     void stepDone();
     void finish(int outcome, const QString &message, const QStringList &details = {});
     bool saveBeforeUpdate(const ModuleSettings &module);
+    void setComparison(const QString &file, const ModuleSettings &fileSettings, const ModuleSettings &module);
+    static QStringList fileNotes(const ModuleSettings &file, const ModuleSettings &module);
 
     Backend *backend;
     Post linePost;
@@ -108,6 +147,12 @@ private:
     QString backupPath;
     QString backupError;
     bool updateNeedsBackup = false;
+    bool compareAfterUpdate = true;
+    QVariantList comparisonRows;
+    QString comparedFile;
+    QString comparedFileFirmware;
+    QString comparedModuleFirmware;
+    QStringList comparedUnknown;
 };
 
 #endif

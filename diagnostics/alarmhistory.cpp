@@ -110,6 +110,16 @@ QHash<int, QByteArray> AlarmHistory::roleNames() const
     return {{TimeRole, "time"}, {WhatRole, "what"}, {StateRole, "state"}, {AlarmRole, "alarm"}};
 }
 
+QStringList AlarmHistory::lines() const
+{
+    QStringList list;
+    for (const Entry &e : entries)
+        list << QStringLiteral("%1  %2: %3")
+                    .arg(e.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), whatText(e.alarm),
+                         stateText(e.alarm, e.state));
+    return list;
+}
+
 QString AlarmHistory::whatText(Alarm alarm)
 {
     switch (alarm) {

@@ -45,13 +45,19 @@ public:
     // Lets tests fix the computer's clock; the program never calls it.
     void setClock(std::function<QDateTime()> now) { clock = std::move(now); }
 
+    enum Alarm { ModuleStatus, FuseL1, FuseL2, FuseL3, Temperature, AlarmCount };
+    enum State { Ok, Raised, Unknown };
+    // The lamp's name and a state's word, in the interface language.
+    static QString whatText(Alarm alarm);
+    static QString stateText(Alarm alarm, State state);
+    // Every change, oldest first: "yyyy-MM-dd HH:mm:ss  what: state".
+    QStringList lines() const;
+
 signals:
     void countChanged();
     void errorChanged();
 
 private:
-    enum Alarm { ModuleStatus, FuseL1, FuseL2, FuseL3, Temperature, AlarmCount };
-    enum State { Ok, Raised, Unknown };
     struct Entry {
         QDateTime time;
         Alarm alarm;
@@ -64,8 +70,6 @@ private:
     void compare();
     void append(const Entry &entry);
     const Entry &at(int row) const { return entries[entries.size() - 1 - size_t(row)]; }
-    static QString whatText(Alarm alarm);
-    static QString stateText(Alarm alarm, State state);
     void setError(const QString &text);
 
     Backend *backend;

@@ -146,14 +146,7 @@ LineModules::LineModules(Backend *backend, SettingsFiles *settingsFiles, QObject
     Engine &e = *engine;
     e.files = std::make_unique<SettingsFiles>(
         backend,
-        [this](const QVector<ModbusCommand> &records, Backend::Batch batch) {
-            if (viaBackend())
-                postOneByOne(this->backend, records, std::move(batch));
-            else {
-                portReady();
-                engine->port.postBatch(records, std::move(batch));
-            }
-        },
+        [this](const QVector<ModbusCommand> &records, Backend::Batch batch) { postRecords(records, std::move(batch)); },
         this);
     connect(e.files.get(), &SettingsFiles::settingsEnd, this,
             [this](int outcome, const QString &message, const QStringList &details) {
@@ -192,6 +185,39 @@ LineModules::LineModules(Backend *backend, SettingsFiles *settingsFiles, QObject
     for (auto sig : {&Backend::moduleStatusChanged, &Backend::fuseBlowL1Changed, &Backend::fuseBlowL2Changed,
                      &Backend::fuseBlowL3Changed, &Backend::temperatureStatusChanged})
         connect(backend, sig, this, &LineModules::changed);
+}
+
+void LineModules::postRecords(const QVector<ModbusCommand> &records, Backend::Batch batch)
+{
+    if (viaBackend()) {
+        postOneByOne(backend, records, std::move(batch));
+        return;
+    }
+    portReady();
+    engine->port.postBatch(records, std::move(batch));
+}
+
+void LineModules::post(int slave, const QVector<ModbusCommand> &records, Backend::Batch batch)
+{
+    QVector<ModbusCommand> addressed = records;
+    for (ModbusCommand &cmd : addressed)
+        cmd.setOtherSlave(slave, 500, 2);
+    postRecords(addressed, std::move(batch));
+}
+
+int LineModules::portNumber() const
+{
+    return engine->portNumber;
+}
+
+int LineModules::baudIndex() const
+{
+    return engine->baudIndex;
+}
+
+int LineModules::parityIndex() const
+{
+    return engine->parity;
 }
 
 LineModules::~LineModules()
@@ -750,6 +776,8 @@ void LineModules::startWork(int kind, const QString &path)
             return;
         }
         next->connectedBefore = connectedSlave();
+        // Each module's result tells what was kept; nothing is asked in between.
+        files->setCompareAfterUpdate(false);
     }
     qCDebug(lineLog).noquote() << "LineModules: work" << kind << next->path << "on" << next->slaves;
     resultList.clear();
@@ -903,6 +931,7 @@ void LineModules::endWork()
     qCDebug(lineLog).noquote() << "LineModules: work ended -" << summary;
     // An update leaves the line as it found it: the module connected before, or none.
     if (ended->kind == Work::Kind::Update) {
+        files->setCompareAfterUpdate(true);
         const int now = connectedSlave();
         if (ended->connectedBefore > 0 && now != ended->connectedBefore) {
             if (now > 0)

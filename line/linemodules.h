@@ -5,6 +5,8 @@
 // their alarm lamps kept fresh, switching the connected one, and the same
 // settings or firmware work done on each in turn.
 
+#include "backend/backend.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -134,6 +136,17 @@ public:
     Q_INVOKABLE void workOn(const QVariantList &slaves);
     // Stops after the module in work.
     Q_INVOKABLE void cancel();
+
+    // For the line's other readers (the report): records to the module at
+    // `slave` go as the line's own do, through Backend's queue one at a time
+    // while a module is connected, through the line's port otherwise.
+    void post(int slave, const QVector<ModbusCommand> &records, Backend::Batch batch);
+    // Records already addressed (ModbusCommand::setOtherSlave).
+    void postRecords(const QVector<ModbusCommand> &records, Backend::Batch batch);
+    // The line's settings as its view shows them: port number, page indexes of baud rate and parity.
+    int portNumber() const;
+    int baudIndex() const;
+    int parityIndex() const;
 
 signals:
     void changed();

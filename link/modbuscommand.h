@@ -53,6 +53,10 @@ public:
         otherTimeout = timeoutMs;
         otherResends = resends;
     }
+    // How the line's work waits for a module that may have gone silent: a
+    // few resends, not the link's twenty.
+    static constexpr int LineTimeoutMs = 500;
+    static constexpr int LineResends = 2;
     int getOtherSlave() const { return otherSlave; }
     int getOtherTimeout() const { return otherTimeout; }
     int getOtherResends() const { return otherResends; }

@@ -155,6 +155,121 @@
     </message>
 </context>
 <context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Voltage L-N</source>
+        <translation>Spannung L-N</translation>
+    </message>
+    <message>
+        <source>Voltage L-L</source>
+        <translation>Spannung L-L</translation>
+    </message>
+    <message>
+        <source>port %1 (%2), %3 baud, parity %4</source>
+        <translation>Port %1 (%2), %3 Baud, Parität %4</translation>
+    </message>
+    <message>
+        <source>A report is being written already.</source>
+        <translation>Es wird bereits ein Protokoll geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>The reference file was refused: %1</source>
+        <translation>Die Referenzdatei wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation>Kein Modul ist angehakt.</translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation>Nicht mit einem Modul verbunden.</translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation>Das Protokoll wurde nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Das Protokoll wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation>L1</translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation>L2</translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation>L3</translation>
+    </message>
+    <message>
+        <source>N / Σ</source>
+        <translation>N / Σ</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>Not read: %1.</source>
+        <translation>Nicht gelesen: %1.</translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation>Anfragen</translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation>Beantwortet</translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation>Zeitüberschreitungen</translation>
+    </message>
+    <message>
+        <source>Garbled answers</source>
+        <translation>Verstümmelte Antworten</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Ausnahmen</translation>
+    </message>
+    <message>
+        <source>Unfit answers</source>
+        <translation>Unpassende Antworten</translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>Late answers</source>
+        <translation>Verspätete Antworten</translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Round trip, mean</source>
+        <translation>Antwortzeit, Mittel</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Round trip, worst</source>
+        <translation>Antwortzeit, höchstens</translation>
+    </message>
+</context>
+<context>
     <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>
@@ -598,10 +713,6 @@
         <translation>Feld &quot;%1.key&quot; fehlt oder ist kein Text.</translation>
     </message>
     <message>
-        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
-        <translation>Feld &quot;%1&quot;: unbekannte Einstellung &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation>%1: nicht gespeichert: %2</translation>
     </message>
@@ -692,6 +803,18 @@
     <message>
         <source>Setting %1 is missing.</source>
         <translation>Einstellung %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation>Parameter „%1“ kommt mehrmals vor.</translation>
+    </message>
+    <message>
+        <source>Unknown setting &quot;%1&quot;.</source>
+        <translation>Unbekannter Parameter „%1“.</translation>
+    </message>
+    <message>
+        <source>This value is not allowed.</source>
+        <translation>Dieser Wert ist nicht zulässig.</translation>
     </message>
 </context>
 <context>
@@ -1189,6 +1312,220 @@
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>L%1–N</source>
+        <translation>L%1–N</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation>Inbetriebnahmeprotokoll</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation>Referenzdatei</translation>
+    </message>
+    <message>
+        <source>Modules on the line</source>
+        <translation>Module der Linie</translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation>Slave-Adresse</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarme</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Abweichungen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>The settings could not be read: %1</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No settings were read.</source>
+        <translation>Es wurden keine Einstellungen gelesen.</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Every setting agrees with the reference file.</source>
+        <translation>Alle Einstellungen stimmen mit der Referenzdatei überein.</translation>
+    </message>
+    <message>
+        <source>%1  marks a value that differs from the reference file; settings that differ: %2.</source>
+        <translation>%1  kennzeichnet einen Wert, der von der Referenzdatei abweicht; abweichende Einstellungen: %2.</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>The measurements could not be read: %1</source>
+        <translation>Die Messwerte konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No measurements were read.</source>
+        <translation>Es wurden keine Messwerte gelesen.</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Mean values as of %1</source>
+        <translation>Mittelwerte vom %1</translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation>Alarmverlauf</translation>
+    </message>
+    <message>
+        <source>No alarms since the program started</source>
+        <translation>Keine Alarme seit dem Programmstart</translation>
+    </message>
+    <message>
+        <source>Phase voltages</source>
+        <translation>Phasenspannungen</translation>
+    </message>
+    <message>
+        <source>No voltages recorded</source>
+        <translation>Keine Spannungen aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>Link statistics</source>
+        <translation>Verbindungsstatistik</translation>
+    </message>
+    <message>
+        <source>No statistics</source>
+        <translation>Keine Statistik</translation>
+    </message>
+    <message>
+        <source>Module at slave address %1</source>
+        <translation>Modul an Slave-Adresse %1</translation>
+    </message>
+    <message>
+        <source>Module at slave address %1, serial number %2</source>
+        <translation>Modul an Slave-Adresse %1, Seriennummer %2</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation>ID Nummer Lastschaltleiste</translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation>Firmwareversion</translation>
+    </message>
+    <message>
+        <source>Hardware version</source>
+        <translation>Hardwareversion</translation>
+    </message>
+    <message>
+        <source>Last boot</source>
+        <translation>Letzter Neustart</translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation>Installationsdatum</translation>
+    </message>
+    <message>
+        <source>No module was found on the line.</source>
+        <translation>Auf der Linie wurde kein Modul gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDocument</name>
+    <message>
+        <source>No file was chosen.</source>
+        <translation>Es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>No file is open.</source>
+        <translation>Es ist keine Datei geöffnet.</translation>
+    </message>
+    <message>
+        <source>The file has no name yet: save it as a new file.</source>
+        <translation>Die Datei hat noch keinen Namen: Speichern Sie sie als neue Datei.</translation>
+    </message>
+    <message>
+        <source>Correct the values marked before saving.</source>
+        <translation>Korrigieren Sie vor dem Speichern die markierten Werte.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFiles</name>
     <message>
         <source>no answer</source>
@@ -1321,6 +1658,14 @@
     <message>
         <source>The settings were written, but the module still differs.</source>
         <translation>Die Einstellungen wurden geschrieben, aber das Modul weicht weiterhin ab.</translation>
+    </message>
+    <message>
+        <source>The file was read from firmware version %1; the module runs %2.</source>
+        <translation>Die Datei wurde von Firmwareversion %1 gelesen; das Modul hat Firmwareversion %2.</translation>
+    </message>
+    <message>
+        <source>Not written, as this version of the tool does not know them: %1.</source>
+        <translation>Nicht geschrieben, da diese Version des Programms sie nicht kennt: %1.</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,121 @@
     </message>
 </context>
 <context>
+    <name>CommissioningReport</name>
+    <message>
+        <source>Voltage L-N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage L-L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port %1 (%2), %3 baud, parity %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A report is being written already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reference file was refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module is ticked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not connected to a module.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N / Σ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-outs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garbled answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unfit answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round trip, mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round trip, worst</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConnectHelp</name>
     <message>
         <source>No answer from slave address %1 at %2 baud, parity %3.</source>
@@ -598,10 +713,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Field &quot;%1&quot;: unknown setting &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: not saved: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -691,6 +802,18 @@
     </message>
     <message>
         <source>Setting %1 is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting &quot;%1&quot; appears more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown setting &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This value is not allowed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1189,6 +1312,220 @@
     </message>
 </context>
 <context>
+    <name>ReportDocument</name>
+    <message>
+        <source>%1 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>L%1–N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commissioning report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modules on the line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slave address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No settings were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every setting agrees with the reference file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  marks a value that differs from the reference file; settings that differ: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The measurements could not be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No measurements were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mean values as of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarm history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No alarms since the program started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase voltages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voltages recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module at slave address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module at slave address %1, serial number %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FSD ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hardware version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last boot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No module was found on the line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDocument</name>
+    <message>
+        <source>No file was chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file has no name yet: save it as a new file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the values marked before saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SettingsFiles</name>
     <message>
         <source>no answer</source>
@@ -1320,6 +1657,14 @@
     </message>
     <message>
         <source>The settings were written, but the module still differs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was read from firmware version %1; the module runs %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, as this version of the tool does not know them: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

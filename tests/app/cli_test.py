@@ -125,6 +125,12 @@ class ArgumentTest(unittest.TestCase):
             (["--help=no"], 3),
             (p + ["save", "FILE", "--no-backup"], 3),
             (p + ["line", "FILE"], 3),
+            (p + ["restore", "FILE", "--only", "voltageThreshold,speed"], 3),
+            (p + ["compare", "FILE", "--only", "voltageThreshold"], 3),
+            (p + ["restore", "FILE", "--only", "voltageThreshold"], 2),
+            (p + ["show", "FILE"], 3),
+            (["set", "FILE"], 3),
+            (["set", "FILE", "temperatureThreshold"], 3),
             (p + ["line", "--slaves", "110"], 3),
             (p + ["save", "FILE", "--slaves", "110"], 3),
             (p + ["compare-all", "FILE", "--slaves", "110-112,247"], 2),
@@ -661,6 +667,96 @@ class SlowModuleTest(VirtualModuleTest):
         self.assertEqual(len([r for r in self.m.log() if r["addr"] == 50527]), len(blocks))
 
 
+class DocumentTest(VirtualModuleTest):
+    """A settings file edited without a module, and written in part."""
+
+    def test_set_and_show_without_a_module(self):
+        path = write_settings(self.path("office.json"), SETTINGS)
+        changed = run_cli("set", path, "temperatureThreshold=75", "fsdId=12345", "frequency60Hz=false", ports="")
+        self.assertEqual(changed.returncode, 0, changed.stderr)
+        # In the order of the pages, as a compare lists them.
+        self.assertEqual(changed.stdout.splitlines(), ["FSD ID: AB1C → 12345", "Temperature threshold: 80 °C → 75 °C",
+                                                       "60 Hz: yes → no"])
+        with open(path, "rb") as f:
+            before = f.read()
+        for pair, said in (("temperatureThreshold=91", "91 is not allowed (allowed: 60 to 90)"),
+                           ("slaveAddress=150", "150 is not allowed"), ("fsdId=ABCDEF", "is not 0 to 5 letters"),
+                           ("speed=9600", "Unknown setting \"speed\"")):
+            with self.subTest(pair=pair):
+                refused = run_cli("set", path, "meanDuration=20", pair, ports="")
+                self.assertEqual((refused.returncode, refused.stdout), (2, ""))
+                self.assertIn(said, refused.stderr)
+                with open(path, "rb") as f:
+                    self.assertEqual(f.read(), before, "a refused set changes nothing")
+        shown = run_cli("show", path, ports="")
+        self.assertEqual(shown.returncode, 0, shown.stderr)
+        self.assertIn("Temperature threshold: 75 °C", shown.stdout.splitlines())
+        self.assertIn("Voltage threshold: 240 V", shown.stdout.splitlines())
+        self.assertEqual(len(shown.stdout.splitlines()), len(SETTINGS))
+
+    def test_restore_only_the_chosen_settings(self):
+        document = self.saved()
+        value = {s["key"]: s["value"] for s in document["settings"]}
+        path = self.edited(document, "edited.json", voltageThreshold=value["voltageThreshold"] + 5,
+                           currentThreshold=value["currentThreshold"] + 5, meanDuration=value["meanDuration"] % 60 + 1)
+        since = len(self.m.log())
+        result = self.cli("restore", path, "--only", "voltageThreshold")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        writes = [w for w in self.writes(since) if w[1] != 31500]  # the connect's clock aside
+        self.assertEqual([(fn, addr) for fn, addr, _ in writes], [(16, 50507)])
+        self.assertEqual(writes[0][2][0], value["voltageThreshold"] + 5)
+        self.assertEqual(writes[0][2][2], value["currentThreshold"], "the unticked threshold keeps the module's")
+
+
+class ReportTest(VirtualModuleTest):
+    """The commissioning report as a PDF, read back with pdftotext."""
+
+    def text(self, pdf):
+        return subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+
+    def pages(self, pdf):
+        info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True, check=True).stdout
+        return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
+
+    def test_report_holds_the_modules_values(self):
+        reference = self.saved("reference.json")
+        self.assertEqual(self.m.control("set 50573 75"), "ok")
+        pdf = self.path("report.pdf")
+        result = self.cli("report", pdf, "--site", "Umspannwerk Süd", "--technician", "A. Meier",
+                          "--reference", self.path("reference.json"))
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertLessEqual(self.pages(pdf), 2)
+        text = self.text(pdf)
+        lines = text.splitlines()
+        self.assertIn(reference["module"]["serialNumber"], text)
+        self.assertIn("Umspannwerk Süd", text)
+        # Every setting by its name, with the value the module holds; the changed one marked.
+        for setting in reference["settings"]:
+            row = next((l for l in lines if l.strip().startswith(setting["name"] + " ")), None)
+            self.assertIsNotNone(row, setting["name"])
+            self.assertEqual("≠" in row, setting["key"] == "temperatureThreshold", row)
+            value = setting["value"]
+            if type(value) is int and not setting["key"].startswith(("transformerRatio", "parity")):
+                held = 75 if setting["key"] == "temperatureThreshold" else value
+                self.assertRegex(row, r"\s%d\s" % held, setting["key"])
+        threshold = next(l for l in lines if l.strip().startswith("Temperature threshold "))
+        self.assertRegex(threshold, r"Temperature threshold\s+75\s+°C\s+60\s+≠")
+
+        german = self.path("bericht.pdf")
+        result = self.cli("report", german, "--language", "de")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        text = self.text(german)
+        self.assertIn("Inbetriebnahmeprotokoll", text)
+        self.assertIn("Schwellenwert Temperatur", text)
+
+    def test_a_report_that_cannot_be_written_leaves_no_file(self):
+        pdf = os.path.join(self.m.dir, "missing", "report.pdf")
+        result = self.cli("report", pdf)
+        self.assertEqual(result.returncode, 2, result.stderr)
+        self.assertIn("The report was not written", result.stderr)
+        self.assertFalse(os.path.exists(os.path.dirname(pdf)))
+
+
 class LineTest(VirtualModuleTest):
     """Five modules on one line: each command finds them all and works on each."""
     module_args = ("--slaves", "110-114")
@@ -746,6 +842,17 @@ class LineTest(VirtualModuleTest):
         blocks = {r["slave"] for r in self.m.log() if r["addr"] == 50527 and r["fn"] in (6, 16)}
         self.assertEqual(blocks, {110, 112})
 
+    def test_report_all_summarises_the_line(self):
+        self.assertEqual(self.m.control("slave 113 alarm fuse 1 on"), "ok")
+        pdf = self.path("line.pdf")
+        result = self.cli("report-all", pdf, "--slaves", "110,113")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        summary = text.split("\f")[0]
+        rows = re.findall(r"^\s*(11\d)\s+(\d{12})\s+112\s+(.+?)\s+(\S+)\s*$", summary, re.M)
+        self.assertEqual([(r[0], r[2]) for r in rows], [("110", "OK"), ("113", "Fuse L1")])
+        self.assertIn("Module at slave address 113", text)
+
     def test_a_module_silent_in_the_middle_fails_alone(self):
         folder = os.path.join(self.m.dir, "line")
         os.mkdir(folder)
@@ -782,23 +889,49 @@ class IndependentSlaveTest(unittest.TestCase):
               "write holding 50573 80", "write holding 31504 30",
               "write coils 50000 0 1", "write holding 50507 240 3 40 9 5 6000"]
 
-    def test_restore(self):
+    def start_slave(self, tmp):
+        """The pymodbus slave on a pty pair in `tmp`: the tool's end and the slave's request log."""
         slave_rig = runpy.run_path(os.path.join(HERE, "..", "backend", "independent_slave.py"),
                                    run_name="independent_slave")
+        slave_end, tool_end, log = (os.path.join(tmp, n) for n in ("slave", "tool", "requests"))
+        line = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}",
+                                 f"pty,raw,echo=0,link={tool_end}"])
+        self.addCleanup(lambda: (line.kill(), line.wait()))
+        for _ in range(100):
+            if os.path.exists(slave_end) and os.path.exists(tool_end):
+                break
+            time.sleep(0.05)
+        slave = subprocess.Popen(["/usr/bin/python3", "-c", slave_rig["SLAVE"], slave_end, log,
+                                  repr(slave_rig["HOLDING"]), repr(slave_rig["COILS"])])
+        self.addCleanup(lambda: (slave.kill(), slave.wait()))
+        time.sleep(1.5)  # pymodbus takes its time to serve
+        return tool_end, log
+
+    def test_a_file_prepared_offline_written_in_part(self):
         with tempfile.TemporaryDirectory() as tmp:
-            slave_end, tool_end, log = (os.path.join(tmp, n) for n in ("slave", "tool", "requests"))
-            line = subprocess.Popen(["socat", f"pty,raw,echo=0,link={slave_end}",
-                                     f"pty,raw,echo=0,link={tool_end}"])
-            self.addCleanup(lambda: (line.kill(), line.wait()))
-            for _ in range(100):
-                if os.path.exists(slave_end) and os.path.exists(tool_end):
-                    break
-                time.sleep(0.05)
-            slave = subprocess.Popen(["/usr/bin/python3", "-c", slave_rig["SLAVE"], slave_end, log,
-                                      repr(slave_rig["HOLDING"]), repr(slave_rig["COILS"])])
-            self.addCleanup(lambda: (slave.kill(), slave.wait()))
+            tool_end, log = self.start_slave(tmp)
+            # Prepared at the desk: ten settings differ from the slave's.
+            path = write_settings(os.path.join(tmp, "office.json"), SETTINGS)
+            edited = run_cli("set", path, "callMonitoringTime=700", "currentThresholdDuration=8", ports="")
+            self.assertEqual(edited.returncode, 0, edited.stderr)
+            result = run_cli("--port", PORT, "--parity", "none", "restore", path, "--only",
+                             "temperatureThreshold,voltageThreshold", ports=f"{PORT}={tool_end}")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            with open(log) as f:
+                writes = [r for r in f.read().splitlines() if r.startswith("write") and " 31500 " not in r]
+            self.assertEqual(writes, ["write holding 50573 80", "write holding 50507 240 3 40 4 5 6005"])
+            client = modulerig.ModbusSerialClient(port=tool_end, baudrate=19200, parity="N", timeout=1)
+            self.assertTrue(client.connect())
+            self.addCleanup(client.close)
+            hr = lambda a, c: client.read_holding_registers(a, c, slave=247).registers  # noqa: E731
+            self.assertEqual(hr(50573, 1), [80])
+            self.assertEqual(hr(50501, 12), [800, 0, 1200, 0, 10, 0, 240, 3, 40, 4, 5, 6005])
+            self.assertEqual(hr(31504, 1), [15])
+
+    def test_restore(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            tool_end, log = self.start_slave(tmp)
             path = write_settings(os.path.join(tmp, "settings.json"), SETTINGS)
-            time.sleep(1.5)  # pymodbus takes its time to serve
 
             result = run_cli("--port", PORT, "--parity", "none", "restore", path, ports=f"{PORT}={tool_end}")
             self.assertEqual(result.returncode, 0, result.stderr)

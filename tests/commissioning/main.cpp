@@ -1,4 +1,5 @@
 #include "testmodulesettings.h"
+#include "testsettingsdocument.h"
 #include "testsettingsfile.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,10 @@ int main(int argc, char *argv[])
     int failed = 0;
     if (group.isEmpty() || group == "settings") {
         TestModuleSettings t;
+        failed += QTest::qExec(&t, args);
+    }
+    if (group.isEmpty() || group == "document") {
+        TestSettingsDocument t;
         failed += QTest::qExec(&t, args);
     }
     if (group.isEmpty() || group == "settingsfile") {

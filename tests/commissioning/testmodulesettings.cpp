@@ -245,7 +245,7 @@ void TestModuleSettings::refused_data()
     QTest::newRow("version 3") << withField("version", 3) << "version 3 is not supported";
     QTest::newRow("version 0") << withField("version", 0) << "version 0 is not supported";
     // Version 1 knew one ratio only.
-    QTest::newRow("version 1, three ratios") << withField("version", 1) << "unknown setting \"transformerRatioL1\"";
+    QTest::newRow("version 1, three ratios") << withField("version", 1) << "(transformerRatio) is missing";
     QTest::newRow("version as text") << withField("version", "1") << "\"version\" must be a number";
     QTest::newRow("other format") << withField("format", "orvalis-log") << "not a module settings file";
     QTest::newRow("no format") << withField("format", QJsonValue::Undefined) << "\"format\" is missing";
@@ -270,8 +270,9 @@ void TestModuleSettings::refused_data()
     QTest::newRow("parity 3") << withSetting("parity", 3) << "\"Parity\" (parity): 3 is not allowed (allowed: 0 to 2)";
     QTest::newRow("30 February") << withSetting("installationDate", "2021-02-30") << "\"Installation date\" (installationDate): not a valid";
     QTest::newRow("FSD ID six") << withSetting("fsdId", "ABCDEF") << "\"FSD ID\" (fsdId): \"ABCDEF\" is not 0 to 5 letters";
-    QTest::newRow("unknown setting") << withSetting("parity", QJsonValue::Undefined).replace("\"baudRate\"", "\"speed\"")
-                                     << "unknown setting \"speed\"";
+    // A newer tool's setting is kept, but a setting of this one must be there.
+    QTest::newRow("unknown in place of one") << withSetting("parity", QJsonValue::Undefined).replace("\"baudRate\"", "\"speed\"")
+                                             << "(parity) is missing";
     QTest::newRow("repeated setting") << withSetting("parity", QJsonValue::Undefined).replace("\"baudRate\"", "\"fsdId\"")
                                       << "\"FSD ID\" (fsdId) appears more than once";
     QTest::newRow("empty") << QByteArray() << "The file is empty.";
@@ -525,4 +526,54 @@ void TestModuleSettings::fullDiskKeepsTheOldFile()
     QVERIFY(!other.save(full.filePath("module.json"), &error));
     QVERIFY2(error.endsWith(": cannot be written: No space left on device"), qPrintable(error));
     QCOMPARE(full.changed(), QString());
+}
+
+void TestModuleSettings::unknownSettingsKept()
+{
+    QJsonObject root = QJsonDocument::fromJson(sample().toJson()).object();
+    QJsonArray list = root["settings"].toArray();
+    const QJsonObject future{{"key", "harmonicLimit"}, {"name", "Harmonic limit"}, {"unit", "%"}, {"value", 8}};
+    list.append(future);
+    root["settings"] = list;
+    ModuleSettings s;
+    QString error;
+    QVERIFY2(ModuleSettings::fromJson(QJsonDocument(root).toJson(), &s, &error), qPrintable(error));
+    QCOMPARE(s.unknownKeys(), QStringList{"harmonicLimit"});
+    // Written back as it came, never among the writes to a module.
+    const QJsonArray again = QJsonDocument::fromJson(s.toJson()).object()["settings"].toArray();
+    QCOMPARE(again.last().toObject(), future);
+    ModuleSettings module = sample();
+    module.temperatureThreshold = 61;
+    QCOMPARE(ModuleSettings::restoreWrites(s, module, true).size(), 1);
+    // Twice is refused as a known setting would be.
+    list.append(future);
+    root["settings"] = list;
+    QVERIFY(!ModuleSettings::fromJson(QJsonDocument(root).toJson(), &s, &error));
+    QVERIFY2(error.contains("\"harmonicLimit\" appears more than once"), qPrintable(error));
+}
+
+void TestModuleSettings::onlyChosenSettings()
+{
+    ModuleSettings module = sample();
+    ModuleSettings file = module;
+    file.voltageThreshold = module.voltageThreshold + 10;
+    file.currentThreshold = module.currentThreshold + 5;
+    file.temperatureThreshold = module.temperatureThreshold == 60 ? 61 : 60;
+    file.slaveAddress = module.slaveAddress == 247 ? 120 : 247;
+    // The voltage threshold alone: its block carries the module's other thresholds.
+    const ModuleSettings mixed = ModuleSettings::only(file, module, {"voltageThreshold"});
+    const QVector<ModuleSettings::Write> writes = ModuleSettings::restoreWrites(mixed, module, true);
+    QCOMPARE(writes.size(), 1);
+    QCOMPARE(writes[0].address, 50507);
+    QCOMPARE(int(writes[0].values[0]), file.voltageThreshold);
+    QCOMPARE(int(writes[0].values[2]), module.currentThreshold);
+    // The table lists every setting, the chosen one no longer differing.
+    const QVector<ModuleSettings::Difference> table = ModuleSettings::table(file, mixed);
+    QCOMPARE(table.size(), ModuleSettings::settings().size());
+    QStringList differing;
+    for (const ModuleSettings::Difference &d : table) {
+        if (d.differs)
+            differing << d.key;
+    }
+    QCOMPARE(differing, (QStringList{"temperatureThreshold", "currentThreshold", "slaveAddress"}));
 }

@@ -24,6 +24,8 @@ private slots:
     void oneRatioFile();
     void atomicSave();
     void fullDiskKeepsTheOldFile();
+    void unknownSettingsKept();
+    void onlyChosenSettings();
 };
 
 #endif

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -286,6 +287,8 @@ void TestSettingsFile::savedBeforeAnUpdate()
     QVERIFY2(ModuleSettings::load(folder + "/" + kept.last(), &backup, &error), qPrintable(error));
     QVERIFY(ModuleSettings::compare(module, backup, true).differences.isEmpty());
     QCOMPARE(backup.serialNumber, serial);
+    // The settings are compared with that copy once the update is through.
+    QVERIFY(waitUntil([&] { return !files.busy(); }, 10000));
 }
 
 void TestSettingsFile::fullDiskKeepsTheBackups()
@@ -335,4 +338,96 @@ void TestSettingsFile::refusedWhileDisconnected()
     QCOMPARE(o.message, QStringLiteral("Not connected to a module."));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("never.json"))));
     QVERIFY(!files.busy());
+}
+
+void TestSettingsFile::factoryValuesAreTheModules()
+{
+    // The tool's factory values against a module fresh from its start (the
+    // virtual module's own, written apart): its identity aside, the same.
+    const QString path = dir.filePath(QStringLiteral("fresh.json"));
+    QCOMPARE(rig->run([&] { rig->files.save(path); }).outcome, int(SettingsFiles::Done));
+    ModuleSettings fresh;
+    QString error;
+    QVERIFY2(ModuleSettings::load(path, &fresh, &error), qPrintable(error));
+    ModuleSettings factory = ModuleSettings::defaults(fresh.installationDate);
+    factory.fsdId = fresh.fsdId;
+    const auto differences = ModuleSettings::compare(factory, fresh, true).differences;
+    QVERIFY2(differences.isEmpty(), qPrintable(ModuleSettings::differenceText(differences.value(0))));
+}
+
+void TestSettingsFile::writesOnlyTheChosenSettings()
+{
+    SettingsFiles &files = rig->files;
+    const QString path = dir.filePath(QStringLiteral("chosen.json"));
+    QCOMPARE(rig->run([&] { files.save(path); }).outcome, int(SettingsFiles::Done));
+    ModuleSettings module;
+    QString error;
+    QVERIFY(ModuleSettings::load(path, &module, &error));
+    ModuleSettings file = module;
+    QVERIFY(file.setValue("temperatureThreshold", module.temperatureThreshold == 75 ? 76 : 75, &error));
+    QVERIFY(file.setValue("voltageThreshold", module.voltageThreshold + 7, &error));
+    QVERIFY(file.setValue("currentThreshold", module.currentThreshold + 3, &error));
+    QVERIFY(file.setValue("meanDuration", module.meanDuration == 30 ? 31 : 30, &error));
+    file.firmwareVersion = "99";
+    QVERIFY(file.save(path, &error));
+
+    rig->line.mark();
+    const Outcome o = rig->run([&] { files.restoreOnly(path, {"voltageThreshold", "meanDuration"}); });
+    QCOMPARE(o.outcome, int(SettingsFiles::Done));
+    QCOMPARE(writesIn(rig->line.requests()), (QStringList{"31504 1", "50507 6"}));
+    // The block of the thresholds carries the module's current threshold, unticked.
+    QJsonObject thresholds;
+    for (const QJsonObject &r : rig->line.requests()) {
+        if (r["fn"].toInt() == 16 && r["addr"].toInt() == 50507)
+            thresholds = r;
+    }
+    QCOMPARE(thresholds["values"].toArray()[0].toInt(), file.voltageThreshold);
+    QCOMPARE(thresholds["values"].toArray()[2].toInt(), module.currentThreshold);
+    // Read back: the table shows the unticked ones differing still, the ticked no more.
+    QStringList differing;
+    for (const QVariant &row : files.comparison()) {
+        if (row.toMap()["differs"].toBool())
+            differing << row.toMap()["key"].toString();
+    }
+    QCOMPARE(differing, (QStringList{"temperatureThreshold", "currentThreshold"}));
+    QCOMPARE(files.fileFirmware(), QStringLiteral("99"));
+    QVERIFY2(o.details.join('\n').contains("firmware version 99"), qPrintable(o.details.join('\n')));
+}
+
+void TestSettingsFile::comparedAfterAnUpdate()
+{
+    Backend &b = rig->backend;
+    SettingsFiles &files = rig->files;
+    files.setUpdateBackupFolder(dir.filePath(QStringLiteral("after-update")));
+    QFile image(dir.filePath(QStringLiteral("small.bin")));
+    QVERIFY(image.open(QIODevice::WriteOnly));
+    image.write(QByteArray(64, '\x33'));
+    image.close();
+    QSignalSpy changed(&files, &SettingsFiles::changedByUpdate);
+    bool ended = false;
+    QObject context;
+    // The new firmware comes with two settings of its own.
+    connect(&b, &Backend::updateProgress, &context, [&](float p) {
+        if (p > 0 && !ended) {
+            ended = true;
+            rig->set(QStringLiteral("set 50573 88"));
+            rig->set(QStringLiteral("set 31504 42"));
+        }
+    });
+    b.startUpdate(image.fileName());
+    QVERIFY(changed.wait(60000));
+    QStringList differing;
+    for (const QVariant &row : files.comparison()) {
+        if (row.toMap()["differs"].toBool())
+            differing << row.toMap()["key"].toString();
+    }
+    QCOMPARE(differing, (QStringList{"temperatureThreshold", "meanDuration"}));
+    QCOMPARE(files.comparisonFile(), files.updateBackupPath());
+    // Written back on the operator's word: nothing differs after.
+    QCOMPARE(rig->run([&] { files.restoreOnly(files.comparisonFile(), differing); }).outcome, int(SettingsFiles::Done));
+    ModuleSettings backup;
+    QString error;
+    QVERIFY(ModuleSettings::load(files.comparisonFile(), &backup, &error));
+    QCOMPARE(rig->line.command(QStringLiteral("get 50573 1")), QStringLiteral("ok %1").arg(backup.temperatureThreshold));
+    QCOMPARE(rig->line.command(QStringLiteral("get 31504 1")), QStringLiteral("ok %1").arg(backup.meanDuration));
 }

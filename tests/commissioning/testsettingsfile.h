@@ -19,6 +19,9 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    void factoryValuesAreTheModules();
+    void writesOnlyTheChosenSettings();
+    void comparedAfterAnUpdate();
     void saveCompareRestore();
     void transformerRatiosRoundTrip();
     void refusedFilesPutNothingOnTheBus_data();
