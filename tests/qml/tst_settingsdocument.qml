@@ -202,6 +202,22 @@ Item {
             verify(button(editor.contentItem, "saveButton").enabled)
         }
 
+        // Tab starts at the first field and ends at the buttons; Space ticks a flag.
+        function test_byKeyboard() {
+            newDocument()
+            keyClick(Qt.Key_Tab)
+            compare(root.Window.window.activeFocusItem, field("fsdId"))
+            var flag = field("frequency60Hz")
+            var before = flag.isSelect
+            // The box inside the row's check box takes the keyboard.
+            for (var i = 0; i < 40 && root.Window.window.activeFocusItem.parent !== flag; ++i)
+                keyClick(Qt.Key_Tab)
+            compare(root.Window.window.activeFocusItem.parent, flag)
+            keyClick(Qt.Key_Space)
+            compare(flag.isSelect, !before)
+            compare(settingsDocument.entries.filter(function(e) { return e.key === "frequency60Hz" })[0].value, !before)
+        }
+
         function test_refusedFileOpensNothing() {
             var file = testFolder.path("broken.json")
             verify(testFolder.writeText(file, "{ not a settings file"))
