@@ -314,6 +314,39 @@ Item {
             verify(table.visible)
         }
 
+        // A ticked line setting is confirmed as the settings page confirms it;
+        // Escape there writes nothing.
+        function test_serialSettingConfirmedFirst() {
+            connectToModule()
+            var baud = words(31506, 2)
+            changeModule(31506, 2, 1, baud[1] === 38400 ? 19200 : 38400)
+            var file = testFolder.path("serial.json")
+            runFile("save", file)
+            result.close()
+            module("set 31506 " + baud.join(" "))
+            changeModule(temperatureAddress, 1, 0, words(temperatureAddress, 1)[0] === 75 ? 76 : 75)
+            runFile("compare", file)
+            result.close()
+            table.showCompare()
+            tryCompare(table, "opened", true)
+            compare(table.rows.count, 2)
+            table.setAllTicked(false)
+            table.setTicked(tableRow("baudRate"), true)
+
+            moduleLine.mark()
+            mouseClick(findChild(table.contentItem, "writeButton"))
+            tryCompare(table.question, "opened", true)
+            mouseClick(findChild(table.question.contentItem, "secondButton"))
+            var confirm = findChild(table, "comparisonSerialSettings")
+            tryCompare(confirm, "opened", true)
+            verify(confirm.message.indexOf("Baud rate: " + baud[1] + " → ") >= 0, confirm.message)
+            keyClick(Qt.Key_Escape)
+            tryCompare(confirm, "visible", false)
+            verify(!settingsFiles.busy)
+            compare(writtenBlocks(), [])
+            compare(words(31506, 2), baud)
+        }
+
         // After an update that changed settings: Keep closes and writes nothing.
         function test_keepAfterAnUpdateWritesNothing() {
             connectToModule()
