@@ -144,6 +144,7 @@ Item {
             h.popupAlert.close()
             tryCompare(editor, "visible", false)
             tryCompare(table, "visible", false)
+            tryCompare(h.popupAlert, "visible", false)
             for (var address in moduleBefore)
                 module("set " + address + " " + moduleBefore[address].join(" "))
             moduleBefore = {}
