@@ -151,6 +151,11 @@ ApplicationWindow {
         objectName: "popupLineView"
     }
 
+    VPopupSettingsComparison {
+        id: popupSettingsComparison
+        objectName: "popupSettingsComparison"
+    }
+
     VNotice {
         id: notice
         objectName: "notice"

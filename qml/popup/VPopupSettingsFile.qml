@@ -11,6 +11,10 @@ VPopupBase {
     property int outcome: 0
     property alias message: messageText.text
     property var details: []
+    // Offers the table of the differences, to choose which to write.
+    property bool choosable: false
+    // Runs on "Choose what to write…", after the popup closed.
+    property var onChoose: null
     readonly property alias title: band.text
     readonly property alias detailList: list
 
@@ -103,11 +107,27 @@ VPopupBase {
             width: parent.width
             height: 60
 
-            VButton {
-                objectName: "okButton"
+            Row {
                 anchors.centerIn: parent
-                l_text: "OK"
-                onClick: function() { popup.close() }
+                spacing: 20
+
+                VButton {
+                    objectName: "chooseButton"
+                    visible: popup.choosable
+                    width: Math.max(150, implicitWidth)
+                    l_text: qsTr("Choose what to write…")
+                    onClick: function() {
+                        popup.close()
+                        if (popup.onChoose)
+                            popup.onChoose()
+                    }
+                }
+
+                VButton {
+                    objectName: "okButton"
+                    l_text: "OK"
+                    onClick: function() { popup.close() }
+                }
             }
         }
     }

@@ -82,6 +82,20 @@ VScrollContent {
             settingsFiles.restore(file, includeSerial.isSelect)
     }
 
+    function anyDifference() {
+        var rows = settingsFiles.comparison
+        for (var i = 0; i < rows.length; ++i) {
+            if (rows[i].differs)
+                return true
+        }
+        return false
+    }
+
+    // `file` is a path or a file: URL, as the dialog gives it.
+    function openDocument(file) {
+        popupDocument.openFile(file)
+    }
+
     Connections {
         target: settingsFiles
         function onSettingsEnd(outcome, message, details) {
@@ -89,6 +103,8 @@ VScrollContent {
                 return
             page.awaitingFileEnd = false
             popupWaiting.close()
+            // Differences left by a compare or a write may be written one by one.
+            popupSettingsFile.choosable = outcome === 1 && page.anyDifference()
             popupSettingsFile.show(outcome, message, details)
         }
     }
@@ -103,6 +119,20 @@ VScrollContent {
     VPopupSettingsFile {
         id: popupSettingsFile
         objectName: "popupSettingsFile"
+        onChoose: function() { popupSettingsComparison.showCompare() }
+    }
+
+    VFileDialog {
+        id: documentDialog
+        objectName: "documentFileDialog"
+        title: qsTr("Choose the settings file to edit")
+        nameFilters: [qsTr("Settings files") + " (*.json)", qsTr("All files") + " (*)"]
+        onAccepted: page.openDocument(String(fileUrl))
+    }
+
+    VPopupSettingsDocument {
+        id: popupDocument
+        objectName: "popupSettingsDocument"
     }
 
     VPopupSerialSettings {
@@ -189,6 +219,21 @@ VScrollContent {
                     onClick: function() {}
                 }
             }
+        }
+
+        // A file is edited without a module: these work connected or not.
+        VLineButton {
+            objectName: "openDocument"
+            label: qsTr("Change the values of a settings file, with or without a module")
+            buttonValue: qsTr("Open file…")
+            btn.onClick: function() { documentDialog.openAtHome() }
+        }
+
+        VLineButton {
+            objectName: "newDocument"
+            label: qsTr("Start a settings file from the values a module has from the factory")
+            buttonValue: qsTr("New file")
+            btn.onClick: function() { popupDocument.newFile() }
         }
 
         VSeparator {}

@@ -3130,6 +3130,196 @@
     </message>
 </context>
 <context>
+    <name>VPopupSettingsComparison</name>
+    <message>
+        <source>These settings of the module change (now → after the write):</source>
+        <translation>Diese Einstellungen des Moduls ändern sich (jetzt → nach dem Schreiben):</translation>
+    </message>
+    <message>
+        <source>This file was read from firmware %1; the module runs %2.</source>
+        <translation>Diese Datei wurde aus Firmware %1 gelesen; das Modul läuft mit %2.</translation>
+    </message>
+    <message>
+        <source>Not written, unknown to this version: %1</source>
+        <translation>Nicht geschrieben, dieser Version unbekannt: %1</translation>
+    </message>
+    <message>
+        <source>Write the settings back?</source>
+        <translation>Die Einstellungen zurückschreiben?</translation>
+    </message>
+    <message>
+        <source>Write the chosen settings?</source>
+        <translation>Die gewählten Einstellungen schreiben?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Writing the chosen settings to the module…</source>
+        <translation>Die gewählten Einstellungen werden ins Modul geschrieben…</translation>
+    </message>
+    <message>
+        <source>Settings changed by the update</source>
+        <translation>Durch das Update geänderte Einstellungen</translation>
+    </message>
+    <message>
+        <source>Choose the settings to write</source>
+        <translation>Die zu schreibenden Einstellungen wählen</translation>
+    </message>
+    <message>
+        <source>Kept before the update: %1</source>
+        <translation>Vor dem Update gesichert: %1</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Kept in the file, never written to a module: %1</source>
+        <translation>In der Datei behalten, nie in ein Modul geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Before the update</source>
+        <translation>Vor dem Update</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation>Das Modul hat die Einstellungen der Datei.</translation>
+    </message>
+    <message>
+        <source>Show all settings</source>
+        <translation>Alle Einstellungen zeigen</translation>
+    </message>
+    <message>
+        <source>Write back</source>
+        <translation>Zurückschreiben</translation>
+    </message>
+    <message>
+        <source>Write selected</source>
+        <translation>Gewählte schreiben</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Beibehalten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSettingsDocument</name>
+    <message>
+        <source>Settings file refused</source>
+        <translation>Einstellungsdatei abgelehnt</translation>
+    </message>
+    <message>
+        <source>Main page</source>
+        <translation>Hauptseite</translation>
+    </message>
+    <message>
+        <source>Module &amp; communication settings</source>
+        <translation>Modul- und Kommunikations-Parameter</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>The file was not saved</source>
+        <translation>Die Datei wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Close without saving?</source>
+        <translation>Ohne Speichern schließen?</translation>
+    </message>
+    <message>
+        <source>The changes to this settings file are not saved.</source>
+        <translation>Die Änderungen an dieser Einstellungsdatei sind nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation>Weiter bearbeiten</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Ohne Speichern schließen</translation>
+    </message>
+    <message>
+        <source>Save the settings file</source>
+        <translation>Die Einstellungsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation>Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>New file</source>
+        <translation>Neue Datei</translation>
+    </message>
+    <message>
+        <source>Read from module %1, firmware %2</source>
+        <translation>Gelesen aus Modul %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>Not read from a module</source>
+        <translation>Nicht aus einem Modul gelesen</translation>
+    </message>
+    <message>
+        <source>Kept in the file, never written to a module: %1</source>
+        <translation>In der Datei behalten, nie in ein Modul geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Values marked in red are not taken by a module: the file is not saved while one is.</source>
+        <translation>Rot markierte Werte nimmt ein Modul nicht an: Solange einer da ist, wird die Datei nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>VPopupSettingsFile</name>
     <message>
         <source>Differences found</source>
@@ -3142,6 +3332,10 @@
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Choose what to write…</source>
+        <translation>Auswählen, was geschrieben wird…</translation>
     </message>
 </context>
 <context>
@@ -3255,6 +3449,26 @@
     <message>
         <source>Report…</source>
         <translation>Protokoll…</translation>
+    </message>
+    <message>
+        <source>Choose the settings file to edit</source>
+        <translation>Die zu bearbeitende Einstellungsdatei wählen</translation>
+    </message>
+    <message>
+        <source>Change the values of a settings file, with or without a module</source>
+        <translation>Die Werte einer Einstellungsdatei ändern, mit oder ohne Modul</translation>
+    </message>
+    <message>
+        <source>Open file…</source>
+        <translation>Datei öffnen…</translation>
+    </message>
+    <message>
+        <source>Start a settings file from the values a module has from the factory</source>
+        <translation>Eine Einstellungsdatei mit den Werkswerten eines Moduls beginnen</translation>
+    </message>
+    <message>
+        <source>New file</source>
+        <translation>Neue Datei</translation>
     </message>
 </context>
 <context>

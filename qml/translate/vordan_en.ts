@@ -3130,6 +3130,196 @@
     </message>
 </context>
 <context>
+    <name>VPopupSettingsComparison</name>
+    <message>
+        <source>These settings of the module change (now → after the write):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file was read from firmware %1; the module runs %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not written, unknown to this version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the settings back?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the chosen settings?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the chosen settings to the module…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings changed by the update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept before the update: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in the file, never written to a module: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before the update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module holds the file&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VPopupSettingsDocument</name>
+    <message>
+        <source>Settings file refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module &amp; communication settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without saving?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes to this settings file are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from module %1, firmware %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not read from a module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in the file, never written to a module: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Values marked in red are not taken by a module: the file is not saved while one is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VPopupSettingsFile</name>
     <message>
         <source>Differences found</source>
@@ -3141,6 +3331,10 @@
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what to write…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3254,6 +3448,26 @@
     </message>
     <message>
         <source>Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the settings file to edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the values of a settings file, with or without a module</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open file…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a settings file from the values a module has from the factory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -33,6 +33,7 @@ Item {
     property alias popupBusMonitor: popupBusMonitor
     property alias popupFirmwareUpdate: popupFirmwareUpdate
     property alias popupLineView: popupLineView
+    property alias popupSettingsComparison: popupSettingsComparison
     property alias notice: notice
 
     function pageOrStandIn(name, real) {
@@ -89,5 +90,6 @@ Item {
     VPopupBusMonitor { id: popupBusMonitor }
     VPopupFirmwareUpdate { id: popupFirmwareUpdate }
     VPopupLineView { id: popupLineView }
+    VPopupSettingsComparison { id: popupSettingsComparison }
     VNotice { id: notice }
 }

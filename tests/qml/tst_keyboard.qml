@@ -78,7 +78,7 @@ Item {
                   names: menu.concat(["portSelector", "refreshPorts", "connectButton", "searchButton",
                                       "lineButton", "connectionParameters", "slaveAddress", "baudrate", "parity"]) },
                 { tag: "settings", entry: "entrySettings",
-                  names: menu.concat(["languageSelection", "includeSerial", "busMonitorRow"]) }
+                  names: menu.concat(["languageSelection", "includeSerial", "openDocument", "newDocument", "busMonitorRow"]) }
             ]
         }
 
