@@ -5,6 +5,9 @@
 #include "files/filewrite.h"
 
 #include <QDate>
+
+#include <algorithm>
+#include <cstring>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -99,9 +102,13 @@ QVariantList SettingsDocument::entries() const
         QString why;
         if (refused.contains(s.key))
             why = s.error.source ? s.error.translated() : ModuleSettings::tr("This value is not allowed.");
+        // A label the page shares between settings (the three phases' ratios) gives way to the name.
+        const bool shared = std::count_if(SettingsTable::all().begin(), SettingsTable::all().end(),
+                                          [&](const SettingsTable::Setting &o) { return o.label.source && s.label.source
+                                                                                    && qstrcmp(o.label.source, s.label.source) == 0; }) > 1;
         list.append(QVariantMap{{QStringLiteral("key"), s.key},
                                 {QStringLiteral("section"), sectionOf(s)},
-                                {QStringLiteral("label"), s.label.translated()},
+                                {QStringLiteral("label"), shared || !s.label.source ? s.name.translated() : s.label.translated()},
                                 {QStringLiteral("unit"), s.pageUnit.translated()},
                                 {QStringLiteral("kind"), kindName(s)},
                                 {QStringLiteral("value"), value},

@@ -91,6 +91,11 @@ void TestSettingsDocument::newFileSavedAndOpenedAgain()
     QCOMPARE(entry(doc, "transformerRatioL2")["choices"].toList().size(), SettingsTable::find("transformerRatioL2")->choices.size());
     QCOMPARE(entry(doc, "voltageThreshold")["section"].toString(), QStringLiteral("communication"));
     QCOMPARE(entry(doc, "temperatureThreshold")["section"].toString(), QStringLiteral("home"));
+    // The three phases' ratios share the page's label: each is told apart.
+    QSet<QString> ratioLabels;
+    for (const char *key : {"transformerRatioL1", "transformerRatioL2", "transformerRatioL3"})
+        ratioLabels.insert(entry(doc, key)["label"].toString());
+    QCOMPARE(ratioLabels.size(), 3);
     QVERIFY(!doc.save()); // no name yet
     doc.setValue("parity", 2);
     doc.setValue("frequency60Hz", true);
