@@ -294,50 +294,11 @@ VPopupBase {
         onAccepted: popup.fileChosen(popup.fileOperation, String(fileUrl))
     }
 
-    // Two answers, the keyboard on the first; Escape answers neither.
-    VPopupBase {
+    VPopupQuestion {
         id: question
         objectName: "lineQuestion"
-        // Over the view: the overlay is found through the view, not through a popup.
         parent: popup.parent
-
-        property var firstAction: null
-        property var secondAction: null
-        readonly property alias body: questionBody
-
-        function ask(title, message, firstText, secondText, first, second) {
-            questionBody.title = title
-            questionBody.message = message
-            questionBody.firstText = firstText
-            questionBody.secondText = secondText
-            firstAction = first
-            secondAction = second
-            open()
-        }
-
-        function answer(action) {
-            firstAction = null
-            secondAction = null
-            close()
-            if (action)
-                action()
-        }
-
-        width: 560
-        height: Math.min(50 + questionBody.messageItem.implicitHeight + 60, parent ? parent.height - 40 : 560)
-        closePolicy: Popup.CloseOnEscape
-
-        onOpened: questionBody.first.keyTarget.forceActiveFocus(Qt.TabFocusReason)
-
-        contentItem: VPopupQuestionBody {
-            id: questionBody
-            buttonWidth: 170
-            messageItem.objectName: "message"
-            first.objectName: "firstButton"
-            first.onClick: function() { question.answer(question.firstAction) }
-            second.objectName: "secondButton"
-            second.onClick: function() { question.answer(question.secondAction) }
-        }
+        height: Math.min(50 + messageItem.implicitHeight + 60, parent ? parent.height - 40 : 560)
     }
 
     contentItem: Item {

@@ -217,51 +217,14 @@ VPopupBase {
         parent: popup.parent
     }
 
-    // Two answers, the keyboard on the first; Escape answers neither.
-    VPopupBase {
+    VPopupQuestion {
         id: question
         objectName: "comparisonQuestion"
         parent: popup.parent
-
-        property var firstAction: null
-        property var secondAction: null
-        readonly property alias body: questionBody
-
-        function ask(title, message, firstText, secondText, first, second) {
-            questionBody.title = title
-            questionBody.message = message
-            questionBody.firstText = firstText
-            questionBody.secondText = secondText
-            firstAction = first
-            secondAction = second
-            open()
-        }
-
-        function answer(action) {
-            firstAction = null
-            secondAction = null
-            close()
-            if (action)
-                action()
-        }
-
         width: 600
-        height: Math.min(50 + questionBody.messageItem.implicitHeight + 60, parent ? parent.height - 20 : 560)
-        closePolicy: Popup.CloseOnEscape
-
-        onOpened: questionBody.first.keyTarget.forceActiveFocus(Qt.TabFocusReason)
-
-        contentItem: VPopupQuestionBody {
-            id: questionBody
-            buttonWidth: 150
-            messageItem.objectName: "message"
-            messageItem.padding: 20
-            messageItem.horizontalAlignment: Text.AlignLeft
-            first.objectName: "firstButton"
-            first.onClick: function() { question.answer(question.firstAction) }
-            second.objectName: "secondButton"
-            second.onClick: function() { question.answer(question.secondAction) }
-        }
+        buttonWidth: 150
+        messageItem.padding: 20
+        messageItem.horizontalAlignment: Text.AlignLeft
     }
 
     contentItem: Item {

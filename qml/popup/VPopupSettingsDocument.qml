@@ -134,49 +134,11 @@ VPopupBase {
         onAccepted: popup.saveAs(String(fileUrl))
     }
 
-    // Two answers, the keyboard on the first; Escape answers neither.
-    VPopupBase {
+    VPopupQuestion {
         id: question
         objectName: "documentQuestion"
         parent: popup.parent
-
-        property var firstAction: null
-        property var secondAction: null
-        readonly property alias body: questionBody
-
-        function ask(title, message, firstText, secondText, first, second) {
-            questionBody.title = title
-            questionBody.message = message
-            questionBody.firstText = firstText
-            questionBody.secondText = secondText
-            firstAction = first
-            secondAction = second
-            open()
-        }
-
-        function answer(action) {
-            firstAction = null
-            secondAction = null
-            close()
-            if (action)
-                action()
-        }
-
-        width: 560
-        height: 50 + questionBody.messageItem.implicitHeight + 60
-        closePolicy: Popup.CloseOnEscape
-
-        onOpened: questionBody.first.keyTarget.forceActiveFocus(Qt.TabFocusReason)
-
-        contentItem: VPopupQuestionBody {
-            id: questionBody
-            buttonWidth: 170
-            messageItem.objectName: "message"
-            first.objectName: "firstButton"
-            first.onClick: function() { question.answer(question.firstAction) }
-            second.objectName: "secondButton"
-            second.onClick: function() { question.answer(question.secondAction) }
-        }
+        height: 50 + messageItem.implicitHeight + 60
     }
 
     FontMetrics {
