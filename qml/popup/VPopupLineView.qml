@@ -45,12 +45,7 @@ VPopupBase {
     }
 
     function tickedModules() {
-        var ticked = []
-        for (var i = 0; i < rowModel.count; ++i) {
-            if (rowModel.get(i).ticked)
-                ticked.push(rowModel.get(i))
-        }
-        return ticked
+        return Form.tickedRows(rowModel)
     }
 
     // The slave address, and the serial number once known.

@@ -108,12 +108,7 @@ VPopupBase {
     }
 
     function tickedRows() {
-        var ticked = []
-        for (var i = 0; i < rowModel.count; ++i) {
-            if (rowModel.get(i).ticked)
-                ticked.push(rowModel.get(i))
-        }
-        return ticked
+        return Form.tickedRows(rowModel)
     }
 
     // What the module holds now, then what it will hold.

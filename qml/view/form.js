@@ -51,3 +51,13 @@ function inputErrorMessage(message, fields) {
     var names = fields.map(function(f) { return f.section ? f.label + " (" + f.section + ")" : f.label })
     return names.length === 0 ? message : message + "\n\n" + names.join("\n")
 }
+
+// The rows of a ListModel whose `ticked` is set, in their order.
+function tickedRows(model) {
+    var ticked = []
+    for (var i = 0; i < model.count; ++i) {
+        if (model.get(i).ticked)
+            ticked.push(model.get(i))
+    }
+    return ticked
+}
