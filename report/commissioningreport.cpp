@@ -315,9 +315,8 @@ void CommissioningReport::blocksRead(const QVector<ModbusCommand> &records)
     if (words.contains(M_REG_MEAN_TIMESTAMP))
         m.meansTime = BlockWords(QStringLiteral("meanTimestamp"), words.value(M_REG_MEAN_TIMESTAMP))
                           .text(QStringLiteral("date and time"));
-    const QStringList measurementBlocksUnread = unread;
     if (m.measurements.isEmpty())
-        m.measurementsProblem = tr("Not read: %1.").arg(measurementBlocksUnread.join(QStringLiteral(", ")));
+        m.measurementsProblem = tr("Not read: %1.").arg(unread.join(QStringLiteral(", ")));
 
     // The lamps as read now.
     using A = AlarmHistory;
@@ -335,13 +334,15 @@ void CommissioningReport::blocksRead(const QVector<ModbusCommand> &records)
     lamp(A::FuseL3, M_COIL_FUSE_BLOWN, QStringLiteral("fuse L3 blown"));
     lamp(A::Temperature, M_COIL_TEMPERATURE_STATUS, QStringLiteral("temperature alarm"));
     QStringList raised;
-    bool unknown = false;
     for (const ReportModule::Alarm &a : m.alarms) {
         if (a.active)
             raised << a.name;
-        unknown = unknown || !words.contains(M_COIL_MODULE_STATUS);
     }
-    m.alarmSummary = !raised.isEmpty() ? raised.join(QStringLiteral(", ")) : unknown ? A::stateText(A::ModuleStatus, A::Unknown) : A::stateText(A::ModuleStatus, A::Ok);
+    const bool unknown = !words.contains(M_COIL_MODULE_STATUS) || !words.contains(M_COIL_FUSE_BLOWN)
+                         || !words.contains(M_COIL_TEMPERATURE_STATUS);
+    m.alarmSummary = !raised.isEmpty() ? raised.join(QStringLiteral(", "))
+                     : unknown         ? A::stateText(A::ModuleStatus, A::Unknown)
+                                       : A::stateText(A::ModuleStatus, A::Ok);
 
     // What the program itself saw of the connected module.
     const bool connected = backend->connectionState()
