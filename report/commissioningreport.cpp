@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMap>
+#include <QPointer>
 
 Q_LOGGING_CATEGORY(reportLog, "orvalis.report", QtWarningMsg)
 
@@ -233,8 +234,13 @@ void CommissioningReport::moduleRead(int slave, const ModuleSettings *module, co
         reads.append(ModbusCommand(Request, address, block->count, block->type, 0));
     }
     auto got = std::make_shared<QVector<ModbusCommand>>();
+    // The line may give the records back after this report is gone (its port closing).
     line->post(slave, reads,
-               {[got](ModbusCommand *cmd) { got->append(*cmd); }, [this, got] { blocksRead(*got); }});
+               {[got](ModbusCommand *cmd) { got->append(*cmd); },
+                [self = QPointer<CommissioningReport>(this), got] {
+                    if (self)
+                        self->blocksRead(*got);
+                }});
 }
 
 void CommissioningReport::blocksRead(const QVector<ModbusCommand> &records)
