@@ -205,13 +205,8 @@ void Backend::refreshMeasurementPage()
 // The seven measurement blocks; the last one's kind tells whether the page waits for it.
 void Backend::postMeasurementReads(int lastKind)
 {
-    post(read(Request, M_REG_INSTANT_VALUES));
-    post(read(Request, M_REG_MEAN_TIMESTAMP));
-    post(read(Request, M_REG_MEAN_VALUES));
-    post(read(Request, M_REG_MIN_MAX_VALUES));
-    post(read(Request, M_REG_VOLTAGE_LN));
-    post(read(Request, M_REG_COS_PHI));
-    post(read(lastKind, M_REG_VOLTAGE_LL));
+    for (int address : MeasurementBlocks)
+        post(read(address == M_REG_VOLTAGE_LL ? lastKind : Request, address));
 }
 
 void Backend::refreshChartsValuePage()
@@ -246,9 +241,8 @@ void Backend::onPollTimer()
     // and refreshes and applies wait behind all of it.
     if (pollInProgress())
         return;
-    post(read(Request, M_COIL_MODULE_STATUS));
-    post(read(Request, M_COIL_FUSE_BLOWN));
-    post(read(Request, M_COIL_TEMPERATURE_STATUS));
+    for (int address : AlarmCoils)
+        post(read(Request, address));
     // All plain requests: the poll never raises loadRegisterFinish.
     if (m_measurementEnable)
         postMeasurementReads(Request);

@@ -54,6 +54,14 @@ enum HoldingRegister {
     M_REG_FSD_ID = 50589,
 };
 
+// The measurement page's blocks in the order a round reads them; the last
+// one closes the round.
+constexpr int MeasurementBlocks[] = {M_REG_INSTANT_VALUES, M_REG_MEAN_TIMESTAMP, M_REG_MEAN_VALUES,
+                                     M_REG_MIN_MAX_VALUES, M_REG_VOLTAGE_LN,     M_REG_COS_PHI,
+                                     M_REG_VOLTAGE_LL};
+// The alarm lamps' coils, as the poll reads them.
+constexpr int AlarmCoils[] = {M_COIL_MODULE_STATUS, M_COIL_FUSE_BLOWN, M_COIL_TEMPERATURE_STATUS};
+
 } // namespace Registers
 
 #endif

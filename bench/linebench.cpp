@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
     // the reads of saving every module's settings.
     QVector<Read> lamps;
     for (int a : addresses) {
-        for (int r : {int(M_COIL_MODULE_STATUS), int(M_COIL_FUSE_BLOWN), int(M_COIL_TEMPERATURE_STATUS)})
+        for (int r : AlarmCoils)
             lamps.append({a, r});
     }
     const double lampFloor = bare(port, lamps, 3 * probeMs);

@@ -19,6 +19,8 @@
 #include <QMap>
 #include <QPointer>
 
+#include <iterator>
+
 Q_LOGGING_CATEGORY(reportLog, "orvalis.report", QtWarningMsg)
 
 using namespace Registers;
@@ -28,10 +30,6 @@ namespace {
 // The last minutes of voltages the picture shows.
 const qint64 voltageWindowMs = 10 * 60 * 1000;
 
-// The blocks a snapshot reads beside the settings: the measurement page's and the lamps'.
-const int snapshotBlocks[] = {M_REG_INSTANT_VALUES, M_REG_MEAN_TIMESTAMP, M_REG_MEAN_VALUES, M_REG_MIN_MAX_VALUES,
-                              M_REG_VOLTAGE_LN,     M_REG_COS_PHI,        M_REG_VOLTAGE_LL,   M_COIL_MODULE_STATUS,
-                              M_COIL_FUSE_BLOWN,    M_COIL_TEMPERATURE_STATUS};
 
 // Where a page column goes in the report's four: the phases, then neutral or the sum.
 int columnOf(const QString &head)
@@ -229,7 +227,10 @@ void CommissioningReport::moduleRead(int slave, const ModuleSettings *module, co
     job->settings = module ? *module : ModuleSettings();
     job->settingsProblems = problems;
     QVector<ModbusCommand> reads;
-    for (int address : snapshotBlocks) {
+    // Beside the settings: the measurement page's blocks and the lamps'.
+    QVector<int> addresses(std::begin(MeasurementBlocks), std::end(MeasurementBlocks));
+    addresses += QVector<int>(std::begin(AlarmCoils), std::end(AlarmCoils));
+    for (int address : addresses) {
         const RegisterTable::Block *block = RegisterTable::read(address);
         reads.append(ModbusCommand(Request, address, block->count, block->type, 0));
     }
