@@ -20,7 +20,6 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtQuickTest>
@@ -335,8 +334,9 @@ class Setup : public QObject
 public slots:
     void applicationAvailable()
     {
-        // lang.config goes to a test location, not the user's.
-        QStandardPaths::setTestModeEnabled(true);
+        // lang.config and the settings copies go to this run's own folder, not
+        // the user's, nor one shared with the test files running beside it.
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         QCoreApplication::setOrganizationName(QStringLiteral("VORDAN"));
         QCoreApplication::setOrganizationDomain(QStringLiteral("vordan.fr"));
         line = std::make_unique<VirtualLine>();
@@ -372,6 +372,7 @@ public slots:
 
 private:
     QTemporaryDir missingDir;
+    QTemporaryDir dataHome;
     std::unique_ptr<VirtualLine> line;
     std::unique_ptr<ModuleLine> moduleLine;
     std::unique_ptr<TModbus> worker;
