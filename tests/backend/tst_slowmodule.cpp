@@ -41,6 +41,8 @@ void TestSlowModule::pollKeepsPace()
     backend.connectDevice(index, 247, 0, 1);
     QVERIFY(waitUntil([&] { return backend.connectionState(); }, 10000));
     backend.setMeasurementEnable(true);
+    // The connect's own reads first: a poll tick meanwhile queues behind them.
+    QVERIFY(waitUntil([&] { return worker.queuedCommands() == 0; }, 20000));
 
     // Four poll ticks before the refresh: a poll that does not wait for the
     // one before passes one poll's records in the queue at the second tick.
