@@ -7,7 +7,7 @@
 // The reference is the same binary showing a minimal window with the same Qt
 // modules and the Material style: what any such program costs here.
 //
-//   bench_program [--runs N] [--seconds S] [startup] [memory] [parts] [cpu]
+//   bench_program [--runs N] [--rounds N] [--seconds S] [startup] [memory] [parts] [cpu]
 
 #include "app/startup.h"
 #include "support/virtualline.h"
@@ -436,6 +436,7 @@ void lineView(QQuickWindow *window)
     say(QStringLiteral("note line view: %1 modules")
             .arg(lineModules->property("modules").toList().size()));
     reportMemory(QStringLiteral("line-view"));
+    setPhase(QStringLiteral("line-view:closed"));
     closePopup(window, popup, QStringLiteral("closeButton"));
     settle(500);
 }
@@ -469,6 +470,7 @@ void report(QQuickWindow *window)
     say(QStringLiteral("note report %1: %2 bytes").arg(popup->property("resultOk").toBool() ? "ok" : "FAILED")
             .arg(QFileInfo(path).size()));
     reportMemory(QStringLiteral("report"));
+    setPhase(QStringLiteral("report:closed"));
     closePopup(window, popup, QStringLiteral("closeReportButton"));
     settle(500);
 }
@@ -909,37 +911,64 @@ void warmCaches()
             .arg(peakOf(round)).arg(peakOf(reference)));
 }
 
-bool memory()
+// Rounds of use, each between two launches of the reference. The peak of a
+// round moves by a few MB from one to the next (a few MB the renderer and
+// malloc take for a moment, in one step or another), so several rounds give
+// the median, and the ratio is taken with the reference's median.
+bool memory(int rounds)
 {
     warmCaches();
-    say(QStringLiteral("memory over a round of use (kB: VmHWM peak, then VmRSS now = RssAnon + RssFile + RssShmem):"));
+    say(QStringLiteral("memory over %1 rounds of use (kB: VmHWM peak, then VmRSS now = RssAnon + RssFile + RssShmem):")
+            .arg(rounds));
     say(QStringLiteral("  %1 %2 %3 %4 %5").arg(QStringLiteral("after"), -14).arg(QStringLiteral("VmHWM"), 8)
             .arg(QStringLiteral("VmRSS"), 8).arg(QStringLiteral("RssAnon"), 8).arg(QStringLiteral("RssFile"), 8));
-    const qint64 reference = referencePeak();
-    const Child c = runChild(QStringLiteral("memory"), {}, 300000);
-    qint64 peak = 0;
-    QStringList rises;
-    for (const QStringList &l : c.lines) {
-        if (l.value(0) == QLatin1String("mem")) {
-            say(QStringLiteral("  %1 %2 %3 %4 %5").arg(l.value(1), -14).arg(l.value(2), 8).arg(l.value(3), 8)
-                    .arg(l.value(4), 8).arg(l.value(5), 8));
-            peak = qMax(peak, l.value(2).toLongLong());
-        } else if (l.value(0) == QLatin1String("update") || l.value(0) == QLatin1String("note")) {
-            say(QStringLiteral("  ") + l.join(' '));
-        } else if (l.value(0) == QLatin1String("rise")) {
-            rises << QStringLiteral("%1 %2 (%3)").arg(l.value(1), l.value(2), l.value(3));
+    QList<double> references, peaks;
+    const qint64 first = referencePeak();
+    if (first <= 0)
+        return false;
+    references << first;
+    bool ok = true;
+    for (int round = 1; round <= rounds; ++round) {
+        say(QStringLiteral("  round %1:").arg(round));
+        const Child c = runChild(QStringLiteral("memory"), {}, 300000);
+        qint64 peak = 0;
+        QStringList rises;
+        for (const QStringList &l : c.lines) {
+            if (l.value(0) == QLatin1String("mem")) {
+                say(QStringLiteral("  %1 %2 %3 %4 %5").arg(l.value(1), -14).arg(l.value(2), 8).arg(l.value(3), 8)
+                        .arg(l.value(4), 8).arg(l.value(5), 8));
+                peak = qMax(peak, l.value(2).toLongLong());
+            } else if (l.value(0) == QLatin1String("update") || l.value(0) == QLatin1String("note")) {
+                say(QStringLiteral("  ") + l.join(' '));
+            } else if (l.value(0) == QLatin1String("rise")) {
+                rises << QStringLiteral("%1 %2 (%3)").arg(l.value(1), l.value(2), l.value(3));
+            }
         }
+        say(QStringLiteral("  the peak's rises after the window showed, by what was under way (kB): ")
+            + rises.join(", "));
+        printBreakdown(c, QStringLiteral("the program at the end"));
+        if (!c.ok) {
+            say(QStringLiteral("  the round did not finish"));
+            ok = false;
+            continue;
+        }
+        peaks << double(peak);
+        const qint64 reference = referencePeak();
+        if (reference > 0)
+            references << reference;
     }
-    say(QStringLiteral("  the peak's rises after the window showed, by what was under way (kB): ") + rises.join(", "));
-    printBreakdown(c, QStringLiteral("the program at the end"));
-    if (!c.ok)
-        say(QStringLiteral("  the round did not finish"));
-    const qint64 reference2 = referencePeak(); // again, to see the spread
-    if (reference > 0 && reference2 > 0 && peak > 0)
-        say(QStringLiteral("peak after the round %1 kB, minimal window %2 and %3 kB: ratio %4")
-                .arg(peak).arg(reference).arg(reference2)
-                .arg(double(peak) / qMax(reference, reference2), 0, 'f', 3));
-    return c.ok && reference > 0;
+    if (!ok || peaks.isEmpty())
+        return false;
+    QStringList peakList, referenceList;
+    for (double p : peaks)
+        peakList << QString::number(qint64(p));
+    for (double r : references)
+        referenceList << QString::number(qint64(r));
+    say(QStringLiteral("peak after the round %1 kB (median; rounds %2), minimal window %3 kB (median; %4): ratio %5")
+            .arg(qint64(median(peaks))).arg(peakList.join(QStringLiteral(", ")))
+            .arg(qint64(median(references))).arg(referenceList.join(QStringLiteral(", ")))
+            .arg(median(peaks) / median(references), 0, 'f', 3));
+    return true;
 }
 
 bool windowParts()
@@ -997,12 +1026,14 @@ int main(int argc, char *argv[])
     }
 
     QCoreApplication app(argc, argv);
-    int runs = 7, seconds = 60;
+    int runs = 7, seconds = 60, rounds = 3;
     QStringList parts;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--runs"))
             runs = args.value(++i).toInt();
+        else if (args[i] == QLatin1String("--rounds"))
+            rounds = qMax(1, args.value(++i).toInt());
         else if (args[i] == QLatin1String("--seconds"))
             seconds = args.value(++i).toInt();
         else
@@ -1036,7 +1067,7 @@ int main(int argc, char *argv[])
         if (part == QLatin1String("startup"))
             ok = startup(runs) && ok;
         else if (part == QLatin1String("memory"))
-            ok = memory() && ok;
+            ok = memory(rounds) && ok;
         else if (part == QLatin1String("parts"))
             ok = windowParts() && ok;
         else if (part == QLatin1String("cpu"))
