@@ -22,6 +22,13 @@
 
 int runApplication(int &argc, char **argv, const QUrl &splash)
 {
+    // Qt Quick sizes its texture atlas by the window, 1024 x 1024 here: 4 MB
+    // resident under a software renderer for a few small icons. Larger
+    // images get a texture of their own either way.
+    if (!qEnvironmentVariableIsSet("QSG_ATLAS_WIDTH") && !qEnvironmentVariableIsSet("QSG_ATLAS_HEIGHT")) {
+        qputenv("QSG_ATLAS_WIDTH", "512");
+        qputenv("QSG_ATLAS_HEIGHT", "512");
+    }
     QGuiApplication app(argc, argv);
     // Plain lines, as before the categories; QT_MESSAGE_PATTERN can name them.
     qSetMessagePattern(QStringLiteral("%{message}"));

@@ -75,7 +75,7 @@ ApplicationWindow {
         currentIndex: 0
         // Under the bus monitor, which covers it, the page is not drawn: a
         // software renderer would redraw it at every poll for nothing.
-        visible: !popupBusMonitor.visible
+        visible: !(busMonitorHolder.item && busMonitorHolder.item.visible)
 
         VConnexion {
             id: connexionPage
@@ -141,19 +141,35 @@ ApplicationWindow {
         onCloseAnyway: app.close()
     }
 
-    VPopupBusMonitor {
-        id: popupBusMonitor
-        objectName: "popupBusMonitor"
+    // Made when first opened; the bus monitor and the comparison fill
+    // themselves anew at each opening, so they go once closed.
+    VLazyPopup {
+        id: busMonitorHolder
+        freeWhenClosed: true
+        sourceComponent: Component {
+            VPopupBusMonitor {
+                objectName: "popupBusMonitor"
+            }
+        }
     }
 
-    VPopupLineView {
-        id: popupLineView
-        objectName: "popupLineView"
+    VLazyPopup {
+        id: lineViewHolder
+        sourceComponent: Component {
+            VPopupLineView {
+                objectName: "popupLineView"
+            }
+        }
     }
 
-    VPopupSettingsComparison {
-        id: popupSettingsComparison
-        objectName: "popupSettingsComparison"
+    VLazyPopup {
+        id: comparisonHolder
+        freeWhenClosed: true
+        sourceComponent: Component {
+            VPopupSettingsComparison {
+                objectName: "popupSettingsComparison"
+            }
+        }
     }
 
     VNotice {

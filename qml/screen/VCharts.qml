@@ -54,15 +54,24 @@ Rectangle {
     readonly property real phaseAngle: 70 * Math.PI / 180
     // Chart.js and the charts cost start-up time and memory while the page
     // stays hidden until the logo gesture: they are made when the page is
-    // first shown and kept from then on.
+    // first shown and kept while it is hidden. Closing the charts empties
+    // them, so they go then and are made again at the next Start.
     property bool chartsWanted: false
+    property bool chartsShownOnce: false
     // Only the voltages are measured: the operator must not take the rest for readings.
     readonly property string generatedNote: qsTr("Currents are generated here, not measured; powers are computed from them and the measured voltages.")
     readonly property bool showsGenerated: chartsArrayIndex.slice(3).indexOf(true) >= 0
 
-    onVisibleChanged: if (visible) chartsWanted = true
+    function firstShown() {
+        if (visible && !chartsShownOnce) {
+            chartsShownOnce = true
+            chartsWanted = true
+        }
+    }
+
+    onVisibleChanged: firstShown()
     // Shown from the start (no stack around it hides it first).
-    Component.onCompleted: Qt.callLater(function() { if (root.visible) root.chartsWanted = true })
+    Component.onCompleted: Qt.callLater(root.firstShown)
 
     function cleanData() {
         chartsArrayIndex = []
@@ -106,6 +115,7 @@ Rectangle {
             chartsAlert.showWithParams("Error", "You must checked at least one box")
             return
         }
+        chartsWanted = true
         stackLayoutCharts.currentIndex = 1
     }
 
@@ -238,6 +248,9 @@ Rectangle {
             } else {
                 refreshTimer.stop()
                 root.cleanData()
+                root.chartsWanted = false
+                // Chart.js's objects of the charts just gone, not at some later allocation.
+                Qt.callLater(gc)
             }
         }
 

@@ -70,8 +70,8 @@ VScrollContent {
     function lineClicked() {
         if (!lineViewPossible)
             return
-        popupLineView.openOn(cbDevice.currentIndex, serialChoices.baudRow._currentIndex,
-                             serialChoices.parityRow._currentIndex)
+        lineViewHolder.get().openOn(cbDevice.currentIndex, serialChoices.baudRow._currentIndex,
+                                    serialChoices.parityRow._currentIndex)
     }
 
     function showConnectedAddress() {

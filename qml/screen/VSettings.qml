@@ -119,7 +119,7 @@ VScrollContent {
     VPopupSettingsFile {
         id: popupSettingsFile
         objectName: "popupSettingsFile"
-        onChoose: function() { popupSettingsComparison.showCompare() }
+        onChoose: function() { comparisonHolder.get().showCompare() }
     }
 
     VFileDialog {
@@ -242,7 +242,7 @@ VScrollContent {
             objectName: "busMonitorRow"
             label: qsTr("Every request on the line and its answer, with the link's counters")
             buttonValue: qsTr("Bus monitor")
-            btn.onClick: function() { popupBusMonitor.open() }
+            btn.onClick: function() { busMonitorHolder.get().open() }
         }
 
         VLineButton {

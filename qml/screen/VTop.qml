@@ -82,7 +82,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         width: 130
         l_text: qsTr("Bus monitor")
-        onClick: function() { popupBusMonitor.open() }
+        onClick: function() { busMonitorHolder.get().open() }
     }
 
     // Beside it, wherever the connection page names a line.

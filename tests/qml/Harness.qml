@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/screen"
 import "qrc:/popup"
+import "qrc:/view"
 
 // The main window's frame (qml/mainApp.qml) for the page tests: the real menu,
 // top bar, connection page and popups. The pages named in `realPages` are the
@@ -30,10 +31,11 @@ Item {
     readonly property Item chartsPage: chartsSlot.item
     property alias popupWaiting: popupWaiting
     property alias popupAlert: popupAlert
-    property alias popupBusMonitor: popupBusMonitor
     property alias popupFirmwareUpdate: popupFirmwareUpdate
-    property alias popupLineView: popupLineView
-    property alias popupSettingsComparison: popupSettingsComparison
+    // Made when first asked for, as in the window, and kept: the tests hold them.
+    readonly property var popupBusMonitor: busMonitorHolder.get()
+    readonly property var popupLineView: lineViewHolder.get()
+    readonly property var popupSettingsComparison: comparisonHolder.get()
     property alias notice: notice
 
     function pageOrStandIn(name, real) {
@@ -87,9 +89,9 @@ Item {
 
     VPopupWaiting { id: popupWaiting }
     VPopupAlert { id: popupAlert }
-    VPopupBusMonitor { id: popupBusMonitor }
     VPopupFirmwareUpdate { id: popupFirmwareUpdate }
-    VPopupLineView { id: popupLineView }
-    VPopupSettingsComparison { id: popupSettingsComparison }
+    VLazyPopup { id: busMonitorHolder; sourceComponent: Component { VPopupBusMonitor {} } }
+    VLazyPopup { id: lineViewHolder; sourceComponent: Component { VPopupLineView {} } }
+    VLazyPopup { id: comparisonHolder; sourceComponent: Component { VPopupSettingsComparison {} } }
     VNotice { id: notice }
 }

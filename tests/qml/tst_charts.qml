@@ -344,6 +344,31 @@ Item {
             verify(box(0, 0).checked)
         }
 
+        // Closed, the charts are empty: they and Chart.js's objects go, and
+        // the next Start makes them again, drawing from the first sample.
+        function test_closedChartsAreMadeAgainAtStart() {
+            select([0])
+            start()
+            sample(["230.00", "230.00", "230.00"])
+            verify(chart(1) !== null)
+            mouseClick(findChild(page, "closeCharts"))
+            compare(views.currentIndex, 0)
+            tryVerify(function() { return chart(1) === null && findChild(page, "chartArea") === null })
+            // Hidden and shown again, the selection alone.
+            leave()
+            revealAndEnter()
+            verify(page.visible)
+            compare(chart(1), null)
+            start()
+            compare(views.currentIndex, 1)
+            var again = chart(1)
+            verify(again !== null)
+            sample(["231.00", "231.00", "231.00"])
+            var inner = findChild(again, "chart")
+            tryVerify(function() { return inner.drawCount > 0 && inner.plotArea.height > 0 })
+            compare(page.chartsVoltageL1, ["231.00"])
+        }
+
         // The timer's reads fail at once while disconnected, yet each end of a
         // read still adds a sample, once a second and only in the chart view.
         function test_timerSamplesInTheChartViewOnly() {
