@@ -141,11 +141,11 @@ ApplicationWindow {
         onCloseAnyway: app.close()
     }
 
-    // Made when first opened; the bus monitor and the comparison fill
-    // themselves anew at each opening, so they go once closed.
+    // Made when first opened. The bus monitor is kept then: it holds the
+    // operator's "Raw words", picked row and folder. The comparison fills
+    // itself anew at each opening, so it goes once closed.
     VLazyPopup {
         id: busMonitorHolder
-        freeWhenClosed: true
         sourceComponent: Component {
             VPopupBusMonitor {
                 objectName: "popupBusMonitor"
