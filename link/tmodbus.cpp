@@ -67,8 +67,25 @@ void TModbus::onNextStepAvailable()
     // Only the client reads the record of a client step, and it answers when
     // it is done with it.
     if (!finishing) {
+        // The client answers on this thread. A request with nothing left to do
+        // on the line goes to the consumers from here: a hand-over to the
+        // worker and back would only delay the next request.
+        if (finishAfterStep && stepRecord && !closesLink(*stepRecord)) {
+            ModbusCommand *cmd = stepRecord;
+            finishing = true;
+            stepExpected = true;
+            finishedHere = true;
+            // From the event loop, as a queued delivery, not from inside the client.
+            QMetaObject::invokeMethod(this, [this, cmd] { deliver(cmd); }, Qt::QueuedConnection);
+            return;
+        }
         TSAN_RELEASE(this); // the worker reads the record after the gate opens
         stepGate.release();
+        return;
+    }
+    // A consumer of deliver() answered while later ones still wait for the record.
+    if (delivering) {
+        givenWhileDelivering = true;
         return;
     }
     // Every consumer reads a finished record, and one that answers through a
@@ -77,6 +94,11 @@ void TModbus::onNextStepAvailable()
     // the gate from the back of the event queue, behind every delivery.
     deliveryMutex.lock();
     deliveryMutex.unlock();
+    openGateBehindDeliveries();
+}
+
+void TModbus::openGateBehindDeliveries()
+{
     QMetaObject::invokeMethod(
         this,
         [this] {
@@ -84,6 +106,28 @@ void TModbus::onNextStepAvailable()
             stepGate.release();
         },
         Qt::QueuedConnection);
+}
+
+void TModbus::deliver(ModbusCommand *cmd)
+{
+    delivering = true;
+    givenWhileDelivering = false;
+#ifdef ORVALIS_TSAN
+    emitted.fetch_add(1);
+#endif
+    emit commandFinish(cmd);
+    delivering = false;
+    // Consumers that take it through a queued connection have it posted by now.
+    if (givenWhileDelivering)
+        openGateBehindDeliveries();
+}
+
+bool TModbus::closesLink(const ModbusCommand &cmd)
+{
+    const int error = cmd.getError();
+    // A silent module of the line leaves the link to the connected one open.
+    const bool otherSilent = cmd.getOtherSlave() > 0 && error == QModbusDevice::TimeoutError;
+    return !otherSilent && (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError);
 }
 
 template<typename Emit>
@@ -117,8 +161,10 @@ void TModbus::work()
             Qt::QueuedConnection);
     connect(&modbus, &Modbus::onConnectDeviceEnd, this, &TModbus::onNextStepAvailable,
             Qt::QueuedConnection);
+    // The client ends a request as the last thing it does with it, on this
+    // object's thread: no trip through the event loop before the next step.
     connect(&modbus, &Modbus::onRequestEnd, this, &TModbus::onNextStepAvailable,
-            Qt::QueuedConnection);
+            Qt::DirectConnection);
     connect(&modbus, &Modbus::onDisconnectDeviceEnd, this, &TModbus::onNextStepAvailable,
             Qt::QueuedConnection);
 
@@ -170,12 +216,17 @@ void TModbus::work()
                 cmd.setError(QModbusDevice::ReplyAbortedError);
                 break;
             }
-            if (!step([&] { emit sendRequest(&cmd); }))
+            stepRecord = &cmd;
+            finishAfterStep = true;
+            const bool sent = step([&] { emit sendRequest(&cmd); });
+            finishAfterStep = false;
+            stepRecord = nullptr;
+            if (!sent)
                 return;
-            const int error = cmd.getError();
-            // A silent module of the line leaves the link to the connected one open.
-            const bool otherSilent = cmd.getOtherSlave() > 0 && error == QModbusDevice::TimeoutError;
-            if (!otherSilent && (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError)) {
+            // Its consumers have had it and are done with it.
+            if (finishedHere.exchange(false))
+                continue;
+            if (closesLink(cmd)) {
                 if (cmd.getKind() == Firmware)
                     qCDebug(linkLog) << "Disconnect ?";
                 if (!step([&] { emit disconnectDevice(); }))

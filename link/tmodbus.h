@@ -50,6 +50,12 @@ private:
     // false when the worker is being stopped.
     template<typename Emit>
     bool step(Emit emitSignal, bool toConsumers = false);
+    // Whether a request's record is followed by closing the link.
+    static bool closesLink(const ModbusCommand &cmd);
+    // On this thread: hands the record of a request that just ended to the
+    // consumers, as the worker would have, without waking it in between.
+    void deliver(ModbusCommand *cmd);
+    void openGateBehindDeliveries();
 
     QMutex queueMutex;
     QSemaphore stepGate{0};
@@ -63,6 +69,13 @@ private:
     QMutex deliveryMutex; // held while the worker emits a step
     std::atomic<bool> stepExpected{false};
     std::atomic<bool> finishing{false}; // the step in progress is commandFinish
+    // Set by the worker for a request's client step: when it ends with the
+    // record complete, this thread delivers the record itself (finishedHere).
+    std::atomic<ModbusCommand *> stepRecord{nullptr};
+    std::atomic<bool> finishAfterStep{false};
+    std::atomic<bool> finishedHere{false};
+    bool delivering = false;       // this thread is in deliver()'s emit
+    bool givenWhileDelivering = false;
     // Sanitizer builds only: signals emitted by the worker and taken by this thread.
     std::atomic<int> emitted{0};
     int received = 0;
