@@ -37,11 +37,25 @@ struct Split
     qint64 lineNs = 0, toolNs = 0;
     int count = 0;
     QVector<qint64> gaps;
+    QVector<qint64> cycles; // from one request written to the next
+
+    // The median round trip: the machine's hiccups (other work on it) move
+    // the mean more than anything the path does.
+    double medianMs() const
+    {
+        QVector<qint64> c = cycles;
+        if (c.isEmpty())
+            return 0;
+        std::nth_element(c.begin(), c.begin() + c.size() / 2, c.end());
+        return c.at(c.size() / 2) / 1e6;
+    }
 
     void watch(QSerialPort *port, const QElapsedTimer &clock)
     {
         QObject::connect(port, &QSerialPort::bytesWritten, port, [this, &clock] {
             const qint64 now = clock.nsecsElapsed();
+            if (outNs >= 0)
+                cycles.append(now - outNs);
             if (outNs >= 0 && inNs > outNs) {
                 lineNs += inNs - outNs;
                 toolNs += now - inNs;
@@ -237,6 +251,12 @@ int main(int argc, char *argv[])
                    .arg(split.toolMs(), 0, 'f', 4);
         out << "      " << split.gapSpread() << "\n";
     };
+    const double bareMedian = qMin(bareRun.split.medianMs(), bareRun2.split.medianMs());
+    out << QString("median round trip: bare Qt client %1 and %2 ms, whole path %3 ms; whole path / bare Qt client %4x\n")
+               .arg(bareRun.split.medianMs(), 0, 'f', 4)
+               .arg(bareRun2.split.medianMs(), 0, 'f', 4)
+               .arg(wholeRun.split.medianMs(), 0, 'f', 4)
+               .arg(wholeRun.split.medianMs() / bareMedian, 0, 'f', 3);
     out << "where a round trip goes (means):\n";
     splitLine("bare Qt client", bareRun.split);
     splitLine("whole path", wholeRun.split);
