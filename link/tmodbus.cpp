@@ -70,17 +70,21 @@ void TModbus::onNextStepAvailable()
         // The client answers on this thread. A request with nothing left to do
         // on the line goes to the consumers from here: a hand-over to the
         // worker and back would only delay the next request.
-        if (finishAfterStep && stepRecord && !closesLink(*stepRecord)) {
-            ModbusCommand *cmd = stepRecord;
+        ModbusCommand *cmd = finishAfterStep ? stepRecord.load() : nullptr;
+        if (cmd && !closesLink(*cmd)) {
             finishing = true;
             stepExpected = true;
-            finishedHere = true;
+            if (cmd != &hereRecord)
+                finishedHere = true;
             // From the event loop, as a queued delivery, not from inside the client.
             QMetaObject::invokeMethod(this, [this, cmd] { deliver(cmd); }, Qt::QueuedConnection);
             return;
         }
-        TSAN_RELEASE(this); // the worker reads the record after the gate opens
-        stepGate.release();
+        // One of this thread's requests lost the link: the worker closes it and
+        // hands the record over.
+        if (cmd == &hereRecord)
+            handedBack = &hereRecord;
+        wakeWorker();
         return;
     }
     // A consumer of deliver() answered while later ones still wait for the record.
@@ -102,10 +106,49 @@ void TModbus::openGateBehindDeliveries()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            TSAN_RELEASE(this); // the worker reads the record after the gate opens
-            stepGate.release();
+            if (!sendNextHere())
+                wakeWorker();
         },
         Qt::QueuedConnection);
+}
+
+void TModbus::wakeWorker()
+{
+    finishAfterStep = false;
+    stepRecord = nullptr;
+    TSAN_RELEASE(this); // the worker reads the record after the gate opens
+    stepGate.release();
+}
+
+bool TModbus::sendNextHere()
+{
+    if (isInterruptionRequested() || !pending.tryAcquire())
+        return false;
+    queueMutex.lock();
+    TSAN_ACQUIRE(&queueMutex);
+    const int kind = queue.first().getKind();
+    // Only a request that goes on the line as it is; the worker takes the rest.
+    const bool plain = (kind == Request || kind == LastRequest || kind == Firmware)
+                       && takenTotal + 1 > cancelledUpTo;
+    if (plain) {
+        hereRecord = queue.takeFirst();
+        ++takenTotal;
+    }
+    TSAN_RELEASE(&queueMutex);
+    queueMutex.unlock();
+    if (!plain) {
+        pending.release();
+        return false;
+    }
+    finishing = false;
+    stepRecord = &hereRecord;
+    finishAfterStep = true;
+    stepExpected = true;
+#ifdef ORVALIS_TSAN
+    emitted.fetch_add(1);
+#endif
+    emit sendRequest(&hereRecord);
+    return true;
 }
 
 void TModbus::deliver(ModbusCommand *cmd)
@@ -169,6 +212,14 @@ void TModbus::work()
             Qt::QueuedConnection);
 
     forever {
+        if (ModbusCommand *back = handedBack.exchange(nullptr)) {
+            TSAN_ACQUIRE(this);
+            if (back->getKind() == Firmware)
+                qCDebug(linkLog) << "Disconnect ?";
+            if (!step([&] { emit disconnectDevice(); }) || !step([&] { emit commandFinish(back); }, true))
+                return;
+            continue;
+        }
         pending.acquire();
         if (isInterruptionRequested())
             return;

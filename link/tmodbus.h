@@ -56,6 +56,10 @@ private:
     // consumers, as the worker would have, without waking it in between.
     void deliver(ModbusCommand *cmd);
     void openGateBehindDeliveries();
+    // After a record's consumers are done: sends the next queued request from
+    // this thread while the worker still waits; false when the worker goes on.
+    bool sendNextHere();
+    void wakeWorker();
 
     QMutex queueMutex;
     QSemaphore stepGate{0};
@@ -64,7 +68,7 @@ private:
     // Under queueMutex: records ever queued, and the last of them cancelled.
     quint64 queuedTotal = 0;
     quint64 cancelledUpTo = 0;
-    quint64 takenTotal = 0; // the worker's own
+    quint64 takenTotal = 0;
     Modbus modbus;
     QMutex deliveryMutex; // held while the worker emits a step
     std::atomic<bool> stepExpected{false};
@@ -76,6 +80,10 @@ private:
     std::atomic<bool> finishedHere{false};
     bool delivering = false;       // this thread is in deliver()'s emit
     bool givenWhileDelivering = false;
+    // A request taken from the queue by this thread, and one of them handed to
+    // the worker to close the link and finish.
+    ModbusCommand hereRecord;
+    std::atomic<ModbusCommand *> handedBack{nullptr};
     // Sanitizer builds only: signals emitted by the worker and taken by this thread.
     std::atomic<int> emitted{0};
     int received = 0;
