@@ -13,6 +13,8 @@
 
 // Runs queued commands one at a time. The worker thread only sequences: the
 // client and the consumers act on the user-interface thread while it waits.
+// Requests that follow one another are sequenced from that thread itself, the
+// worker still waiting: a round trip costs no thread hand-over.
 class TModbus : public QThread
 {
     Q_OBJECT
