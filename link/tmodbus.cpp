@@ -67,8 +67,29 @@ void TModbus::onNextStepAvailable()
     // Only the client reads the record of a client step, and it answers when
     // it is done with it.
     if (!finishing) {
-        TSAN_RELEASE(this); // the worker reads the record after the gate opens
-        stepGate.release();
+        // The client answers on this thread. A request with nothing left to do
+        // on the line goes to the consumers from here: a hand-over to the
+        // worker and back would only delay the next request.
+        ModbusCommand *cmd = finishAfterStep ? stepRecord.load() : nullptr;
+        if (cmd && !closesLink(*cmd)) {
+            finishing = true;
+            stepExpected = true;
+            if (cmd != &hereRecord)
+                finishedHere = true;
+            // From the event loop, as a queued delivery, not from inside the client.
+            QMetaObject::invokeMethod(this, [this, cmd] { deliver(cmd); }, Qt::QueuedConnection);
+            return;
+        }
+        // One of this thread's requests lost the link: the worker closes it and
+        // hands the record over.
+        if (cmd == &hereRecord)
+            handedBack = &hereRecord;
+        wakeWorker();
+        return;
+    }
+    // A consumer of deliver() answered while later ones still wait for the record.
+    if (delivering) {
+        givenWhileDelivering = true;
         return;
     }
     // Every consumer reads a finished record, and one that answers through a
@@ -77,13 +98,79 @@ void TModbus::onNextStepAvailable()
     // the gate from the back of the event queue, behind every delivery.
     deliveryMutex.lock();
     deliveryMutex.unlock();
+    openGateBehindDeliveries();
+}
+
+void TModbus::openGateBehindDeliveries()
+{
     QMetaObject::invokeMethod(
         this,
         [this] {
-            TSAN_RELEASE(this); // the worker reads the record after the gate opens
-            stepGate.release();
+            if (!sendNextHere())
+                wakeWorker();
         },
         Qt::QueuedConnection);
+}
+
+void TModbus::wakeWorker()
+{
+    finishAfterStep = false;
+    stepRecord = nullptr;
+    TSAN_RELEASE(this); // the worker reads the record after the gate opens
+    stepGate.release();
+}
+
+bool TModbus::sendNextHere()
+{
+    if (isInterruptionRequested() || !pending.tryAcquire())
+        return false;
+    queueMutex.lock();
+    TSAN_ACQUIRE(&queueMutex);
+    const int kind = queue.first().getKind();
+    // Only a request that goes on the line as it is; the worker takes the rest.
+    const bool plain = (kind == Request || kind == LastRequest || kind == Firmware)
+                       && takenTotal + 1 > cancelledUpTo;
+    if (plain) {
+        hereRecord = queue.takeFirst();
+        ++takenTotal;
+    }
+    TSAN_RELEASE(&queueMutex);
+    queueMutex.unlock();
+    if (!plain) {
+        pending.release();
+        return false;
+    }
+    finishing = false;
+    stepRecord = &hereRecord;
+    finishAfterStep = true;
+    stepExpected = true;
+#ifdef ORVALIS_TSAN
+    emitted.fetch_add(1);
+#endif
+    emit sendRequest(&hereRecord);
+    return true;
+}
+
+void TModbus::deliver(ModbusCommand *cmd)
+{
+    delivering = true;
+    givenWhileDelivering = false;
+#ifdef ORVALIS_TSAN
+    emitted.fetch_add(1);
+#endif
+    emit commandFinish(cmd);
+    delivering = false;
+    // Consumers that take it through a queued connection have it posted by now.
+    if (givenWhileDelivering)
+        openGateBehindDeliveries();
+}
+
+bool TModbus::closesLink(const ModbusCommand &cmd)
+{
+    const int error = cmd.getError();
+    // A silent module of the line leaves the link to the connected one open.
+    const bool otherSilent = cmd.getOtherSlave() > 0 && error == QModbusDevice::TimeoutError;
+    return !otherSilent && (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError);
 }
 
 template<typename Emit>
@@ -117,12 +204,22 @@ void TModbus::work()
             Qt::QueuedConnection);
     connect(&modbus, &Modbus::onConnectDeviceEnd, this, &TModbus::onNextStepAvailable,
             Qt::QueuedConnection);
+    // The client ends a request as the last thing it does with it, on this
+    // object's thread: no trip through the event loop before the next step.
     connect(&modbus, &Modbus::onRequestEnd, this, &TModbus::onNextStepAvailable,
-            Qt::QueuedConnection);
+            Qt::DirectConnection);
     connect(&modbus, &Modbus::onDisconnectDeviceEnd, this, &TModbus::onNextStepAvailable,
             Qt::QueuedConnection);
 
     forever {
+        if (ModbusCommand *back = handedBack.exchange(nullptr)) {
+            TSAN_ACQUIRE(this);
+            if (back->getKind() == Firmware)
+                qCDebug(linkLog) << "Disconnect ?";
+            if (!step([&] { emit disconnectDevice(); }) || !step([&] { emit commandFinish(back); }, true))
+                return;
+            continue;
+        }
         pending.acquire();
         if (isInterruptionRequested())
             return;
@@ -170,12 +267,17 @@ void TModbus::work()
                 cmd.setError(QModbusDevice::ReplyAbortedError);
                 break;
             }
-            if (!step([&] { emit sendRequest(&cmd); }))
+            stepRecord = &cmd;
+            finishAfterStep = true;
+            const bool sent = step([&] { emit sendRequest(&cmd); });
+            finishAfterStep = false;
+            stepRecord = nullptr;
+            if (!sent)
                 return;
-            const int error = cmd.getError();
-            // A silent module of the line leaves the link to the connected one open.
-            const bool otherSilent = cmd.getOtherSlave() > 0 && error == QModbusDevice::TimeoutError;
-            if (!otherSilent && (error == QModbusDevice::ConnectionError || error == QModbusDevice::TimeoutError)) {
+            // Its consumers have had it and are done with it.
+            if (finishedHere.exchange(false))
+                continue;
+            if (closesLink(cmd)) {
                 if (cmd.getKind() == Firmware)
                     qCDebug(linkLog) << "Disconnect ?";
                 if (!step([&] { emit disconnectDevice(); }))

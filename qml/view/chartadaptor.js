@@ -131,14 +131,39 @@ function rememberFont(ctx) {
 }
 
 // Each fillText() makes the glyphs' outlines anew, hinting included, which
-// costs more than the rest of a text's drawing. Most texts come back at the
-// same place from draw to draw (title, axis names, vertical tick labels), so
-// a text met again in the next draw is drawn once more as usual and its pixels
-// are taken from the canvas; from then on they are copied in. They are taken
-// only where the canvas was still empty before the text, so the copy lands on
-// the same empty pixels and leaves the others as they are: the same picture.
-// A text under a transform this does not follow is always drawn.
-function reuseTexts(ctx) {
+// costs more than the rest of a text's drawing. So every text is put with its
+// anchor on a whole pixel of the canvas (it moves by under half a pixel), and
+// then the same text in the same font, colour, alignment and turn gives the
+// same pixels wherever it lands: the horizontal labels, which move one place
+// along at each sample, as much as the title and the axis names. A text met in
+// two draws is drawn once more at the start of the next draw, alone on the
+// just cleared canvas, and its pixels are taken and the place cleared again;
+// from then on they are copied in, onto what lies under them as the text
+// itself would be. The twelve charts share these pictures: they show the same
+// labels. A text under a transform this does not follow is always drawn.
+var textPictures = {}   // key: { seen, used, image, x, y, never, pending }
+var textDraws = 0       // draws of every chart so far
+var textsToTake = []    // texts met again, to take at the start of a draw
+
+// Evicts pictures of texts no chart drew lately, and all of them should the
+// texts keep changing (the pictures are small, but not without bound).
+function forgetOldTexts() {
+    var keys = Object.keys(textPictures)
+    if (keys.length > 4000) {
+        textPictures = {}
+        textsToTake = []
+        return
+    }
+    keys.forEach(function(key) {
+        if (textPictures[key].used < textDraws - 60)
+            delete textPictures[key]
+    })
+}
+
+// With `drawOnly` texts are put on whole pixels and always drawn (the picture
+// the copies must match). Returns the function that starts a draw: with
+// `clear` when the whole canvas is clear, so texts may be taken.
+function reuseTexts(ctx, drawOnly) {
     var proto = Object.getPrototypeOf(ctx)
     var names = ["save", "restore", "translate", "rotate", "scale", "setTransform", "resetTransform",
                  "transform", "fillText", "measureText"]
@@ -148,8 +173,6 @@ function reuseTexts(ctx) {
     var rawRestore = proto.restore
     var matrix = [1, 0, 0, 1, 0, 0]    // a b c d e f as in setTransform(), null when unknown
     var stack = []
-    var texts = {}                     // key: { used: draw, image, x, y } or { used, never }
-    var draw = 0
 
     function wrap(name, value) {
         Object.defineProperty(ctx, name, { configurable: true, value: value })
@@ -198,107 +221,147 @@ function reuseTexts(ctx) {
         matrix = null
     })
 
-    // The canvas' pixels that may take ink from the text: its advance and a
-    // font size around it whatever the alignment, in the canvas' own pixels.
-    function inkBox(text, x, y) {
-        var size = /(\d+(?:\.\d+)?)px/.exec(ctx.font)
+    // Draws the text with its anchor at the canvas pixel (ax, ay), with the
+    // turn and scale `m`. The anchor is the transform's origin: the context
+    // lays a text out from its anchor with some rounding of its own.
+    function drawAt(text, maxWidth, hasMax, m, ax, ay) {
+        raw.setTransform.call(ctx, m[0], m[1], m[2], m[3], ax, ay)
+        if (hasMax)
+            raw.fillText.call(ctx, text, 0, 0, maxWidth)
+        else
+            raw.fillText.call(ctx, text, 0, 0)
+    }
+
+    // The canvas pixels, from the anchor, that the text may ink: its advance
+    // and the font's height as the alignment and baseline place them, and a
+    // margin. Its pixels are taken only when the margin stayed clear.
+    function box(job) {
+        var size = /(\d+(?:\.\d+)?)px/.exec(job.font)
         if (!size)
             return null
         size = Number(size[1])
-        var width = raw.measureText.call(ctx, text).width
-        var xs = [x - width - size, x + width + size]
-        var ys = [y - 2 * size, y + 2 * size]
+        var width = raw.measureText.call(ctx, job.text).width
+        var xs = job.align === "center" ? [-width / 2, width / 2]
+                 : job.align === "right" || job.align === "end" ? [-width, 0] : [0, width]
+        var ys = job.baseline === "top" || job.baseline === "hanging" ? [-0.25, 1.35]
+                 : job.baseline === "middle" ? [-0.85, 0.85]
+                 : job.baseline === "bottom" || job.baseline === "ideographic" ? [-1.35, 0.25] : [-1.15, 0.45]
+        var margin = 0.25 * size + 2
+        xs = [xs[0] - margin, xs[1] + margin]
+        ys = [ys[0] * size - 2, ys[1] * size + 2]
+        var m = job.m
         var left = Infinity, top = Infinity, right = -Infinity, bottom = -Infinity
         for (var i = 0; i < 2; ++i) {
             for (var j = 0; j < 2; ++j) {
-                var px = matrix[0] * xs[i] + matrix[2] * ys[j] + matrix[4]
-                var py = matrix[1] * xs[i] + matrix[3] * ys[j] + matrix[5]
+                var px = m[0] * xs[i] + m[2] * ys[j]
+                var py = m[1] * xs[i] + m[3] * ys[j]
                 left = Math.min(left, px)
                 right = Math.max(right, px)
                 top = Math.min(top, py)
                 bottom = Math.max(bottom, py)
             }
         }
-        left = Math.max(0, Math.floor(left))
-        top = Math.max(0, Math.floor(top))
-        right = Math.min(Math.floor(ctx.canvas.width), Math.ceil(right))
-        bottom = Math.min(Math.floor(ctx.canvas.height), Math.ceil(bottom))
-        if (right <= left || bottom <= top)
-            return null
-        return { x: left, y: top, width: right - left, height: bottom - top }
+        left = Math.floor(left)
+        top = Math.floor(top)
+        return { x: left, y: top, width: Math.ceil(right) - left, height: Math.ceil(bottom) - top }
     }
 
-    // Draws the text and keeps its pixels, or returns false where the text
-    // touched what was drawn before it.
-    function take(entry, text, x, y, args) {
-        var box = inkBox(text, x, y)
-        if (!box) {
-            raw.fillText.apply(ctx, args)
-            return false
-        }
-        var before = ctx.getImageData(box.x, box.y, box.width, box.height).data
-        raw.fillText.apply(ctx, args)
-        var after = ctx.getImageData(box.x, box.y, box.width, box.height)
-        var data = after.data
-        var inked = false
-        for (var i = 0; i < data.length; i += 4) {
-            if (before[i + 3] === 0 && before[i] === 0 && before[i + 1] === 0 && before[i + 2] === 0) {
-                inked = inked || data[i + 3] !== 0
-                continue
-            }
-            if (data[i] !== before[i] || data[i + 1] !== before[i + 1] || data[i + 2] !== before[i + 2]
-                    || data[i + 3] !== before[i + 3])
+    function edgesClear(image) {
+        var data = image.data
+        var w = image.width, h = image.height
+        for (var x = 0; x < w; ++x) {
+            if (data[4 * x + 3] !== 0 || data[4 * ((h - 1) * w + x) + 3] !== 0)
                 return false
-            data[i] = data[i + 1] = data[i + 2] = data[i + 3] = 0
         }
-        if (!inked)
-            return false
-        entry.image = after
-        entry.x = box.x
-        entry.y = box.y
+        for (var y = 0; y < h; ++y) {
+            if (data[4 * y * w + 3] !== 0 || data[4 * (y * w + w - 1) + 3] !== 0)
+                return false
+        }
         return true
+    }
+
+    // On the clear canvas: draws the text in the top left corner, takes its
+    // pixels and clears them again.
+    function take(job) {
+        var entry = job.entry
+        entry.pending = false
+        raw.save.call(ctx)
+        raw.setTransform.call(ctx, 1, 0, 0, 1, 0, 0)
+        ctx.font = job.font
+        ctx.fillStyle = job.style
+        ctx.globalAlpha = 1
+        ctx.textAlign = job.align
+        ctx.textBaseline = job.baseline
+        var place = box(job)
+        if (!place || place.width > Math.floor(ctx.canvas.width) || place.height > Math.floor(ctx.canvas.height)) {
+            entry.never = true
+            raw.restore.call(ctx)
+            return
+        }
+        drawAt(job.text, job.maxWidth, job.hasMax, job.m, -place.x, -place.y)
+        raw.setTransform.call(ctx, 1, 0, 0, 1, 0, 0)
+        var image = ctx.getImageData(0, 0, place.width, place.height)
+        ctx.clearRect(0, 0, place.width, place.height)
+        raw.restore.call(ctx)
+        if (!edgesClear(image)) {
+            entry.never = true
+            return
+        }
+        entry.image = image
+        entry.x = place.x
+        entry.y = place.y
     }
 
     wrap("fillText", function(text, x, y, maxWidth) {
         var style = ctx.fillStyle
         if (!matrix || typeof style !== "string")
             return raw.fillText.apply(ctx, arguments)
-        var key = [text, x, y, maxWidth, ctx.font, style, ctx.globalAlpha, ctx.textAlign, ctx.textBaseline,
-                   matrix.join(" ")].join("\n")
-        var entry = texts[key]
-        if (!entry) {
-            texts[key] = { used: draw }
-            return raw.fillText.apply(ctx, arguments)
+        var m = matrix
+        var ax = Math.round(m[0] * x + m[2] * y + m[4])
+        var ay = Math.round(m[1] * x + m[3] * y + m[5])
+        var hasMax = arguments.length > 3
+        if (drawOnly) {
+            drawAt(text, maxWidth, hasMax, m, ax, ay)
+            raw.setTransform.call(ctx, m[0], m[1], m[2], m[3], m[4], m[5])
+            return
         }
-        var seenBefore = entry.used < draw
-        entry.used = draw
-        if (entry.image) {
+        var alpha = ctx.globalAlpha
+        var key = [text, hasMax ? maxWidth : "", ctx.font, style, alpha, ctx.textAlign, ctx.textBaseline,
+                   m[0], m[1], m[2], m[3]].join("\n")
+        var entry = textPictures[key]
+        if (entry && entry.image) {
+            entry.used = textDraws
             rawSave.call(ctx)
             raw.setTransform.call(ctx, 1, 0, 0, 1, 0, 0)
-            ctx.drawImage(entry.image, entry.x, entry.y)
+            ctx.drawImage(entry.image, ax + entry.x, ay + entry.y)
             rawRestore.call(ctx)
             return
         }
-        if (entry.never || !seenBefore)
-            return raw.fillText.apply(ctx, arguments)
-        // Drawn by take() either way.
-        entry.never = !take(entry, String(text), x, y, arguments)
+        if (!entry) {
+            textPictures[key] = { seen: textDraws, used: textDraws }
+        } else {
+            entry.used = textDraws
+            if (!entry.never && !entry.pending && entry.seen < textDraws) {
+                entry.pending = true
+                textsToTake.push({ entry: entry, text: String(text), maxWidth: maxWidth, hasMax: hasMax,
+                                   font: ctx.font, style: style, align: ctx.textAlign,
+                                   baseline: ctx.textBaseline, m: m.slice(0, 4) })
+            }
+        }
+        drawAt(text, maxWidth, hasMax, m, ax, ay)
+        raw.setTransform.call(ctx, m[0], m[1], m[2], m[3], m[4], m[5])
     })
 
-    // Each draw starts from the untransformed context; texts not met lately
-    // go, all of them for a new chart.
-    return function(anew) {
-        if (anew)
-            texts = {}
-        ++draw
+    return function(clear) {
+        ++textDraws
         matrix = [1, 0, 0, 1, 0, 0]
         stack = []
-        if (draw % 16 === 0) {
-            Object.keys(texts).forEach(function(key) {
-                if (texts[key].used < draw - 2)
-                    delete texts[key]
-            })
+        if (clear && !drawOnly) {
+            while (textsToTake.length > 0)
+                take(textsToTake.shift())
         }
+        if (textDraws % 64 === 0)
+            forgetOldTexts()
     }
 }
 
@@ -347,14 +410,14 @@ function create(item, type, data, options, duration, afterDraw) {
     if (!forget) {
         var fonts = rememberFont(ctx)
         var texts = reuseTexts(ctx)
-        forget = function(anew) {
+        // `clear`: Chart.js has just cleared the whole canvas.
+        forget = function(clear) {
             fonts()
-            texts(anew)
+            texts(clear)
         }
         Object.defineProperty(ctx, "_forgetFont", { value: forget })
     }
-    // Texts taken under an earlier chart may have had other pixels around them.
-    forget(true)
+    forget(false)
     if (!familySettled) {
         settleFontFamily(ctx)
         familySettled = true
@@ -374,7 +437,7 @@ function create(item, type, data, options, duration, afterDraw) {
         data: data,
         options: opts,
         plugins: [{
-            beforeDraw: function() { forget() },
+            beforeDraw: function() { forget(true) },
             afterDraw: function(chart) { afterDraw(chart.chartArea) }
         }]
     })

@@ -46,3 +46,36 @@ void TestSilentModule::silentModuleTimesOut()
     QCOMPARE(recorder.finished[2].error, int(QModbusDevice::UnknownError));
     QCOMPARE(recorder.steps, (QStringList{"request", "disconnect", "finish 2", "request", "finish 2"}));
 }
+
+// The second request is queued while the first is answered, so it goes out
+// straight after the first's consumers, from the client's thread; when the
+// module falls silent under it, the worker still closes the link before the
+// record is finished, and only once.
+void TestSilentModule::silentAfterAnAnswerClosesTheLinkOnce()
+{
+    VirtualLine line;
+    QVERIFY(line.start());
+    TModbus worker;
+    WorkerRecorder recorder(worker);
+    ModbusCommand connect(Connect, 50521, 1, 4, 0);
+    connect.addValues({quint16(line.portNumber()), 247, 0, 1});
+    worker.addCommand(connect);
+    QVERIFY(recorder.waitFor(1));
+    QCOMPARE(recorder.finished[0].connectResult, 0);
+    recorder.steps.clear();
+
+    recorder.onFinish = [&](ModbusCommand *cmd) {
+        if (cmd->getAddress() == 50540)
+            QCOMPARE(line.command("silent on"), QStringLiteral("ok"));
+    };
+    worker.addCommand(readHolding(50540, 6));
+    worker.addCommand(readHolding(50552, 6));
+    worker.addCommand(readHolding(50560, 2));
+    QVERIFY(recorder.waitFor(4, 14000));
+    QCOMPARE(recorder.finished[1].error, 0);
+    QCOMPARE(recorder.finished[1].values.size(), 6);
+    QCOMPARE(recorder.finished[2].error, int(QModbusDevice::TimeoutError));
+    QCOMPARE(recorder.finished[3].error, int(QModbusDevice::UnknownError));
+    QCOMPARE(recorder.steps, (QStringList{"request", "finish 2", "request", "disconnect", "finish 2", "request",
+                                          "finish 2"}));
+}

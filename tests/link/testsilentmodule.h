@@ -10,6 +10,7 @@ class TestSilentModule : public QObject
     Q_OBJECT
 private slots:
     void silentModuleTimesOut();
+    void silentAfterAnAnswerClosesTheLinkOnce();
 };
 
 #endif

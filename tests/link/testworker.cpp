@@ -230,3 +230,51 @@ void TestWorker::laterConsumerSeesEveryRecord()
     QCOMPARE(seenFirst, expected);
     QCOMPARE(seenSecond, expected);
 }
+
+void TestWorker::requestRecordsReachQueuedConsumersBeforeTheNextRequest()
+{
+    // A request's record goes to the consumers from the client's thread. The
+    // first consumer gives the next step at once, from inside that delivery,
+    // as Backend does; the one connected after it through a queued connection
+    // must still read each record before the worker takes the next request
+    // into the same record, and the worker must not send it before then.
+    TModbus worker;
+    QObject first;
+    QObject second;
+    QList<int> seenFirst, seenSecond;
+    QList<int> sentWhileUnread;
+    int sent = 0;
+    connect(&worker, &TModbus::sendRequest, &first, [&](ModbusCommand *cmd) {
+        if (seenSecond.size() < sent)
+            sentWhileUnread.append(cmd->getAddress());
+        ++sent;
+    });
+    connect(&worker, &TModbus::commandFinish, &first, [&](ModbusCommand *cmd) {
+        seenFirst.append(cmd->getAddress());
+        worker.onNextStepAvailable();
+    });
+    const int count = 2000;
+    QEventLoop loop;
+    connect(&worker, &TModbus::commandFinish, &second,
+            [&](ModbusCommand *cmd) {
+                seenSecond.append(cmd->getAddress());
+                QCOMPARE(cmd->getError(), int(QModbusDevice::UnknownError));
+                if (seenSecond.size() == count)
+                    loop.quit();
+            },
+            Qt::QueuedConnection);
+    // Every request fails on the closed line with a debug line of its own.
+    QLoggingCategory::setFilterRules(QStringLiteral("orvalis.link.debug=false"));
+    for (int i = 0; i < count; ++i)
+        worker.addCommand(read(i % 2 ? Request : LastRequest, i));
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QLoggingCategory::setFilterRules(QString());
+    QList<int> expected;
+    for (int i = 0; i < count; ++i)
+        expected.append(i);
+    QCOMPARE(seenFirst, expected);
+    QCOMPARE(seenSecond, expected);
+    QCOMPARE(sent, count);
+    QVERIFY2(sentWhileUnread.isEmpty(), qPrintable(QString::number(sentWhileUnread.size())));
+}

@@ -17,6 +17,7 @@ private slots:
     void strayStepIsIgnored();
     void producersOnOtherThreads();
     void laterConsumerSeesEveryRecord();
+    void requestRecordsReachQueuedConsumersBeforeTheNextRequest();
 };
 
 #endif

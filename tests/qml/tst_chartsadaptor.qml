@@ -63,6 +63,20 @@ Item {
         height: 60
     }
 
+    // A text put by the adaptor, and by hand at the whole pixel it snaps to.
+    Canvas {
+        id: snapped
+        y: 120
+        width: 120
+        height: 60
+    }
+    Canvas {
+        id: byHand
+        y: 180
+        width: 120
+        height: 60
+    }
+
     // Starts with no size, as a chart the page's layout hides.
     Chart {
         id: hidden
@@ -258,6 +272,8 @@ Item {
             fresh(chart)
 
             var ctx = plain.getContext("2d")
+            // Texts on whole pixels, as the adaptor puts them, but always drawn.
+            var wholePixels = Adaptor.reuseTexts(ctx, true)
             var standIn = Adaptor.makeStandIn(plain, ctx)
             Object.defineProperty(ctx, "canvas", { configurable: true, value: standIn })
             var theirs = config([], [])
@@ -277,6 +293,7 @@ Item {
                 }
                 var count = chart.drawCount
                 chart.redraw()
+                wholePixels()
                 reference.update()
                 plain.requestPaint()
                 if (i % 8 === 0 || i >= 23) {
@@ -293,14 +310,17 @@ Item {
         }
 
         // A text met again is copied from the pixels it left the draw before:
-        // turned, at fractions of a pixel, and drawn as usual over ink.
+        // turned, at fractions of a pixel, drawn as usual over ink, and at
+        // another place each draw, as the horizontal labels move along.
         function test_reusedTextsDrawAsTexts() {
             var ours = reused.getContext("2d")
             var fonts = Adaptor.rememberFont(ours)
             var texts = Adaptor.reuseTexts(ours)
             var theirs = direct.getContext("2d")
-            var scene = function(ctx, label) {
+            var theirTexts = Adaptor.reuseTexts(theirs, true)
+            var scene = function(ctx, label, begin) {
                 ctx.clearRect(0, 0, 120, 60)
+                begin()
                 ctx.fillStyle = "rgba(64,64,64,0.5)"
                 ctx.fillRect(0, 32, 120, 28)
                 ctx.font = "12px sans-serif"
@@ -314,12 +334,19 @@ Item {
                 ctx.restore()
                 ctx.fillText("Over", 60.5, 40.25)
                 ctx.fillText(label, 90.7, 12.2)
+                ctx.save()
+                ctx.translate(70.35 + 3.71 * step, 22.5)
+                ctx.rotate(-0.87)
+                ctx.fillText("12:00:05", 0, 0)
+                ctx.restore()
             }
-            for (var i = 0; i < 4; ++i) {
-                fonts()
-                texts()
-                scene(ours, "n" + i)
-                scene(theirs, "n" + i)
+            for (var i = 0; i < 5; ++i) {
+                var step = i
+                scene(ours, "n" + i, function() {
+                    fonts()
+                    texts(true)
+                })
+                scene(theirs, "n" + i, theirTexts)
                 reused.requestPaint()
                 direct.requestPaint()
                 wait(20)
@@ -327,6 +354,51 @@ Item {
                 var b = theirs.getImageData(0, 0, 120, 60)
                 verify(inked({ data: a.data, at: function(x, y) { return 4 * (y * 120 + x) } }, 0, 0, 60, 30) > 50)
                 compare(differences(a, b), 0, "draw " + i)
+            }
+        }
+
+        // Where its anchor falls between pixels, a text is put at the nearest
+        // whole one, turned or not; the rest of the transform stays.
+        function test_textsSitOnWholePixels() {
+            var ours = snapped.getContext("2d")
+            var fonts = Adaptor.rememberFont(ours)
+            var texts = Adaptor.reuseTexts(ours)
+            var theirs = byHand.getContext("2d")
+            var angle = -0.8
+            var cos = Math.cos(angle), sin = Math.sin(angle)
+            var cases = [[20.4, 30.45, 20, 30], [20.6, 30.55, 21, 31], [50.49, 12.5001, 50, 13]]
+            for (var i = 0; i < cases.length; ++i) {
+                var c = cases[i]
+                ;[ours, theirs].forEach(function(ctx) {
+                    ctx.clearRect(0, 0, 120, 60)
+                    ctx.font = "12px sans-serif"
+                    ctx.fillStyle = "#666"
+                    ctx.textBaseline = "middle"
+                })
+                // Met in earlier cases: drawn, then taken, then copied.
+                fonts()
+                texts(true)
+                ours.font = "12px sans-serif"
+                ours.fillText("Volts", c[0], c[1])
+                ours.save()
+                ours.translate(c[0] + 40, c[1] - 3)
+                ours.rotate(angle)
+                ours.fillText("12:00:05", 0.25, 0)
+                ours.restore()
+
+                theirs.fillText("Volts", c[2], c[3])
+                theirs.save()
+                var ax = c[0] + 40 + cos * 0.25, ay = c[1] - 3 + sin * 0.25
+                theirs.setTransform(cos, sin, -sin, cos, Math.round(ax), Math.round(ay))
+                theirs.fillText("12:00:05", 0, 0)
+                theirs.restore()
+                snapped.requestPaint()
+                byHand.requestPaint()
+                wait(20)
+                var a = ours.getImageData(0, 0, 120, 60)
+                var b = theirs.getImageData(0, 0, 120, 60)
+                verify(inked({ data: a.data, at: function(x, y) { return 4 * (y * 120 + x) } }, 0, 0, 120, 60) > 80)
+                compare(differences(a, b), 0, "case " + i)
             }
         }
 
