@@ -14,13 +14,6 @@
 
 namespace {
 
-ModbusCommand connectCommand(int port, int baudIndex = 0, int parityIndex = 1)
-{
-    ModbusCommand cmd(Connect, 50521, 1, 4, 0);
-    cmd.addValues({quint16(port), 247, quint16(baudIndex), quint16(parityIndex)});
-    return cmd;
-}
-
 ModbusCommand readHolding(int address, int count)
 {
     return ModbusCommand(Request, address, count, 4, 0);
@@ -47,13 +40,6 @@ bool waitForRequests(VirtualLine &line, int count, int ms = 3000)
 }
 
 // Opens the worker's link to the line; the recorder then holds the connect.
-bool connectWorker(TModbus &worker, WorkerRecorder &recorder, VirtualLine &line)
-{
-    worker.addCommand(connectCommand(line.portNumber()));
-    return recorder.waitFor(recorder.finished.size() + 1)
-           && recorder.finished.last().connectResult == 0;
-}
-
 double cpuSeconds()
 {
     return double(std::clock()) / CLOCKS_PER_SEC;
@@ -163,7 +149,7 @@ void TestClient::readsAndWritesReachTheModule()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectWorker(worker, recorder, line));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     line.mark();
 
     ModbusCommand measurements = readHolding(36812, 24);
@@ -209,7 +195,7 @@ void TestClient::exceptionAnswerKeepsTheLink()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectWorker(worker, recorder, line));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     QCOMPARE(line.command("exception 50540 4"), QStringLiteral("ok"));
     recorder.steps.clear();
     QList<Exchange> exchanges; // the refusals and their codes, as the bus monitor shows them
@@ -245,7 +231,7 @@ void TestClient::corruptedFrameIsRetried()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectWorker(worker, recorder, line));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     line.mark();
     QCOMPARE(line.command("corrupt on"), QStringLiteral("ok"));
     worker.addCommand(readHolding(50540, 6));
@@ -305,7 +291,7 @@ void TestClient::delayedAnswerArrives()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectWorker(worker, recorder, line));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     QCOMPARE(line.command("delay 300"), QStringLiteral("ok"));
     QElapsedTimer clock;
     clock.start();
@@ -351,7 +337,7 @@ void TestClient::lineGoingAwayEndsTheRequestOnce()
     {
         VirtualLine line;
         QVERIFY(line.start());
-        QVERIFY(connectWorker(worker, recorder, line));
+        QVERIFY(recorder.connectTo(line.portNumber()));
         QCOMPARE(line.command("silent on"), QStringLiteral("ok"));
         line.mark();
         recorder.steps.clear();
@@ -375,5 +361,5 @@ void TestClient::lineGoingAwayEndsTheRequestOnce()
 
     VirtualLine fresh;
     QVERIFY(fresh.start());
-    QVERIFY(connectWorker(worker, recorder, fresh));
+    QVERIFY(recorder.connectTo(fresh.portNumber()));
 }

@@ -29,13 +29,6 @@ QVector<quint16> words(const QString &answer)
     return values;
 }
 
-ModbusCommand connectCommand(int port)
-{
-    ModbusCommand cmd(Connect, 50521, 1, 4, 0);
-    cmd.addValues({quint16(port), 247, 0, 1});
-    return cmd;
-}
-
 // Holds the measurements still and gives every block distinct words.
 bool prepare(VirtualLine &line)
 {

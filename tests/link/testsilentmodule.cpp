@@ -13,15 +13,6 @@ ModbusCommand readHolding(int address, int count)
     return ModbusCommand(Request, address, count, 4, 0);
 }
 
-// Opens the link to the line's module; true once the connect succeeded.
-bool connectTo(const VirtualLine &line, TModbus &worker, WorkerRecorder &recorder)
-{
-    ModbusCommand connect(Connect, 50521, 1, 4, 0);
-    connect.addValues({quint16(line.portNumber()), 247, 0, 1});
-    worker.addCommand(connect);
-    return recorder.waitFor(1) && recorder.finished[0].connectResult == 0;
-}
-
 } // namespace
 
 void TestSilentModule::silentModuleTimesOut()
@@ -30,7 +21,7 @@ void TestSilentModule::silentModuleTimesOut()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectTo(line, worker, recorder));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     QCOMPARE(line.command("silent on"), QStringLiteral("ok"));
     recorder.steps.clear();
 
@@ -62,7 +53,7 @@ void TestSilentModule::silentAfterAnAnswerClosesTheLinkOnce()
     QVERIFY(line.start());
     TModbus worker;
     WorkerRecorder recorder(worker);
-    QVERIFY(connectTo(line, worker, recorder));
+    QVERIFY(recorder.connectTo(line.portNumber()));
     recorder.steps.clear();
 
     recorder.onFinish = [&](ModbusCommand *cmd) {

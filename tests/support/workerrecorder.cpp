@@ -42,3 +42,16 @@ bool WorkerRecorder::waitFor(int count, int ms)
     }
     return true;
 }
+
+bool WorkerRecorder::connectTo(int port)
+{
+    worker.addCommand(connectCommand(port));
+    return waitFor(finished.size() + 1) && finished.last().connectResult == 0;
+}
+
+ModbusCommand connectCommand(int port, int baudIndex, int parityIndex)
+{
+    ModbusCommand cmd(Connect, 50521, 1, 4, 0);
+    cmd.addValues({quint16(port), 247, quint16(baudIndex), quint16(parityIndex)});
+    return cmd;
+}

@@ -25,6 +25,8 @@ public:
     explicit WorkerRecorder(TModbus &worker);
 
     bool waitFor(int count, int ms = 5000);
+    // Opens the link to slave 247 on the port numbered `port`; true once it is open.
+    bool connectTo(int port);
 
     QList<Finished> finished;
     QStringList steps; // "connect", "request", "disconnect", "finish <kind>"
@@ -35,5 +37,8 @@ private:
     TModbus &worker;
     QEventLoop *waiting = nullptr;
 };
+
+// The worker's connect to slave 247 on the port numbered `port`.
+ModbusCommand connectCommand(int port, int baudIndex = 0, int parityIndex = 1);
 
 #endif
