@@ -173,7 +173,7 @@ void shootMonitor(QQuickWindow *window, const QString &tag)
     }
     shoot(window, tag + QStringLiteral("-22-bus-monitor"));
     click(window, QStringLiteral("pauseButton"));
-    click(window, QStringLiteral("closeButton"));
+    clickIn(window, popup(window, QStringLiteral("popupBusMonitor")), QStringLiteral("closeButton"));
     QTest::qWait(300);
 }
 
